@@ -1,0 +1,45 @@
+# Windows build: the program, its Win32 layers and the tests that run under Wine.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+if(NOT MSVC)
+    add_link_options(-municode -static -static-libgcc -static-libstdc++)
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+endif()
+
+file(GLOB WIN_SOURCES CONFIGURE_DEPENDS framework/*.cpp shell/*.cpp app/*.cpp folder/*.cpp commands/*.cpp
+     panes/*.cpp settings/*.cpp bars/*.cpp)
+list(FILTER WIN_SOURCES EXCLUDE REGEX "(app/Main|framework/DataFileWin32)\\.cpp$")
+add_library(solvanta_win STATIC ${WIN_SOURCES})
+target_link_libraries(solvanta_win PUBLIC solvanta_core comctl32 shell32 shlwapi ole32 oleaut32 uuid gdi32 gdiplus
+                      comdlg32 dbghelp mpr uxtheme version)
+
+set(SOLVANTA_RESOURCES ${CMAKE_SOURCE_DIR}/res/Solvanta.rc)
+add_executable(Solvanta WIN32 app/Main.cpp ${SOLVANTA_RESOURCES})
+target_link_libraries(Solvanta PRIVATE solvanta_win)
+
+# Tests under Wine: a few executables with many cases each, since every process start costs.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)
+add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/prepare-wine-prefix.sh ${WINE_PREFIX})
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+
+# ctest starts every Windows test executable through Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+
+file(GLOB WIN_TEST_SUITES LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
+file(GLOB WIN_TEST_SUPPORT CONFIGURE_DEPENDS tests/win/*.cpp)
+foreach(suite ${WIN_TEST_SUITES})
+    if(IS_DIRECTORY ${suite})
+        get_filename_component(name ${suite} NAME)
+        file(GLOB suite_sources CONFIGURE_DEPENDS ${suite}/*.cpp)
+        add_executable(win_${name} ${suite_sources} ${WIN_TEST_SUPPORT} ${SOLVANTA_RESOURCES})
+        target_link_libraries(win_${name} PRIVATE solvanta_win gtest)
+        add_test(NAME win_${name} COMMAND win_${name})
+        set_tests_properties(win_${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900)
+    endif()
+endforeach()
