@@ -2,7 +2,7 @@
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 if(NOT MSVC)
-    add_link_options(-municode -static -static-libgcc -static-libstdc++)
+    add_link_options(-static -static-libgcc -static-libstdc++)
     set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 endif()
 
@@ -16,6 +16,9 @@ target_link_libraries(solvanta_win PUBLIC solvanta_core comctl32 shell32 shlwapi
 set(SOLVANTA_RESOURCES ${CMAKE_SOURCE_DIR}/res/Solvanta.rc)
 add_executable(Solvanta WIN32 app/Main.cpp ${SOLVANTA_RESOURCES})
 target_link_libraries(Solvanta PRIVATE solvanta_win)
+if(NOT MSVC)
+    target_link_options(Solvanta PRIVATE -municode)
+endif()
 
 # Tests under Wine: a few executables with many cases each, since every process start costs.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
@@ -36,7 +39,7 @@ file(GLOB WIN_TEST_SUPPORT CONFIGURE_DEPENDS tests/win/*.cpp)
 foreach(suite ${WIN_TEST_SUITES})
     if(IS_DIRECTORY ${suite})
         get_filename_component(name ${suite} NAME)
-        file(GLOB suite_sources CONFIGURE_DEPENDS ${suite}/*.cpp)
+        file(GLOB suite_sources CONFIGURE_DEPENDS ${suite}/*.cpp ${suite}/*.rc)
         add_executable(win_${name} ${suite_sources} ${WIN_TEST_SUPPORT} ${SOLVANTA_RESOURCES})
         target_link_libraries(win_${name} PRIVATE solvanta_win gtest)
         add_test(NAME win_${name} COMMAND win_${name})

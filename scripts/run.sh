@@ -21,5 +21,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     wine "$1" "${@:3}" &
     sleep "${SOLVANTA_SHOT_DELAY:-8}"
     import -window root "$2"
-    wineserver -k' _ "$exe" "$shot" "$@"
+    # A polite close, so that the settings are written as on a real exit.
+    wine taskkill /im Solvanta.exe >/dev/null 2>&1
+    wineserver -w' _ "$exe" "$shot" "$@"
 echo "Screenshot: $shot"

@@ -1,0 +1,142 @@
+#include "MainFrame.h"
+
+#include "DataFolder.h"
+#include "framework/MessageSeam.h"
+#include "framework/SystemCodePage.h"
+#include "model/FileMessages.h"
+#include "model/SettingsFile.h"
+#include "res/resource.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace sv
+{
+
+namespace
+{
+// MDI children get ids from here on; the window menu lists them.
+constexpr UINT kFirstMdiChildId = 0xFF00;
+
+SettingsDefaults ShellDefaults()
+{
+    SettingsDefaults defaults;
+    defaults.startFolder = SpecialFolderList(CSIDL_DRIVES);
+    return defaults;
+}
+} // namespace
+
+CMainFrame::CMainFrame() : m_defaults(ShellDefaults())
+{
+    m_params.Reset(m_defaults);
+    RegisterCommands();
+}
+
+void CMainFrame::RegisterCommands()
+{
+    Commands().Add(ID_APP_EXIT, [this](UINT) { ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0); });
+}
+
+bool CMainFrame::CreateFrame()
+{
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    m_frameMenu = ::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    const auto icon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
+                                                      LR_DEFAULTSIZE | LR_SHARED));
+    const RECT rect{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    const bool created = Create(kWindowClass, 0, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rect, nullptr,
+                                m_frameMenu, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1), icon);
+    if (!created && m_frameMenu)
+    {
+        ::DestroyMenu(m_frameMenu);
+        m_frameMenu = nullptr;
+    }
+    return created;
+}
+
+void CMainFrame::ReadSettings()
+{
+    const ReadStatus status =
+        ReadSettingsFile(DataFilePath(kSettingsFileName), m_params, m_defaults, &DecodeSystemCodePage);
+    if (const wchar_t* message = ReadFailureMessage(DataFileKind::Settings, status))
+        ShowError(Hwnd(), message);
+}
+
+void CMainFrame::WriteSettings()
+{
+    const WriteStatus status = WriteSettingsFile(DataFilePath(kSettingsFileName), m_params);
+    if (const wchar_t* message = WriteFailureMessage(DataFileKind::Settings, status))
+        ShowError(Hwnd(), message);
+}
+
+void CMainFrame::StoreBarLayout()
+{
+    // The main window's placement; the bars add their layout here as they arrive.
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    if (::GetWindowPlacement(Hwnd(), &placement))
+    {
+        static_assert(sizeof(WINDOWPLACEMENT) == 44);
+        std::memcpy(m_params.mainWindowPlacement.data(), &placement, sizeof(placement));
+    }
+}
+
+void CMainFrame::PrepareShutdown()
+{
+    if (m_shutdownDone)
+        return;
+    m_shutdownDone = true;
+    StoreBarLayout();
+    WriteSettings();
+}
+
+LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_CREATE: return OnCreate();
+    case WM_CLOSE: OnClose(); return 0;
+    case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
+    case WM_DESTROY: ::PostQuitMessage(0); return 0;
+    case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); break;
+    case WM_COMMAND:
+        if (OnCommand(LOWORD(wParam)))
+            return 0;
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT CMainFrame::OnCreate()
+{
+    const HMENU windowMenu = m_frameMenu ? ::GetSubMenu(m_frameMenu, 0) : nullptr;
+    return CreateMdiClient(windowMenu, kFirstMdiChildId) ? 0 : -1;
+}
+
+void CMainFrame::OnClose()
+{
+    PrepareShutdown();
+    Destroy();
+}
+
+void CMainFrame::OnEndSession(bool ending)
+{
+    if (ending)
+        PrepareShutdown();
+}
+
+void CMainFrame::OnInitMenuPopup(HMENU popup)
+{
+    UpdateMenuCommandStates(popup, *this);
+}
+
+bool CMainFrame::OnCommand(UINT id)
+{
+    // Ids of the MDI children's window list belong to the client.
+    if (id >= kFirstMdiChildId)
+        return false;
+    return RouteCommand(id);
+}
+
+} // namespace sv

@@ -1,0 +1,75 @@
+// The one way to ask the user something modally: message boxes and common dialogs. Tests
+// install responders that see every request and answer it, so no test blocks on a window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace sv
+{
+
+struct MessageRequest
+{
+    HWND owner = nullptr;
+    std::wstring text;
+    std::wstring caption;
+    UINT type = MB_OK; // MB_* buttons and icon
+};
+
+struct FileDialogRequest
+{
+    HWND owner = nullptr;
+    bool save = false;
+    std::wstring title;
+    // Filter in the "Text (*.x)|*.x||" form.
+    std::wstring filter;
+    std::wstring defaultName;
+    std::wstring defaultExtension;
+    std::wstring initialFolder;
+    DWORD flags = 0; // OFN_*
+};
+
+using MessageResponder = std::function<int(const MessageRequest&)>;
+using FileDialogResponder = std::function<std::optional<std::wstring>(const FileDialogRequest&)>;
+
+// Shows a message box; returns IDOK, IDYES, IDNO, ...
+int ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
+// "Fehler" with the stop icon.
+void ShowError(HWND owner, const std::wstring& text);
+// "Hinweis" with the information icon.
+void ShowNote(HWND owner, const std::wstring& text);
+// "Bestätigung" with Yes and No; true for Yes.
+bool AskConfirmation(HWND owner, const std::wstring& text);
+
+// The chosen file's full path, or nullopt when the user cancelled.
+std::optional<std::wstring> ChooseFile(const FileDialogRequest& request);
+
+// Installs responders for the scope's lifetime (tests).
+class ScopedMessageResponder
+{
+public:
+    explicit ScopedMessageResponder(MessageResponder responder);
+    ~ScopedMessageResponder();
+    ScopedMessageResponder(const ScopedMessageResponder&) = delete;
+    ScopedMessageResponder& operator=(const ScopedMessageResponder&) = delete;
+
+private:
+    MessageResponder m_previous;
+};
+
+class ScopedFileDialogResponder
+{
+public:
+    explicit ScopedFileDialogResponder(FileDialogResponder responder);
+    ~ScopedFileDialogResponder();
+    ScopedFileDialogResponder(const ScopedFileDialogResponder&) = delete;
+    ScopedFileDialogResponder& operator=(const ScopedFileDialogResponder&) = delete;
+
+private:
+    FileDialogResponder m_previous;
+};
+
+} // namespace sv

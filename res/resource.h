@@ -1,0 +1,11 @@
+// Resource and command ids shared by the resource script and the code.
+#pragma once
+
+#define IDR_MAINFRAME 128
+#define IDR_FOLDERMENU 129
+
+// Framework-defined command ids, as the program has always used them.
+#define ID_FILE_NEW 57600
+#define ID_APP_ABOUT 57664
+#define ID_APP_EXIT 57665
+#define ID_HELP_FINDER 57670

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks (optimised, no sanitizers), then longer fuzz runs of every
+# file reader. FUZZ_SECONDS sets the time per fuzz target (default 60; 0 skips fuzzing).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSOLVANTA_BENCH=ON >/dev/null
+cmake --build "$root/build/bench" -j "$(nproc)"
+if [ -x "$root/build/bench/solvanta_bench" ]; then
+    "$root/build/bench/solvanta_bench" "$@"
+fi
+
+seconds=${FUZZ_SECONDS:-60}
+[ "$seconds" -gt 0 ] || exit 0
+cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+      -DSOLVANTA_SANITIZE=ON -DSOLVANTA_FUZZ=ON >/dev/null
+cmake --build "$root/build/fuzz" -j "$(nproc)"
+for fuzzer in "$root"/build/fuzz/Fuzz*; do
+    [ -x "$fuzzer" ] || continue
+    echo "== $(basename "$fuzzer") for ${seconds}s"
+    "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=512 -max_len=65536 2>&1 | tail -n 2
+done
