@@ -1,30 +1,53 @@
 // CBrowserApp: brings the program up and down.
 #pragma once
 
+#include "HtmlHelp.h"
 #include "MainFrame.h"
+#include "SingleInstance.h"
+#include "framework/Commands.h"
+#include "framework/Handles.h"
 
 #include <memory>
+#include <string>
 
 namespace sv
 {
 
-class CBrowserApp
+class CBrowserApp : public CCommandTarget
 {
 public:
-    CBrowserApp() = default;
+    CBrowserApp();
     CBrowserApp(const CBrowserApp&) = delete;
     CBrowserApp& operator=(const CBrowserApp&) = delete;
-    ~CBrowserApp();
+    ~CBrowserApp() override;
 
-    // False ends the process at once (the main frame could not be created).
-    bool InitInstance(int showCommand);
+    // The one application object, or nullptr before it exists and after it is gone.
+    static CBrowserApp* Instance();
+
+    // False ends the process at once (hand-off done, or no main frame).
+    // `arguments` is the command line without the program's name.
+    bool InitInstance(const std::wstring& arguments, int showCommand);
     int Run();
 
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    // Menu 129, shared by every folder window.
+    HMENU FolderMenu() const { return m_folderMenu.Get(); }
+    SingleInstance& Instances() { return m_singleInstance; }
+
+    // Old versions kept favorites and filters under other names; moves them unless a file
+    // of the new name exists already.
+    static void MoveOldDataFiles();
 
 private:
+    void ShowAbout();
+
     bool m_oleInitialized = false;
+    SingleInstance m_singleInstance;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    UniqueMenu m_folderMenu;
+    HACCEL m_shortcuts = nullptr; // resource accelerators need no freeing
+    HtmlHelpLibrary m_help;
+    bool m_raiseFault = false;
 };
 
 } // namespace sv

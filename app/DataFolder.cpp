@@ -2,8 +2,8 @@
 
 #include "model/DataFilePath.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -21,8 +21,7 @@ std::optional<std::wstring>& Override()
 
 std::optional<std::wstring> ApplicationDataFolder()
 {
-    if (Override())
-        return Override();
+    if (Override()) return Override();
     PWSTR path = nullptr;
     if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &path)) && path)
     {
@@ -43,10 +42,8 @@ std::wstring ExecutableFolder()
     for (;;)
     {
         const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return {};
-        if (length < buffer.size())
-            return FolderOfPath(std::wstring_view(buffer.data(), length));
+        if (length == 0) return {};
+        if (length < buffer.size()) return FolderOfPath(std::wstring_view(buffer.data(), length));
         buffer.resize(buffer.size() * 2);
     }
 }
@@ -54,11 +51,9 @@ std::wstring ExecutableFolder()
 void CreateDataFolder()
 {
     const auto root = ApplicationDataFolder();
-    if (!root)
-        return;
+    if (!root) return;
     std::wstring folder = *root;
-    if (folder.empty() || folder.back() != L'\\')
-        folder += L'\\';
+    if (folder.empty() || folder.back() != L'\\') folder += L'\\';
     folder += kDataFolderName;
     if (::GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
         ::CreateDirectoryW(folder.c_str(), nullptr);

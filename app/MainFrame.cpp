@@ -1,6 +1,10 @@
 #include "MainFrame.h"
 
+#include "AppMessages.h"
 #include "DataFolder.h"
+#include "OsVersion.h"
+#include "OwnedText.h"
+#include "SingleInstance.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
 #include "model/FileMessages.h"
@@ -28,7 +32,8 @@ SettingsDefaults ShellDefaults()
 }
 } // namespace
 
-CMainFrame::CMainFrame() : m_defaults(ShellDefaults())
+CMainFrame::CMainFrame(UINT handOffMessage, CCommandTarget* next)
+    : m_osKind(CurrentOsKind()), m_handOffMessage(handOffMessage), m_next(next), m_defaults(ShellDefaults())
 {
     m_params.Reset(m_defaults);
     RegisterCommands();
@@ -43,11 +48,12 @@ bool CMainFrame::CreateFrame()
 {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     m_frameMenu = ::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-    const auto icon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
-                                                      LR_DEFAULTSIZE | LR_SHARED));
+    const auto icon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                                      0, 0, LR_DEFAULTSIZE | LR_SHARED));
     const RECT rect{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
-    const bool created = Create(kWindowClass, 0, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rect, nullptr,
-                                m_frameMenu, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1), icon);
+    const bool created =
+        Create(kWindowClass, 0, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rect, nullptr, m_frameMenu,
+               CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1), icon);
     if (!created && m_frameMenu)
     {
         ::DestroyMenu(m_frameMenu);
@@ -71,6 +77,33 @@ void CMainFrame::WriteSettings()
         ShowError(Hwnd(), message);
 }
 
+void CMainFrame::RestoreBarLayout()
+{
+    // The bars bring their own layout records; the frame itself has none beyond its placement.
+}
+
+void CMainFrame::OpenStartWindows(const std::wstring&)
+{
+    // Folder windows and arrangement files hook in here; without them there is nothing to open.
+}
+
+void CMainFrame::BringToFront()
+{
+    if (::IsIconic(Hwnd()))
+    {
+        ::ShowWindow(Hwnd(), SW_RESTORE);
+        return;
+    }
+    ::SetForegroundWindow(Hwnd());
+    ::SetActiveWindow(Hwnd());
+    ::ShowWindow(Hwnd(), SW_SHOW);
+}
+
+void CMainFrame::OpenCommandLineText(const std::wstring&)
+{
+    BringToFront();
+}
+
 void CMainFrame::StoreBarLayout()
 {
     // The main window's placement; the bars add their layout here as they arrive.
@@ -84,8 +117,7 @@ void CMainFrame::StoreBarLayout()
 
 void CMainFrame::PrepareShutdown()
 {
-    if (m_shutdownDone)
-        return;
+    if (m_shutdownDone) return;
     m_shutdownDone = true;
     StoreBarLayout();
     WriteSettings();
@@ -101,9 +133,14 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); break;
     case WM_COMMAND:
-        if (OnCommand(LOWORD(wParam)))
-            return 0;
+        if (OnCommand(LOWORD(wParam))) return 0;
         break;
+    case kOpenTextMessage: OpenCommandLineText(TakeOwnedText(wParam)); return 0;
+    }
+    if (m_handOffMessage != 0 && message == m_handOffMessage)
+    {
+        SingleInstance::ReceiveHandOff(Hwnd(), kOpenTextMessage);
+        return 0;
     }
     return DefaultProc(message, wParam, lParam);
 }
@@ -122,8 +159,7 @@ void CMainFrame::OnClose()
 
 void CMainFrame::OnEndSession(bool ending)
 {
-    if (ending)
-        PrepareShutdown();
+    if (ending) PrepareShutdown();
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU popup)
@@ -134,8 +170,7 @@ void CMainFrame::OnInitMenuPopup(HMENU popup)
 bool CMainFrame::OnCommand(UINT id)
 {
     // Ids of the MDI children's window list belong to the client.
-    if (id >= kFirstMdiChildId)
-        return false;
+    if (id >= kFirstMdiChildId) return false;
     return RouteCommand(id);
 }
 

@@ -12,8 +12,7 @@ const CommandTable::Entry* CommandTable::Find(UINT id) const
 {
     for (const auto& entry : m_entries)
     {
-        if (id >= entry.first && id <= entry.last)
-            return &entry;
+        if (id >= entry.first && id <= entry.last) return &entry;
     }
     return nullptr;
 }
@@ -21,8 +20,7 @@ const CommandTable::Entry* CommandTable::Find(UINT id) const
 bool CommandTable::Execute(UINT id) const
 {
     const Entry* entry = Find(id);
-    if (!entry || !entry->handler)
-        return false;
+    if (!entry || !entry->handler) return false;
     if (entry->state && !entry->state(id).enabled)
         return true; // a disabled command reached us through a stale accelerator: swallow it
     entry->handler(id);
@@ -32,8 +30,7 @@ bool CommandTable::Execute(UINT id) const
 std::optional<CommandState> CommandTable::State(UINT id) const
 {
     const Entry* entry = Find(id);
-    if (!entry)
-        return std::nullopt;
+    if (!entry) return std::nullopt;
     return entry->state ? entry->state(id) : CommandState{};
 }
 
@@ -41,8 +38,7 @@ bool CCommandTarget::RouteCommand(UINT id)
 {
     for (CCommandTarget* target = this; target; target = target->NextCommandTarget())
     {
-        if (target->m_commands.Execute(id))
-            return true;
+        if (target->m_commands.Execute(id)) return true;
     }
     return false;
 }
@@ -51,8 +47,7 @@ CommandState CCommandTarget::RouteCommandState(UINT id)
 {
     for (CCommandTarget* target = this; target; target = target->NextCommandTarget())
     {
-        if (auto state = target->m_commands.State(id))
-            return *state;
+        if (auto state = target->m_commands.State(id)) return *state;
     }
     return CommandState{false, false, false};
 }
@@ -64,10 +59,8 @@ void UpdateMenuCommandStates(HMENU popup, CCommandTarget& target)
     {
         MENUITEMINFOW info{sizeof(info)};
         info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
-        if (!::GetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &info))
-            continue;
-        if (info.hSubMenu || (info.fType & MFT_SEPARATOR) || info.wID == 0 || info.wID >= 0xF000)
-            continue;
+        if (!::GetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &info)) continue;
+        if (info.hSubMenu || (info.fType & MFT_SEPARATOR) || info.wID == 0 || info.wID >= 0xF000) continue;
         const CommandState state = target.RouteCommandState(info.wID);
         MENUITEMINFOW update{sizeof(update)};
         update.fMask = MIIM_STATE | MIIM_FTYPE;

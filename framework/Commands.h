@@ -24,7 +24,10 @@ public:
     using Handler = std::function<void(UINT id)>;
     using StateQuery = std::function<CommandState(UINT id)>;
 
-    void Add(UINT id, Handler handler, StateQuery state = {}) { AddRange(id, id, std::move(handler), std::move(state)); }
+    void Add(UINT id, Handler handler, StateQuery state = {})
+    {
+        AddRange(id, id, std::move(handler), std::move(state));
+    }
     void AddRange(UINT first, UINT last, Handler handler, StateQuery state = {});
 
     bool Execute(UINT id) const;

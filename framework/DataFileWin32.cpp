@@ -17,8 +17,7 @@ public:
     {
         DWORD got = 0;
         const DWORD want = static_cast<DWORD>(max > 0x10000000 ? 0x10000000 : max);
-        if (!::ReadFile(m_file, destination, want, &got, nullptr))
-            return 0;
+        if (!::ReadFile(m_file, destination, want, &got, nullptr)) return 0;
         return got;
     }
     uint64_t Size() const override { return m_size; }
@@ -34,8 +33,7 @@ public:
     explicit Win32Sink(HANDLE file) : m_file(file) {}
     ~Win32Sink() override
     {
-        if (m_file != INVALID_HANDLE_VALUE)
-            ::CloseHandle(m_file);
+        if (m_file != INVALID_HANDLE_VALUE) ::CloseHandle(m_file);
     }
     bool Write(const uint8_t* data, size_t count) override
     {
@@ -43,8 +41,7 @@ public:
         {
             const DWORD chunk = static_cast<DWORD>(count > 0x10000000 ? 0x10000000 : count);
             DWORD done = 0;
-            if (!::WriteFile(m_file, data, chunk, &done, nullptr) || done == 0)
-                return false;
+            if (!::WriteFile(m_file, data, chunk, &done, nullptr) || done == 0) return false;
             data += done;
             count -= done;
         }
@@ -72,8 +69,7 @@ std::unique_ptr<FileSource> OpenForReading(const std::filesystem::path& file)
 {
     HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return nullptr;
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(handle, &size))
     {
@@ -85,17 +81,16 @@ std::unique_ptr<FileSource> OpenForReading(const std::filesystem::path& file)
 
 std::unique_ptr<FileSink> CreateForWriting(const std::filesystem::path& file)
 {
-    HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return nullptr;
+    HANDLE handle =
+        ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32Sink>(handle);
 }
 
 bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target)
 {
-    return ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-           FALSE;
+    return ::MoveFileExW(temporary.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 void RemoveFile(const std::filesystem::path& file)

@@ -1,8 +1,8 @@
 // Owners for Win32 handles and COM pointers, and a scope guard.
 #pragma once
 
-#include <windows.h>
 #include <unknwn.h>
+#include <windows.h>
 
 #include <utility>
 
@@ -19,8 +19,7 @@ public:
     UniqueResource(UniqueResource&& other) noexcept : m_handle(other.Release()) {}
     UniqueResource& operator=(UniqueResource&& other) noexcept
     {
-        if (this != &other)
-            Reset(other.Release());
+        if (this != &other) Reset(other.Release());
         return *this;
     }
     ~UniqueResource() { Reset(); }
@@ -30,8 +29,7 @@ public:
     Handle Release() { return std::exchange(m_handle, Traits::Invalid()); }
     void Reset(Handle handle = Traits::Invalid())
     {
-        if (Traits::IsValid(m_handle))
-            Traits::Close(m_handle);
+        if (Traits::IsValid(m_handle)) Traits::Close(m_handle);
         m_handle = handle;
     }
 
@@ -107,8 +105,7 @@ public:
     ComPtr(std::nullptr_t) {}
     ComPtr(const ComPtr& other) : m_ptr(other.m_ptr)
     {
-        if (m_ptr)
-            m_ptr->AddRef();
+        if (m_ptr) m_ptr->AddRef();
     }
     ComPtr(ComPtr&& other) noexcept : m_ptr(std::exchange(other.m_ptr, nullptr)) {}
     ComPtr& operator=(ComPtr other) noexcept
@@ -127,8 +124,7 @@ public:
     }
     void Reset()
     {
-        if (m_ptr)
-            std::exchange(m_ptr, nullptr)->Release();
+        if (m_ptr) std::exchange(m_ptr, nullptr)->Release();
     }
     T* Get() const { return m_ptr; }
     T* operator->() const { return m_ptr; }
@@ -143,8 +139,7 @@ public:
     template <typename U> ComPtr<U> As() const
     {
         ComPtr<U> other;
-        if (m_ptr)
-            m_ptr->QueryInterface(__uuidof(U), other.PutVoid());
+        if (m_ptr) m_ptr->QueryInterface(__uuidof(U), other.PutVoid());
         return other;
     }
 

@@ -11,8 +11,7 @@ HWND CMdiFrame::ActiveChild() const
 bool CMdiFrame::IsActiveChildMaximized() const
 {
     BOOL maximized = FALSE;
-    if (m_client)
-        ::SendMessageW(m_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+    if (m_client) ::SendMessageW(m_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
     return maximized != FALSE;
 }
 
@@ -20,8 +19,8 @@ bool CMdiFrame::CreateMdiClient(HMENU windowMenu, UINT firstChildId, const wchar
 {
     CLIENTCREATESTRUCT ccs{windowMenu, firstChildId};
     m_client = ::CreateWindowExW(WS_EX_CLIENTEDGE, clientClass, nullptr,
-                                 WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0,
-                                 Hwnd(), nullptr, ::GetModuleHandleW(nullptr), &ccs);
+                                 WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0,
+                                 0, Hwnd(), nullptr, ::GetModuleHandleW(nullptr), &ccs);
     return m_client != nullptr;
 }
 
@@ -36,15 +35,14 @@ bool CMdiChild::CreateChild(CMdiFrame& frame, const wchar_t* className, const wc
     if (!RegisterClassOnce(className, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon))
         return false;
     // Wine creates a new child restored when the active one is maximised unless asked.
-    if (frame.IsActiveChildMaximized())
-        style |= WS_MAXIMIZE;
+    if (frame.IsActiveChildMaximized()) style |= WS_MAXIMIZE;
     WindowCreateParams params{this};
     const int x = rect ? rect->left : CW_USEDEFAULT;
     const int y = rect ? rect->top : CW_USEDEFAULT;
     const int cx = rect ? rect->right - rect->left : CW_USEDEFAULT;
     const int cy = rect ? rect->bottom - rect->top : CW_USEDEFAULT;
-    const HWND hwnd = ::CreateWindowExW(WS_EX_MDICHILD, className, title, style, x, y, cx, cy, frame.MdiClient(),
-                                        nullptr, ::GetModuleHandleW(nullptr), &params);
+    const HWND hwnd = ::CreateWindowExW(WS_EX_MDICHILD, className, title, style, x, y, cx, cy,
+                                        frame.MdiClient(), nullptr, ::GetModuleHandleW(nullptr), &params);
     return hwnd != nullptr;
 }
 

@@ -21,20 +21,17 @@ int RunMessageLoop(const MessageLoopHooks& hooks)
     {
         if (idleDue && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
-            if (hooks.onIdle)
-                hooks.onIdle();
+            if (hooks.onIdle) hooks.onIdle();
             idleDue = false;
         }
         const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0 || got == -1)
-            break;
+        if (got == 0 || got == -1) break;
         if (!hooks.preTranslate || !hooks.preTranslate(msg))
         {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
-        if (!IsIdleNeutral(msg))
-            idleDue = true;
+        if (!IsIdleNeutral(msg)) idleDue = true;
     }
     return static_cast<int>(msg.wParam);
 }

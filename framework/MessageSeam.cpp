@@ -30,8 +30,7 @@ std::vector<wchar_t> FilterBuffer(const std::wstring& filter)
     std::vector<wchar_t> buffer(filter.begin(), filter.end());
     for (auto& c : buffer)
     {
-        if (c == L'|')
-            c = L'\0';
+        if (c == L'|') c = L'\0';
     }
     buffer.push_back(L'\0');
     buffer.push_back(L'\0');
@@ -63,8 +62,7 @@ bool AskConfirmation(HWND owner, const std::wstring& text)
 
 std::optional<std::wstring> ChooseFile(const FileDialogRequest& request)
 {
-    if (const auto& responder = CurrentFileDialogResponder())
-        return responder(request);
+    if (const auto& responder = CurrentFileDialogResponder()) return responder(request);
 
     std::vector<wchar_t> file(4096, L'\0');
     request.defaultName.copy(file.data(), file.size() - 1);
@@ -79,8 +77,7 @@ std::optional<std::wstring> ChooseFile(const FileDialogRequest& request)
     ofn.lpstrInitialDir = request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
     ofn.Flags = request.flags | OFN_EXPLORER;
     const BOOL chosen = request.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
-    if (!chosen)
-        return std::nullopt;
+    if (!chosen) return std::nullopt;
     return std::wstring(file.data());
 }
 

@@ -36,8 +36,7 @@ bool CWindow::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUS
 {
     WNDCLASSEXW existing{sizeof(existing)};
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    if (::GetClassInfoExW(instance, className, &existing))
-        return true;
+    if (::GetClassInfoExW(instance, className, &existing)) return true;
     WNDCLASSEXW wc{sizeof(wc)};
     wc.style = classStyle;
     wc.lpfnWndProc = &CWindow::WindowProc;
@@ -50,26 +49,24 @@ bool CWindow::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUS
     return ::RegisterClassExW(&wc) != 0;
 }
 
-bool CWindow::Create(const wchar_t* className, DWORD exStyle, const wchar_t* title, DWORD style, const RECT& rect,
-                     HWND parent, HMENU menu, UINT classStyle, HBRUSH background, HICON icon)
+bool CWindow::Create(const wchar_t* className, DWORD exStyle, const wchar_t* title, DWORD style,
+                     const RECT& rect, HWND parent, HMENU menu, UINT classStyle, HBRUSH background,
+                     HICON icon)
 {
-    if (!RegisterClassOnce(className, classStyle, background, icon))
-        return false;
+    if (!RegisterClassOnce(className, classStyle, background, icon)) return false;
     WindowCreateParams params{this};
     const bool defaultPosition = rect.left == CW_USEDEFAULT;
     const bool defaultSize = rect.right == CW_USEDEFAULT;
-    const HWND hwnd = ::CreateWindowExW(exStyle, className, title, style, rect.left,
-                                        defaultPosition ? 0 : rect.top,
-                                        defaultSize ? CW_USEDEFAULT : rect.right - rect.left,
-                                        defaultSize ? 0 : rect.bottom - rect.top, parent, menu,
-                                        ::GetModuleHandleW(nullptr), &params);
+    const HWND hwnd = ::CreateWindowExW(
+        exStyle, className, title, style, rect.left, defaultPosition ? 0 : rect.top,
+        defaultSize ? CW_USEDEFAULT : rect.right - rect.left, defaultSize ? 0 : rect.bottom - rect.top,
+        parent, menu, ::GetModuleHandleW(nullptr), &params);
     return hwnd != nullptr;
 }
 
 void CWindow::Destroy()
 {
-    if (m_hwnd)
-        ::DestroyWindow(m_hwnd);
+    if (m_hwnd) ::DestroyWindow(m_hwnd);
 }
 
 LRESULT CWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -100,8 +97,7 @@ LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             window->Attach(hwnd);
         }
     }
-    if (!window)
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    if (!window) return ::DefWindowProcW(hwnd, message, wParam, lParam);
 
     LRESULT result = 0;
     try

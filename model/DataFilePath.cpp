@@ -3,16 +3,15 @@
 namespace sv
 {
 
-std::wstring ComposeDataFilePath(std::wstring_view name, const std::optional<std::wstring>& applicationDataFolder,
+std::wstring ComposeDataFilePath(std::wstring_view name,
+                                 const std::optional<std::wstring>& applicationDataFolder,
                                  std::wstring_view executableFolder)
 {
-    if (name.find(L'\\') != std::wstring_view::npos)
-        return std::wstring(name);
+    if (name.find(L'\\') != std::wstring_view::npos) return std::wstring(name);
     if (applicationDataFolder && !applicationDataFolder->empty())
     {
         std::wstring path = *applicationDataFolder;
-        if (path.back() != L'\\')
-            path += L'\\';
+        if (path.back() != L'\\') path += L'\\';
         return path + kDataFolderName + L'\\' + std::wstring(name);
     }
     return std::wstring(executableFolder) + std::wstring(name);

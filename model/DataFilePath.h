@@ -13,7 +13,8 @@ namespace sv
 inline constexpr const wchar_t* kDataFolderName = L"Solvanta (x64)";
 
 // `executableFolder` ends with a backslash.
-std::wstring ComposeDataFilePath(std::wstring_view name, const std::optional<std::wstring>& applicationDataFolder,
+std::wstring ComposeDataFilePath(std::wstring_view name,
+                                 const std::optional<std::wstring>& applicationDataFolder,
                                  std::wstring_view executableFolder);
 
 // The folder of a full executable path, up to and including the last backslash.

@@ -15,22 +15,23 @@ struct FileTexts
 
 const FileTexts& TextsOf(DataFileKind kind)
 {
-    static const FileTexts kSettings{
-        L"Fehler beim Lesezugriff auf die Konfigurationsdatei.", L"Fehler beim Lesen der Konfigurationsdatei.",
-        L"Fehler beim Schreibzugriff auf die Konfigurationsdatei.", L"Fehler beim Schreiben der Konfigurationsdatei."};
+    static const FileTexts kSettings{L"Fehler beim Lesezugriff auf die Konfigurationsdatei.",
+                                     L"Fehler beim Lesen der Konfigurationsdatei.",
+                                     L"Fehler beim Schreibzugriff auf die Konfigurationsdatei.",
+                                     L"Fehler beim Schreiben der Konfigurationsdatei."};
     static const FileTexts kFavorites{
         L"Fehler beim Lesezugriff auf die Favoritendatei.", L"Fehler beim Lesen der Favoritendatei.",
         L"Fehler beim Schreibzugriff auf die Favoritendatei.", L"Fehler beim Schreiben der Favoritendatei."};
-    static const FileTexts kFilters{L"Fehler beim Lesezugriff auf die Filterdatei.", L"Fehler beim Lesen der Filterdatei.",
-                                    L"Fehler beim Schreibzugriff auf die Filterdatei.",
-                                    L"Fehler beim Schreiben der Filterdatei."};
+    static const FileTexts kFilters{
+        L"Fehler beim Lesezugriff auf die Filterdatei.", L"Fehler beim Lesen der Filterdatei.",
+        L"Fehler beim Schreibzugriff auf die Filterdatei.", L"Fehler beim Schreiben der Filterdatei."};
     static const FileTexts kArrangement{L"Fehler beim Lesezugriff auf die Fensterkonfigurationsdatei.",
                                         L"Fehler beim Lesen der Fensterkonfigurationsdatei.",
                                         L"Fehler beim Schreibzugriff auf die Fensterkonfigurationsdatei.",
                                         L"Fehler beim Schreiben der Fensterkonfigurationsdatei."};
-    static const FileTexts kToolbar{L"Fehler beim Lesezugriff auf die Toolbardatei.", L"Fehler beim Lesen der Toolbardatei.",
-                                    L"Fehler beim Schreibzugriff auf die Toolbardatei.",
-                                    L"Fehler beim Schreiben der Toolbardatei."};
+    static const FileTexts kToolbar{
+        L"Fehler beim Lesezugriff auf die Toolbardatei.", L"Fehler beim Lesen der Toolbardatei.",
+        L"Fehler beim Schreibzugriff auf die Toolbardatei.", L"Fehler beim Schreiben der Toolbardatei."};
     switch (kind)
     {
     case DataFileKind::Settings: return kSettings;

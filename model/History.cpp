@@ -33,32 +33,26 @@ void CHistory::Add(ItemIdList folder, std::wstring name)
         return;
     }
     m_entries.resize(static_cast<size_t>(m_current + 1));
-    if (Count() + 1 > m_capacity)
-        m_capacity += kGrowBy;
+    if (Count() + 1 > m_capacity) m_capacity += kGrowBy;
     m_entries.push_back(HistoryEntry{std::move(name), std::move(folder)});
     m_current = Count() - 1;
 }
 
 void CHistory::Step(int delta)
 {
-    if (m_entries.empty())
-        return;
+    if (m_entries.empty()) return;
     int target = m_current + delta;
-    if (target < 0)
-        target = 0;
-    if (target >= Count())
-        target = Count() - 1;
+    if (target < 0) target = 0;
+    if (target >= Count()) target = Count() - 1;
     // Only a move that stays inside the list starts a navigation that must not be recorded.
-    if (m_current + delta >= 0 && m_current + delta < Count())
-        m_inHistoryMove = true;
+    if (m_current + delta >= 0 && m_current + delta < Count()) m_inHistoryMove = true;
     m_current = target;
 }
 
 void CHistory::ClearAllButCurrent()
 {
     m_inHistoryMove = false;
-    if (m_current < 0)
-        return;
+    if (m_current < 0) return;
     HistoryEntry kept = std::move(m_entries[m_current]);
     m_entries.clear();
     m_entries.push_back(std::move(kept));
@@ -73,15 +67,13 @@ void CHistory::Read(ArchiveReader& reader)
     if (capacity >= 1000)
     {
         version = capacity;
-        if (version > kVersion)
-            throw ArchiveReadError("history of a newer version");
+        if (version > kVersion) throw ArchiveReadError("history of a newer version");
         capacity = reader.ReadInt();
     }
     const int32_t current = reader.ReadInt();
     // An entry holds at least a 1-byte text and a 4-byte list size.
     const int32_t count = reader.ReadCount(5, "history entries");
-    if (count > capacity)
-        throw ArchiveReadError("history count above its capacity");
+    if (count > capacity) throw ArchiveReadError("history count above its capacity");
     if (current < -1 || current >= count || (count > 0 && current < 0))
         throw ArchiveReadError("history current outside the list");
     std::vector<HistoryEntry> entries;

@@ -15,8 +15,8 @@ void CMyBarInfo::Read(ArchiveReader& reader)
 
 void CMyBarInfo::Write(ArchiveWriter& writer) const
 {
-    for (const int32_t value : {horizontalWidth, horizontalHeight, verticalWidth, verticalHeight, floatingWidth,
-                                floatingHeight})
+    for (const int32_t value :
+         {horizontalWidth, horizontalHeight, verticalWidth, verticalHeight, floatingWidth, floatingHeight})
         writer.WriteInt(value);
 }
 

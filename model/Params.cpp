@@ -14,8 +14,7 @@ constexpr uint8_t kComputerSortOrder = 0x50;
 std::vector<uint8_t> ReadDockLayout(ArchiveReader& reader)
 {
     const int32_t size = reader.ReadInt();
-    if (size < 0)
-        throw ArchiveReadError("dock layout size");
+    if (size < 0) throw ArchiveReadError("dock layout size");
     return reader.ReadBlock(static_cast<uint64_t>(size));
 }
 } // namespace
@@ -36,8 +35,8 @@ void CParams::Reset(const SettingsDefaults& defaults)
 void CParams::Complete(const SettingsDefaults& defaults)
 {
     if (startFolder.IsNull())
-        startFolder = defaults.startFolder.IsNull() ? SettingsDefaults::StandardComputerFolder()
-                                                    : defaults.startFolder;
+        startFolder =
+            defaults.startFolder.IsNull() ? SettingsDefaults::StandardComputerFolder() : defaults.startFolder;
 }
 
 void CParams::Read(ArchiveReader& r, const SettingsDefaults& defaults)
@@ -46,8 +45,7 @@ void CParams::Read(ArchiveReader& r, const SettingsDefaults& defaults)
     const int32_t first = r.ReadInt();
     version = first == 0 ? r.ReadInt() : first;
     toolbarRecordsWide = version >= 1300 ? r.ReadBool() : false;
-    if (version < 1230)
-        return;
+    if (version < 1230) return;
 
     tabMaxLabelLength = r.ReadInt();
     tabsShowDynamically = r.ReadBool();
@@ -61,8 +59,7 @@ void CParams::Read(ArchiveReader& r, const SettingsDefaults& defaults)
     tabBarVisible = r.ReadInt();
     statusBarVisible = r.ReadInt();
     storedExtent = r.ReadInt();
-    if (storedExtent == 0)
-        storedExtent = 150;
+    if (storedExtent == 0) storedExtent = 150;
     restoreWindowsAtStart = r.ReadBool();
     reservedA = r.ReadInt();
     r.ReadRaw(mainWindowPlacement);
@@ -79,8 +76,7 @@ void CParams::Read(ArchiveReader& r, const SettingsDefaults& defaults)
     for (auto& value : reservedPairs)
         value = r.ReadInt();
     Complete(defaults);
-    if (version < 1260)
-        return;
+    if (version < 1260) return;
 
     externalCompareCommand = r.ReadString();
     folderCompareMode = r.ReadInt();
@@ -90,14 +86,11 @@ void CParams::Read(ArchiveReader& r, const SettingsDefaults& defaults)
     templateFolderFlags = r.ReadInt();
     templateViewMode = r.ReadInt();
     addressBreadcrumbs = r.ReadBool();
-    if (version < 1270)
-        return;
+    if (version < 1270) return;
     ownShortcutsEnabled = r.ReadBool();
-    if (version < 1280)
-        return;
+    if (version < 1280) return;
     rightDragArrangement = r.ReadInt();
-    if (version < 1290)
-        return;
+    if (version < 1290) return;
     useUserFont = r.ReadBool();
     r.ReadRaw(userFont);
     treeExpandOnClick = r.ReadBool();

@@ -3,13 +3,12 @@
 namespace sv
 {
 
-ReadStatus ReadSettingsFile(const std::filesystem::path& file, CParams& params, const SettingsDefaults& defaults,
-                            AnsiDecoder decoder)
+ReadStatus ReadSettingsFile(const std::filesystem::path& file, CParams& params,
+                            const SettingsDefaults& defaults, AnsiDecoder decoder)
 {
-    const ReadStatus status =
-        ReadDataFile(file, [&](ArchiveReader& reader) { params.Read(reader, defaults); }, decoder);
-    if (status != ReadStatus::Ok)
-        params.Reset(defaults);
+    const ReadStatus status = ReadDataFile(
+        file, [&](ArchiveReader& reader) { params.Read(reader, defaults); }, decoder);
+    if (status != ReadStatus::Ok) params.Reset(defaults);
     return status;
 }
 

@@ -11,8 +11,7 @@ constexpr size_t kOldLineMaxBytes = 260;
 
 int CVisited::Find(const ItemIdList& folder, const IItemIdEquality& equality) const
 {
-    if (folder.IsNull())
-        return -1;
+    if (folder.IsNull()) return -1;
     for (int slot = kSlots - m_count; slot < kSlots; ++slot)
     {
         if (!m_slots[slot].folder.IsNull() && equality.SameItem(m_slots[slot].folder, folder))
@@ -24,8 +23,7 @@ int CVisited::Find(const ItemIdList& folder, const IItemIdEquality& equality) co
 
 void CVisited::Visit(ItemIdList folder, int knownPosition, const IItemIdEquality& equality)
 {
-    if (folder.IsNull())
-        return;
+    if (folder.IsNull()) return;
     if (knownPosition >= 0 && knownPosition < kSlots && knownPosition < m_count)
     {
         m_current = (knownPosition + m_head) % kSlots;
@@ -38,10 +36,8 @@ void CVisited::Visit(ItemIdList folder, int knownPosition, const IItemIdEquality
         return;
     }
     int slot = m_head - 1;
-    if (slot < 0)
-        slot = kSlots - 1;
-    if (m_count < kSlots)
-        ++m_count;
+    if (slot < 0) slot = kSlots - 1;
+    if (m_count < kSlots) ++m_count;
     m_slots[slot] = VisitedSlot{};
     m_slots[slot].folder = std::move(folder);
     m_head = slot;
@@ -50,8 +46,7 @@ void CVisited::Visit(ItemIdList folder, int knownPosition, const IItemIdEquality
 
 void CVisited::ClearAllButCurrent()
 {
-    if (m_count == 0)
-        return;
+    if (m_count == 0) return;
     ItemIdList kept = std::move(m_slots[m_current].folder);
     for (auto& slot : m_slots)
         slot.folder = ItemIdList();
@@ -68,15 +63,12 @@ void CVisited::Read(ArchiveReader& reader)
     if (count >= 1000)
     {
         version = count;
-        if (version > kVersion)
-            throw ArchiveReadError("visited list of a newer version");
+        if (version > kVersion) throw ArchiveReadError("visited list of a newer version");
         count = reader.ReadInt();
     }
     int32_t current = reader.ReadInt();
-    if (version <= 1001)
-        current %= kSlots;
-    if (count < 0)
-        throw ArchiveReadError("visited count");
+    if (version <= 1001) current %= kSlots;
+    if (count < 0) throw ArchiveReadError("visited count");
     // Each entry holds at least the size of its item-id list.
     reader.Require(static_cast<uint64_t>(count) * 4, "visited entries");
 
@@ -89,16 +81,14 @@ void CVisited::Read(ArchiveReader& reader)
         else if (version == 1001)
             reader.ReadString();
         ItemIdList folder = reader.ReadItemIdList();
-        if (i < retained)
-            m_slots[firstSlot + i].folder = std::move(folder);
+        if (i < retained) m_slots[firstSlot + i].folder = std::move(folder);
     }
     if (version > 1002)
     {
         for (int32_t i = 0; i < count; ++i)
         {
             StreamBytes stream = reader.ReadStream();
-            if (i < retained)
-                m_slots[firstSlot + i].viewState = std::move(stream);
+            if (i < retained) m_slots[firstSlot + i].viewState = std::move(stream);
         }
         for (auto& slot : m_slots)
         {

@@ -3,8 +3,8 @@
 
 #include "framework/archive/ItemIdList.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 namespace sv
 {

@@ -17,8 +17,7 @@ ArchiveReader::ArchiveReader(ByteSource& source, AnsiDecoder decoder)
 
 void ArchiveReader::Require(uint64_t count, const char* what) const
 {
-    if (count > m_remaining)
-        throw ArchiveReadError(std::string("truncated: ") + what);
+    if (count > m_remaining) throw ArchiveReadError(std::string("truncated: ") + what);
 }
 
 bool ArchiveReader::Fill()
@@ -33,8 +32,7 @@ void ArchiveReader::ReadRaw(uint8_t* destination, size_t count)
     Require(count, "block");
     while (count > 0)
     {
-        if (m_position == m_length && !Fill())
-            throw ArchiveReadError("source ended before its size");
+        if (m_position == m_length && !Fill()) throw ArchiveReadError("source ended before its size");
         const size_t chunk = std::min(count, m_length - m_position);
         std::memcpy(destination, m_buffer.data() + m_position, chunk);
         m_position += chunk;
@@ -49,8 +47,7 @@ void ArchiveReader::Skip(uint64_t count)
     Require(count, "skip");
     while (count > 0)
     {
-        if (m_position == m_length && !Fill())
-            throw ArchiveReadError("source ended before its size");
+        if (m_position == m_length && !Fill()) throw ArchiveReadError("source ended before its size");
         const size_t chunk = static_cast<size_t>(std::min<uint64_t>(count, m_length - m_position));
         m_position += chunk;
         count -= chunk;
@@ -103,8 +100,7 @@ std::vector<uint8_t> ArchiveReader::ReadBlock(uint64_t count)
 int32_t ArchiveReader::ReadCount(uint64_t minRecordSize, const char* what)
 {
     const int32_t count = ReadInt();
-    if (count < 0)
-        throw ArchiveReadError(std::string("negative count: ") + what);
+    if (count < 0) throw ArchiveReadError(std::string("negative count: ") + what);
     Require(static_cast<uint64_t>(count) * minRecordSize, what);
     return count;
 }
@@ -123,14 +119,12 @@ std::wstring ArchiveReader::ReadString()
         {
             wide = true;
             length = ReadByte();
-            if (length == 0xFF)
-                length = ReadUInt16();
+            if (length == 0xFF) length = ReadUInt16();
         }
         if (length == 0xFFFF)
         {
             length = ReadUInt32();
-            if (length == 0xFFFFFFFF)
-                length = ReadUInt64();
+            if (length == 0xFFFFFFFF) length = ReadUInt64();
         }
     }
     if (!wide)
@@ -139,8 +133,7 @@ std::wstring ArchiveReader::ReadString()
         const auto bytes = ReadBlock(length);
         return m_decoder(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
-    if (length > std::numeric_limits<uint64_t>::max() / 2)
-        throw ArchiveReadError("string length");
+    if (length > std::numeric_limits<uint64_t>::max() / 2) throw ArchiveReadError("string length");
     Require(length * 2, "string");
     std::wstring text(static_cast<size_t>(length), L'\0');
     for (auto& c : text)
@@ -154,10 +147,8 @@ std::string ArchiveReader::ReadAnsiLine(size_t maxBytes)
     for (size_t consumed = 0; consumed < maxBytes; ++consumed)
     {
         const auto c = static_cast<char>(ReadByte());
-        if (c == '\n')
-            break;
-        if (line.size() + 1 < maxBytes)
-            line.push_back(c);
+        if (c == '\n') break;
+        if (line.size() + 1 < maxBytes) line.push_back(c);
     }
     return line;
 }
@@ -165,22 +156,18 @@ std::string ArchiveReader::ReadAnsiLine(size_t maxBytes)
 ItemIdList ArchiveReader::ReadItemIdList()
 {
     const int32_t size = ReadInt();
-    if (size < 0)
-        throw ArchiveReadError("item-id list size");
-    if (size == 0)
-        return ItemIdList();
+    if (size < 0) throw ArchiveReadError("item-id list size");
+    if (size == 0) return ItemIdList();
     const auto bytes = ReadBlock(static_cast<uint64_t>(size));
     auto list = ItemIdList::FromBytes(bytes);
-    if (!list)
-        throw ArchiveReadError("malformed item-id list");
+    if (!list) throw ArchiveReadError("malformed item-id list");
     return *std::move(list);
 }
 
 StreamBytes ArchiveReader::ReadStream()
 {
     const int32_t size = ReadInt();
-    if (size < 0)
-        throw ArchiveReadError("stream size");
+    if (size < 0) throw ArchiveReadError("stream size");
     return ReadBlock(static_cast<uint64_t>(size));
 }
 
@@ -190,8 +177,7 @@ void ArchiveWriter::WriteRaw(const uint8_t* data, size_t count)
 {
     while (count > 0)
     {
-        if (m_length == m_buffer.size())
-            Flush();
+        if (m_length == m_buffer.size()) Flush();
         const size_t chunk = std::min(count, m_buffer.size() - m_length);
         std::memcpy(m_buffer.data() + m_length, data, chunk);
         m_length += chunk;

@@ -9,8 +9,7 @@ namespace sv
 size_t MemorySource::ReadSome(uint8_t* destination, size_t max)
 {
     const size_t count = std::min(max, m_bytes.size() - m_position);
-    if (count > 0)
-        std::memcpy(destination, m_bytes.data() + m_position, count);
+    if (count > 0) std::memcpy(destination, m_bytes.data() + m_position, count);
     m_position += count;
     return count;
 }

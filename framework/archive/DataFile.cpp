@@ -6,11 +6,9 @@ namespace sv
 ReadStatus ReadDataFile(const std::filesystem::path& file, const std::function<void(ArchiveReader&)>& read,
                         AnsiDecoder decoder)
 {
-    if (!platform::FileExists(file))
-        return ReadStatus::Missing;
+    if (!platform::FileExists(file)) return ReadStatus::Missing;
     const auto source = platform::OpenForReading(file);
-    if (!source)
-        return ReadStatus::CannotOpen;
+    if (!source) return ReadStatus::CannotOpen;
     try
     {
         ArchiveReader reader(*source, decoder);
@@ -32,8 +30,7 @@ WriteStatus WriteDataFile(const std::filesystem::path& file, const std::function
     std::filesystem::path temporary = file;
     temporary += L".new";
     auto sink = platform::CreateForWriting(temporary);
-    if (!sink)
-        return WriteStatus::CannotCreate;
+    if (!sink) return WriteStatus::CannotCreate;
     bool written = true;
     try
     {

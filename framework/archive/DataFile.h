@@ -29,7 +29,8 @@ enum class WriteStatus
 
 ReadStatus ReadDataFile(const std::filesystem::path& file, const std::function<void(ArchiveReader&)>& read,
                         AnsiDecoder decoder = &DecodeWindows1252);
-WriteStatus WriteDataFile(const std::filesystem::path& file, const std::function<void(ArchiveWriter&)>& write);
+WriteStatus WriteDataFile(const std::filesystem::path& file,
+                          const std::function<void(ArchiveWriter&)>& write);
 
 // The platform's file primitives (one implementation for POSIX, one for Win32).
 namespace platform

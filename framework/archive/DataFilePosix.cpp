@@ -22,10 +22,8 @@ public:
         for (;;)
         {
             const ssize_t got = ::read(m_fd, destination, max);
-            if (got >= 0)
-                return static_cast<size_t>(got);
-            if (errno != EINTR)
-                return 0;
+            if (got >= 0) return static_cast<size_t>(got);
+            if (errno != EINTR) return 0;
         }
     }
     uint64_t Size() const override { return m_size; }
@@ -41,18 +39,15 @@ public:
     explicit PosixSink(int fd) : m_fd(fd) {}
     ~PosixSink() override
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        if (m_fd >= 0) ::close(m_fd);
     }
     bool Write(const uint8_t* data, size_t count) override
     {
         while (count > 0)
         {
             const ssize_t done = ::write(m_fd, data, count);
-            if (done < 0 && errno == EINTR)
-                continue;
-            if (done <= 0)
-                return false;
+            if (done < 0 && errno == EINTR) continue;
+            if (done <= 0) return false;
             data += done;
             count -= static_cast<size_t>(done);
         }
@@ -73,16 +68,19 @@ private:
 
 bool FileExists(const std::filesystem::path& file)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return ::stat(file.c_str(), &info) == 0;
 }
 
 std::unique_ptr<FileSource> OpenForReading(const std::filesystem::path& file)
 {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return nullptr;
-    struct stat info{};
+    if (fd < 0) return nullptr;
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
     {
         ::close(fd);
@@ -94,14 +92,15 @@ std::unique_ptr<FileSource> OpenForReading(const std::filesystem::path& file)
 std::unique_ptr<FileSink> CreateForWriting(const std::filesystem::path& file)
 {
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return nullptr;
+    if (fd < 0) return nullptr;
     return std::make_unique<PosixSink>(fd);
 }
 
 bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::stat(target.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         return false; // rename(2) would replace an empty folder
     return std::rename(temporary.c_str(), target.c_str()) == 0;

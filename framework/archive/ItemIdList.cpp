@@ -13,20 +13,17 @@ uint16_t ItemSizeAt(std::span<const uint8_t> bytes, size_t position)
 
 std::optional<ItemIdList> ItemIdList::FromBytes(std::span<const uint8_t> bytes)
 {
-    if (bytes.empty())
-        return ItemIdList();
+    if (bytes.empty()) return ItemIdList();
     size_t position = 0;
     while (position + 2 <= bytes.size())
     {
         const uint16_t size = ItemSizeAt(bytes, position);
         if (size == 0)
         {
-            if (position + 2 != bytes.size())
-                return std::nullopt;
+            if (position + 2 != bytes.size()) return std::nullopt;
             return ItemIdList(std::vector<uint8_t>(bytes.begin(), bytes.end()));
         }
-        if (size < 2 || position + size > bytes.size() - 2)
-            return std::nullopt;
+        if (size < 2 || position + size > bytes.size() - 2) return std::nullopt;
         position += size;
     }
     return std::nullopt;
@@ -58,8 +55,7 @@ size_t ItemIdList::ItemCount() const
     for (size_t position = 0; position + 2 <= m_bytes.size();)
     {
         const uint16_t size = ItemSizeAt(m_bytes, position);
-        if (size == 0)
-            break;
+        if (size == 0) break;
         ++count;
         position += size;
     }

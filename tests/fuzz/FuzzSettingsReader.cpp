@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         reread.Read(rereader, sv::SettingsDefaults{});
         reread.version = params.version;
         reread.toolbarRecordsWide = params.toolbarRecordsWide;
-        if (params.version >= 1350 && !(reread == params))
-            __builtin_trap();
+        if (params.version >= 1350 && !(reread == params)) __builtin_trap();
     }
     catch (const sv::ArchiveReadError&)
     {

@@ -30,14 +30,16 @@ std::vector<uint8_t> Prefix(const std::vector<uint8_t>& bytes, size_t count)
 
 TEST(Archive, NumbersAreLittleEndianWithoutPadding)
 {
-    const auto bytes = Written([](ArchiveWriter& w) {
-        w.WriteInt(0x0000055A);
-        w.WriteInt(-2);
-        w.WriteBool(true);
-        w.WriteDouble(1.5);
-    });
-    const std::vector<uint8_t> expected{0x5A, 0x05, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0,
-                                        0, 0, 0, 0, 0, 0, 0xF8, 0x3F};
+    const auto bytes = Written(
+        [](ArchiveWriter& w)
+        {
+            w.WriteInt(0x0000055A);
+            w.WriteInt(-2);
+            w.WriteBool(true);
+            w.WriteDouble(1.5);
+        });
+    const std::vector<uint8_t> expected{0x5A, 0x05, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 1,    0,
+                                        0,    0,    0, 0, 0,    0,    0,    0,    0xF8, 0x3F};
     EXPECT_EQ(bytes, expected);
     MemorySource source(bytes);
     ArchiveReader reader(source);
@@ -51,7 +53,8 @@ TEST(Archive, NumbersAreLittleEndianWithoutPadding)
 
 TEST(Archive, StringPrefixesInEveryLengthForm)
 {
-    EXPECT_EQ(Written([](ArchiveWriter& w) { w.WriteString(L""); }), (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0x00}));
+    EXPECT_EQ(Written([](ArchiveWriter& w) { w.WriteString(L""); }),
+              (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0x00}));
     EXPECT_EQ(Written([](ArchiveWriter& w) { w.WriteString(L";"); }),
               (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0x01, 0x3B, 0x00}));
 
@@ -71,7 +74,8 @@ TEST(Archive, StringPrefixesInEveryLengthForm)
 
     const std::wstring s65534(0xFFFE, L'd');
     const auto b65534 = Written([&](ArchiveWriter& w) { w.WriteString(s65534); });
-    EXPECT_EQ(Prefix(b65534, 10), (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(Prefix(b65534, 10),
+              (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}));
     EXPECT_EQ(ReadStringFrom(b65534), s65534);
 
     const std::wstring s70000(70000, L'e');
@@ -106,8 +110,8 @@ TEST(Archive, EightBitStringsAreReadInTheSystemCodePage)
 TEST(Archive, LengthsBeyondTheDataAreErrorsNotAllocations)
 {
     // A wide string claiming 2^62 characters, and an 8-bit one claiming 4 GiB.
-    const std::vector<uint8_t> huge{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F};
+    const std::vector<uint8_t> huge{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F};
     EXPECT_THROW(ReadStringFrom(huge), ArchiveReadError);
     EXPECT_THROW(ReadStringFrom({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF}), ArchiveReadError);
     EXPECT_THROW(ReadStringFrom({0xFF, 0xFE, 0xFF, 0x05, 0x41, 0x00}), ArchiveReadError);
@@ -122,12 +126,14 @@ TEST(Archive, LengthsBeyondTheDataAreErrorsNotAllocations)
 TEST(Archive, ItemIdListsAndStreams)
 {
     const auto list = ItemIdList::FromItems({{0x1F, 0x50}, {0x31, 0x00, 0x41}});
-    const auto bytes = Written([&](ArchiveWriter& w) {
-        w.WriteItemIdList(list);
-        w.WriteItemIdList(ItemIdList());
-        w.WriteStream({9, 8, 7});
-        w.WriteStream({});
-    });
+    const auto bytes = Written(
+        [&](ArchiveWriter& w)
+        {
+            w.WriteItemIdList(list);
+            w.WriteItemIdList(ItemIdList());
+            w.WriteStream({9, 8, 7});
+            w.WriteStream({});
+        });
     const std::vector<uint8_t> expected{11, 0, 0, 0, 4, 0, 0x1F, 0x50, 5, 0, 0x31, 0x00, 0x41, 0, 0,
                                         0,  0, 0, 0, 3, 0, 0,    0,    9, 8, 7,    0,    0,    0, 0};
     EXPECT_EQ(bytes, expected);
@@ -142,12 +148,11 @@ TEST(Archive, ItemIdListsAndStreams)
 
 TEST(Archive, MalformedItemIdListsAreRejected)
 {
-    const std::vector<std::vector<uint8_t>> bad{
-        {0x00},                    // shorter than a terminator
-        {0x05, 0x00, 0x01, 0x00},  // item runs past the end
-        {0x01, 0x00, 0x00, 0x00},  // item size below 2
-        {0x03, 0x00, 0x01},        // no terminator
-        {0x00, 0x00, 0x00, 0x00}}; // bytes after the terminator
+    const std::vector<std::vector<uint8_t>> bad{{0x00},                    // shorter than a terminator
+                                                {0x05, 0x00, 0x01, 0x00},  // item runs past the end
+                                                {0x01, 0x00, 0x00, 0x00},  // item size below 2
+                                                {0x03, 0x00, 0x01},        // no terminator
+                                                {0x00, 0x00, 0x00, 0x00}}; // bytes after the terminator
     for (const auto& bytes : bad)
         EXPECT_FALSE(ItemIdList::FromBytes(bytes).has_value());
     EXPECT_TRUE(ItemIdList::FromBytes(std::vector<uint8_t>{0, 0})->IsDesktop());
@@ -158,12 +163,14 @@ TEST(Archive, BufferBoundariesAreInvisible)
     std::vector<uint8_t> block(10000);
     for (size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<uint8_t>(i * 7);
-    const auto bytes = Written([&](ArchiveWriter& w) {
-        w.WriteInt(1);
-        w.WriteRaw(block.data(), block.size());
-        w.WriteString(std::wstring(3000, L'z'));
-        w.WriteInt(2);
-    });
+    const auto bytes = Written(
+        [&](ArchiveWriter& w)
+        {
+            w.WriteInt(1);
+            w.WriteRaw(block.data(), block.size());
+            w.WriteString(std::wstring(3000, L'z'));
+            w.WriteInt(2);
+        });
     MemorySource source(bytes);
     ArchiveReader reader(source);
     EXPECT_EQ(reader.ReadInt(), 1);

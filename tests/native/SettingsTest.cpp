@@ -126,7 +126,8 @@ CParams Unusual()
 
 // The file of an older version: `header`, then the fields of the current layout from
 // tabMaxLabelLength up to (not including) `cut`.
-std::vector<uint8_t> OlderFile(const std::vector<uint8_t>& header, const std::vector<uint8_t>& full, size_t cut)
+std::vector<uint8_t> OlderFile(const std::vector<uint8_t>& header, const std::vector<uint8_t>& full,
+                               size_t cut)
 {
     auto bytes = header;
     bytes.insert(bytes.end(), full.begin() + 12, full.begin() + static_cast<std::ptrdiff_t>(cut));
@@ -196,8 +197,10 @@ TEST(Settings, WrittenFileStartsWithMarkerVersionAndWideToolbarFlag)
 TEST(Settings, DefaultSeparatorAndEmptyCommandsAreWideStrings)
 {
     const auto bytes = WrittenSettings(Defaults());
-    // fileListSeparator follows fileListMode (0) and precedes newTabRightModifier (0), newTabNextModifier (1).
-    const std::vector<uint8_t> separator{0, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0x01, 0x3B, 0x00, 0, 0, 0, 0, 1, 0, 0, 0};
+    // fileListSeparator follows fileListMode (0) and precedes newTabRightModifier (0), newTabNextModifier
+    // (1).
+    const std::vector<uint8_t> separator{0,    0, 0, 0, 0xFF, 0xFE, 0xFF, 0x01, 0x3B,
+                                         0x00, 0, 0, 0, 0,    1,    0,    0,    0};
     EXPECT_NE(Find(bytes, separator), std::string::npos);
 }
 
@@ -223,7 +226,8 @@ TEST(Settings, ReservedFieldsAreCarriedThroughInTheirPlaces)
     // reservedA comes right after restoreWindowsAtStart (1) and before the 44-byte placement.
     EXPECT_NE(Find(bytes, Cat({Int(1), Int(0x0A0A0A0A), std::vector<uint8_t>(44, 0)})), std::string::npos);
     // reservedB sits between errorOnMissingFolder (0) and backupOnArrangementLoad (0).
-    EXPECT_NE(Find(bytes, Cat({Int(0), Int(0x0B0B0B0B), Int(0), Int(1), Int(0x01010101)})), std::string::npos);
+    EXPECT_NE(Find(bytes, Cat({Int(0), Int(0x0B0B0B0B), Int(0), Int(1), Int(0x01010101)})),
+              std::string::npos);
     const CParams read = ReadSettings(bytes);
     EXPECT_EQ(read.reservedA, p.reservedA);
     EXPECT_EQ(read.reservedB, p.reservedB);
@@ -353,8 +357,8 @@ TEST(SettingsFile, TruncatedFileGivesReadingErrorAndAllDefaults)
     const auto file = folder / "Solvanta.cfg";
     auto bytes = WrittenSettings(Unusual());
     bytes.resize(bytes.size() / 2);
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     CParams params = Unusual();
     EXPECT_EQ(ReadSettingsFile(file, params, kDefaults), ReadStatus::BadContent);
     EXPECT_EQ(params, Defaults());
@@ -379,10 +383,12 @@ TEST(SettingsFile, AFailedWriteKeepsThePreviousFile)
     const auto file = folder / "Solvanta.cfg";
     ASSERT_EQ(WriteSettingsFile(file, Unusual()), WriteStatus::Ok);
     const auto before = FileBytes(file);
-    const WriteStatus status = WriteDataFile(file, [](ArchiveWriter& w) {
-        w.WriteInt(0);
-        throw ArchiveWriteError("disk full");
-    });
+    const WriteStatus status = WriteDataFile(file,
+                                             [](ArchiveWriter& w)
+                                             {
+                                                 w.WriteInt(0);
+                                                 throw ArchiveWriteError("disk full");
+                                             });
     EXPECT_EQ(status, WriteStatus::WriteFailed);
     EXPECT_EQ(FileBytes(file), before);
     EXPECT_FALSE(std::filesystem::exists(folder / "Solvanta.cfg.new"));
@@ -391,5 +397,6 @@ TEST(SettingsFile, AFailedWriteKeepsThePreviousFile)
 TEST(SettingsFile, NoWritableFolderMeansCannotCreate)
 {
     TempFolder folder;
-    EXPECT_EQ(WriteSettingsFile(folder / "missing-folder/Solvanta.cfg", Defaults()), WriteStatus::CannotCreate);
+    EXPECT_EQ(WriteSettingsFile(folder / "missing-folder/Solvanta.cfg", Defaults()),
+              WriteStatus::CannotCreate);
 }

@@ -17,8 +17,7 @@ template <typename Record> Record ReadRecord(const std::vector<uint8_t>& bytes, 
     ArchiveReader reader(source);
     Record record;
     record.Read(reader);
-    if (left)
-        *left = reader.Remaining();
+    if (left) *left = reader.Remaining();
     return record;
 }
 
@@ -57,8 +56,8 @@ TEST(VisitedRecord, ThreeEntriesWriteSlots17To19)
     settings[18 * 8 + 4] = 0x11;
     auto modes = Zeros(80);
     modes[18 * 4] = 5;
-    const auto expected = Cat({Int(1003), Int(3), Int(17), List(Folder(3)), List(Folder(2)), List(Folder(1)), Int(0),
-                               Cat({Int(1), {0x42}}), Int(0), settings, modes});
+    const auto expected = Cat({Int(1003), Int(3), Int(17), List(Folder(3)), List(Folder(2)), List(Folder(1)),
+                               Int(0), Cat({Int(1), {0x42}}), Int(0), settings, modes});
     EXPECT_EQ(WrittenRecord(visited), expected);
     const CVisited read = ReadRecord<CVisited>(expected);
     EXPECT_EQ(read, visited);
@@ -68,7 +67,8 @@ TEST(VisitedRecord, ThreeEntriesWriteSlots17To19)
 TEST(VisitedRecord, OlderVersionsDropTheirTextsAndLackViewStates)
 {
     // 1000: the first int is the count; 8-bit lines before each list; current taken modulo 20.
-    const auto v1000 = Cat({Int(2), Int(38), {'C', ':', '\\', '\n'}, List(Folder(1)), {'\n'}, List(Folder(2)), Int(99)});
+    const auto v1000 =
+        Cat({Int(2), Int(38), {'C', ':', '\\', '\n'}, List(Folder(1)), {'\n'}, List(Folder(2)), Int(99)});
     uint64_t left = 0;
     const CVisited a = ReadRecord<CVisited>(v1000, &left);
     EXPECT_EQ(a.Count(), 2);
@@ -170,16 +170,18 @@ TEST(HistoryRecord, Version1000HoldsLinesAndTheCapacityFirst)
 TEST(HistoryRecord, BadListsAreErrors)
 {
     // more entries than capacity
-    EXPECT_THROW(ReadRecord<CHistory>(Cat({Int(1001), Int(1), Int(0), Int(2), WideString(L"a"), List(Folder(1)),
-                                           WideString(L"b"), List(Folder(2))})),
+    EXPECT_THROW(ReadRecord<CHistory>(Cat({Int(1001), Int(1), Int(0), Int(2), WideString(L"a"),
+                                           List(Folder(1)), WideString(L"b"), List(Folder(2))})),
                  ArchiveReadError);
     EXPECT_THROW(ReadRecord<CHistory>(Cat({Int(1002), Int(50), Int(-1), Int(0)})), ArchiveReadError);
     EXPECT_THROW(ReadRecord<CHistory>(Cat({Int(1001), Int(0x7FFFFFFF), Int(0), Int(0x7FFFFFFF)})),
                  ArchiveReadError);
-    EXPECT_THROW(ReadRecord<CHistory>(Cat({Int(1001), Int(50), Int(3), Int(1), WideString(L"a"), List(Folder(1))})),
-                 ArchiveReadError);
+    EXPECT_THROW(
+        ReadRecord<CHistory>(Cat({Int(1001), Int(50), Int(3), Int(1), WideString(L"a"), List(Folder(1))})),
+        ArchiveReadError);
     // A huge capacity alone is only a number.
-    EXPECT_EQ(ReadRecord<CHistory>(Cat({Int(1001), Int(0x7FFFFFFF), Int(-1), Int(0)})).Capacity(), 0x7FFFFFFF);
+    EXPECT_EQ(ReadRecord<CHistory>(Cat({Int(1001), Int(0x7FFFFFFF), Int(-1), Int(0)})).Capacity(),
+              0x7FFFFFFF);
 }
 
 TEST(History, BackTwiceThenNewFolderCutsTheForwardPart)

@@ -12,17 +12,21 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     ::OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_LINK_CLASS |
-                                                        ICC_COOL_CLASSES | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
+                                                        ICC_LINK_CLASS | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
-    sv::ScopedMessageResponder unexpected([](const sv::MessageRequest& request) {
-        ADD_FAILURE() << "unexpected message box: " << sv::ToUtf8(request.text);
-        return (request.type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDCANCEL;
-    });
-    sv::ScopedFileDialogResponder noDialogs([](const sv::FileDialogRequest& request) {
-        ADD_FAILURE() << "unexpected file dialog: " << sv::ToUtf8(request.title);
-        return std::optional<std::wstring>();
-    });
+    sv::ScopedMessageResponder unexpected(
+        [](const sv::MessageRequest& request)
+        {
+            ADD_FAILURE() << "unexpected message box: " << sv::ToUtf8(request.text);
+            return (request.type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDCANCEL;
+        });
+    sv::ScopedFileDialogResponder noDialogs(
+        [](const sv::FileDialogRequest& request)
+        {
+            ADD_FAILURE() << "unexpected file dialog: " << sv::ToUtf8(request.title);
+            return std::optional<std::wstring>();
+        });
     const int result = RUN_ALL_TESTS();
     ::OleUninitialize();
     return result;

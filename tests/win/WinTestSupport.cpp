@@ -21,8 +21,7 @@ void PumpUntilIdle(DWORD quietMs, DWORD maxMs)
             lastMessage = ::GetTickCount64();
             continue;
         }
-        if (::GetTickCount64() - lastMessage >= quietMs)
-            return;
+        if (::GetTickCount64() - lastMessage >= quietMs) return;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
 }
@@ -36,8 +35,7 @@ ScopedTempFolder::ScopedTempFolder()
     {
         m_path = std::wstring(base) + L"solvanta-test-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
                  std::to_wstring(++counter);
-        if (::CreateDirectoryW(m_path.c_str(), nullptr))
-            break;
+        if (::CreateDirectoryW(m_path.c_str(), nullptr)) break;
     }
 }
 
@@ -53,10 +51,12 @@ ScopedTempFolder::~ScopedTempFolder()
 }
 
 MessageRecorder::MessageRecorder(int answer)
-    : m_responder([this, answer](const MessageRequest& request) {
-          m_requests.push_back(request);
-          return answer;
-      })
+    : m_responder(
+          [this, answer](const MessageRequest& request)
+          {
+              m_requests.push_back(request);
+              return answer;
+          })
 {
 }
 
@@ -64,8 +64,7 @@ bool MessageRecorder::Saw(const std::wstring& text) const
 {
     for (const auto& request : m_requests)
     {
-        if (request.text == text)
-            return true;
+        if (request.text == text) return true;
     }
     return false;
 }

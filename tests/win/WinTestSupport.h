@@ -19,8 +19,7 @@ template <typename Predicate> bool PumpUntil(Predicate done, DWORD maxMs = 5000)
     const ULONGLONG end = ::GetTickCount64() + maxMs;
     while (!done())
     {
-        if (::GetTickCount64() > end)
-            return false;
+        if (::GetTickCount64() > end) return false;
         PumpUntilIdle(10, 100);
     }
     return true;

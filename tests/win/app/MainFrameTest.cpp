@@ -1,6 +1,6 @@
+#include "app/MainFrame.h"
 #include "../WinTestSupport.h"
 #include "app/DataFolder.h"
-#include "app/MainFrame.h"
 #include "model/SettingsFile.h"
 #include "res/resource.h"
 
@@ -13,7 +13,8 @@ using namespace sv::test;
 
 namespace
 {
-const std::vector<uint8_t> kSettingsHeader{0x00, 0x00, 0x00, 0x00, 0x5A, 0x05, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00};
+const std::vector<uint8_t> kSettingsHeader{0x00, 0x00, 0x00, 0x00, 0x5A, 0x05,
+                                           0x00, 0x00, 0x01, 0x00, 0x00, 0x00};
 
 std::wstring MenuText(HMENU menu, UINT position)
 {
@@ -148,7 +149,8 @@ TEST_F(MainFrameTest, ATruncatedFileGivesTheReadingMessageAndDefaults)
     stored.Reset(SettingsDefaults{});
     stored.restoreWindowsAtStart = false;
     ASSERT_EQ(WriteSettingsFile(SettingsPath(), stored), WriteStatus::Ok);
-    const HANDLE file = ::CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file =
+        ::CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     ::SetFilePointer(file, 100, nullptr, FILE_BEGIN);
     ::SetEndOfFile(file);

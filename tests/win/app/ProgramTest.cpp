@@ -1,8 +1,12 @@
-// Starts the real Solvanta.exe as a user would and closes it again.
+// The real Solvanta.exe, started as a user would: start and close, single instance,
+// and the crash report.
+#include "../ProcessSupport.h"
 #include "../WinTestSupport.h"
+#include "app/AppMessages.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
-#include "framework/Handles.h"
+#include "app/SingleInstance.h"
+#include "model/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -11,68 +15,140 @@ using namespace sv::test;
 
 namespace
 {
-struct FindContext
-{
-    DWORD processId;
-    HWND found;
-};
+const std::vector<uint8_t> kSettingsHeader{0, 0, 0, 0, 0x5A, 0x05, 0, 0, 1, 0, 0, 0};
 
-BOOL CALLBACK FindFrame(HWND hwnd, LPARAM lParam)
+std::wstring UserSettingsPath()
 {
-    auto* context = reinterpret_cast<FindContext*>(lParam);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(hwnd, &processId);
-    wchar_t className[64] = {};
-    ::GetClassNameW(hwnd, className, 64);
-    if (processId == context->processId && std::wstring(className) == CMainFrame::kWindowClass)
-    {
-        context->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+    return *ApplicationDataFolder() + L"\\Solvanta (x64)\\Solvanta.cfg";
 }
+
+void WriteUserSettings(bool singleInstance)
+{
+    CParams params;
+    params.Reset(SettingsDefaults{});
+    params.singleInstance = singleInstance;
+    CreateDataFolder();
+    ASSERT_EQ(WriteSettingsFile(UserSettingsPath(), params), WriteStatus::Ok);
+}
+
+void CloseAndWait(StartedProgram& program, HWND frame)
+{
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    if (!WaitForExit(program)) ::TerminateProcess(program.process.Get(), 1);
+}
+
+// A first instance inside the test: it holds the marker and records what it is handed.
+class ReceivingFrame : public CMainFrame
+{
+public:
+    explicit ReceivingFrame(UINT handOffMessage) : CMainFrame(handOffMessage) {}
+    void OpenCommandLineText(const std::wstring& text) override { received.push_back(text); }
+    std::vector<std::wstring> received;
+};
 } // namespace
 
 TEST(Program, StartsShowsItsFrameAndWritesSettingsInTheUsersDataFolder)
 {
-    const auto appData = ApplicationDataFolder();
-    ASSERT_TRUE(appData.has_value());
-    const std::wstring settings = *appData + L"\\Solvanta (x64)\\Solvanta.cfg";
-    ::DeleteFileW(settings.c_str());
-
-    std::wstring commandLine = L"\"" + ExecutableFolder() + L"Solvanta.exe\"";
-    STARTUPINFOW startup{sizeof(startup)};
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                 &startup, &process));
-    UniqueHandle processHandle(process.hProcess);
-    UniqueHandle threadHandle(process.hThread);
-
-    FindContext context{process.dwProcessId, nullptr};
-    const ULONGLONG end = ::GetTickCount64() + 20000;
-    while (!context.found && ::GetTickCount64() < end)
-    {
-        ::EnumWindows(&FindFrame, reinterpret_cast<LPARAM>(&context));
-        if (!context.found)
-            ::Sleep(100);
-    }
-    ASSERT_NE(context.found, nullptr) << "no main frame appeared";
+    ASSERT_TRUE(ApplicationDataFolder().has_value());
+    ::DeleteFileW(UserSettingsPath().c_str());
+    auto program = StartSolvanta(L"");
+    ASSERT_TRUE(program.process);
+    const HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass);
+    ASSERT_NE(frame, nullptr) << "no main frame appeared";
     wchar_t title[64] = {};
-    ::GetWindowTextW(context.found, title, 64);
+    ::GetWindowTextW(frame, title, 64);
     EXPECT_STREQ(title, L"Solvanta");
-    EXPECT_TRUE(::IsWindowVisible(context.found));
+    EXPECT_TRUE(::IsWindowVisible(frame));
 
-    ::PostMessageW(context.found, WM_CLOSE, 0, 0);
-    const DWORD waited = ::WaitForSingleObject(processHandle.Get(), 20000);
-    if (waited != WAIT_OBJECT_0)
-        ::TerminateProcess(processHandle.Get(), 1);
-    ASSERT_EQ(waited, WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    ::GetExitCodeProcess(processHandle.Get(), &exitCode);
-    EXPECT_EQ(exitCode, 0u);
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitForExit(program));
+    EXPECT_EQ(ExitCode(program), 0u);
+    const auto bytes = ReadWholeFile(UserSettingsPath());
+    ASSERT_GE(bytes.size(), kSettingsHeader.size());
+    EXPECT_TRUE(std::equal(kSettingsHeader.begin(), kSettingsHeader.end(), bytes.begin()));
+}
 
-    const auto bytes = ReadWholeFile(settings);
-    ASSERT_GE(bytes.size(), 12u);
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 12),
-              (std::vector<uint8_t>{0, 0, 0, 0, 0x5A, 0x05, 0, 0, 1, 0, 0, 0}));
+TEST(Program, ASecondStartHandsItsCommandLineToTheFirstAndEnds)
+{
+    SingleInstance first;
+    ASSERT_EQ(first.AcquireMarker(), SingleInstance::Marker::Acquired);
+    MessageRecorder messages;
+    ReceivingFrame frame(first.HandOffMessage());
+    ASSERT_TRUE(frame.CreateFrame());
+
+    auto second = StartSolvanta(L"\"C:\\windows\\system32\"");
+    ASSERT_TRUE(second.process);
+    ASSERT_TRUE(WaitForExit(second)) << "the second start did not end";
+    EXPECT_EQ(ExitCode(second), 0u);
+    ASSERT_TRUE(PumpUntil([&] { return !frame.received.empty(); }));
+    ASSERT_EQ(frame.received.size(), 1u);
+    EXPECT_EQ(frame.received[0], L"\"C:\\windows\\system32\"");
+
+    // A hand-off block is gone once the hand-off is over, so the next one can be made.
+    EXPECT_EQ(::OpenFileMappingW(FILE_MAP_READ, FALSE, kHandOffBlockName), nullptr);
+    ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
+    PumpUntilIdle();
+}
+
+TEST(Program, WithoutTheMarkerASecondStartRunsNormally)
+{
+    WriteUserSettings(false);
+    auto first = StartSolvanta(L"");
+    const HWND firstFrame = WaitForProcessWindow(first.processId, CMainFrame::kWindowClass);
+    ASSERT_NE(firstFrame, nullptr);
+    // The first instance read singleInstance off and dropped its marker.
+    auto second = StartSolvanta(L"C:\\windows");
+    const HWND secondFrame = WaitForProcessWindow(second.processId, CMainFrame::kWindowClass);
+    EXPECT_NE(secondFrame, nullptr) << "the second start handed over instead of running";
+    if (secondFrame)
+        CloseAndWait(second, secondFrame);
+    else
+        ::TerminateProcess(second.process.Get(), 1);
+    CloseAndWait(first, firstFrame);
+}
+
+TEST(Program, WithTheMarkerHeldARealSecondInstanceEndsAtOnce)
+{
+    WriteUserSettings(true);
+    auto first = StartSolvanta(L"");
+    const HWND firstFrame = WaitForProcessWindow(first.processId, CMainFrame::kWindowClass);
+    ASSERT_NE(firstFrame, nullptr);
+    auto second = StartSolvanta(L"C:\\windows");
+    EXPECT_TRUE(WaitForExit(second, 10000));
+    EXPECT_EQ(FindProcessWindow(second.processId, CMainFrame::kWindowClass), nullptr);
+    EXPECT_EQ(ExitCode(second), 0u);
+    CloseAndWait(first, firstFrame);
+}
+
+TEST(Program, DecliningTheCrashReportLetsTheFaultThrough)
+{
+    ::DeleteFileW(UserSettingsPath().c_str());
+    auto program = StartSolvanta(L"/solvanta-raise-fault");
+    const HWND question = WaitForProcessWindow(program.processId, L"#32770", L"Solvanta Programmabsturz");
+    ASSERT_NE(question, nullptr) << "no crash question";
+    ::PostMessageW(question, WM_COMMAND, IDNO, 0);
+    ASSERT_TRUE(WaitForExit(program));
+    EXPECT_EQ(ExitCode(program), static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
+}
+
+TEST(Program, AcceptingTheCrashReportWritesAMinidump)
+{
+    ScopedTempFolder folder;
+    const std::wstring dump = folder.File(L"report.dmp");
+    auto program = StartSolvanta(L"/solvanta-raise-fault");
+    const HWND question = WaitForProcessWindow(program.processId, L"#32770", L"Solvanta Programmabsturz");
+    ASSERT_NE(question, nullptr);
+    ::PostMessageW(question, WM_COMMAND, IDYES, 0);
+    const HWND save = WaitForProcessWindow(program.processId, L"#32770", L"Minidump-Datei speichern");
+    ASSERT_NE(save, nullptr) << "no save dialog";
+    // The file name box of the save dialog (an edit or a combo box, by dialog version).
+    HWND name = ::GetDlgItem(save, 0x47C);
+    if (!name) name = ::GetDlgItem(save, 0x480);
+    ASSERT_NE(name, nullptr);
+    ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(dump.c_str()));
+    ::PostMessageW(save, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitForExit(program));
+    const auto bytes = ReadWholeFile(dump);
+    ASSERT_GE(bytes.size(), 4u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "MDMP");
 }

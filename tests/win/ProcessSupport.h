@@ -1,0 +1,30 @@
+// Starting Solvanta.exe from a test and finding its windows.
+#pragma once
+
+#include "framework/Handles.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace sv::test
+{
+
+struct StartedProgram
+{
+    UniqueHandle process;
+    DWORD processId = 0;
+};
+
+// Starts the Solvanta.exe beside the test executable with `arguments`.
+StartedProgram StartSolvanta(const std::wstring& arguments);
+// A top-level window of `processId` with `className` (and `title` when given), or nullptr.
+HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
+// Waits up to `maxMs` for such a window, pumping this thread's messages meanwhile.
+HWND WaitForProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr,
+                          DWORD maxMs = 20000);
+// Waits for the process to end while pumping messages; false on time-out.
+bool WaitForExit(const StartedProgram& program, DWORD maxMs = 20000);
+DWORD ExitCode(const StartedProgram& program);
+
+} // namespace sv::test
