@@ -1,5 +1,6 @@
 #include "Arrangement.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace sv
@@ -15,12 +16,13 @@ std::vector<ArrangementPlace> ArrangementPlaces(std::span<const int> tabIndexes)
     for (size_t k = 0; k < count; ++k)
     {
         const int tab = tabIndexes[k];
-        const bool known = tab >= 0 && static_cast<size_t>(tab) < count;
-        const size_t left = known ? static_cast<size_t>(tab) : count;
-        int32_t position = 0;
-        for (size_t i = 0; i < left; ++i)
-            position += pending[i] ? 1 : 0;
-        if (known) pending[static_cast<size_t>(tab)] = false;
+        // An unknown window goes behind every window created before it.
+        auto position = static_cast<int32_t>(count - 1 - k);
+        if (tab >= 0 && static_cast<size_t>(tab) < count)
+        {
+            position = static_cast<int32_t>(std::count(pending.begin(), pending.begin() + tab, true));
+            pending[static_cast<size_t>(tab)] = false;
+        }
         places[count - 1 - k] = ArrangementPlace{k, position};
     }
     return places;

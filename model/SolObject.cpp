@@ -154,6 +154,23 @@ void CSolObject::Write(ArchiveWriter& writer) const
     writer.WriteStream(viewState2);
 }
 
+CSolObjects::CSolObjects(const CSolObjects& other)
+{
+    records.reserve(other.records.size());
+    for (const auto& record : other.records)
+    {
+        CSolObject copy(record);
+        copy.tabPosition = record.tabPosition;
+        records.push_back(std::move(copy));
+    }
+}
+
+CSolObjects& CSolObjects::operator=(const CSolObjects& other)
+{
+    if (this != &other) *this = CSolObjects(other);
+    return *this;
+}
+
 void CSolObjects::Read(ArchiveReader& reader)
 {
     records.clear();

@@ -85,6 +85,14 @@ public:
 
     std::vector<CSolObject> records;
 
+    CSolObjects() = default;
+    // A copy of the list is the same arrangement, so unlike a copied record it keeps the
+    // tab positions.
+    CSolObjects(const CSolObjects& other);
+    CSolObjects& operator=(const CSolObjects& other);
+    CSolObjects(CSolObjects&&) noexcept = default;
+    CSolObjects& operator=(CSolObjects&&) noexcept = default;
+
     // Replaces the records; on an error the list is left empty.
     void Read(ArchiveReader& reader);
     void Write(ArchiveWriter& writer) const;

@@ -45,43 +45,45 @@ std::wstring ToolbarFileName(std::wstring_view barName)
     return name;
 }
 
+std::vector<ToolbarButton> ReadToolbarButtons(ArchiveReader& reader, bool wideRecords)
+{
+    reader.ReadInt(); // reserved
+    const size_t recordSize = wideRecords ? ToolbarButton::kWideSize : ToolbarButton::kLegacySize;
+    // The format has no bound of its own; the file's size is the bound.
+    const int32_t count = reader.ReadCount(recordSize, "toolbar buttons");
+    std::vector<ToolbarButton> buttons(static_cast<size_t>(count));
+    for (auto& button : buttons)
+    {
+        if (wideRecords)
+            button.Read(reader);
+        else
+            button.ReadLegacy(reader);
+    }
+    return buttons;
+}
+
+void WriteToolbarButtons(ArchiveWriter& writer, std::span<const ToolbarButton> buttons)
+{
+    writer.WriteInt(0);
+    writer.WriteInt(static_cast<int32_t>(buttons.size()));
+    for (const auto& button : buttons)
+        button.Write(writer);
+}
+
 ReadStatus ReadToolbarFile(const std::filesystem::path& file, bool wideRecords,
                            std::vector<ToolbarButton>& buttons)
 {
     buttons.clear();
     std::vector<ToolbarButton> read;
     const ReadStatus status =
-        ReadDataFile(file,
-                     [&](ArchiveReader& reader)
-                     {
-                         reader.ReadInt(); // reserved
-                         const size_t recordSize =
-                             wideRecords ? ToolbarButton::kWideSize : ToolbarButton::kLegacySize;
-                         // The format has no bound of its own; the file's size is the bound.
-                         const int32_t count = reader.ReadCount(recordSize, "toolbar buttons");
-                         read.resize(static_cast<size_t>(count));
-                         for (auto& button : read)
-                         {
-                             if (wideRecords)
-                                 button.Read(reader);
-                             else
-                                 button.ReadLegacy(reader);
-                         }
-                     });
+        ReadDataFile(file, [&](ArchiveReader& reader) { read = ReadToolbarButtons(reader, wideRecords); });
     if (status == ReadStatus::Ok) buttons = std::move(read);
     return status;
 }
 
 WriteStatus WriteToolbarFile(const std::filesystem::path& file, std::span<const ToolbarButton> buttons)
 {
-    return WriteDataFile(file,
-                         [&](ArchiveWriter& writer)
-                         {
-                             writer.WriteInt(0);
-                             writer.WriteInt(static_cast<int32_t>(buttons.size()));
-                             for (const auto& button : buttons)
-                                 button.Write(writer);
-                         });
+    return WriteDataFile(file, [&](ArchiveWriter& writer) { WriteToolbarButtons(writer, buttons); });
 }
 
 } // namespace sv

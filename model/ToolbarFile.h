@@ -54,6 +54,10 @@ struct ToolbarButton
 // The file of a bar name: the name followed by ".cfg", in the data folder.
 std::wstring ToolbarFileName(std::wstring_view barName);
 
+// The file's content: reserved int, count, records. Throws ArchiveReadError on bad content.
+std::vector<ToolbarButton> ReadToolbarButtons(ArchiveReader& reader, bool wideRecords);
+void WriteToolbarButtons(ArchiveWriter& writer, std::span<const ToolbarButton> buttons);
+
 // An empty result (also from a file with no buttons) means the caller keeps or takes its
 // default layout. On any failure `buttons` is empty.
 ReadStatus ReadToolbarFile(const std::filesystem::path& file, bool wideRecords,
