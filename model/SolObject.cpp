@@ -82,6 +82,8 @@ CSolObject& CSolObject::operator=(const CSolObject& other)
 
 void CSolObject::Read(ArchiveReader& reader, int32_t version)
 {
+    // Whatever a layout does not hold takes its default, even in a record used before.
+    static_cast<SolObjectFields&>(*this) = SolObjectFields{};
     if (version >= CSolObjects::kFirstPlainVersion)
     {
         folder1 = reader.ReadItemIdList();

@@ -253,6 +253,19 @@ TEST(SolObject, Version1000ListLoadsFoldersNamesAndBarFlagsWithDefaultsElsewhere
     EXPECT_EQ(ReadList(Cat({Int(0xFFFF), Int(0), bytes})), list);
 }
 
+TEST(SolObject, ReadingIntoAUsedRecordKeepsNothingOfItsOldContent)
+{
+    const auto bytes = Cat({List(Folder(3)), WideString(L"X"), Int(1)});
+    MemorySource source(bytes);
+    ArchiveReader reader(source);
+    CSolObject record = Unusual();
+    record.Read(reader, 1000);
+    CSolObject expected;
+    expected.folder1 = Folder(3);
+    expected.name = L"X";
+    EXPECT_EQ(record, expected);
+}
+
 TEST(SolObject, OlderVersionsLeaveTheirMissingFieldsAtTheDefaults)
 {
     // Version 1 after the -1 marker: no filter indexes, no favorite fields.
