@@ -1,0 +1,280 @@
+#include "ToolbarCatalogue.h"
+
+#include <algorithm>
+#include <array>
+
+namespace sv
+{
+
+namespace
+{
+struct CommandText
+{
+    int32_t command;
+    const wchar_t* text;
+};
+
+constexpr std::array<CommandText, 43> kTexts{{
+    {57600, L"Neu"},
+    {57635, L"Ausschneiden"},
+    {57634, L"Kopieren"},
+    {57637, L"Einfügen"},
+    {181, L"Verschieben nach... (Strg+M)"},
+    {182, L"Kopieren nach... (Strg+K)"},
+    {57632, L"Löschen"},
+    {57643, L"Rückgängig"},
+    {183, L"Neuer Ordner (F7)"},
+    {32798, L"Dateien/Ordner suchen (F3)"},
+    {32797, L"DOS-Fenster (Strg+D)"},
+    {114, L"Ansichten"},
+    {116, L"Filter"},
+    {115, L"Aktualisieren (F5)"},
+    {32772, L"Ordnerbaum ein-/ausblenden (Strg+B)"},
+    {111, L"Horizontal teilen (Strg+H)"},
+    {112, L"Vertikal teilen (Strg+J)"},
+    {113, L"Ordner vertauschen (Strg+T)"},
+    {32780, L"Netzlaufwerk verbinden"},
+    {32781, L"Netzlaufwerk trennen"},
+    {32796, L"Objekte auswählen"},
+    {101, L"Zurück (Alt+Pfeil links)"},
+    {102, L"Vorwärts (Alt+Pfeil rechts)"},
+    {103, L"Zu übergeordnetem Ordner (Backspace)"},
+    {104, L"Zu Wurzelverzeichnis (Alt+Backspace)"},
+    {186, L"Extra große Symbole"},
+    {187, L"Große Symbole"},
+    {188, L"Mittelgroße Symbole"},
+    {189, L"Kleinere Symbole"},
+    {190, L"Miniaturansicht"},
+    {191, L"Kacheln"},
+    {192, L"Symbole"},
+    {193, L"Liste"},
+    {194, L"Details"},
+    {195, L"Löschen ohne Papierkorb (Entf+Shift)"},
+    {32800, L"Dateien/Ordner extern suchen"},
+    {32804, L"Versteckte Objekte anzeigen"},
+    // Folder toolbar only.
+    {105, L"Ordnerbaum angleichen (Strg+O)"},
+    {106, L"Ordner angleichen (Strg+G)"},
+    {117, L"Verlauf"},
+    {119, L"Adressfeld"},
+    {107, L"Maximieren/Wiederherstellen (Strg+W)"},
+    {108, L"Ordner schließen (Strg+Shift+F4)"},
+}};
+
+// The main toolbar's commands in image order: the first 37 texts.
+constexpr size_t kMainCommandCount = 37;
+static_assert(kMainCommandCount == kMainToolbarImageCount);
+
+// Not on the main toolbar until the user adds them.
+constexpr std::array<int32_t, 19> kMainNonDefaults{32780, 32781, 32796, 101, 102, 103, 104, 186,   187,  188,
+                                                   189,   190,   191,   192, 193, 194, 195, 32800, 32804};
+// The shell's views from Vista on, and the ones before it.
+constexpr std::array<int32_t, 4> kViewsFromVista{186, 187, 188, 189};
+constexpr std::array<int32_t, 2> kViewsBeforeVista{190, 192};
+// Version codes above this are Vista and later.
+constexpr int kLastSystemBeforeVista = 6;
+
+template <size_t N> bool Contains(const std::array<int32_t, N>& commands, int32_t command)
+{
+    return std::find(commands.begin(), commands.end(), command) != commands.end();
+}
+
+ToolbarButton Button(int32_t image, int32_t command, uint8_t style)
+{
+    ToolbarButton button;
+    button.image = image;
+    button.command = command;
+    button.style = style;
+    return button;
+}
+
+void AsAddressButton(ToolbarButton& button)
+{
+    button.style = kButtonStyleButton;
+    button.image = kAddressFieldImage;
+}
+} // namespace
+
+std::wstring_view ToolbarButtonText(int32_t command)
+{
+    for (const auto& entry : kTexts)
+    {
+        if (entry.command == command) return entry.text;
+    }
+    return {};
+}
+
+std::wstring_view TextAfterFirstLineBreak(std::wstring_view resource)
+{
+    const size_t lineBreak = resource.find(L'\n');
+    return lineBreak == std::wstring_view::npos ? resource : resource.substr(lineBreak + 1);
+}
+
+std::wstring CutToBuffer(std::wstring_view text, int bufferChars)
+{
+    if (bufferChars <= 0) return std::wstring();
+    return std::wstring(text.substr(0, static_cast<size_t>(bufferChars - 1)));
+}
+
+std::vector<ToolbarButton> MainToolbarButtons()
+{
+    std::vector<ToolbarButton> buttons;
+    for (size_t i = 0; i < kMainCommandCount; ++i)
+    {
+        const int32_t command = kTexts[i].command;
+        uint8_t style = kButtonStyleButton;
+        if (command == 114 || command == 116)
+            style = kButtonStyleWholeDropDown;
+        else if (command == 101 || command == 102)
+            style = kButtonStyleDropDown;
+        buttons.push_back(Button(static_cast<int32_t>(i), command, style));
+    }
+    return buttons;
+}
+
+void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, int osKind)
+{
+    std::erase_if(buttons,
+                  [&](const ToolbarButton& button)
+                  {
+                      return osKind > kLastSystemBeforeVista ? Contains(kViewsBeforeVista, button.command)
+                                                             : Contains(kViewsFromVista, button.command);
+                  });
+}
+
+ToolbarCatalogue RecordCatalogue(std::span<const ToolbarButton> buttons)
+{
+    ToolbarCatalogue catalogue;
+    for (const auto& button : buttons)
+        catalogue.push_back(CatalogueEntry{button, false});
+    return catalogue;
+}
+
+void MarkDefaults(ToolbarCatalogue& catalogue, std::span<const ToolbarButton> onToolbar)
+{
+    for (auto& entry : catalogue)
+    {
+        const int32_t command = entry.button.command;
+        entry.isDefault =
+            command <= 0 || std::any_of(onToolbar.begin(), onToolbar.end(),
+                                        [&](const ToolbarButton& b) { return b.command == command; });
+    }
+}
+
+std::vector<ToolbarButton> ResetButtons(const ToolbarCatalogue& catalogue)
+{
+    std::vector<ToolbarButton> buttons;
+    for (const auto& entry : catalogue)
+    {
+        if (entry.isDefault) buttons.push_back(entry.button);
+    }
+    return buttons;
+}
+
+MainToolbarSetup BuildMainToolbarSetup(int osKind)
+{
+    std::vector<ToolbarButton> buttons = MainToolbarButtons();
+    RemoveSystemDependentButtons(buttons, osKind);
+    MainToolbarSetup setup;
+    setup.catalogue = RecordCatalogue(buttons);
+    std::erase_if(buttons,
+                  [](const ToolbarButton& button) { return Contains(kMainNonDefaults, button.command); });
+    MarkDefaults(setup.catalogue, buttons);
+    setup.defaultButtons = std::move(buttons);
+    return setup;
+}
+
+std::vector<ToolbarButton> DefaultFolderLayout()
+{
+    return {
+        Button(0, 101, kButtonStyleDropDown),
+        Button(1, 102, kButtonStyleDropDown),
+        Button(2, 103, kButtonStyleButton),
+        Button(3, 104, kButtonStyleButton),
+        Button(4, 105, kButtonStyleButton),
+        Button(5, 106, kButtonStyleButton),
+        Button(6, 117, kButtonStyleWholeDropDown),
+        Button(kAddressFieldImage, kAddressFieldCommand, kButtonStyleSeparator),
+        Button(8, 107, kButtonStyleButton),
+        Button(9, 108, kButtonStyleButton),
+    };
+}
+
+std::vector<ToolbarButton> FolderLayoutOrDefault(std::vector<ToolbarButton> fromFile)
+{
+    return fromFile.empty() ? DefaultFolderLayout() : std::move(fromFile);
+}
+
+ToolbarCatalogue FolderCustomiseCatalogue()
+{
+    const std::vector<ToolbarButton> layout = DefaultFolderLayout();
+    const std::vector<ToolbarButton> offered = FolderButtonsForCustomising(layout);
+    ToolbarCatalogue catalogue = RecordCatalogue(offered);
+    MarkDefaults(catalogue, offered);
+    return catalogue;
+}
+
+std::vector<ToolbarButton> FolderButtonsForCustomising(std::span<const ToolbarButton> layout)
+{
+    const size_t offered =
+        layout.size() > kFolderLayoutFixedTail ? layout.size() - kFolderLayoutFixedTail : 0;
+    std::vector<ToolbarButton> buttons(layout.begin(), layout.begin() + static_cast<std::ptrdiff_t>(offered));
+    for (auto& button : buttons)
+    {
+        if (button.command == kAddressFieldCommand) AsAddressButton(button);
+    }
+    return buttons;
+}
+
+std::vector<ToolbarButton> FolderLayoutAfterCustomising(std::span<const ToolbarButton> edited,
+                                                        std::span<const ToolbarButton> layout)
+{
+    std::vector<ToolbarButton> buttons(edited.begin(), edited.end());
+    for (auto& button : buttons)
+    {
+        if (button.command == kAddressFieldCommand) button.style = kButtonStyleSeparator;
+    }
+    const size_t tail = std::min(layout.size(), kFolderLayoutFixedTail);
+    buttons.insert(buttons.end(), layout.end() - static_cast<std::ptrdiff_t>(tail), layout.end());
+    return buttons;
+}
+
+bool CanDeleteInCustomise(const ToolbarButton& button)
+{
+    return !button.IsHidden() && button.command != kAddressFieldCommand;
+}
+
+void SetAutoSize(std::vector<ToolbarButton>& buttons)
+{
+    for (auto& button : buttons)
+    {
+        if (!button.IsHidden() && !button.IsSeparator()) button.style |= kButtonStyleAutoSize;
+    }
+}
+
+namespace
+{
+int ClampIconSize(int iconSize)
+{
+    return iconSize >= 0 && iconSize <= 2 ? iconSize : 0;
+}
+} // namespace
+
+ToolbarImages MainToolbarImages(int iconSize)
+{
+    static constexpr std::array<ToolbarImages, 3> kImages{{{16, 331, 334}, {20, 332, 335}, {24, 330, 333}}};
+    return kImages[static_cast<size_t>(ClampIconSize(iconSize))];
+}
+
+ToolbarImages FolderToolbarImages(int iconSize)
+{
+    static constexpr std::array<ToolbarImages, 3> kImages{{{16, 130, 162}, {20, 337, 342}, {24, 338, 57664}}};
+    return kImages[static_cast<size_t>(ClampIconSize(iconSize))];
+}
+
+int CommonBarHeight(int mainIconSize)
+{
+    return ClampIconSize(mainIconSize) * 4 + 22;
+}
+
+} // namespace sv
