@@ -36,7 +36,7 @@ int64_t LocalTimeOfDay(std::tm day, int hour, int minute, int second, int64_t fa
 bool MatchesAny(std::wstring_view name, const std::vector<std::wstring>& masks)
 {
     return std::any_of(masks.begin(), masks.end(),
-                       [&](const std::wstring& mask) { return PathMatchSpec(name, mask); });
+                       [&](const std::wstring& mask) { return MatchesMaskList(name, mask); });
 }
 
 int64_t TimeOf(const FileStatus& status, int32_t dateKind)
@@ -63,6 +63,16 @@ int64_t CurrentTime()
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
+}
+
+CFilter MaskSelectionFilter(std::wstring_view mask, bool applyToFolders)
+{
+    CFilter filter(DayBounds{});
+    filter.includeText = mask;
+    filter.applyToFolders = applyToFolders;
+    filter.complement = true;
+    filter.Compile();
+    return filter;
 }
 
 std::optional<std::vector<std::wstring>> SplitMasks(std::wstring_view text)

@@ -128,6 +128,11 @@ private:
     int64_t m_sinceSpan = 0;
 };
 
+// The temporary filter of "Objekte auswählen" for a typed mask (or none: every file). It has
+// `complement` set, so Matches is false for exactly the items to select or deselect; items
+// it does not apply to (folders unless `applyToFolders`) are never touched.
+CFilter MaskSelectionFilter(std::wstring_view mask, bool applyToFolders);
+
 // Splits at every ";" (n separators give n + 1 masks, empty ones kept, nothing trimmed);
 // none for an empty text.
 std::optional<std::vector<std::wstring>> SplitMasks(std::wstring_view text);

@@ -64,7 +64,7 @@ bool ContainsFolded(std::wstring_view name, std::wstring_view term)
 
 bool TermMatches(std::wstring_view name, const std::wstring& term, bool wildcard)
 {
-    return wildcard ? PathMatchSpec(name, term) : ContainsFolded(name, term);
+    return wildcard ? MatchesMaskList(name, term) : ContainsFolded(name, term);
 }
 } // namespace
 

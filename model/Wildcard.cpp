@@ -44,14 +44,14 @@ bool MatchesMask(std::wstring_view name, std::wstring_view mask)
     return m == mask.size();
 }
 
-bool PathMatchSpec(std::wstring_view name, std::wstring_view spec)
+bool MatchesMaskList(std::wstring_view name, std::wstring_view masks)
 {
     size_t position = 0;
-    while (position < spec.size())
+    while (position < masks.size())
     {
-        while (position < spec.size() && spec[position] == L' ')
+        while (position < masks.size() && masks[position] == L' ')
             ++position;
-        const std::wstring_view rest = spec.substr(position);
+        const std::wstring_view rest = masks.substr(position);
         if (MatchesMask(name, rest)) return true;
         const size_t separator = rest.find(L';');
         if (separator == std::wstring_view::npos) break;

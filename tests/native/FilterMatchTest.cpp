@@ -267,3 +267,22 @@ TEST(FilterMatches, AnItemWithoutStatusFailsOnlyConditionsThatNeedIt)
     sized.complement = true;
     EXPECT_TRUE(Shown(sized, item));
 }
+
+TEST(FilterSelection, MaskFilterMarksMatchingFilesAndFoldersOnlyWhenAsked)
+{
+    const CFilter files = MaskSelectionFilter(L"*.txt", false);
+    EXPECT_FALSE(Shown(files, File(L"a.txt"))); // false: to be selected
+    EXPECT_TRUE(Shown(files, File(L"a.doc")));
+    EXPECT_TRUE(Shown(files, Folder(L"b.txt")));
+    EXPECT_FALSE(Shown(files, Zip(L"c.txt")));
+
+    const CFilter withFolders = MaskSelectionFilter(L"*.txt", true);
+    EXPECT_FALSE(Shown(withFolders, Folder(L"b.txt")));
+    EXPECT_TRUE(Shown(withFolders, Folder(L"b")));
+
+    // "Alle auswählen": no masks, so every file is marked, and folders with the check box.
+    const CFilter all = MaskSelectionFilter(L"", true);
+    EXPECT_FALSE(Shown(all, File(L"a.doc")));
+    EXPECT_FALSE(Shown(all, Folder(L"b")));
+    EXPECT_TRUE(Shown(MaskSelectionFilter(L"", false), Folder(L"b")));
+}

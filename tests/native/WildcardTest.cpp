@@ -34,32 +34,32 @@ TEST(CaseFold, IsIdempotentOverTheWholeBasicPlane)
 
 TEST(Wildcard, StarQuestionMarkAndCase)
 {
-    EXPECT_TRUE(PathMatchSpec(L"Bericht.TXT", L"*.txt"));
-    EXPECT_TRUE(PathMatchSpec(L"Übersicht.doc", L"übersicht.*"));
-    EXPECT_TRUE(PathMatchSpec(L"a.txt", L"?.txt"));
-    EXPECT_FALSE(PathMatchSpec(L"ab.txt", L"?.txt"));
-    EXPECT_FALSE(PathMatchSpec(L".txt", L"?.txt")); // "?" needs a character
-    EXPECT_TRUE(PathMatchSpec(L"abc", L"a*c*"));
-    EXPECT_TRUE(PathMatchSpec(L"abc", L"***"));
-    EXPECT_TRUE(PathMatchSpec(L"mississippi", L"m*iss*ppi"));
-    EXPECT_FALSE(PathMatchSpec(L"mississippi", L"m*iss*ppx"));
-    EXPECT_FALSE(PathMatchSpec(L"a.txt.bak", L"*.txt"));
-    EXPECT_TRUE(PathMatchSpec(L"README", L"*.*"));
-    EXPECT_FALSE(PathMatchSpec(L"README", L"*."));
-    EXPECT_TRUE(PathMatchSpec(L"name", L"name"));
-    EXPECT_FALSE(PathMatchSpec(L"name", L"nam"));
+    EXPECT_TRUE(MatchesMaskList(L"Bericht.TXT", L"*.txt"));
+    EXPECT_TRUE(MatchesMaskList(L"Übersicht.doc", L"übersicht.*"));
+    EXPECT_TRUE(MatchesMaskList(L"a.txt", L"?.txt"));
+    EXPECT_FALSE(MatchesMaskList(L"ab.txt", L"?.txt"));
+    EXPECT_FALSE(MatchesMaskList(L".txt", L"?.txt")); // "?" needs a character
+    EXPECT_TRUE(MatchesMaskList(L"abc", L"a*c*"));
+    EXPECT_TRUE(MatchesMaskList(L"abc", L"***"));
+    EXPECT_TRUE(MatchesMaskList(L"mississippi", L"m*iss*ppi"));
+    EXPECT_FALSE(MatchesMaskList(L"mississippi", L"m*iss*ppx"));
+    EXPECT_FALSE(MatchesMaskList(L"a.txt.bak", L"*.txt"));
+    EXPECT_TRUE(MatchesMaskList(L"README", L"*.*"));
+    EXPECT_FALSE(MatchesMaskList(L"README", L"*."));
+    EXPECT_TRUE(MatchesMaskList(L"name", L"name"));
+    EXPECT_FALSE(MatchesMaskList(L"name", L"nam"));
 }
 
-TEST(Wildcard, SpecListsLeadingBlanksAndEmptySpecs)
+TEST(Wildcard, MaskListsLeadingBlanksAndEmptyLists)
 {
-    EXPECT_TRUE(PathMatchSpec(L"a.doc", L"*.txt;*.doc"));
-    EXPECT_TRUE(PathMatchSpec(L"a.doc", L"*.txt;   *.doc"));
-    EXPECT_TRUE(PathMatchSpec(L"a.doc", L" *.doc"));
-    EXPECT_FALSE(PathMatchSpec(L"a.doc", L"*.doc ")); // trailing blanks belong to the mask
-    EXPECT_FALSE(PathMatchSpec(L"a.doc", L""));
-    EXPECT_FALSE(PathMatchSpec(L"a.doc", L";"));
-    EXPECT_FALSE(PathMatchSpec(L"a.doc", L"   "));
-    EXPECT_TRUE(PathMatchSpec(L"a.doc", L"x;*.*"));
+    EXPECT_TRUE(MatchesMaskList(L"a.doc", L"*.txt;*.doc"));
+    EXPECT_TRUE(MatchesMaskList(L"a.doc", L"*.txt;   *.doc"));
+    EXPECT_TRUE(MatchesMaskList(L"a.doc", L" *.doc"));
+    EXPECT_FALSE(MatchesMaskList(L"a.doc", L"*.doc ")); // trailing blanks belong to the mask
+    EXPECT_FALSE(MatchesMaskList(L"a.doc", L""));
+    EXPECT_FALSE(MatchesMaskList(L"a.doc", L";"));
+    EXPECT_FALSE(MatchesMaskList(L"a.doc", L"   "));
+    EXPECT_TRUE(MatchesMaskList(L"a.doc", L"x;*.*"));
     EXPECT_TRUE(MatchesMask(L"a.txt", L"*.txt;ignored"));
 }
 
@@ -68,6 +68,6 @@ TEST(Wildcard, ManyStarsStayFast)
     const std::wstring name(4000, L'a');
     const std::wstring mask = std::wstring(60, L'*').append(L"a*").append(60, L'*') + L"b";
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(PathMatchSpec(name, mask));
+    EXPECT_FALSE(MatchesMaskList(name, mask));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
