@@ -60,6 +60,8 @@ AbsolutePidl CUtils::ParseDisplayName(std::wstring_view name) const
     ULONG eaten = 0;
     if (FAILED(m_desktop->ParseDisplayName(nullptr, nullptr, buffer.data(), &eaten, pidl.Put(), nullptr)))
         pidl.Reset();
+    // Wine's parser accepts any "::{GUID}"; only a folder that binds is one.
+    if (pidl && name.starts_with(L"::") && !BindToFolder(pidl.Get())) pidl.Reset();
     return pidl;
 }
 

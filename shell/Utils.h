@@ -63,7 +63,8 @@ public:
     // The folder of an absolute list; the desktop itself for the empty list.
     ComPtr<IShellFolder> BindToFolder(const ITEMIDLIST* absolute) const;
     ParentAndChild BindToParent(const ITEMIDLIST* absolute) const;
-    // The desktop's parser: paths, "::{GUID}" forms and whatever else the shell accepts.
+    // The desktop's parser: paths, "::{GUID}" folder forms (which must bind) and whatever
+    // else the shell accepts. Paths with forward slashes want PidlFromPath.
     AbsolutePidl ParseDisplayName(std::wstring_view name) const;
     // The shell's identity (CompareIDs gives 0), which can hold for different bytes.
     bool SameFolder(const ITEMIDLIST* a, const ITEMIDLIST* b) const;

@@ -1,6 +1,8 @@
 // CUtils: size, attributes and times of an item.
 #include "Utils.h"
 
+#include "shell/ShellCompat.h"
+
 namespace sv
 {
 
@@ -23,6 +25,7 @@ std::wstring ExtendedPath(const std::wstring& path)
 
 std::optional<ItemFileData> CUtils::FileData(const ITEMIDLIST* absolute) const
 {
+    std::optional<ItemFileData> fromShell;
     const ParentAndChild parent = BindToParent(absolute);
     if (parent)
     {
@@ -31,14 +34,17 @@ std::optional<ItemFileData> CUtils::FileData(const ITEMIDLIST* absolute) const
         if (SUCCEEDED(::SHGetDataFromIDListW(parent.folder.Get(), parent.child, SHGDFIL_FINDDATA, &data,
                                              sizeof(data))) &&
             data.nFileSizeLow != 0xFFFFFFFF)
-            return FromFindData(data);
+        {
+            fromShell = FromFindData(data);
+            if (!ShellFindDataTruncatesSizes()) return fromShell;
+        }
     }
     // Wine fails for drive roots; the file system knows every item that has a path.
     const ItemPath path = Path(absolute);
-    if (!path.isFileSystemPath) return std::nullopt;
+    if (!path.isFileSystemPath) return fromShell;
     WIN32_FILE_ATTRIBUTE_DATA attributes{};
     if (!::GetFileAttributesExW(ExtendedPath(path.text).c_str(), GetFileExInfoStandard, &attributes))
-        return std::nullopt;
+        return fromShell;
     return ItemFileData{(static_cast<uint64_t>(attributes.nFileSizeHigh) << 32) | attributes.nFileSizeLow,
                         attributes.dwFileAttributes, attributes.ftCreationTime, attributes.ftLastAccessTime,
                         attributes.ftLastWriteTime};
