@@ -5,7 +5,7 @@
 namespace sv
 {
 
-ItemIdList ToItemIdList(PCIDLIST_ABSOLUTE pidl)
+ItemIdList ToItemIdList(const ITEMIDLIST* pidl)
 {
     if (!pidl) return ItemIdList();
     const UINT size = ::ILGetSize(pidl);
@@ -13,21 +13,18 @@ ItemIdList ToItemIdList(PCIDLIST_ABSOLUTE pidl)
     return list ? *std::move(list) : ItemIdList();
 }
 
-PIDLIST_ABSOLUTE ToShellAllocated(const ItemIdList& list)
+AbsolutePidl ToShellAllocated(const ItemIdList& list)
 {
-    if (list.IsNull()) return nullptr;
+    if (list.IsNull()) return AbsolutePidl();
+    // CoTaskMemAlloc is the shell's allocator, so ILFree releases it.
     void* memory = ::CoTaskMemAlloc(list.Size());
     if (memory) std::memcpy(memory, list.Data(), list.Size());
-    return static_cast<PIDLIST_ABSOLUTE>(memory);
+    return AbsolutePidl(static_cast<ITEMIDLIST*>(memory));
 }
 
 ItemIdList SpecialFolderList(int csidl)
 {
-    PIDLIST_ABSOLUTE pidl = nullptr;
-    if (FAILED(::SHGetSpecialFolderLocation(nullptr, csidl, &pidl)) || !pidl) return ItemIdList();
-    ItemIdList list = ToItemIdList(pidl);
-    ::CoTaskMemFree(pidl);
-    return list;
+    return ToItemIdList(SpecialFolderPidl(csidl).Get());
 }
 
 } // namespace sv

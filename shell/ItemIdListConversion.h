@@ -2,16 +2,15 @@
 #pragma once
 
 #include "framework/archive/ItemIdList.h"
-
-#include <shlobj.h>
-#include <windows.h>
+#include "shell/Pidl.h"
 
 namespace sv
 {
 
-ItemIdList ToItemIdList(PCIDLIST_ABSOLUTE pidl);
-// A shell-allocated copy (CoTaskMemAlloc) the caller owns; nullptr for a null list.
-PIDLIST_ABSOLUTE ToShellAllocated(const ItemIdList& list);
+// A copy of a shell list; a null or malformed list gives a null list.
+ItemIdList ToItemIdList(const ITEMIDLIST* pidl);
+// A shell-allocated copy; null for a null list.
+AbsolutePidl ToShellAllocated(const ItemIdList& list);
 // The list of a special folder (CSIDL_*), or a null list.
 ItemIdList SpecialFolderList(int csidl);
 

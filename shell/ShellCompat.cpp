@@ -1,0 +1,23 @@
+#include "ShellCompat.h"
+
+#include <windows.h>
+
+namespace sv
+{
+
+bool IsWine()
+{
+    static const bool wine = []
+    {
+        const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+        return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    }();
+    return wine;
+}
+
+bool ShellFindDataTruncatesSizes()
+{
+    return IsWine();
+}
+
+} // namespace sv

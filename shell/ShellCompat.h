@@ -1,0 +1,13 @@
+// Where Wine's shell gives wrong answers without failing, the services take another way;
+// every such decision is made here.
+#pragma once
+
+namespace sv
+{
+
+bool IsWine();
+// Wine keeps only 32 bits of a file's size in its lists and reports the truncated value
+// (5 GiB as 1 GiB) with no high part.
+bool ShellFindDataTruncatesSizes();
+
+} // namespace sv
