@@ -122,6 +122,15 @@ public:
         result.m_ptr = ptr;
         return result;
     }
+    // Shares a pointer the caller keeps (adds a reference).
+    static ComPtr CopyOf(T* ptr)
+    {
+        ComPtr result;
+        result.m_ptr = ptr;
+        if (ptr)
+            ptr->AddRef();
+        return result;
+    }
     void Reset()
     {
         if (m_ptr) std::exchange(m_ptr, nullptr)->Release();

@@ -28,6 +28,10 @@ CUtils::CUtils()
 {
     // Wine has no "computers near me" (E_INVALIDARG): the network folder is the root then.
     if (!m_networkRoot) m_networkRoot = m_network.Clone();
+    // Wine files the Control Panel directly under Computer; bounding by its parent would
+    // take in every drive, so the Control Panel itself bounds its namespace there.
+    if (m_controlPanelParent && SameFolder(m_controlPanelParent.Get(), m_computer.Get()))
+        m_controlPanelParent = SpecialFolderPidl(CSIDL_CONTROLS);
 }
 
 ComPtr<IShellFolder> CUtils::BindToFolder(const ITEMIDLIST* absolute) const

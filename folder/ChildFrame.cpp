@@ -1,0 +1,393 @@
+#include "ChildFrame.h"
+
+#include "shell/ItemIdListConversion.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <cstring>
+
+namespace sv
+{
+
+namespace
+{
+StoredPlacement PlacementBytes(HWND window)
+{
+    StoredPlacement bytes{};
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    if (::GetWindowPlacement(window, &placement)) std::memcpy(bytes.data(), &placement, sizeof(placement));
+    return bytes;
+}
+} // namespace
+
+CChildFrame::CChildFrame(IFolderHost& host, CCommandTarget* next) : m_host(host), m_next(next) {}
+
+CChildFrame::~CChildFrame()
+{
+    m_panes[1].reset();
+    m_panes[0].reset();
+}
+
+std::unique_ptr<CFolderFrame> CChildFrame::MakePane(const CSolObject& record, int paneSet)
+{
+    auto pane = std::make_unique<CFolderFrame>(m_host, *this);
+    if (!pane->CreatePane(Hwnd(), record, paneSet)) return nullptr;
+    return pane;
+}
+
+bool CChildFrame::CreateFromRecord(CMdiFrame& frame, const CSolObject& record)
+{
+    WINDOWPLACEMENT placement{};
+    std::memcpy(&placement, record.placement.data(), sizeof(placement));
+    const bool hasPlacement = placement.length != 0;
+    const bool maximized = PlacementShowCommand(record.placement) == SW_SHOWMAXIMIZED;
+    DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_OVERLAPPEDWINDOW;
+    if (maximized) style |= WS_MAXIMIZE;
+    if (!CreateChild(frame, kWindowClass, L"", style)) return false;
+    if (hasPlacement)
+    {
+        placement.length = sizeof(placement);
+        placement.showCmd = maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+        ::SetWindowPlacement(Hwnd(), &placement);
+    }
+
+    m_splitMode = record.splitMode == 1 || record.splitMode == 2 ? record.splitMode : 0;
+    m_visiblePanes = record.visiblePanes == 1 || record.visiblePanes == 2 ? record.visiblePanes : 0;
+    SetSplitRatio(record.splitRatio);
+    m_panes[0] = MakePane(record, 1);
+    if (!m_panes[0])
+    {
+        Destroy();
+        return false;
+    }
+    if (m_splitMode != 0) m_panes[1] = MakePane(record, 2);
+    if (!m_panes[1])
+    {
+        m_splitMode = 0;
+        m_visiblePanes = 0;
+    }
+    m_activePane = record.activePane == 2 && m_panes[1] ? 1 : 0;
+    Layout();
+    UpdateTitle();
+    ::ShowWindow(Hwnd(), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+    return true;
+}
+
+CSolObject CChildFrame::Snapshot()
+{
+    CSolObject record;
+    record.splitMode = m_panes[1] ? m_splitMode : 0;
+    record.visiblePanes = m_panes[1] ? m_visiblePanes : 0;
+    record.splitRatio = m_splitRatio;
+    record.activePane = m_activePane + 1;
+    record.placement = PlacementBytes(Hwnd());
+    for (int i = 0; i < 2; ++i)
+    {
+        CFolderFrame* pane = m_panes[i].get();
+        if (!pane) continue;
+        const int viewMode = pane->CurrentViewMode();
+        if (i == 0)
+        {
+            record.folder1 = ToItemIdList(pane->CurrentFolder().Get());
+            record.folderSettings1 = pane->CurrentFolderSettings();
+            record.viewMode1 = viewMode != 0 ? viewMode : 4;
+            record.history1 = pane->History();
+            record.visited1 = pane->Visited();
+            record.filterIndex1 = pane->FilterIndex();
+            record.viewState1 = pane->CurrentViewState();
+        }
+        else
+        {
+            record.folder2 = ToItemIdList(pane->CurrentFolder().Get());
+            record.folderSettings2 = pane->CurrentFolderSettings();
+            record.viewMode2 = viewMode != 0 ? viewMode : 4;
+            record.history2 = pane->History();
+            record.visited2 = pane->Visited();
+            record.filterIndex2 = pane->FilterIndex();
+            record.viewState2 = pane->CurrentViewState();
+        }
+    }
+    return record;
+}
+
+bool CChildFrame::AddSecondPane(AbsolutePidl folder, int splitMode)
+{
+    if (m_panes[1] || !m_panes[0] || (splitMode != 1 && splitMode != 2)) return false;
+    CSolObject record;
+    record.folder1 = ToItemIdList(folder.Get());
+    record.folderSettings1 = m_panes[0]->CurrentFolderSettings();
+    record.viewMode1 = m_panes[0]->CurrentViewMode();
+    auto pane = MakePane(record, 1);
+    if (!pane) return false;
+    m_panes[1] = std::move(pane);
+    m_splitMode = splitMode;
+    m_visiblePanes = 0;
+    m_activePane = 1;
+    Layout();
+    UpdateTitle();
+    return true;
+}
+
+void CChildFrame::SetActivePane(CFolderFrame& pane)
+{
+    const int index = m_panes[1].get() == &pane ? 1 : 0;
+    if (index == m_activePane) return;
+    m_activePane = index;
+    m_host.TabsChanged();
+}
+
+void CChildFrame::FocusOtherPane()
+{
+    if (!m_panes[1]) return;
+    m_activePane = 1 - m_activePane;
+    if (m_visiblePanes != 0) m_visiblePanes = m_activePane + 1;
+    Layout();
+    ::SetFocus(ActivePane()->Hwnd());
+}
+
+void CChildFrame::ToggleMaximisePane()
+{
+    if (!m_panes[1]) return;
+    m_visiblePanes = m_visiblePanes == 0 ? m_activePane + 1 : 0;
+    Layout();
+}
+
+void CChildFrame::ClosePane(int index)
+{
+    if (!m_panes[1])
+    {
+        ::SendMessageW(::GetParent(Hwnd()), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Hwnd()), 0);
+        return;
+    }
+    if (index == 0) std::swap(m_panes[0], m_panes[1]);
+    m_panes[1].reset();
+    m_splitMode = 0;
+    m_visiblePanes = 0;
+    m_activePane = 0;
+    Layout();
+    UpdateTitle();
+    m_host.TabsChanged();
+}
+
+void CChildFrame::SwapPanes()
+{
+    if (!m_panes[1]) return;
+    std::swap(m_panes[0], m_panes[1]);
+    m_activePane = 1 - m_activePane;
+    if (m_visiblePanes != 0) m_visiblePanes = 3 - m_visiblePanes;
+    Layout();
+    UpdateTitle();
+}
+
+void CChildFrame::SetSplitRatio(double ratio)
+{
+    // A ratio from a file that is no fraction falls back to the middle.
+    m_splitRatio = ratio > 0.0 && ratio < 1.0 ? ratio : 0.5;
+    Layout();
+}
+
+int CChildFrame::SplitExtent() const
+{
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    return m_splitMode == 1 ? client.bottom : client.right;
+}
+
+RECT CChildFrame::SplitterRect() const
+{
+    RECT rect{};
+    if (!IsSplitShown()) return rect;
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    const int available = SplitExtent() - kSplitterWidth;
+    const int first = static_cast<int>(available * m_splitRatio + 0.5);
+    if (m_splitMode == 1)
+        rect = {0, first, client.right, first + kSplitterWidth};
+    else
+        rect = {first, 0, first + kSplitterWidth, client.bottom};
+    return rect;
+}
+
+void CChildFrame::Layout()
+{
+    if (!Hwnd() || !m_panes[0]) return;
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    if (!IsSplitShown())
+    {
+        const int shown =
+            m_panes[1] && m_visiblePanes == 2 ? 1 : (m_panes[1] && m_visiblePanes == 0 ? -1 : 0);
+        for (int i = 0; i < 2; ++i)
+        {
+            if (!m_panes[i]) continue;
+            const bool visible = shown == i || (shown == -1 && i == 0);
+            ::ShowWindow(m_panes[i]->Hwnd(), visible ? SW_SHOW : SW_HIDE);
+            if (visible) ::MoveWindow(m_panes[i]->Hwnd(), 0, 0, client.right, client.bottom, TRUE);
+        }
+        return;
+    }
+    const RECT splitter = SplitterRect();
+    ::ShowWindow(m_panes[0]->Hwnd(), SW_SHOW);
+    ::ShowWindow(m_panes[1]->Hwnd(), SW_SHOW);
+    if (m_splitMode == 1)
+    {
+        ::MoveWindow(m_panes[0]->Hwnd(), 0, 0, client.right, splitter.top, TRUE);
+        ::MoveWindow(m_panes[1]->Hwnd(), 0, splitter.bottom, client.right, client.bottom - splitter.bottom,
+                     TRUE);
+    }
+    else
+    {
+        ::MoveWindow(m_panes[0]->Hwnd(), 0, 0, splitter.left, client.bottom, TRUE);
+        ::MoveWindow(m_panes[1]->Hwnd(), splitter.right, 0, client.right - splitter.right, client.bottom,
+                     TRUE);
+    }
+    ::InvalidateRect(Hwnd(), &splitter, TRUE);
+}
+
+PaneLabel CChildFrame::LabelOf(CFolderFrame& pane)
+{
+    PaneLabel label;
+    label.rawLabel = pane.FolderName();
+    const int index = pane.FavoriteIndex();
+    const auto& favorites = m_host.Favorites().records;
+    if (index >= 0 && index < static_cast<int>(favorites.size()))
+    {
+        FavoriteOfPane favorite;
+        favorite.name = favorites[index].name;
+        const AbsolutePidl folder = ToShellAllocated(favorites[index].folder1);
+        favorite.folderDisplayName = pane.Utils().DisplayName(folder.Get());
+        favorite.depth = pane.FavoriteRelation();
+        label.favorite = favorite;
+    }
+    return label;
+}
+
+void CChildFrame::UpdateTitle()
+{
+    if (!m_panes[0] || !Hwnd()) return;
+    const CParams& settings = m_host.Settings();
+    const TabLabelSettings labelSettings{settings.tabMaxLabelLength, settings.markFavoriteSubfolders,
+                                         settings.tabsShowFavoriteNames};
+    const PaneLabel first = LabelOf(*m_panes[0]);
+    if (m_panes[1])
+    {
+        const PaneLabel second = LabelOf(*m_panes[1]);
+        m_label = BuildTabLabel(first, &second, labelSettings);
+    }
+    else
+    {
+        m_label = BuildTabLabel(first, nullptr, labelSettings);
+    }
+    ::SetWindowTextW(Hwnd(), m_label.title.c_str());
+}
+
+void CChildFrame::PaneChangedFolder(CFolderFrame& pane)
+{
+    UpdateTitle();
+    if (&pane == ActivePane() || !m_panes[1])
+    {
+        SHFILEINFOW info{};
+        const auto list = reinterpret_cast<HIMAGELIST>(
+            ::SHGetFileInfoW(L"", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+        if (list && pane.FolderIconIndex() >= 0)
+        {
+            // The window keeps the icon until it gets the next one.
+            const HICON icon = ImageList_GetIcon(list, pane.FolderIconIndex(), ILD_NORMAL);
+            const HICON previous = reinterpret_cast<HICON>(
+                ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+            if (previous) ::DestroyIcon(previous);
+        }
+    }
+}
+
+void CChildFrame::OnActivate(bool active)
+{
+    if (!active) return;
+    for (auto& pane : m_panes)
+    {
+        if (pane) pane->CreateViewNow();
+    }
+    if (CFolderFrame* pane = ActivePane()) pane->SignalStatus();
+}
+
+bool CChildFrame::OnSetCursor()
+{
+    if (!IsSplitShown()) return false;
+    POINT point{};
+    ::GetCursorPos(&point);
+    ::ScreenToClient(Hwnd(), &point);
+    const RECT splitter = SplitterRect();
+    if (!::PtInRect(&splitter, point) && !m_dragging) return false;
+    ::SetCursor(::LoadCursorW(nullptr, m_splitMode == 1 ? IDC_SIZENS : IDC_SIZEWE));
+    return true;
+}
+
+void CChildFrame::OnLeftButtonDown(POINT point)
+{
+    const RECT splitter = SplitterRect();
+    if (!IsSplitShown() || !::PtInRect(&splitter, point)) return;
+    m_dragging = true;
+    m_dragMoved = false;
+    m_dragStart = point;
+    m_dragOffset = m_splitMode == 1 ? point.y - splitter.top : point.x - splitter.left;
+    ::SetCapture(Hwnd());
+}
+
+void CChildFrame::OnMouseMove(POINT point)
+{
+    if (!m_dragging) return;
+    const int delta = m_splitMode == 1 ? point.y - m_dragStart.y : point.x - m_dragStart.x;
+    // Small jitters of a click do not move the splitter.
+    if (!m_dragMoved && delta > -kDragThreshold && delta < kDragThreshold) return;
+    m_dragMoved = true;
+    const int available = SplitExtent() - kSplitterWidth;
+    if (available <= 2 * kMinimumPane) return;
+    int position = (m_splitMode == 1 ? point.y : point.x) - m_dragOffset;
+    if (position < kMinimumPane) position = kMinimumPane;
+    if (position > available - kMinimumPane) position = available - kMinimumPane;
+    m_splitRatio = static_cast<double>(position) / available;
+    Layout();
+}
+
+void CChildFrame::OnLeftButtonUp()
+{
+    if (!m_dragging) return;
+    m_dragging = false;
+    ::ReleaseCapture();
+}
+
+LRESULT CChildFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_SIZE: Layout(); break; // the MDI child's own handling follows
+    case WM_MDIACTIVATE: OnActivate(reinterpret_cast<HWND>(lParam) == Hwnd()); break;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == Hwnd() && OnSetCursor()) return TRUE;
+        break;
+    case WM_LBUTTONDOWN: OnLeftButtonDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_MOUSEMOVE: OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_LBUTTONUP: OnLeftButtonUp(); return 0;
+    case WM_CAPTURECHANGED: m_dragging = false; return 0;
+    case WM_SETFOCUS:
+        if (CFolderFrame* pane = ActivePane()) ::SetFocus(pane->Hwnd());
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == 0 && RouteCommand(LOWORD(wParam))) return 0;
+        break;
+    case WM_DESTROY:
+        m_panes[1].reset();
+        m_panes[0].reset();
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+void CChildFrame::OnFinalDestroy()
+{
+    m_host.FolderWindowDestroyed(*this);
+}
+
+} // namespace sv

@@ -1,0 +1,92 @@
+// CChildFrame: one tab window (an MDI child) with one pane or two, one above the other or
+// side by side, a draggable splitter, and its record form for favorites and arrangements.
+#pragma once
+
+#include "FolderFrame.h"
+#include "FolderHost.h"
+#include "framework/Commands.h"
+#include "framework/MdiFrame.h"
+#include "model/SolObject.h"
+#include "model/TabLabel.h"
+
+#include <array>
+#include <memory>
+
+namespace sv
+{
+
+class CChildFrame : public CMdiChild, public CCommandTarget
+{
+public:
+    static constexpr const wchar_t* kWindowClass = L"SolvantaFolderWindow";
+    static constexpr int kSplitterWidth = 4;
+    static constexpr int kDragThreshold = 2;
+    static constexpr int kMinimumPane = 5;
+
+    // `next` receives the commands this window does not handle (the main frame).
+    CChildFrame(IFolderHost& host, CCommandTarget* next);
+    ~CChildFrame() override;
+
+    // Builds the window and its panes from a record; the placement applies before the first
+    // show. False when the first pane cannot be shown.
+    bool CreateFromRecord(CMdiFrame& frame, const CSolObject& record);
+    // The window as a record (tabPosition left at -1 for the caller).
+    CSolObject Snapshot();
+
+    // 1 one above the other, 2 side by side; false when already split or the folder fails.
+    bool AddSecondPane(AbsolutePidl folder, int splitMode);
+    void SetActivePane(CFolderFrame& pane);
+    void FocusOtherPane();
+    void ToggleMaximisePane();
+    // Closes pane 0 or 1; the last pane closes the window. Closing the first keeps the
+    // second with its history and view.
+    void ClosePane(int index);
+    void SwapPanes();
+    // A pane shows a new folder: tab label, title, icon.
+    void PaneChangedFolder(CFolderFrame& pane);
+    void UpdateTitle();
+
+    CFolderFrame* Pane(int index) const { return index >= 0 && index < 2 ? m_panes[index].get() : nullptr; }
+    CFolderFrame* ActivePane() const { return Pane(m_activePane); }
+    int ActivePaneIndex() const { return m_activePane; }
+    int PaneCount() const { return m_panes[1] ? 2 : (m_panes[0] ? 1 : 0); }
+    int SplitMode() const { return m_splitMode; }
+    int VisiblePanes() const { return m_visiblePanes; }
+    double SplitRatio() const { return m_splitRatio; }
+    void SetSplitRatio(double ratio);
+    const TabLabelText& Label() const { return m_label; }
+    // The splitter bar in client coordinates; empty when not split or one pane is maximised.
+    RECT SplitterRect() const;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnFinalDestroy() override;
+    CCommandTarget* NextCommandTarget() override { return m_next; }
+
+private:
+    std::unique_ptr<CFolderFrame> MakePane(const CSolObject& record, int paneSet);
+    void Layout();
+    bool IsSplitShown() const { return m_panes[1] && m_splitMode != 0 && m_visiblePanes == 0; }
+    int SplitExtent() const; // the client height (mode 1) or width (mode 2)
+    void OnActivate(bool active);
+    bool OnSetCursor();
+    void OnLeftButtonDown(POINT point);
+    void OnMouseMove(POINT point);
+    void OnLeftButtonUp();
+    PaneLabel LabelOf(CFolderFrame& pane);
+
+    IFolderHost& m_host;
+    CCommandTarget* m_next;
+    std::array<std::unique_ptr<CFolderFrame>, 2> m_panes;
+    int m_activePane = 0;
+    int m_splitMode = 0;
+    int m_visiblePanes = 0;
+    double m_splitRatio = 0.5;
+    TabLabelText m_label;
+    bool m_dragging = false;
+    bool m_dragMoved = false;
+    POINT m_dragStart{};
+    int m_dragOffset = 0;
+};
+
+} // namespace sv

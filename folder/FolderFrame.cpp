@@ -1,0 +1,260 @@
+// The pane's window: creation from a window record, layout, bars and its messages.
+#include "FolderFrame.h"
+
+#include "ChildFrame.h"
+#include "FolderMessages.h"
+#include "model/ToolbarCatalogue.h"
+#include "shell/ItemIdListConversion.h"
+#include "shell/StreamBytes.h"
+
+#include <commctrl.h>
+
+namespace sv
+{
+
+namespace
+{
+constexpr int kCaptionHeight = 20;
+constexpr int kToolbarHeight = 26;
+
+bool IsDrivePath(const std::wstring& path)
+{
+    return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
+}
+
+bool IsNetworkPath(const std::wstring& path)
+{
+    return path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\';
+}
+} // namespace
+
+CFolderFrame::CFolderFrame(IFolderHost& host, CChildFrame& owner) : m_host(host), m_owner(owner) {}
+
+CFolderFrame::~CFolderFrame()
+{
+    if (Hwnd()) ::DestroyWindow(Hwnd());
+}
+
+bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet)
+{
+    const bool first = paneSet != 2;
+    const CParams& settings = m_host.Settings();
+    const StoredFolderSettings& stored = first ? record.folderSettings1 : record.folderSettings2;
+    m_folderSettings.ViewMode = static_cast<UINT>(stored.viewMode);
+    m_folderSettings.fFlags = static_cast<UINT>(stored.flags);
+    m_viewMode = first ? record.viewMode1 : record.viewMode2;
+    m_filterIndex = first ? record.filterIndex1 : record.filterIndex2;
+    if (const auto& history = first ? record.history1 : record.history2) m_history = *history;
+    if (const auto& visited = first ? record.visited1 : record.visited2) m_visited = *visited;
+
+    const StreamBytes& recordState = first ? record.viewState1 : record.viewState2;
+    StreamBytes state;
+    if (!recordState.empty())
+        state = recordState;
+    else if (settings.newWindowViewMode == 1 && !settings.templateViewState.empty())
+    {
+        m_folderSettings.ViewMode = static_cast<UINT>(settings.templateFolderViewMode);
+        m_folderSettings.fFlags = static_cast<UINT>(settings.templateFolderFlags);
+        m_viewMode = settings.templateViewMode;
+        state = settings.templateViewState;
+    }
+    m_viewStateExists = !state.empty();
+    m_viewState = StreamFromBytes(state);
+
+    m_createViewLazily = settings.startActiveFolderOnly &&
+                         PlacementShowCommand(record.placement) == SW_SHOWMAXIMIZED && !record.activate;
+
+    const RECT rect{0, 0, 100, 100};
+    if (!Create(kWindowClass, WS_EX_CONTROLPARENT, L"",
+                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, rect, parent, nullptr, CS_DBLCLKS,
+                reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
+        return false;
+    CreateBars();
+    if (m_filterIndex < 0 || m_filterIndex >= static_cast<int>(m_host.Filters().filters.size()))
+        m_filterIndex = -1;
+
+    AbsolutePidl initial = ToShellAllocated(first ? record.folder1 : record.folder2);
+    if (!initial) initial = ToShellAllocated(settings.startFolder);
+    if (!initial) initial = m_utils.Computer().Clone();
+    const ItemPath path = m_utils.Path(initial.Get());
+    if (path.isFileSystemPath && (IsDrivePath(path.text) || IsNetworkPath(path.text)) &&
+        ::GetFileAttributesW(path.text.c_str()) == INVALID_FILE_ATTRIBUTES)
+        initial = m_utils.Computer().Clone();
+
+    if (const HistoryEntry* entry = m_history.CurrentEntry())
+    {
+        const AbsolutePidl shown = ToShellAllocated(entry->folder);
+        m_historyHoldsFirstFolder = shown && m_utils.SameFolder(shown.Get(), initial.Get());
+    }
+    const bool focus = record.activate;
+    if (!BrowseTo(std::move(initial), focus) && !BrowseTo(m_utils.Computer().Clone(), focus))
+    {
+        Destroy();
+        return false;
+    }
+    m_statusWorker = std::make_unique<StatusWorker>(Hwnd(), kStatusLineMessage);
+    Layout();
+    return true;
+}
+
+void CFolderFrame::CreateBars()
+{
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    m_toolbar =
+        ::CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                          WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS |
+                              CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                          0, 0, 0, 0, Hwnd(), reinterpret_cast<HMENU>(kFolderToolbarId), instance, nullptr);
+    if (m_toolbar)
+    {
+        ::SendMessageW(m_toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        ::SendMessageW(m_toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+        for (const ToolbarButton& button : DefaultFolderLayout())
+        {
+            TBBUTTON tb{};
+            tb.iBitmap = button.IsSeparator() ? 0 : button.image;
+            tb.idCommand = button.command;
+            tb.fsState = button.state;
+            tb.fsStyle = button.style;
+            tb.iString = -1;
+            ::SendMessageW(m_toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
+        }
+    }
+    m_caption = ::CreateWindowExW(0, L"STATIC", L"",
+                                  WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_ENDELLIPSIS | SS_CENTERIMAGE, 0, 0,
+                                  0, 0, Hwnd(), reinterpret_cast<HMENU>(kCaptionId), instance, nullptr);
+    if (m_caption)
+        ::SendMessageW(m_caption, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
+                       FALSE);
+}
+
+void CFolderFrame::Layout()
+{
+    if (!Hwnd()) return;
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    int top = 0;
+    if (m_toolbar)
+    {
+        ::MoveWindow(m_toolbar, 0, top, client.right, kToolbarHeight, TRUE);
+        top += kToolbarHeight;
+    }
+    if (m_caption)
+    {
+        ::MoveWindow(m_caption, 2, top, client.right > 4 ? client.right - 4 : 0, kCaptionHeight, TRUE);
+        top += kCaptionHeight;
+    }
+    // The view sizes itself only when told to.
+    if (m_viewWindow)
+        ::MoveWindow(m_viewWindow, 0, top, client.right, client.bottom > top ? client.bottom - top : 0, TRUE);
+}
+
+void CFolderFrame::UpdateCaption()
+{
+    if (!m_caption) return;
+    std::wstring text = m_pathText;
+    if (const CFilter* filter = ActiveFilter()) text += L"   [" + filter->name + L"]";
+    ::SetWindowTextW(m_caption, text.c_str());
+}
+
+const CFilter* CFolderFrame::ActiveFilter() const
+{
+    const auto& filters = m_host.Filters().filters;
+    return m_filterIndex >= 0 && m_filterIndex < static_cast<int>(filters.size()) ? &filters[m_filterIndex]
+                                                                                  : nullptr;
+}
+
+void CFolderFrame::SetFilterIndex(int index)
+{
+    const int count = static_cast<int>(m_host.Filters().filters.size());
+    m_filterIndex = index >= 0 && index < count ? index : -1;
+    UpdateCaption();
+    RefreshView();
+}
+
+HWND CFolderFrame::ListView() const
+{
+    return m_viewWindow ? ::FindWindowExW(m_viewWindow, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+}
+
+void CFolderFrame::SignalStatus()
+{
+    if (m_statusWorker) m_statusWorker->Signal();
+}
+
+void CFolderFrame::OnStatusRequest()
+{
+    ++m_statusRequests;
+}
+
+HWND CFolderFrame::StatusWindowForView()
+{
+    SignalStatus();
+    return m_host.StatusBar();
+}
+
+void CFolderFrame::OnTimer(UINT_PTR id)
+{
+    if (id != kTreeSyncTimer) return;
+    ::KillTimer(Hwnd(), kTreeSyncTimer);
+    if (m_current) m_host.SyncTreeTo(m_current.Get());
+}
+
+void CFolderFrame::ReleaseView()
+{
+    if (m_dropTargetWindow && ::IsWindow(m_dropTargetWindow)) ::RevokeDragDrop(m_dropTargetWindow);
+    m_dropTargetWindow = nullptr;
+    m_ownDropTarget.Reset();
+    m_viewDropTarget.Reset();
+    RestoreViewCallback();
+    if (m_view)
+    {
+        m_view->UIActivate(SVUIA_DEACTIVATE);
+        if (m_viewWindow) m_view->DestroyViewWindow();
+    }
+    m_viewWindow = nullptr;
+    m_view.Reset();
+}
+
+void CFolderFrame::OnDestroy()
+{
+    ::KillTimer(Hwnd(), kTreeSyncTimer);
+    m_statusWorker.reset();
+    ReleaseView();
+    m_enteringFolder.Reset();
+    m_folder.Reset();
+}
+
+LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case kGetShellBrowserMessage: return reinterpret_cast<LRESULT>(Browser());
+    case WM_SIZE: Layout(); return 0;
+    case WM_SETFOCUS:
+        if (m_viewWindow) ::SetFocus(m_viewWindow);
+        return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    case kStatusLineMessage: OnStatusRequest(); return 0;
+    case kOpenSelectionElsewhereMessage: OpenSelection(OpenMode::NewWindow); return 0;
+    case kRenameNewItemMessage: SelectAndRename(ChildPidl(reinterpret_cast<ITEMIDLIST*>(wParam))); return 0;
+    case kOpenFolderElsewhereMessage:
+        m_host.OpenFolder(m_current.Clone(), AbsolutePidl(), OpenMode::NewWindow, true);
+        return 0;
+    case kEnumerationFallbackMessage:
+        if (!m_enumerationReported) EnumerationDone();
+        return 0;
+    case WM_COMMAND:
+        // Toolbar buttons go to the commands of the pane, its window and the main frame.
+        if (reinterpret_cast<HWND>(lParam) == m_toolbar)
+        {
+            ::SendMessageW(m_owner.Hwnd(), WM_COMMAND, wParam, 0);
+            return 0;
+        }
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+} // namespace sv

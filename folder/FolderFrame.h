@@ -1,0 +1,170 @@
+// CFolderFrame: one pane showing one folder through the shell's own folder view, which it
+// hosts as its shell browser. All navigation ends in BrowseTo.
+#pragma once
+
+#include "FolderHost.h"
+#include "ShellBrowserImpl.h"
+#include "StatusWorker.h"
+#include "framework/Handles.h"
+#include "framework/Window.h"
+#include "model/History.h"
+#include "model/QuickFilter.h"
+#include "model/SolObject.h"
+#include "model/Visited.h"
+#include "shell/Pidl.h"
+#include "shell/Utils.h"
+
+#include <memory>
+#include <string>
+
+namespace sv
+{
+
+class CChildFrame;
+
+class CFolderFrame : public CWindow, public IShellBrowserImpl
+{
+public:
+    static constexpr const wchar_t* kWindowClass = L"SolvantaFolderPane";
+
+    CFolderFrame(IFolderHost& host, CChildFrame& owner);
+    ~CFolderFrame() override;
+
+    // Creates the pane window from a window record's first (1) or second (2) pane fields
+    // and shows its folder; false when not even Computer could be shown.
+    bool CreatePane(HWND parent, const CSolObject& record, int paneSet);
+
+    // The one navigation path. Navigating to the folder already shown changes nothing.
+    bool BrowseTo(AbsolutePidl target, bool focus);
+    // Makes the view window of a pane created without one.
+    void CreateViewNow();
+    void RefreshView();
+
+    bool IsViewCreated() const { return m_viewWindow != nullptr; }
+    const AbsolutePidl& CurrentFolder() const { return m_current; }
+    const std::wstring& FolderName() const { return m_folderName; }
+    const std::wstring& PathText() const { return m_pathText; }
+    bool IsStorage() const { return m_storage; }
+    bool IsDrive() const { return m_drive; }
+    int FolderIconIndex() const { return m_iconIndex; }
+    CHistory& History() { return m_history; }
+    CVisited& Visited() { return m_visited; }
+    CUtils& Utils() { return m_utils; }
+    IShellView* View() const { return m_view.Get(); }
+    HWND ViewWindow() const { return m_viewWindow; }
+    HWND ListView() const;
+
+    int FilterIndex() const { return m_filterIndex; }
+    const CFilter* ActiveFilter() const;
+    // Chooses a filter of the main frame's list (-1 none) and refreshes the view.
+    void SetFilterIndex(int index);
+    CQuickFilter& QuickFilter() { return m_quickFilter; }
+
+    // The favorite the folder belongs to (index into the host's list, -1 none) and how:
+    // 0 the favorite's folder, 1 its direct subfolder, 2 deeper, -1 none.
+    int FavoriteIndex() const { return m_favoriteIndex; }
+    int FavoriteRelation() const { return m_favoriteRelation; }
+
+    // The view's settings and state, as favorites and arrangements store them.
+    StoredFolderSettings CurrentFolderSettings() const;
+    int CurrentViewMode() const;
+    StreamBytes CurrentViewState();
+
+    // Signals the status worker (selection, keys, activation).
+    void SignalStatus();
+    // The first item the view includes next goes into rename mode (new folder command).
+    void RenameNextNewItem() { m_renameNewItem = true; }
+    int StatusRequests() const { return m_statusRequests; }
+    bool ViewHasFocus() const { return m_viewHasFocus; }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // IShellBrowserImpl
+    HWND BrowserWindow() const override { return Hwnd(); }
+    HRESULT ViewStateStream(DWORD mode, IStream** stream) override;
+    HWND StatusWindowForView() override;
+    IShellView* ActiveView() const override { return m_view.Get(); }
+    HRESULT ViewWindowActivated(IShellView* view) override;
+    HRESULT DefaultCommand(IShellView* view) override;
+    HRESULT StateChanged(IShellView* view, ULONG change) override;
+    HRESULT Include(IShellView* view, PCUITEMID_CHILD child) override;
+    HRESULT ViewCallback(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Navigation steps (FolderFrameNavigation.cpp)
+    void StoreViewStateOfCurrentFolder();
+    bool CreateViewWindowProper(IShellView* view, IShellView* previous, HWND& window);
+    bool CreateViewWindowWithRetries(IShellView* view, IShellView* previous, HWND& window, bool& allThrew);
+    void InstallViewCallback(IShellView* view);
+    void RestoreViewCallback();
+    void FindFavorite();
+    void AfterNavigation(int visitedPosition, bool focus);
+    // Callbacks (FolderFrameView.cpp)
+    void EnumerationDone();
+    bool OpenSelection(OpenMode mode);
+    AbsolutePidl LinkTarget(const ITEMIDLIST* link) const;
+    void SelectAndRename(ChildPidl child);
+    void SwapDropTarget();
+    // Window (FolderFrame.cpp)
+    void CreateBars();
+    void Layout();
+    void UpdateCaption();
+    void OnDestroy();
+    void OnTimer(UINT_PTR id);
+    void OnStatusRequest();
+    void ReleaseView();
+
+    IFolderHost& m_host;
+    CChildFrame& m_owner;
+    CUtils m_utils;
+
+    AbsolutePidl m_current;
+    ComPtr<IShellFolder> m_folder;
+    // The folder being entered: the target while its view is built, else the current one.
+    const ITEMIDLIST* m_entering = nullptr;
+    ComPtr<IShellFolder> m_enteringFolder;
+    AbsolutePidl m_previous;
+
+    ComPtr<IShellView> m_view;
+    HWND m_viewWindow = nullptr;
+    ComPtr<IShellFolderViewCB> m_previousCallback;
+    FOLDERSETTINGS m_folderSettings{FVM_DETAILS, 0};
+    int m_viewMode = 4;
+    ComPtr<IStream> m_viewState;
+    bool m_viewStateExists = false;
+    bool m_explorerInterface = false;
+    bool m_justCreated = false;
+    bool m_enumerationReported = false;
+    bool m_createViewLazily = false;
+    // The handed-over history already holds the first folder: its first navigation adds none.
+    bool m_historyHoldsFirstFolder = false;
+
+    bool m_storage = false;
+    bool m_drive = false;
+    std::wstring m_pathText;
+    std::wstring m_folderName;
+    int m_iconIndex = -1;
+
+    int m_filterIndex = -1;
+    CQuickFilter m_quickFilter;
+    CHistory m_history;
+    CVisited m_visited;
+    int m_favoriteIndex = -1;
+    int m_favoriteRelation = -1;
+
+    bool m_viewHasFocus = false;
+    bool m_renameSelectionToggle = false;
+    bool m_renameNewItem = false;
+    bool m_dropTargetSwapped = false;
+    HWND m_dropTargetWindow = nullptr;
+    ComPtr<IDropTarget> m_viewDropTarget;
+    ComPtr<IDropTarget> m_ownDropTarget;
+    int m_statusRequests = 0;
+
+    HWND m_toolbar = nullptr;
+    HWND m_caption = nullptr;
+    std::unique_ptr<StatusWorker> m_statusWorker;
+};
+
+} // namespace sv

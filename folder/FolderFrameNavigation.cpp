@@ -1,0 +1,372 @@
+// BrowseTo: binding the target, keeping view states per folder, building the new view and
+// handing the old one back, then the lists, names and the favorite the folder belongs to.
+#include "ChildFrame.h"
+#include "FolderFrame.h"
+#include "FolderMessages.h"
+#include "ViewModes.h"
+#include "framework/MessageSeam.h"
+#include "shell/ItemIdListConversion.h"
+#include "shell/StreamBytes.h"
+
+#include <commctrl.h>
+
+namespace sv
+{
+
+namespace
+{
+constexpr const wchar_t* kViewCreationFailed = L"Fehler beim Erzeugen eines Ordnerfensters.";
+constexpr int kVisitedSearch = CVisited::kSlots;
+
+bool IsDrivePath(const std::wstring& path)
+{
+    return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
+}
+} // namespace
+
+void CFolderFrame::StoreViewStateOfCurrentFolder()
+{
+    if (!m_view) return;
+    m_view->GetCurrentInfo(&m_folderSettings);
+    m_viewMode = CurrentViewMode();
+    m_view->SaveViewState();
+    if (m_visited.Count() == 0) return;
+    VisitedSlot& slot = m_visited.CurrentSlot();
+    slot.viewState = ReadStreamBytes(m_viewState.Get());
+    slot.folderSettings = {static_cast<int32_t>(m_folderSettings.ViewMode),
+                           static_cast<int32_t>(m_folderSettings.fFlags)};
+    slot.viewModeIndex = m_viewMode;
+}
+
+void CFolderFrame::InstallViewCallback(IShellView* view)
+{
+    m_previousCallback.Reset();
+    const auto folderView = ComPtr<IShellView>::CopyOf(view).As<IShellFolderView>();
+    if (!folderView) return;
+    IShellFolderViewCB* previous = nullptr;
+    if (SUCCEEDED(folderView->SetCallback(static_cast<IShellFolderViewCB*>(this), &previous)))
+        m_previousCallback = ComPtr<IShellFolderViewCB>::Attach(previous);
+}
+
+void CFolderFrame::RestoreViewCallback()
+{
+    if (!m_view || !m_previousCallback) return;
+    if (const auto folderView = m_view.As<IShellFolderView>())
+    {
+        IShellFolderViewCB* ours = nullptr;
+        folderView->SetCallback(m_previousCallback.Get(), &ours);
+        if (ours) ours->Release();
+    }
+    m_previousCallback.Reset();
+}
+
+bool CFolderFrame::CreateViewWindowProper(IShellView* view, IShellView* previous, HWND& window)
+{
+    RECT rect{0, 0, 0, 0};
+    HRESULT hr = E_FAIL;
+    if (m_explorerInterface)
+    {
+        const auto view3 = ComPtr<IShellView>::CopyOf(view).As<IShellView3>();
+        const bool isComputer = m_utils.SameFolder(m_entering, m_utils.Computer().Get());
+        const SV3CVW3_FLAGS flags =
+            (!m_viewStateExists || isComputer) ? (SV3CVW3_FORCEVIEWMODE | SV3CVW3_FORCEFOLDERFLAGS) : 0;
+        const GUID guid = ViewGuidOfMode(m_viewMode);
+        hr = view3 ? view3->CreateViewWindow3(
+                         Browser(), previous, flags, static_cast<FOLDERFLAGS>(m_folderSettings.fFlags),
+                         static_cast<FOLDERFLAGS>(m_folderSettings.fFlags),
+                         static_cast<FOLDERVIEWMODE>(m_folderSettings.ViewMode), &guid, &rect, &window)
+                   : E_NOINTERFACE;
+    }
+    else
+    {
+        hr = view->CreateViewWindow(previous, &m_folderSettings, Browser(), &rect, &window);
+    }
+    if (FAILED(hr) || !window) return false;
+    m_justCreated = true;
+    m_enumerationReported = false;
+    ::PostMessageW(Hwnd(), kEnumerationFallbackMessage, 0, 0);
+    return true;
+}
+
+bool CFolderFrame::CreateViewWindowWithRetries(IShellView* view, IShellView* previous, HWND& window,
+                                               bool& allThrew)
+{
+    // Some shell extensions throw while the view is being made; another try usually works.
+    allThrew = true;
+    for (int attempt = 0; attempt < kViewCreationTries; ++attempt)
+    {
+        try
+        {
+            window = nullptr;
+            const bool created = CreateViewWindowProper(view, previous, window);
+            allThrew = false;
+            return created;
+        }
+        catch (...)
+        {
+        }
+    }
+    return false;
+}
+
+bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
+{
+    if (!target) return false;
+    // 1. The folder already shown: nothing at all happens.
+    if (m_current && m_utils.SameFolder(m_current.Get(), target.Get())) return true;
+
+    // 2-3. Bind the target and learn whether it has a storage.
+    ComPtr<IShellFolder> folder = m_utils.BindToFolder(target.Get());
+    if (!folder) return false;
+    const bool oldStorage = m_storage;
+    const bool newStorage = m_utils.Attributes(target.Get(), SFGAO_STORAGE) != 0;
+
+    // 4-6. Keep the view state of the folder being left, find one for the target.
+    m_entering = m_current.Get();
+    m_enteringFolder = m_folder;
+    StoreViewStateOfCurrentFolder();
+    const FOLDERSETTINGS oldSettings = m_folderSettings;
+    const int oldViewMode = m_viewMode;
+    const ComPtr<IStream> oldState = m_viewState;
+    const bool oldStateExists = m_viewStateExists;
+    const ItemIdList targetList = ToItemIdList(target.Get());
+    const int visitedPosition = m_visited.Find(targetList, m_utils.Equality());
+    bool tookStoredState = false;
+    if (visitedPosition >= 0)
+    {
+        VisitedSlot& slot = m_visited.Slot(m_visited.SlotAt(visitedPosition));
+        // The shell may never have asked for a stream; the stored settings still give the mode.
+        if (slot.folderSettings.viewMode != 0)
+        {
+            m_folderSettings = {static_cast<UINT>(slot.folderSettings.viewMode),
+                                static_cast<UINT>(slot.folderSettings.flags)};
+            m_viewMode = slot.viewModeIndex >= 0 && slot.viewModeIndex <= 7 ? slot.viewModeIndex : 4;
+        }
+        if (!slot.viewState.empty())
+        {
+            m_viewState = StreamFromBytes(slot.viewState);
+            slot.viewState.clear(); // used once, stored again when the pane leaves
+            m_viewStateExists = true;
+            tookStoredState = true;
+        }
+    }
+    if (!tookStoredState && m_view)
+    {
+        m_viewState = StreamFromBytes({});
+        m_viewStateExists = false;
+    }
+
+    // 7-10. The new view object.
+    RestoreViewCallback();
+    ComPtr<IShellView> view;
+    auto fail = [&]()
+    {
+        m_entering = m_current.Get();
+        m_enteringFolder = m_folder;
+        m_storage = oldStorage;
+        m_folderSettings = oldSettings;
+        m_viewMode = oldViewMode;
+        m_viewState = oldState;
+        m_viewStateExists = oldStateExists;
+        if (m_view) InstallViewCallback(m_view.Get());
+        return false;
+    };
+    if (FAILED(folder->CreateViewObject(Hwnd(), IID_IShellView, view.PutVoid())) || !view) return fail();
+    const bool oldExplorerInterface = m_explorerInterface;
+    m_explorerInterface = false;
+    if (m_host.Os() >= OsKind::WinVista && m_host.Settings().explorerInterface != 1 && view.As<IShellView3>())
+        m_explorerInterface = true;
+
+    m_entering = target.Get();
+    m_enteringFolder = folder;
+    m_storage = newStorage;
+    const ItemPath path = m_utils.Path(target.Get());
+    ComPtr<IShellFolderViewCB> oldCallback = m_previousCallback;
+    InstallViewCallback(view.Get());
+
+    // 11. The view window, unless the pane waits for its first activation.
+    HWND window = nullptr;
+    if (!m_createViewLazily)
+    {
+        bool allThrew = false;
+        if (!CreateViewWindowWithRetries(view.Get(), m_view.Get(), window, allThrew))
+        {
+            if (allThrew) ShowMessage(Hwnd(), kViewCreationFailed, L"Fehler", MB_OK | MB_ICONWARNING);
+            // Hand our callback on the failed view back before it goes.
+            if (const auto folderView = view.As<IShellFolderView>(); folderView && m_previousCallback)
+            {
+                IShellFolderViewCB* ours = nullptr;
+                folderView->SetCallback(m_previousCallback.Get(), &ours);
+                if (ours) ours->Release();
+            }
+            m_previousCallback = oldCallback;
+            m_explorerInterface = oldExplorerInterface;
+            return fail();
+        }
+    }
+
+    // 13. Success: the old view goes, the new one takes its place.
+    const ComPtr<IShellFolderViewCB> newCallback = m_previousCallback;
+    if (m_view)
+    {
+        if (m_viewWindow) ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kOldViewControlId);
+        if (m_dropTargetWindow && ::IsWindow(m_dropTargetWindow)) ::RevokeDragDrop(m_dropTargetWindow);
+        m_dropTargetWindow = nullptr;
+        m_viewDropTarget.Reset();
+        m_ownDropTarget.Reset();
+        m_dropTargetSwapped = false;
+        m_view->UIActivate(SVUIA_DEACTIVATE);
+        if (m_viewWindow) m_view->DestroyViewWindow();
+    }
+    m_previousCallback = newCallback;
+    m_view = view;
+    m_viewWindow = window;
+    m_folder = folder;
+    m_previous = std::move(m_current);
+    m_current = std::move(target);
+    m_entering = m_current.Get();
+    m_pathText = path.text;
+    m_drive = path.isFileSystemPath && IsDrivePath(path.text);
+    FindFavorite();
+    if (m_viewWindow)
+    {
+        ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kViewControlId);
+        m_view->UIActivate(focus ? SVUIA_ACTIVATE_FOCUS : SVUIA_ACTIVATE_NOFOCUS);
+    }
+    AfterNavigation(visitedPosition, focus);
+    return true;
+}
+
+void CFolderFrame::AfterNavigation(int visitedPosition, bool)
+{
+    // 14. Names and icon for the tab, the title and the caption.
+    m_folderName = m_utils.DisplayName(m_current.Get(), SHGDN_INFOLDER);
+    m_iconIndex = m_utils.IconIndex(m_current.Get());
+    m_owner.PaneChangedFolder(*this);
+    m_host.TabsChanged();
+    UpdateCaption();
+
+    // 15. The lists: pane ring, global ring (always a search), history.
+    const ItemIdList list = ToItemIdList(m_current.Get());
+    m_visited.Visit(list, visitedPosition, m_utils.Equality());
+    m_host.GlobalVisited().Visit(list, kVisitedSearch, m_utils.Equality());
+    if (m_historyHoldsFirstFolder)
+        m_historyHoldsFirstFolder = false;
+    else
+        m_history.Add(list, m_folderName);
+    Layout();
+}
+
+void CFolderFrame::FindFavorite()
+{
+    m_favoriteIndex = -1;
+    m_favoriteRelation = -1;
+    const auto& favorites = m_host.Favorites().records;
+    AbsolutePidl chosen;
+    for (int i = static_cast<int>(favorites.size()) - 1; i >= 0; --i)
+    {
+        AbsolutePidl candidate = ToShellAllocated(favorites[i].folder1);
+        if (!candidate || !IsParentPidl(candidate.Get(), m_current.Get(), false)) continue;
+        // A deeper favorite wins over one that contains it.
+        if (!chosen || IsParentPidl(chosen.Get(), candidate.Get(), false))
+        {
+            chosen = std::move(candidate);
+            m_favoriteIndex = i;
+        }
+    }
+    if (!chosen) return;
+    if (PidlsEqual(chosen.Get(), m_current.Get()))
+        m_favoriteRelation = 0;
+    else if (IsParentPidl(chosen.Get(), m_current.Get(), true))
+        m_favoriteRelation = 1;
+    else
+        m_favoriteRelation = 2;
+}
+
+void CFolderFrame::CreateViewNow()
+{
+    if (m_viewWindow || !m_view || m_host.IsRestoring()) return;
+    m_createViewLazily = false;
+    bool allThrew = false;
+    HWND window = nullptr;
+    if (!CreateViewWindowWithRetries(m_view.Get(), nullptr, window, allThrew))
+    {
+        if (allThrew) ShowMessage(Hwnd(), kViewCreationFailed, L"Fehler", MB_OK | MB_ICONWARNING);
+        return;
+    }
+    m_viewWindow = window;
+    ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kViewControlId);
+    Layout();
+    m_view->UIActivate(SVUIA_ACTIVATE_FOCUS);
+}
+
+void CFolderFrame::RefreshView()
+{
+    if (!m_view || !m_viewWindow) return;
+    for (int attempt = 0; attempt < kViewCreationTries; ++attempt)
+    {
+        try
+        {
+            m_view->Refresh();
+            return;
+        }
+        catch (...)
+        {
+        }
+    }
+}
+
+StoredFolderSettings CFolderFrame::CurrentFolderSettings() const
+{
+    FOLDERSETTINGS settings = m_folderSettings;
+    if (m_view) m_view->GetCurrentInfo(&settings);
+    return {static_cast<int32_t>(settings.ViewMode), static_cast<int32_t>(settings.fFlags)};
+}
+
+int CFolderFrame::CurrentViewMode() const
+{
+    int mode = 0;
+    if (m_view && m_explorerInterface)
+    {
+        GUID guid{};
+        if (const auto view2 = m_view.As<IShellView2>();
+            view2 && SUCCEEDED(view2->GetView(&guid, SV2GV_CURRENTVIEW)))
+            mode = ViewModeOfGuid(guid);
+    }
+    if (mode == 0)
+    {
+        FOLDERSETTINGS settings = m_folderSettings;
+        if (m_view) m_view->GetCurrentInfo(&settings);
+        mode = static_cast<int>(settings.ViewMode);
+        // Wine's views answer through IFolderView where the settings lag behind.
+        if (const auto folderView = m_view ? m_view.As<IFolderView>() : ComPtr<IFolderView>())
+        {
+            UINT viewMode = 0;
+            if (SUCCEEDED(folderView->GetCurrentViewMode(&viewMode)) && viewMode != 0)
+                mode = static_cast<int>(viewMode);
+        }
+    }
+    // Icon views of newer systems share one mode; the icon size tells them apart.
+    const OsKind os = m_host.Os();
+    if ((os == OsKind::WinVista && mode == 5) || (os > OsKind::WinVista && mode == 1))
+    {
+        const HWND list = ListView();
+        RECT rect{};
+        rect.left = LVIR_ICON;
+        if (list && ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0 &&
+            ::SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect)))
+        {
+            const int height = rect.bottom - rect.top;
+            mode = height >= 120 ? 7 : height >= 80 ? 5 : 1;
+        }
+    }
+    return mode;
+}
+
+StreamBytes CFolderFrame::CurrentViewState()
+{
+    if (m_view) m_view->SaveViewState();
+    return ReadStreamBytes(m_viewState.Get());
+}
+
+} // namespace sv

@@ -1,0 +1,246 @@
+// What the hosted view asks of its browser: which items to show, the default command, its
+// state stream, focus and selection changes, activation, and the view callback.
+#include "ChildFrame.h"
+#include "FolderFrame.h"
+#include "FolderMessages.h"
+#include "ForwardingDropTarget.h"
+#include "shell/IdListArray.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+
+namespace sv
+{
+
+namespace
+{
+int64_t SecondsSince1970(const FILETIME& time)
+{
+    ULARGE_INTEGER value{};
+    value.LowPart = time.dwLowDateTime;
+    value.HighPart = time.dwHighDateTime;
+    constexpr uint64_t kEpochDifference = 116444736000000000ULL; // 1601 to 1970 in 100 ns
+    if (value.QuadPart < kEpochDifference) return 0;
+    return static_cast<int64_t>((value.QuadPart - kEpochDifference) / 10000000ULL);
+}
+
+bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix)
+{
+    const size_t length = std::wcslen(suffix);
+    return text.size() >= length && ::_wcsicmp(text.c_str() + text.size() - length, suffix) == 0;
+}
+
+constexpr UINT kSelectEnumeratedChild = SVSI_SELECT | SVSI_ENSUREVISIBLE | SVSI_FOCUSED;
+constexpr UINT kSelectForRename = SVSI_EDIT | SVSI_ENSUREVISIBLE | SVSI_FOCUSED;
+} // namespace
+
+HRESULT CFolderFrame::ViewStateStream(DWORD mode, IStream** stream)
+{
+    if (!m_viewState || (m_entering && m_utils.SameFolder(m_entering, m_utils.Computer().Get())))
+        return E_NOTIMPL;
+    if ((mode & (STGM_WRITE | STGM_READWRITE)) != 0)
+        m_viewStateExists = true;
+    else if (m_host.Os() == OsKind::WinXP && !m_viewStateExists)
+        return E_NOTIMPL;
+    LARGE_INTEGER zero{};
+    m_viewState->Seek(zero, STREAM_SEEK_SET, nullptr);
+    *stream = m_viewState.Get();
+    (*stream)->AddRef();
+    return S_OK;
+}
+
+HRESULT CFolderFrame::Include(IShellView*, PCUITEMID_CHILD child)
+{
+    const CFilter* filter = ActiveFilter();
+    const bool quick = m_quickFilter.IsShown();
+    if (filter || quick)
+    {
+        IShellFolder* folder = m_enteringFolder.Get();
+        if (!folder) return S_OK;
+        const std::wstring name = CUtils::DisplayNameOf(folder, child, SHGDN_INFOLDER);
+        if (filter)
+        {
+            FilterItem item;
+            item.name = name;
+            const SFGAOF attributes =
+                CUtils::AttributesOf(folder, child, SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_STREAM);
+            item.isFolder = (attributes & SFGAO_FOLDER) != 0;
+            item.isFileSystem = (attributes & SFGAO_FILESYSTEM) != 0;
+            item.isStream = (attributes & SFGAO_STREAM) != 0;
+            if (m_storage && (filter->NeedsStatus() || filter->NeedsAttributes()) && filter->AppliesTo(item))
+            {
+                const AbsolutePidl absolute = CombinePidls(m_entering, child);
+                if (const auto data = m_utils.FileData(absolute.Get()))
+                {
+                    item.status = FileStatus{data->size, SecondsSince1970(data->creationTime),
+                                             SecondsSince1970(data->lastWriteTime),
+                                             SecondsSince1970(data->lastAccessTime)};
+                    item.attributes = data->attributes;
+                }
+            }
+            if (!filter->Matches(item, m_storage, CurrentTime())) return S_FALSE;
+        }
+        if (quick && !m_quickFilter.Includes(name)) return S_FALSE;
+    }
+    if (m_renameNewItem)
+    {
+        m_renameNewItem = false;
+        ChildPidl copy = ChildPidl::CopyOf(child);
+        if (copy && ::PostMessageW(Hwnd(), kRenameNewItemMessage, reinterpret_cast<WPARAM>(copy.Get()), 0))
+            copy.Release(); // the message owns it
+    }
+    return S_OK;
+}
+
+void CFolderFrame::SelectAndRename(ChildPidl child)
+{
+    if (m_view && child) m_view->SelectItem(child.Get(), kSelectForRename);
+}
+
+bool CFolderFrame::OpenSelection(OpenMode mode)
+{
+    if (!m_view) return false;
+    ComPtr<IDataObject> data;
+    if (FAILED(m_view->GetItemObject(SVGIO_SELECTION, IID_IDataObject, data.PutVoid())) || !data)
+        return false;
+    IdListArray selection;
+    if (FAILED(ReadIdListArray(data.Get(), selection)) || selection.items.size() != 1) return false;
+    AbsolutePidl& item = selection.items.front();
+
+    if (m_host.Os() >= OsKind::Win8_64)
+    {
+        // Control Panel items and search connectors are the view's to open.
+        if (IsParentPidl(m_utils.ControlPanelParent().Get(), item.Get(), false) &&
+            !PidlsEqual(m_utils.ControlPanelParent().Get(), item.Get()))
+            return false;
+        if (EndsWithNoCase(m_utils.Path(item.Get()).text, L".searchconnector-ms")) return false;
+    }
+    const SFGAOF attributes = m_utils.Attributes(item.Get(), SFGAO_FOLDER | SFGAO_LINK);
+    // Links first: Wine marks a shortcut to a folder as a folder itself, and the pane wants
+    // the target, not the shortcut file.
+    if (attributes & SFGAO_LINK)
+    {
+        if (AbsolutePidl target = LinkTarget(item.Get());
+            target && (m_utils.Attributes(target.Get(), SFGAO_FOLDER) & SFGAO_FOLDER))
+        {
+            m_host.OpenFolder(std::move(target), AbsolutePidl(), mode, true);
+            return true;
+        }
+    }
+    if (!(attributes & SFGAO_FOLDER)) return false;
+    m_host.OpenFolder(std::move(item), AbsolutePidl(), mode, true);
+    return true;
+}
+
+AbsolutePidl CFolderFrame::LinkTarget(const ITEMIDLIST* link) const
+{
+    const ParentAndChild parent = m_utils.BindToParent(link);
+    if (!parent) return AbsolutePidl();
+    ComPtr<IShellLinkW> shellLink;
+    const ITEMIDLIST* children[] = {parent.child};
+    if (FAILED(parent.folder->GetUIObjectOf(Hwnd(), 1, children, IID_IShellLinkW, nullptr,
+                                            shellLink.PutVoid())) ||
+        !shellLink)
+        return AbsolutePidl();
+    AbsolutePidl target;
+    if (FAILED(shellLink->GetIDList(target.Put()))) target.Reset();
+    return target;
+}
+
+HRESULT CFolderFrame::DefaultCommand(IShellView*)
+{
+    return OpenSelection(OpenMode::ActivePaneUnlessModifier) ? S_OK : E_NOTIMPL;
+}
+
+HRESULT CFolderFrame::StateChanged(IShellView*, ULONG change)
+{
+    if (change == CDBOSC_SETFOCUS) m_viewHasFocus = true;
+    if (change == CDBOSC_KILLFOCUS)
+    {
+        m_viewHasFocus = false;
+        m_renameSelectionToggle = true;
+        const HWND list = ListView();
+        const HWND editor = list && m_host.Os() <= OsKind::WinXP
+                                ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0))
+                                : nullptr;
+        if (editor)
+        {
+            // Renaming starts with the name selected, not its extension.
+            wchar_t text[MAX_PATH] = {};
+            ::GetWindowTextW(editor, text, MAX_PATH);
+            const std::wstring name(text);
+            const size_t dot = name.rfind(L'.');
+            const size_t end = dot == std::wstring::npos || dot == 0 ? name.size() : dot;
+            ::SendMessageW(editor, EM_SETSEL, 0, static_cast<LPARAM>(end));
+            return S_OK;
+        }
+    }
+    SignalStatus();
+    return S_OK;
+}
+
+void CFolderFrame::SwapDropTarget()
+{
+    if (m_dropTargetSwapped) return;
+    m_dropTargetSwapped = true;
+    // Wine keeps the view's drop target on the view window, Windows on its list view.
+    for (const HWND window : {ListView(), m_viewWindow})
+    {
+        if (!window) continue;
+        auto* registered = static_cast<IDropTarget*>(::GetPropW(window, L"OleDropTargetInterface"));
+        if (!registered) continue;
+        registered->AddRef(); // the registration's reference goes with RevokeDragDrop
+        m_viewDropTarget = ComPtr<IDropTarget>::Attach(registered);
+        ::RevokeDragDrop(window);
+        m_ownDropTarget = MakeForwardingDropTarget(m_viewDropTarget);
+        if (SUCCEEDED(::RegisterDragDrop(window, m_ownDropTarget.Get()))) m_dropTargetWindow = window;
+        return;
+    }
+}
+
+HRESULT CFolderFrame::ViewWindowActivated(IShellView*)
+{
+    m_owner.SetActivePane(*this);
+    UpdateCaption();
+    ::SetTimer(Hwnd(), kTreeSyncTimer, kTreeSyncDelayMs, nullptr);
+    SignalStatus();
+    SwapDropTarget();
+    if (m_current)
+        m_host.GlobalVisited().Visit(ToItemIdList(m_current.Get()), CVisited::kSlots, m_utils.Equality());
+    m_owner.UpdateTitle();
+    return S_OK;
+}
+
+void CFolderFrame::EnumerationDone()
+{
+    m_enumerationReported = true;
+    // After going up, the folder one came from is selected.
+    if (m_previous && m_view)
+    {
+        if (const ITEMIDLIST* below = FindChildPidl(m_current.Get(), m_previous.Get());
+            below && below->mkid.cb)
+        {
+            const ChildPidl first = CloneFirstId(below);
+            if (first) m_view->SelectItem(first.Get(), kSelectEnumeratedChild);
+        }
+        m_previous.Reset();
+    }
+    if (m_justCreated)
+    {
+        m_justCreated = false;
+        ::SetTimer(Hwnd(), kTreeSyncTimer, kTreeSyncDelayMs, nullptr);
+        ::PostMessageW(Hwnd(), kFitColumnsMessage, 0, 0);
+    }
+}
+
+HRESULT CFolderFrame::ViewCallback(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == SFVM_BACKGROUNDENUM) return S_OK;
+    if (message == SFVM_BACKGROUNDENUMDONE) EnumerationDone();
+    if (m_previousCallback) return m_previousCallback->MessageSFVCB(message, wParam, lParam);
+    return E_NOTIMPL;
+}
+
+} // namespace sv

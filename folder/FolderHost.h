@@ -1,0 +1,51 @@
+// What a folder pane needs from the main frame. The main frame implements it; tests
+// implement it themselves.
+#pragma once
+
+#include "model/Filter.h"
+#include "model/OsKind.h"
+#include "model/Params.h"
+#include "model/SolObject.h"
+#include "model/Visited.h"
+#include "shell/Pidl.h"
+
+#include <windows.h>
+
+namespace sv
+{
+
+class CChildFrame;
+
+// How OpenFolder places a folder.
+enum class OpenMode : int
+{
+    ActivePane = 0,               // in the active pane
+    NewWindow = 1,                // in a new tab window, placed by the middle-click settings
+    ActivePaneUnlessModifier = 2, // in the active pane unless Ctrl or Ctrl+Shift is held
+};
+
+class IFolderHost
+{
+public:
+    virtual ~IFolderHost() = default;
+
+    virtual const CParams& Settings() const = 0;
+    virtual const CFilters& Filters() const = 0;
+    virtual const CSolObjects& Favorites() const = 0;
+    virtual CVisited& GlobalVisited() = 0;
+    virtual OsKind Os() const = 0;
+    // The main status bar, or nullptr.
+    virtual HWND StatusBar() const = 0;
+    // True while an arrangement is being restored: lazy panes stay lazy then.
+    virtual bool IsRestoring() const = 0;
+
+    virtual void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) = 0;
+    // The folder tree follows the pane's folder (timer 207).
+    virtual void SyncTreeTo(const ITEMIDLIST* folder) = 0;
+    // A tab label, colour or icon changed.
+    virtual void TabsChanged() = 0;
+    // The folder window's handle is gone; its owner may delete the object now.
+    virtual void FolderWindowDestroyed(CChildFrame& window) = 0;
+};
+
+} // namespace sv

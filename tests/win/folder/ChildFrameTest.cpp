@@ -1,0 +1,146 @@
+#include "FolderTestSupport.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+RECT ClientRectIn(HWND window, HWND parent)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+} // namespace
+
+using FolderWindow = FolderFixture;
+
+TEST_F(FolderWindow, SplitSwapMaximiseAndCloseEitherPane)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->AddSecondPane(m_tree.Pidl(L"B"), 2));
+    PumpUntilIdle();
+    ASSERT_EQ(window->PaneCount(), 2);
+    EXPECT_EQ(window->ActivePaneIndex(), 1);
+    EXPECT_EQ(window->Label().title, L"A :: B");
+
+    const RECT splitter = window->SplitterRect();
+    EXPECT_EQ(splitter.right - splitter.left, CChildFrame::kSplitterWidth);
+    const RECT left = ClientRectIn(window->Pane(0)->Hwnd(), window->Hwnd());
+    const RECT right = ClientRectIn(window->Pane(1)->Hwnd(), window->Hwnd());
+    EXPECT_EQ(left.right, splitter.left);
+    EXPECT_EQ(right.left, splitter.right);
+
+    window->SwapPanes();
+    EXPECT_TRUE(m_utils.SameFolder(window->Pane(0)->CurrentFolder().Get(), m_tree.Pidl(L"B").Get()));
+    EXPECT_EQ(window->ActivePaneIndex(), 0);
+    EXPECT_EQ(window->Label().title, L"B :: A");
+
+    window->ToggleMaximisePane();
+    EXPECT_EQ(window->VisiblePanes(), 1);
+    EXPECT_TRUE(::IsWindowVisible(window->Pane(0)->Hwnd()));
+    EXPECT_FALSE(::IsWindowVisible(window->Pane(1)->Hwnd()));
+    window->ToggleMaximisePane();
+    EXPECT_EQ(window->VisiblePanes(), 0);
+    EXPECT_TRUE(::IsWindowVisible(window->Pane(1)->Hwnd()));
+
+    // Closing the first pane keeps the second with its history and view.
+    CFolderFrame* second = window->Pane(1);
+    ASSERT_TRUE(second->BrowseTo(m_tree.Pidl(L"A\\Sub"), true));
+    IShellView* view = second->View();
+    window->ClosePane(0);
+    ASSERT_EQ(window->PaneCount(), 1);
+    EXPECT_EQ(window->Pane(0), second);
+    EXPECT_EQ(second->View(), view);
+    EXPECT_EQ(second->History().Count(), 2);
+    EXPECT_EQ(window->SplitMode(), 0);
+
+    window->ClosePane(0);
+    PumpUntilIdle();
+    EXPECT_EQ(window->Hwnd(), nullptr);
+    EXPECT_EQ(m_host.destroyed, 1);
+}
+
+TEST_F(FolderWindow, ARestoredRatioAndTheSplitterDrag)
+{
+    CSolObject record = RecordOf(L"A", L"B", 1);
+    record.splitRatio = 0.3;
+    CChildFrame* window = OpenWindow(record);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->PaneCount(), 2);
+    RECT client{};
+    ::GetClientRect(window->Hwnd(), &client);
+    const RECT top = ClientRectIn(window->Pane(0)->Hwnd(), window->Hwnd());
+    EXPECT_NEAR(top.bottom - top.top, 0.3 * (client.bottom - CChildFrame::kSplitterWidth), 1.0);
+
+    const RECT splitter = window->SplitterRect();
+    const int x = (splitter.left + splitter.right) / 2;
+    const int y = splitter.top + 1;
+    ::SendMessageW(window->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 1));
+    EXPECT_DOUBLE_EQ(window->SplitRatio(), 0.3) << "a 1-pixel jitter moved the splitter";
+    ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 60));
+    EXPECT_EQ(window->SplitterRect().top, splitter.top + 60);
+    ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, client.bottom + 100));
+    EXPECT_EQ(window->SplitterRect().top,
+              client.bottom - CChildFrame::kSplitterWidth - CChildFrame::kMinimumPane);
+    ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, -50));
+    EXPECT_EQ(window->SplitterRect().top, CChildFrame::kMinimumPane);
+    ::SendMessageW(window->Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, 0));
+}
+
+TEST_F(FolderWindow, ASnapshotBuildsTheSameWindowAgain)
+{
+    CSolObject record = RecordOf(L"A", L"B", 2);
+    record.splitRatio = 0.4;
+    record.activePane = 2;
+    CChildFrame* window = OpenWindow(record);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->Pane(0)->BrowseTo(m_tree.Pidl(L"A\\Sub"), false));
+    const CSolObject first = window->Snapshot();
+    EXPECT_EQ(first.splitMode, 2);
+    EXPECT_EQ(first.activePane, 2);
+    EXPECT_DOUBLE_EQ(first.splitRatio, 0.4);
+    ASSERT_TRUE(first.history1.has_value());
+    EXPECT_EQ(first.history1->Count(), 2);
+
+    CChildFrame* again = OpenWindow(first);
+    ASSERT_NE(again, nullptr);
+    CSolObject second = again->Snapshot();
+    // The window manager places the copy elsewhere; everything else is the same.
+    second.placement = first.placement;
+    EXPECT_EQ(second.history1, first.history1) << "a restored window must not repeat its last folder";
+    EXPECT_EQ(second, first);
+}
+
+TEST_F(FolderWindow, ALazyPaneMakesItsViewOnFirstActivation)
+{
+    m_host.params.startActiveFolderOnly = true;
+    CChildFrame* active = OpenWindow(RecordOf(L"B"));
+    ASSERT_NE(active, nullptr);
+    CSolObject record = RecordOf(L"A");
+    SetPlacementShowCommand(record.placement, SW_SHOWMAXIMIZED);
+    record.activate = false;
+    // Created behind the active window, as a restored arrangement does.
+    m_host.restoring = true;
+    CChildFrame* lazy = OpenWindow(record);
+    ASSERT_NE(lazy, nullptr);
+    ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(active->Hwnd()), 0);
+    PumpUntilIdle();
+    m_host.restoring = false;
+    EXPECT_FALSE(lazy->ActivePane()->IsViewCreated());
+    EXPECT_EQ(lazy->ActivePane()->History().Count(), 1) << "a lazy pane still has its folder";
+    EXPECT_EQ(lazy->Label().title, L"A");
+
+    ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(lazy->Hwnd()), 0);
+    PumpUntilIdle();
+    EXPECT_TRUE(lazy->ActivePane()->IsViewCreated());
+    EXPECT_EQ(ItemCount(*lazy->ActivePane()), 4);
+}

@@ -1,0 +1,219 @@
+#include "FolderTestSupport.h"
+#include "folder/FolderMessages.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <commctrl.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+bool Contains(const std::vector<std::wstring>& names, const std::wstring& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+UINT ViewModeOf(CFolderFrame& pane)
+{
+    UINT mode = 0;
+    if (const auto folderView = ComPtr<IShellView>::CopyOf(pane.View()).As<IFolderView>())
+        folderView->GetCurrentViewMode(&mode);
+    return mode;
+}
+} // namespace
+
+using FolderPane = FolderFixture;
+
+TEST_F(FolderPane, ShowsItsFolderAndIgnoresNavigationToTheSameFolder)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    EXPECT_TRUE(pane.IsViewCreated());
+    EXPECT_EQ(ItemCount(pane), 4); // a1.txt, a2.doc, a3.bin, Sub
+    EXPECT_EQ(pane.PathText(), m_tree.Path(L"A"));
+    EXPECT_TRUE(pane.IsStorage());
+    EXPECT_TRUE(pane.IsDrive());
+    EXPECT_EQ(pane.FolderName(), L"A");
+    EXPECT_EQ(pane.History().Count(), 1);
+    EXPECT_EQ(pane.Visited().Count(), 1);
+    EXPECT_EQ(m_host.global.Count(), 1);
+    wchar_t title[64] = {};
+    ::GetWindowTextW(window->Hwnd(), title, 64);
+    EXPECT_STREQ(title, L"A");
+    // The view finds its browser through the pane window.
+    EXPECT_EQ(reinterpret_cast<IShellBrowser*>(::SendMessageW(pane.Hwnd(), kGetShellBrowserMessage, 0, 0)),
+              pane.Browser());
+
+    IShellView* view = pane.View();
+    EXPECT_TRUE(pane.BrowseTo(m_tree.Pidl(L"A"), true));
+    EXPECT_EQ(pane.View(), view) << "the view was rebuilt";
+    EXPECT_EQ(pane.History().Count(), 1);
+    EXPECT_EQ(pane.Visited().Count(), 1);
+}
+
+TEST_F(FolderPane, GoingUpSelectsTheFolderOneCameFrom)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A\\Sub"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"A"), true));
+    PumpUntilIdle();
+    EXPECT_EQ(SelectedNames(pane), std::vector<std::wstring>{L"Sub"});
+    EXPECT_EQ(pane.History().Count(), 2);
+    EXPECT_TRUE(pane.History().CanBack());
+    EXPECT_GE(m_host.treeSyncs, 0);
+    PumpUntil([&] { return m_host.treeSyncs > 0; }, 2000);
+    EXPECT_GT(m_host.treeSyncs, 0) << "the tree follows the pane after its timer";
+}
+
+TEST_F(FolderPane, AMissingDriveOpensComputer)
+{
+    // A drive that exists while the record is made and is gone when the window opens.
+    const std::wstring target = m_tree.Path(L"B");
+    if (!::DefineDosDeviceW(0, L"Q:", target.c_str())) GTEST_SKIP() << "no substitute drives here";
+    const ItemIdList drive = ToItemIdList(PidlFromPath(L"Q:\\").Get());
+    ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", target.c_str());
+    ASSERT_FALSE(drive.IsNull());
+    CSolObject record;
+    record.folder1 = drive;
+    CChildFrame* window = OpenWindow(record);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(m_utils.SameFolder(window->ActivePane()->CurrentFolder().Get(), m_utils.Computer().Get()));
+}
+
+TEST_F(FolderPane, AFilterDecidesWhatTheViewIncludes)
+{
+    CFilter textsAndDocs;
+    textsAndDocs.includeText = L"*.txt;*.doc";
+    textsAndDocs.Compile();
+    m_host.filters.filters.push_back(textsAndDocs);
+    CFilter complement = textsAndDocs;
+    complement.complement = true;
+    complement.Compile();
+    m_host.filters.filters.push_back(complement);
+
+    CSolObject record = RecordOf(L"A");
+    record.filterIndex1 = 0;
+    CChildFrame* window = OpenWindow(record);
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    auto names = ItemNames(pane);
+    EXPECT_EQ(names.size(), 3u);
+    EXPECT_TRUE(Contains(names, L"Sub")) << "folders stay unless the filter applies to them";
+    EXPECT_FALSE(Contains(names, L"a3.bin"));
+
+    pane.SetFilterIndex(1);
+    PumpUntilIdle();
+    names = ItemNames(pane);
+    EXPECT_EQ(names.size(), 2u);
+    EXPECT_TRUE(Contains(names, L"a3.bin"));
+
+    pane.SetFilterIndex(-1);
+    PumpUntilIdle();
+    EXPECT_EQ(ItemCount(pane), 4);
+    EXPECT_EQ(pane.ActiveFilter(), nullptr);
+}
+
+TEST_F(FolderPane, ReturningToAVisitedFolderRestoresItsViewMode)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    const auto folderView = ComPtr<IShellView>::CopyOf(pane.View()).As<IFolderView>();
+    ASSERT_TRUE(folderView);
+    ASSERT_EQ(ViewModeOf(pane), static_cast<UINT>(FVM_DETAILS));
+    folderView->SetCurrentViewMode(FVM_LIST);
+    PumpUntilIdle();
+
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"B"), true));
+    const int slotOfA = pane.Visited().SlotAt(pane.Visited().Find(m_tree.List(L"A"), m_utils.Equality()));
+    EXPECT_EQ(pane.Visited().Slot(slotOfA).folderSettings.viewMode, FVM_LIST);
+    // A stored stream is handed to the view once and leaves its slot.
+    pane.Visited().Slot(slotOfA).viewState = {1, 2, 3};
+
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"A"), true));
+    PumpUntilIdle();
+    EXPECT_EQ(ViewModeOf(pane), static_cast<UINT>(FVM_LIST));
+    EXPECT_TRUE(pane.Visited().Slot(slotOfA).viewState.empty());
+    EXPECT_EQ(pane.Visited().Count(), 2) << "revisiting moves only the current mark";
+}
+
+TEST_F(FolderPane, ADefaultCommandOnAFolderShortcutOpensItsTarget)
+{
+    {
+        ComPtr<IShellLinkW> link;
+        ASSERT_HRESULT_SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                                    IID_IShellLinkW, link.PutVoid()));
+        link->SetPath(m_tree.Path(L"B").c_str());
+        ASSERT_HRESULT_SUCCEEDED(link.As<IPersistFile>()->Save(m_tree.Path(L"B link.lnk").c_str(), TRUE));
+    }
+    CChildFrame* window = OpenWindow(RecordOf(L""));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    const AbsolutePidl linkPidl = m_tree.Pidl(L"B link.lnk");
+    ASSERT_TRUE(linkPidl);
+    pane.View()->SelectItem(LastId(linkPidl.Get()), SVSI_SELECT | SVSI_DESELECTOTHERS | SVSI_FOCUSED);
+    PumpUntilIdle();
+    EXPECT_EQ(static_cast<ICommDlgBrowser2*>(&pane)->OnDefaultCommand(pane.View()), S_OK);
+    ASSERT_EQ(m_host.opened.size(), 1u);
+    EXPECT_EQ(m_host.opened[0].mode, OpenMode::ActivePaneUnlessModifier);
+    // Wine's link target list differs in bytes that CompareIDs looks at; the path is the same.
+    EXPECT_EQ(m_utils.Path(m_host.opened[0].folder.Get()).text, m_tree.Path(L"B"));
+
+    // A file is left to the view.
+    const AbsolutePidl file = m_tree.Pidl(L"c.txt");
+    pane.View()->SelectItem(LastId(file.Get()), SVSI_SELECT | SVSI_DESELECTOTHERS | SVSI_FOCUSED);
+    PumpUntilIdle();
+    EXPECT_EQ(static_cast<ICommDlgBrowser2*>(&pane)->OnDefaultCommand(pane.View()), E_NOTIMPL);
+    EXPECT_EQ(m_host.opened.size(), 1u);
+}
+
+TEST_F(FolderPane, NavigationsLeaveNoReferencesBehind)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"B"), true));
+    PumpUntilIdle();
+    const ULONG settled = pane.References();
+    for (int i = 0; i < 5; ++i)
+    {
+        ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(i % 2 ? L"B" : L"A"), true));
+        PumpUntilIdle();
+    }
+    EXPECT_EQ(pane.References(), settled) << "an old view kept the browser";
+    EXPECT_EQ(pane.History().Count(), 7);
+}
+
+TEST_F(FolderPane, BurstsOfChangesGiveOneStatusRequest)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    PumpUntilIdle(150);
+    const int before = pane.StatusRequests();
+    for (int i = 0; i < 10; ++i)
+        pane.SignalStatus();
+    PumpUntilIdle(200);
+    EXPECT_EQ(pane.StatusRequests(), before + 1);
+}
+
+TEST_F(FolderPane, ANewItemIsPutIntoRenameModeWhenTheViewShowsIt)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"B"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    pane.RenameNextNewItem();
+    WriteFileOfSize(m_tree.Path(L"B\\Neu.txt"), 1);
+    pane.RefreshView();
+    PumpUntilIdle();
+    EXPECT_EQ(SelectedNames(pane), std::vector<std::wstring>{L"Neu.txt"});
+    EXPECT_NE(::SendMessageW(pane.ListView(), LVM_GETEDITCONTROL, 0, 0), 0) << "no label editor";
+}

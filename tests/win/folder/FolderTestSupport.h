@@ -1,0 +1,100 @@
+// A main frame stand-in, a folder tree on disk and helpers for the pane and window tests.
+#pragma once
+
+#include "../WinTestSupport.h"
+#include "folder/ChildFrame.h"
+#include "folder/FolderHost.h"
+#include "framework/MdiFrame.h"
+#include "shell/Utils.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sv::test
+{
+
+struct OpenRequest
+{
+    AbsolutePidl folder;
+    OpenMode mode;
+};
+
+class FakeHost : public IFolderHost
+{
+public:
+    FakeHost();
+    const CParams& Settings() const override { return params; }
+    const CFilters& Filters() const override { return filters; }
+    const CSolObjects& Favorites() const override { return favorites; }
+    CVisited& GlobalVisited() override { return global; }
+    OsKind Os() const override { return OsKind::Win8_64; }
+    HWND StatusBar() const override { return nullptr; }
+    bool IsRestoring() const override { return restoring; }
+    void OpenFolder(AbsolutePidl folder, AbsolutePidl, OpenMode mode, bool) override
+    {
+        opened.push_back({std::move(folder), mode});
+    }
+    void SyncTreeTo(const ITEMIDLIST*) override { ++treeSyncs; }
+    void TabsChanged() override { ++tabsChanged; }
+    void FolderWindowDestroyed(CChildFrame&) override { ++destroyed; }
+
+    CParams params;
+    CFilters filters;
+    CSolObjects favorites;
+    CVisited global;
+    bool restoring = false;
+    std::vector<OpenRequest> opened;
+    int treeSyncs = 0;
+    int tabsChanged = 0;
+    int destroyed = 0;
+};
+
+class TestMdiFrame : public CMdiFrame
+{
+public:
+    bool Open();
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+// root\A\{a1.txt 1 KB, a2.doc 2 KB, a3.bin 3 KB, Sub\}, root\B\, root\c.txt
+class FolderTree
+{
+public:
+    FolderTree();
+    std::wstring Path(const std::wstring& relative = L"") const;
+    AbsolutePidl Pidl(const std::wstring& relative = L"") const;
+    ItemIdList List(const std::wstring& relative = L"") const;
+
+private:
+    ScopedTempFolder m_folder;
+};
+
+void WriteFileOfSize(const std::wstring& path, size_t size);
+
+class FolderFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A tab window from a record; owned by the fixture.
+    CChildFrame* OpenWindow(const CSolObject& record);
+    CSolObject RecordOf(const std::wstring& relative1, const std::wstring& relative2 = L"",
+                        int splitMode = 0);
+    static int ItemCount(CFolderFrame& pane);
+    static std::vector<std::wstring> ItemNames(CFolderFrame& pane);
+    static std::vector<std::wstring> SelectedNames(CFolderFrame& pane);
+
+    FakeHost m_host;
+    TestMdiFrame m_frame;
+    FolderTree m_tree;
+    CUtils m_utils;
+    std::vector<std::unique_ptr<CChildFrame>> m_windows;
+};
+
+} // namespace sv::test
