@@ -46,3 +46,8 @@ foreach(suite ${WIN_TEST_SUITES})
         set_tests_properties(win_${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900)
     endif()
 endforeach()
+
+# Benchmarks under Wine (run by scripts/bench.sh, not by ctest).
+add_executable(win_browse_bench EXCLUDE_FROM_ALL bench/win/BrowseBench.cpp tests/win/folder/FolderTestSupport.cpp
+               tests/win/WinTestSupport.cpp ${SOLVANTA_RESOURCES})
+target_link_libraries(win_browse_bench PRIVATE solvanta_win gtest)

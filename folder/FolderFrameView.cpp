@@ -59,13 +59,17 @@ HRESULT CFolderFrame::Include(IShellView*, PCUITEMID_CHILD child)
     {
         IShellFolder* folder = m_enteringFolder.Get();
         if (!folder) return S_OK;
-        const std::wstring name = CUtils::DisplayNameOf(folder, child, SHGDN_INFOLDER);
+        const SFGAOF attributes =
+            CUtils::AttributesOf(folder, child, SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_STREAM);
+        // Masks are about file names: the parsing name keeps the extension that the shown
+        // name hides when the user has extensions hidden (and it is much cheaper to get).
+        const SHGDNF nameKind =
+            (attributes & SFGAO_FILESYSTEM) ? SHGDN_INFOLDER | SHGDN_FORPARSING : SHGDN_INFOLDER;
+        const std::wstring name = CUtils::DisplayNameOf(folder, child, nameKind);
         if (filter)
         {
             FilterItem item;
             item.name = name;
-            const SFGAOF attributes =
-                CUtils::AttributesOf(folder, child, SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_STREAM);
             item.isFolder = (attributes & SFGAO_FOLDER) != 0;
             item.isFileSystem = (attributes & SFGAO_FILESYSTEM) != 0;
             item.isStream = (attributes & SFGAO_STREAM) != 0;

@@ -10,6 +10,12 @@ if [ -x "$root/build/bench/solvanta_bench" ]; then
     "$root/build/bench/solvanta_bench" "$@"
 fi
 
+# Folder views under Wine: BrowseTo against the bare shell view.
+cmake -S "$root" -B "$root/build/windows" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$root/build/windows" -j "$(nproc)" --target win_browse_bench
+"$root/scripts/prepare-wine-prefix.sh" "$root/build/windows/wineprefix"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" "$root/build/windows/win_browse_bench.exe"
+
 seconds=${FUZZ_SECONDS:-60}
 [ "$seconds" -gt 0 ] || exit 0
 cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
