@@ -283,7 +283,7 @@ void CChildFrame::UpdateTitle()
     ::SetWindowTextW(Hwnd(), m_label.title.c_str());
 }
 
-void CChildFrame::PaneChangedFolder(CFolderFrame& pane)
+void CChildFrame::SetPaneName(CFolderFrame& pane)
 {
     UpdateTitle();
     if (&pane == ActivePane() || !m_panes[1])

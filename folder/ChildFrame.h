@@ -42,8 +42,8 @@ public:
     // second with its history and view.
     void ClosePane(int index);
     void SwapPanes();
-    // A pane shows a new folder: tab label, title, icon.
-    void PaneChangedFolder(CFolderFrame& pane);
+    // A pane shows a new folder under a new name: tab label, title, icon.
+    void SetPaneName(CFolderFrame& pane);
     void UpdateTitle();
 
     CFolderFrame* Pane(int index) const { return index >= 0 && index < 2 ? m_panes[index].get() : nullptr; }

@@ -185,6 +185,7 @@ void CFolderFrame::SignalStatus()
 void CFolderFrame::OnStatusRequest()
 {
     ++m_statusRequests;
+    UpdateStatusLine();
 }
 
 HWND CFolderFrame::StatusWindowForView()

@@ -75,6 +75,11 @@ public:
     // The first item the view includes next goes into rename mode (new folder command).
     void RenameNextNewItem() { m_renameNewItem = true; }
     int StatusRequests() const { return m_statusRequests; }
+    // Rebuilds the status line; only the active pane of the active window writes.
+    void UpdateStatusLine();
+    bool SelectionPresent() const { return m_selectionPresent; }
+    // The file-system path of the view's focused item, or empty.
+    std::wstring FocusedItemPath();
     bool ViewHasFocus() const { return m_viewHasFocus; }
 
 protected:
@@ -106,6 +111,10 @@ private:
     AbsolutePidl LinkTarget(const ITEMIDLIST* link) const;
     void SelectAndRename(ChildPidl child);
     void SwapDropTarget();
+    // Status line (FolderFrameStatus.cpp)
+    bool IsActivePaneOfActiveWindow() const;
+    bool MeasureItems(bool& selection, uint32_t& count, uint64_t& size);
+    std::wstring SingleItemTip();
     // Window (FolderFrame.cpp)
     void CreateBars();
     void Layout();
@@ -161,6 +170,7 @@ private:
     ComPtr<IDropTarget> m_viewDropTarget;
     ComPtr<IDropTarget> m_ownDropTarget;
     int m_statusRequests = 0;
+    bool m_selectionPresent = false;
 
     HWND m_toolbar = nullptr;
     HWND m_caption = nullptr;

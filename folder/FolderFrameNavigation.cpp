@@ -242,7 +242,7 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
     // 14. Names and icon for the tab, the title and the caption.
     m_folderName = m_utils.DisplayName(m_current.Get(), SHGDN_INFOLDER);
     m_iconIndex = m_utils.IconIndex(m_current.Get());
-    m_owner.PaneChangedFolder(*this);
+    m_owner.SetPaneName(*this);
     m_host.TabsChanged();
     UpdateCaption();
 

@@ -15,6 +15,7 @@ namespace sv
 {
 
 class CChildFrame;
+class CFolderFrame;
 
 // How OpenFolder places a folder.
 enum class OpenMode : int
@@ -42,6 +43,8 @@ public:
     virtual void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) = 0;
     // The folder tree follows the pane's folder (timer 207).
     virtual void SyncTreeTo(const ITEMIDLIST* folder) = 0;
+    // The active pane's selection changed (the quick view follows it).
+    virtual void SelectionChanged(CFolderFrame& pane) = 0;
     // A tab label, colour or icon changed.
     virtual void TabsChanged() = 0;
     // The folder window's handle is gone; its owner may delete the object now.

@@ -31,7 +31,7 @@ public:
     const CSolObjects& Favorites() const override { return favorites; }
     CVisited& GlobalVisited() override { return global; }
     OsKind Os() const override { return OsKind::Win8_64; }
-    HWND StatusBar() const override { return nullptr; }
+    HWND StatusBar() const override { return statusBar; }
     bool IsRestoring() const override { return restoring; }
     void OpenFolder(AbsolutePidl folder, AbsolutePidl, OpenMode mode, bool) override
     {
@@ -39,6 +39,7 @@ public:
     }
     void SyncTreeTo(const ITEMIDLIST*) override { ++treeSyncs; }
     void TabsChanged() override { ++tabsChanged; }
+    void SelectionChanged(CFolderFrame&) override { ++selectionChanges; }
     void FolderWindowDestroyed(CChildFrame&) override { ++destroyed; }
 
     CParams params;
@@ -50,6 +51,8 @@ public:
     int treeSyncs = 0;
     int tabsChanged = 0;
     int destroyed = 0;
+    int selectionChanges = 0;
+    HWND statusBar = nullptr;
 };
 
 class TestMdiFrame : public CMdiFrame

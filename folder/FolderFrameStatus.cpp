@@ -1,0 +1,158 @@
+// The status line of the active pane: counts and sizes of the selection or of the folder,
+// the drive's space, or the view's own text where the pane knows nothing better.
+#include "ChildFrame.h"
+#include "FolderFrame.h"
+#include "StatusBarProtocol.h"
+#include "model/StatusText.h"
+#include "shell/IdListArray.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+namespace sv
+{
+
+namespace
+{
+void WritePart(HWND bar, int part, const std::wstring& text)
+{
+    ::SendMessageW(bar, SB_SETTEXTW, static_cast<WPARAM>(part) | kStatusOwnTextMark | SBT_NOBORDERS,
+                   reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+UINT FileGroupDescriptorCount(IDataObject* data)
+{
+    FORMATETC format{static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(L"FileGroupDescriptorW")), nullptr,
+                     DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    if (FAILED(data->GetData(&format, &medium))) return 0;
+    UINT count = 0;
+    if (const auto* descriptor = static_cast<const FILEGROUPDESCRIPTORW*>(::GlobalLock(medium.hGlobal)))
+    {
+        if (::GlobalSize(medium.hGlobal) >= sizeof(UINT)) count = descriptor->cItems;
+        ::GlobalUnlock(medium.hGlobal);
+    }
+    ::ReleaseStgMedium(&medium);
+    return count;
+}
+} // namespace
+
+bool CFolderFrame::IsActivePaneOfActiveWindow() const
+{
+    if (m_owner.ActivePane() != this || !m_owner.Hwnd()) return false;
+    const HWND client = ::GetParent(m_owner.Hwnd());
+    return reinterpret_cast<HWND>(::SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) == m_owner.Hwnd();
+}
+
+bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size)
+{
+    count = 0;
+    size = 0;
+    ComPtr<IDataObject> data;
+    selection = SUCCEEDED(m_view->GetItemObject(SVGIO_SELECTION, IID_IDataObject, data.PutVoid())) && data;
+    if (!selection && FAILED(m_view->GetItemObject(SVGIO_ALLVIEW, IID_IDataObject, data.PutVoid())))
+        data.Reset();
+    if (data)
+    {
+        IdListArray items;
+        const HRESULT read = ReadIdListArray(data.Get(), items);
+        if (read == DV_E_FORMATETC)
+        {
+            count = FileGroupDescriptorCount(data.Get());
+            return count > 0 || selection;
+        }
+        if (FAILED(read)) return false;
+        count = static_cast<uint32_t>(items.items.size());
+        for (const auto& item : items.items)
+        {
+            if (const auto file = m_utils.FileData(item.Get())) size += file->size;
+        }
+        return true;
+    }
+    // Views that hand out no data object for all items (Wine's) are walked item by item.
+    const auto folderView = m_view.As<IFolderView>();
+    int total = 0;
+    if (!folderView || FAILED(folderView->ItemCount(SVGIO_ALLVIEW, &total))) return false;
+    for (int i = 0; i < total; ++i)
+    {
+        ChildPidl child;
+        if (FAILED(folderView->Item(i, child.Put())) || !child) continue;
+        ++count;
+        const AbsolutePidl absolute = CombinePidls(m_current.Get(), child.Get());
+        if (const auto file = m_utils.FileData(absolute.Get())) size += file->size;
+    }
+    return true;
+}
+
+std::wstring CFolderFrame::SingleItemTip()
+{
+    if (m_host.Os() < OsKind::WinVista) return {};
+    const auto folderView = m_view.As<IFolderView>();
+    int focused = -1;
+    ChildPidl child;
+    if (!folderView || FAILED(folderView->GetFocusedItem(&focused)) || focused < 0 ||
+        FAILED(folderView->Item(focused, child.Put())) || !child || !m_folder)
+        return {};
+    ComPtr<IQueryInfo> info;
+    const ITEMIDLIST* children[] = {child.Get()};
+    if (FAILED(m_folder->GetUIObjectOf(Hwnd(), 1, children, IID_IQueryInfo, nullptr, info.PutVoid())) ||
+        !info)
+        return {};
+    CoTaskMemPtr<wchar_t> tip;
+    if (FAILED(info->GetInfoTip(QITIPF_SINGLELINE, tip.Put())) || !tip) return {};
+    return tip.Get();
+}
+
+void CFolderFrame::UpdateStatusLine()
+{
+    const HWND list = ListView();
+    const HWND bar = m_host.StatusBar();
+    if (!list || !m_view || !bar || !IsActivePaneOfActiveWindow()) return;
+    std::wstring text;
+    if (!m_storage)
+    {
+        m_selectionPresent = ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) > 0;
+    }
+    else
+    {
+        bool selection = false;
+        uint32_t count = 0;
+        uint64_t size = 0;
+        if (!MeasureItems(selection, count, size)) return;
+        m_selectionPresent = selection;
+        if (selection)
+        {
+            text = count >= 2 ? SelectionStatusText(count, size) : SingleItemTip();
+            m_host.SelectionChanged(*this);
+        }
+        else
+        {
+            std::optional<DriveSpace> drive;
+            ULARGE_INTEGER available{}, total{}, free{};
+            if (m_drive && ::GetDiskFreeSpaceExW(m_pathText.c_str(), &available, &total, &free))
+                drive = DriveSpace{m_pathText.substr(0, 2), total.QuadPart, free.QuadPart};
+            text = FolderStatusText(count, size, drive);
+        }
+    }
+    if (text.empty())
+        ::SendMessageW(bar, kShowFallbackStatusMessage, 0, 0);
+    else
+        WritePart(bar, 0, text);
+    WritePart(bar, 1, L"");
+    WritePart(bar, 2, L"");
+}
+
+std::wstring CFolderFrame::FocusedItemPath()
+{
+    const auto folderView = m_view ? m_view.As<IFolderView>() : ComPtr<IFolderView>();
+    int focused = -1;
+    ChildPidl child;
+    if (!folderView || FAILED(folderView->GetFocusedItem(&focused)) || focused < 0 ||
+        FAILED(folderView->Item(focused, child.Put())) || !child)
+        return {};
+    const AbsolutePidl absolute = CombinePidls(m_current.Get(), child.Get());
+    const ItemPath path = m_utils.Path(absolute.Get());
+    return path.isFileSystemPath ? path.text : std::wstring();
+}
+
+} // namespace sv

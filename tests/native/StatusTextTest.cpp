@@ -1,0 +1,23 @@
+#include "model/StatusText.h"
+
+#include <gtest/gtest.h>
+
+using namespace sv;
+
+TEST(StatusText, FolderCountsSizesAndDriveSpace)
+{
+    EXPECT_EQ(FolderStatusText(3, 6 * 1024, std::nullopt), L"3 Objekte   6,00 KB");
+    const DriveSpace drive{L"C:", 3ull << 30, 2ull << 30};
+    EXPECT_EQ(FolderStatusText(3, 6 * 1024, drive),
+              L"3 Objekte   6,00 KB   (C: 1,00 GB belegt / 2,00 GB frei)");
+    EXPECT_EQ(FolderStatusText(0, 0, std::nullopt), L"0 Objekte   0 Bytes");
+    // A drive reporting more free than total space shows nothing used rather than a wrap-around.
+    EXPECT_EQ(FolderStatusText(1, 1, DriveSpace{L"D:", 10, 20}),
+              L"1 Objekte   1,00 Bytes   (D: 0 Bytes belegt / 20,0 Bytes frei)");
+}
+
+TEST(StatusText, Selection)
+{
+    EXPECT_EQ(SelectionStatusText(2, 3 * 1024), L"2 Objekte ausgewählt   3,00 KB");
+    EXPECT_EQ(SelectionStatusText(10000, 1048576), L"10000 Objekte ausgewählt   1,00 MB");
+}

@@ -1,0 +1,137 @@
+#include "FolderTestSupport.h"
+#include "folder/StatusBarProtocol.h"
+#include "framework/archive/TextCodec.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+// Stands in for the main status bar and keeps what the panes write.
+class RecordingStatusBar : public CWindow
+{
+public:
+    bool Open(HWND parent)
+    {
+        return Create(L"SolvantaTestStatusBar", 0, L"", WS_CHILD, RECT{0, 0, 10, 10}, parent, nullptr);
+    }
+    std::vector<std::pair<WPARAM, std::wstring>> writes;
+    int fallbackRequests = 0;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == SB_SETTEXTW)
+        {
+            writes.emplace_back(wParam, reinterpret_cast<const wchar_t*>(lParam));
+            return TRUE;
+        }
+        if (message == kShowFallbackStatusMessage)
+        {
+            ++fallbackRequests;
+            return 0;
+        }
+        return DefaultProc(message, wParam, lParam);
+    }
+};
+
+class StatusLine : public FolderFixture
+{
+protected:
+    void SetUp() override
+    {
+        FolderFixture::SetUp();
+        ASSERT_TRUE(m_bar.Open(m_frame.Hwnd()));
+        m_host.statusBar = m_bar.Hwnd();
+        ::CreateDirectoryW(m_tree.Path(L"S").c_str(), nullptr);
+        WriteFileOfSize(m_tree.Path(L"S\\one"), 1024);
+        WriteFileOfSize(m_tree.Path(L"S\\two"), 2048);
+        WriteFileOfSize(m_tree.Path(L"S\\three"), 3072);
+    }
+    std::wstring PartZero() const
+    {
+        for (auto it = m_bar.writes.rbegin(); it != m_bar.writes.rend(); ++it)
+        {
+            if ((it->first & 0x0F) == 0) return it->second;
+        }
+        return {};
+    }
+    RecordingStatusBar m_bar;
+};
+} // namespace
+
+TEST_F(StatusLine, CountsSizesAndTheDriveOfTheActivePane)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"S"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    m_bar.writes.clear();
+    pane.UpdateStatusLine();
+    const std::wstring text = PartZero();
+    EXPECT_EQ(text.rfind(L"3 Objekte   6,00 KB   (C: ", 0), 0u) << ToUtf8(text);
+    EXPECT_NE(text.find(L" belegt / "), std::wstring::npos);
+    EXPECT_EQ(text.substr(text.size() - 6), L" frei)");
+    // Every write carries the own-text mark; parts 1 and 2 are emptied.
+    ASSERT_EQ(m_bar.writes.size(), 3u);
+    for (const auto& write : m_bar.writes)
+        EXPECT_EQ(write.first & (kStatusOwnTextMark | SBT_NOBORDERS), kStatusOwnTextMark | SBT_NOBORDERS);
+    EXPECT_EQ(m_bar.writes[1].second, L"");
+    EXPECT_FALSE(pane.SelectionPresent());
+
+    // Two selected items: their count and size, and the main frame hears of it.
+    const auto folderView = ComPtr<IShellView>::CopyOf(pane.View()).As<IFolderView>();
+    ASSERT_TRUE(folderView);
+    int count = 0;
+    folderView->ItemCount(SVGIO_ALLVIEW, &count);
+    for (int i = 0; i < count; ++i)
+    {
+        ChildPidl child;
+        folderView->Item(i, child.Put());
+        const std::wstring name =
+            pane.Utils().DisplayName(CombinePidls(pane.CurrentFolder().Get(), child.Get()).Get());
+        if (name == L"one" || name == L"two") folderView->SelectItem(i, SVSI_SELECT);
+    }
+    m_bar.writes.clear();
+    pane.UpdateStatusLine();
+    EXPECT_EQ(PartZero(), L"2 Objekte ausgewählt   3,00 KB");
+    EXPECT_TRUE(pane.SelectionPresent());
+    EXPECT_GE(m_host.selectionChanges, 1);
+}
+
+TEST_F(StatusLine, OnlyTheActivePaneOfTheActiveWindowWrites)
+{
+    CChildFrame* first = OpenWindow(RecordOf(L"S"));
+    ASSERT_NE(first, nullptr);
+    CChildFrame* second = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(second, nullptr);
+    ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(second->Hwnd()), 0);
+    PumpUntilIdle();
+    m_bar.writes.clear();
+    first->ActivePane()->UpdateStatusLine();
+    EXPECT_TRUE(m_bar.writes.empty());
+
+    ASSERT_TRUE(second->AddSecondPane(m_tree.Pidl(L"S"), 2));
+    PumpUntilIdle();
+    m_bar.writes.clear();
+    second->Pane(0)->UpdateStatusLine(); // not the active pane of its window
+    EXPECT_TRUE(m_bar.writes.empty());
+    second->Pane(1)->UpdateStatusLine();
+    EXPECT_EQ(PartZero().rfind(L"3 Objekte   6,00 KB", 0), 0u);
+}
+
+TEST_F(StatusLine, VirtualFoldersShowTheViewsOwnText)
+{
+    CSolObject record;
+    record.folder1 = ToItemIdList(m_utils.Computer().Get());
+    CChildFrame* window = OpenWindow(record);
+    ASSERT_NE(window, nullptr);
+    m_bar.fallbackRequests = 0;
+    window->ActivePane()->UpdateStatusLine();
+    EXPECT_EQ(m_bar.fallbackRequests, 1);
+    EXPECT_EQ(PartZero(), L"");
+}
