@@ -1,4 +1,5 @@
 #include "model/FilterFile.h"
+#include "ScopedFolder.h"
 #include "TestBytes.h"
 #include "model/FileMessages.h"
 #include "model/FilterAttributes.h"
@@ -15,26 +16,7 @@ namespace
 {
 constexpr DayBounds kDay{1700000000, 1700086399};
 
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "solvanta-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(m_path); }
-    std::filesystem::path operator/(const char* name) const { return m_path / name; }
 
-private:
-    std::filesystem::path m_path;
-};
-
-void WriteBytes(const std::filesystem::path& file, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 // Every field away from its default.
 CFilter Unusual()
@@ -210,13 +192,13 @@ TEST(FilterFileLayout, NewerVersionTruncationAndHostileCountsAreErrors)
 
 TEST(FilterFile, VersionThreeGivesTheReadingMessageAndAnEmptyList)
 {
-    TempFolder folder;
+    ScopedFolder folder;
     const auto file = folder / "Solvanta_Fil.cfg";
     CFilters filters;
     filters.filters = {Unusual()};
     auto bytes = WrittenFilters(filters);
     bytes[0] = 3;
-    WriteBytes(file, bytes);
+    PutFile(file, bytes);
 
     CFilters list;
     list.filters = {Unusual()};
@@ -228,7 +210,7 @@ TEST(FilterFile, VersionThreeGivesTheReadingMessageAndAnEmptyList)
 
 TEST(FilterFile, WriteReadMissingAndTheFourMessages)
 {
-    TempFolder folder;
+    ScopedFolder folder;
     const auto file = folder / "Solvanta_Fil.cfg";
     EXPECT_STREQ(kFiltersFileName, L"Solvanta_Fil.cfg");
 
@@ -248,7 +230,7 @@ TEST(FilterFile, WriteReadMissingAndTheFourMessages)
     // A truncated file: the reading message and an empty list, not a partial one.
     auto bytes = WrittenFilters(written);
     bytes.resize(bytes.size() - 3);
-    WriteBytes(file, bytes);
+    PutFile(file, bytes);
     EXPECT_EQ(ReadFiltersFile(file, list), ReadStatus::BadContent);
     EXPECT_TRUE(list.filters.empty());
 

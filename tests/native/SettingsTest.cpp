@@ -1,3 +1,4 @@
+#include "ScopedFolder.h"
 #include "TestBytes.h"
 #include "model/FileMessages.h"
 #include "model/SettingsFile.h"
@@ -134,26 +135,7 @@ std::vector<uint8_t> OlderFile(const std::vector<uint8_t>& header, const std::ve
     return bytes;
 }
 
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "solvanta-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(m_path); }
-    std::filesystem::path operator/(const char* name) const { return m_path / name; }
 
-private:
-    std::filesystem::path m_path;
-};
-
-std::vector<uint8_t> FileBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 } // namespace
 
 TEST(Settings, DefaultsOfTheRecord)
@@ -324,7 +306,7 @@ TEST(Settings, ForeignDockStateRecordIsAReadingError)
 
 TEST(SettingsFile, MissingFileGivesDefaultsWithoutMessage)
 {
-    TempFolder folder;
+    ScopedFolder folder;
     CParams params = Unusual();
     EXPECT_EQ(ReadSettingsFile(folder / "Solvanta.cfg", params, kDefaults), ReadStatus::Missing);
     EXPECT_EQ(params, Defaults());
@@ -333,7 +315,7 @@ TEST(SettingsFile, MissingFileGivesDefaultsWithoutMessage)
 
 TEST(SettingsFile, WriteThenReadAndTheFourMessages)
 {
-    TempFolder folder;
+    ScopedFolder folder;
     const auto file = folder / "Solvanta.cfg";
     ASSERT_EQ(WriteSettingsFile(file, Unusual()), WriteStatus::Ok);
     EXPECT_FALSE(std::filesystem::exists(folder / "Solvanta.cfg.new"));
@@ -353,7 +335,7 @@ TEST(SettingsFile, WriteThenReadAndTheFourMessages)
 
 TEST(SettingsFile, TruncatedFileGivesReadingErrorAndAllDefaults)
 {
-    TempFolder folder;
+    ScopedFolder folder;
     const auto file = folder / "Solvanta.cfg";
     auto bytes = WrittenSettings(Unusual());
     bytes.resize(bytes.size() / 2);
@@ -367,7 +349,7 @@ TEST(SettingsFile, TruncatedFileGivesReadingErrorAndAllDefaults)
 
 TEST(SettingsFile, AFolderInThePlaceOfTheFileCannotBeOpenedNorReplaced)
 {
-    TempFolder folder;
+    ScopedFolder folder;
     const auto file = folder / "Solvanta.cfg";
     std::filesystem::create_directory(file);
     CParams params;
@@ -379,7 +361,7 @@ TEST(SettingsFile, AFolderInThePlaceOfTheFileCannotBeOpenedNorReplaced)
 
 TEST(SettingsFile, AFailedWriteKeepsThePreviousFile)
 {
-    TempFolder folder;
+    ScopedFolder folder;
     const auto file = folder / "Solvanta.cfg";
     ASSERT_EQ(WriteSettingsFile(file, Unusual()), WriteStatus::Ok);
     const auto before = FileBytes(file);
@@ -396,7 +378,7 @@ TEST(SettingsFile, AFailedWriteKeepsThePreviousFile)
 
 TEST(SettingsFile, NoWritableFolderMeansCannotCreate)
 {
-    TempFolder folder;
+    ScopedFolder folder;
     EXPECT_EQ(WriteSettingsFile(folder / "missing-folder/Solvanta.cfg", Defaults()),
               WriteStatus::CannotCreate);
 }
