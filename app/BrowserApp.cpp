@@ -107,6 +107,7 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
     }
     ::ShowWindow(m_mainFrame->Hwnd(), showCommand);
     m_mainFrame->RestoreBarLayout();
+    m_mainFrame->LayoutAllBars();
     ::UpdateWindow(m_mainFrame->Hwnd());
 
     // 15-17: what the command line asks for.
@@ -133,6 +134,10 @@ int CBrowserApp::Run()
     {
         if (client && ::TranslateMDISysAccel(client, &msg)) return true;
         return m_shortcuts && frame && ::TranslateAcceleratorW(frame, m_shortcuts, &msg) != 0;
+    };
+    hooks.onIdle = [this]
+    {
+        if (m_mainFrame && m_mainFrame->Hwnd()) m_mainFrame->OnIdle();
     };
     return RunMessageLoop(hooks);
 }

@@ -5,6 +5,7 @@
 #include "OsVersion.h"
 #include "OwnedText.h"
 #include "SingleInstance.h"
+#include "bars/BarIds.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
 #include "model/FileMessages.h"
@@ -42,6 +43,13 @@ CMainFrame::CMainFrame(UINT handOffMessage, CCommandTarget* next)
 void CMainFrame::RegisterCommands()
 {
     Commands().Add(ID_APP_EXIT, [this](UINT) { ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0); });
+    Commands().AddRange(
+        kFirstDriveCommand, kLastDriveCommand, [this](UINT id) { OnDriveButton(id - kFirstDriveCommand); },
+        [](UINT) { return CommandState{}; });
+    Commands().AddRange(
+        kFirstFavoriteCommand, kLastFavoriteCommand,
+        [this](UINT id) { OnFavoriteButton(id - kFirstFavoriteCommand); },
+        [](UINT) { return CommandState{}; });
 }
 
 bool CMainFrame::CreateFrame()
@@ -77,11 +85,6 @@ void CMainFrame::WriteSettings()
         ShowError(Hwnd(), message);
 }
 
-void CMainFrame::RestoreBarLayout()
-{
-    // The bars bring their own layout records; the frame itself has none beyond its placement.
-}
-
 void CMainFrame::OpenStartWindows(const std::wstring&)
 {
     // Folder windows and arrangement files hook in here; without them there is nothing to open.
@@ -104,23 +107,13 @@ void CMainFrame::OpenCommandLineText(const std::wstring&)
     BringToFront();
 }
 
-void CMainFrame::StoreBarLayout()
-{
-    // The main window's placement; the bars add their layout here as they arrive.
-    WINDOWPLACEMENT placement{sizeof(placement)};
-    if (::GetWindowPlacement(Hwnd(), &placement))
-    {
-        static_assert(sizeof(WINDOWPLACEMENT) == 44);
-        std::memcpy(m_params.mainWindowPlacement.data(), &placement, sizeof(placement));
-    }
-}
-
 void CMainFrame::PrepareShutdown()
 {
     if (m_shutdownDone) return;
     m_shutdownDone = true;
     StoreBarLayout();
     WriteSettings();
+    SaveMainToolbar();
 }
 
 LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -130,7 +123,22 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE: return OnCreate();
     case WM_CLOSE: OnClose(); return 0;
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
-    case WM_DESTROY: ::PostQuitMessage(0); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    case WM_SIZE: RecalcLayout(); return 0;
+    case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam)) ? 1 : 0;
+    case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_DEVICECHANGE: CheckDrives(); return TRUE;
+    case kCheckDrivesMessage: CheckDrives(); return 0;
+    case kRecalcLayoutMessage:
+        m_layoutPosted = false;
+        RecalcLayout();
+        return 0;
+    case WM_MEASUREITEM:
+        if (m_chevron.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+        break;
+    case WM_DRAWITEM:
+        if (m_chevron.OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        break;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); break;
     case WM_COMMAND:
         if (OnCommand(LOWORD(wParam))) return 0;
@@ -148,7 +156,21 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CMainFrame::OnCreate()
 {
     const HMENU windowMenu = m_frameMenu ? ::GetSubMenu(m_frameMenu, 0) : nullptr;
-    return CreateMdiClient(windowMenu, kFirstMdiChildId) ? 0 : -1;
+    if (!m_utils.IsValid() || !CreateMdiClient(windowMenu, kFirstMdiChildId)) return -1;
+    m_client.Install(MdiClient());
+    m_client.SetOnChildrenChanged([this] { UpdateBarCommandStates(); });
+    return CreateBars() ? 0 : -1;
+}
+
+void CMainFrame::OnDestroy()
+{
+    // The bars go before the frame's children are torn down, the lists they show after them.
+    m_client.Remove();
+    m_mainToolbar.Destroy();
+    m_favoritesBar.Destroy();
+    m_drivesBar.Destroy();
+    m_rebar.Destroy();
+    ::PostQuitMessage(0);
 }
 
 void CMainFrame::OnClose()

@@ -1,15 +1,33 @@
 // CMainFrame: the MDI frame that owns the settings and every bar, and hosts the folder windows.
 #pragma once
 
+#include "MainFrameMdiClient.h"
+#include "bars/ChevronMenu.h"
+#include "bars/DlgBarTab.h"
+#include "bars/MyBar.h"
+#include "bars/ReBarMain.h"
+#include "bars/RebarBandSlots.h"
+#include "bars/StatusBarEx.h"
+#include "bars/ToolBarXP.h"
 #include "framework/Commands.h"
+#include "framework/ImageList.h"
 #include "framework/MdiFrame.h"
 #include "model/OsKind.h"
 #include "model/Params.h"
+#include "model/SolObject.h"
+#include "model/ToolbarFile.h"
+#include "shell/Utils.h"
 
 #include <string>
+#include <vector>
 
 namespace sv
 {
+
+// Private messages of the main frame about its bars (the others are in AppMessages.h).
+inline constexpr UINT kCheckDrivesMessage = WM_APP + 4;
+// Runs a layout pass that a bar asked for while it was itself being laid out.
+inline constexpr UINT kRecalcLayoutMessage = WM_APP + 20;
 
 class CMainFrame : public CMdiFrame, public CCommandTarget
 {
@@ -21,7 +39,7 @@ public:
     // handles go on to `next` (the application).
     explicit CMainFrame(UINT handOffMessage = 0, CCommandTarget* next = nullptr);
 
-    // Creates the frame window with the menu and icon of resource 128.
+    // Creates the frame window with the menu and icon of resource 128, and all its bars.
     bool CreateFrame();
 
     // "Solvanta.cfg" into the settings record; never fails towards the caller.
@@ -31,6 +49,9 @@ public:
 
     // The bar layout stored in the settings onto the bars.
     void RestoreBarLayout();
+    // The icon sizes and label positions of the settings onto the three toolbars, the common
+    // bar height, then a layout pass.
+    void LayoutAllBars();
     // The windows of the last run from `arrangementPath`, or one default folder window when
     // it is empty or yields nothing.
     void OpenStartWindows(const std::wstring& arrangementPath);
@@ -38,26 +59,83 @@ public:
     // open what it names.
     virtual void OpenCommandLineText(const std::wstring& text);
 
+    // The message loop's idle pass: toolbar buttons follow the command states.
+    void OnIdle();
+    // Rebuilds the drives bar when the set of logical drives changed, else refreshes its icons.
+    void CheckDrives();
+    // The favorites bar from the favorites list.
+    void FillFavoritesBar();
+
     OsKind Os() const { return m_osKind; }
     CParams& Params() { return m_params; }
     const SettingsDefaults& Defaults() const { return m_defaults; }
     HMENU FrameMenu() const { return m_frameMenu; }
+    CSolObjects& Favorites() { return m_favorites; }
+    // Taken from `dockableToolbars` when the window is created, fixed for the run.
+    bool DockingMode() const { return m_dockingMode; }
+
+    // The folder toolbars' shared layout and their 16-pixel image lists.
+    const std::vector<ToolbarButton>& FolderLayout() const { return m_folderLayout; }
+    HIMAGELIST FolderImages() const { return m_folderImages.Get(); }
+    HIMAGELIST FolderDisabledImages() const { return m_folderDisabledImages.Get(); }
+
+    CToolBarXP& MainToolbar() { return m_mainToolbar; }
+    CToolBarXP& FavoritesBar() { return m_favoritesBar; }
+    CToolBarXP& DrivesBar() { return m_drivesBar; }
+    CReBarMain& Rebar() { return m_rebar; }
+    CStatusBarEx& StatusBar() { return m_statusBar; }
+    CDlgBarTab& TabStrip() { return m_tabStrip; }
+    CMyBar& FolderTreeBar() { return m_treeBar; }
+    CMyBar& QuickViewBar() { return m_quickViewBar; }
+
+    // The buttons a band's chevron lists, as its menu shows them.
+    std::vector<ChevronItem> ChevronItems(int band);
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     CCommandTarget* NextCommandTarget() override { return m_next; }
     void BringToFront();
+    // The system's logical drive strings ("C:\" roots, each ending in a zero).
+    virtual std::wstring ReadLogicalDrives() const;
 
 private:
     LRESULT OnCreate();
     void OnClose();
+    void OnDestroy();
     void OnEndSession(bool ending);
     void OnInitMenuPopup(HMENU popup);
     bool OnCommand(UINT id);
+    LRESULT OnNotify(const NMHDR& header);
+    bool OnEraseBackground(HDC dc);
     // Everything that must reach the files before the window goes away, in its order.
     void PrepareShutdown();
     void StoreBarLayout();
     void RegisterCommands();
+
+    // Window creation, MainFrameBars.cpp.
+    bool CreateBars();
+    void ReadFolderLayout();
+    void BuildImageLists();
+    bool CreateMainToolbar(HWND parent);
+    bool CreateFavoritesBar(HWND parent);
+    bool CreateDrivesBar(HWND parent);
+    void AddBands();
+    void FillDrivesBar();
+    void SaveMainToolbar();
+    // Toolbar files from older programs hold narrow records; files this program writes, and
+    // any file met without a settings file, hold wide ones.
+    bool ToolbarRecordsWide() const;
+    // The buttons' targets: the folder windows fill these in.
+    void OnDriveButton(UINT index);
+    void OnFavoriteButton(UINT index);
+    CToolBarXP* ToolbarOfBand(int band);
+    void UpdateBarCommandStates();
+
+    // Layout, MainFrameLayout.cpp.
+    void RecalcLayout();
+    void OnChevronPushed(const NMREBARCHEVRON& chevron);
+    int MeasureTextBelowHeight();
+    void ApplyTextPosition(CToolBarXP& bar, int textMode, int height);
 
     OsKind m_osKind;
     UINT m_handOffMessage;
@@ -66,6 +144,34 @@ private:
     CParams m_params;
     HMENU m_frameMenu = nullptr; // owned by the window once attached
     bool m_shutdownDone = false;
+
+    CUtils m_utils;
+    CSolObjects m_favorites;
+    std::vector<ToolbarButton> m_folderLayout;
+    bool m_dockingMode = true;
+    bool m_favoritesVisible = false;
+    bool m_inLayout = false;
+    bool m_layoutPosted = false;
+    std::wstring m_driveList;
+    std::array<RebarBandPlan, kRebarSlotCount> m_bandPlan{};
+
+    // The lists outlive the toolbars that show them.
+    UniqueImageList m_mainImages;
+    UniqueImageList m_mainDisabledImages;
+    UniqueImageList m_folderImages;
+    UniqueImageList m_folderDisabledImages;
+    HIMAGELIST m_systemImages = nullptr; // the system's, never destroyed
+
+    CMDIClientWnd m_client;
+    CReBarMain m_rebar;
+    CToolBarXP m_mainToolbar;
+    CToolBarXP m_favoritesBar;
+    CToolBarXP m_drivesBar;
+    CStatusBarEx m_statusBar;
+    CDlgBarTab m_tabStrip;
+    CMyBar m_treeBar;
+    CMyBar m_quickViewBar;
+    CChevronMenu m_chevron;
 };
 
 } // namespace sv

@@ -13,9 +13,35 @@ add_library(solvanta_win STATIC ${WIN_SOURCES})
 target_link_libraries(solvanta_win PUBLIC solvanta_core comctl32 shell32 shlwapi ole32 oleaut32 uuid gdi32 gdiplus
                       comdlg32 dbghelp mpr uxtheme version)
 
+# Toolbar strips rendered from the Tango icons and our own pictures (res/icons) into the build
+# tree, where the resource compiler finds them.
+set(TOOLBAR_IMAGE_DIR ${CMAKE_BINARY_DIR}/res)
+file(MAKE_DIRECTORY ${TOOLBAR_IMAGE_DIR})
+file(GLOB OWN_TOOLBAR_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/icons/*.svg)
+set(TOOLBAR_STRIPS)
+foreach(bar main folder)
+    foreach(size 16 20 24)
+        set(strip ${TOOLBAR_IMAGE_DIR}/${bar}-toolbar-${size}.bmp)
+        set(greyed ${TOOLBAR_IMAGE_DIR}/${bar}-toolbar-${size}-disabled.bmp)
+        add_custom_command(
+            OUTPUT ${strip} ${greyed}
+            COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/render-toolbar-strip.sh
+                    ${CMAKE_SOURCE_DIR}/res/icons/${bar}-toolbar.list ${size} ${strip} ${greyed}
+            DEPENDS ${CMAKE_SOURCE_DIR}/scripts/render-toolbar-strip.sh
+                    ${CMAKE_SOURCE_DIR}/res/icons/${bar}-toolbar.list ${OWN_TOOLBAR_PICTURES}
+            COMMENT "Rendering the ${bar} toolbar strip at ${size} pixels"
+            VERBATIM)
+        list(APPEND TOOLBAR_STRIPS ${strip} ${greyed})
+    endforeach()
+endforeach()
+add_custom_target(toolbar_strips DEPENDS ${TOOLBAR_STRIPS})
+string(APPEND CMAKE_RC_FLAGS " -I ${TOOLBAR_IMAGE_DIR}")
+
 set(SOLVANTA_RESOURCES ${CMAKE_SOURCE_DIR}/res/Solvanta.rc)
+set_source_files_properties(${SOLVANTA_RESOURCES} PROPERTIES OBJECT_DEPENDS "${TOOLBAR_STRIPS}")
 add_executable(Solvanta WIN32 app/Main.cpp ${SOLVANTA_RESOURCES})
 target_link_libraries(Solvanta PRIVATE solvanta_win)
+add_dependencies(Solvanta toolbar_strips)
 if(NOT MSVC)
     target_link_options(Solvanta PRIVATE -municode)
 endif()
@@ -42,6 +68,7 @@ foreach(suite ${WIN_TEST_SUITES})
         file(GLOB suite_sources CONFIGURE_DEPENDS ${suite}/*.cpp ${suite}/*.rc)
         add_executable(win_${name} ${suite_sources} ${WIN_TEST_SUPPORT} ${SOLVANTA_RESOURCES})
         target_link_libraries(win_${name} PRIVATE solvanta_win gtest)
+        add_dependencies(win_${name} toolbar_strips)
         add_test(NAME win_${name} COMMAND win_${name})
         set_tests_properties(win_${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900)
     endif()

@@ -67,6 +67,16 @@ struct IconTraits
     static bool IsValid(HICON h) { return h != nullptr; }
     static void Close(HICON h) { ::DestroyIcon(h); }
 };
+// A child window the object created; the parent may have destroyed it already.
+struct WindowTraits
+{
+    static HWND Invalid() { return nullptr; }
+    static bool IsValid(HWND h) { return h != nullptr; }
+    static void Close(HWND h)
+    {
+        if (::IsWindow(h)) ::DestroyWindow(h);
+    }
+};
 struct MappedViewTraits
 {
     static void* Invalid() { return nullptr; }
@@ -81,6 +91,7 @@ using UniqueFont = UniqueResource<HFONT, GdiTraits<HFONT>>;
 using UniqueBrush = UniqueResource<HBRUSH, GdiTraits<HBRUSH>>;
 using UniqueBitmap = UniqueResource<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueIcon = UniqueResource<HICON, IconTraits>;
+using UniqueWindow = UniqueResource<HWND, WindowTraits>;
 using UniqueMappedView = UniqueResource<void*, MappedViewTraits>;
 
 // Selects a GDI object into a device context for the scope's lifetime.

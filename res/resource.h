@@ -15,3 +15,22 @@
 #define IDR_SHORTCUTS 143
 
 #define ID_FILE_CLOSE 57602
+
+// The tab strip bar and its tab control.
+#define IDD_TABSTRIP 131
+#define IDC_TABCTRL 1000
+
+// Toolbar bitmap strips: main toolbar 16, 20, 24 pixels and their disabled twins, folder
+// toolbar likewise.
+#define IDB_MAIN_TOOLBAR_16 331
+#define IDB_MAIN_TOOLBAR_20 332
+#define IDB_MAIN_TOOLBAR_24 330
+#define IDB_MAIN_TOOLBAR_16_DISABLED 334
+#define IDB_MAIN_TOOLBAR_20_DISABLED 335
+#define IDB_MAIN_TOOLBAR_24_DISABLED 333
+#define IDB_FOLDER_TOOLBAR_16 130
+#define IDB_FOLDER_TOOLBAR_20 337
+#define IDB_FOLDER_TOOLBAR_24 338
+#define IDB_FOLDER_TOOLBAR_16_DISABLED 162
+#define IDB_FOLDER_TOOLBAR_20_DISABLED 342
+#define IDB_FOLDER_TOOLBAR_24_DISABLED 57664

@@ -1,0 +1,292 @@
+// CMainFrame: creating and filling the bars, the drive list, and the toolbar files.
+#include "MainFrame.h"
+
+#include "DataFolder.h"
+#include "bars/BarIds.h"
+#include "framework/MessageSeam.h"
+#include "framework/SystemCodePage.h"
+#include "model/FavoritesFile.h"
+#include "model/FileMessages.h"
+#include "model/ToolbarCatalogue.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <cwctype>
+
+namespace sv
+{
+
+namespace
+{
+// The longest drive list the comparison looks at.
+constexpr size_t kDriveListCompareLength = 260;
+// Drive and favorite buttons each have a hundred command ids.
+constexpr size_t kMaxBarButtons = 100;
+constexpr int kSmallIcon = 16;
+
+std::vector<std::wstring> SplitDriveStrings(const std::wstring& list)
+{
+    std::vector<std::wstring> roots;
+    size_t start = 0;
+    while (start < list.size())
+    {
+        const size_t end = list.find(L'\0', start);
+        const size_t stop = end == std::wstring::npos ? list.size() : end;
+        if (stop > start) roots.push_back(list.substr(start, stop - start));
+        start = stop + 1;
+    }
+    return roots;
+}
+
+int ImageOrNone(int index)
+{
+    return index >= 0 ? index : I_IMAGENONE;
+}
+} // namespace
+
+bool CMainFrame::ToolbarRecordsWide() const
+{
+    // Version 0 means no settings file was read; narrow records only ever came with one.
+    return m_params.toolbarRecordsWide || m_params.version == 0;
+}
+
+bool CMainFrame::CreateBars()
+{
+    ReadFolderLayout();
+    m_dockingMode = m_params.dockableToolbars;
+    BuildImageLists();
+
+    // In rebar mode the toolbars live in the rebar from the start.
+    if (!m_dockingMode && !m_rebar.Create(Hwnd(), kRebarId)) return false;
+    const HWND toolbarParent = m_dockingMode ? Hwnd() : m_rebar.Hwnd();
+    if (!CreateMainToolbar(toolbarParent) || !CreateFavoritesBar(toolbarParent) ||
+        !CreateDrivesBar(toolbarParent))
+        return false;
+    if (!m_statusBar.Create(Hwnd(), kStatusBarId)) return false;
+    if (!m_dockingMode) AddBands();
+
+    if (!m_tabStrip.Create(Hwnd(), kTabStripBarId)) return false;
+    m_tabStrip.SetTabHeight(m_params.tabHeight);
+    if (!m_treeBar.Create(Hwnd(), kFolderTreeBarId, kFolderTreeBarText) ||
+        !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
+        return false;
+    ::ShowWindow(m_quickViewBar.Hwnd(), SW_HIDE);
+
+    m_driveList = ReadLogicalDrives();
+    return true;
+}
+
+void CMainFrame::ReadFolderLayout()
+{
+    std::vector<ToolbarButton> buttons;
+    const ReadStatus status =
+        ReadToolbarFile(DataFilePath(ToolbarFileName(kFolderToolbarName)), ToolbarRecordsWide(), buttons);
+    if (const wchar_t* message = ReadFailureMessage(DataFileKind::Toolbar, status))
+        ShowError(Hwnd(), message);
+    for (auto& button : buttons)
+    {
+        // Texts and data of a stored record are addresses of another run.
+        button.string = -1;
+        button.data = 0;
+    }
+    m_folderLayout = FolderLayoutOrDefault(std::move(buttons));
+}
+
+void CMainFrame::BuildImageLists()
+{
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    const ToolbarImages main = MainToolbarImages(m_params.mainToolbarIconSize);
+    m_mainImages = LoadMaskedStrip(instance, main.normalBitmap, main.imageSize);
+    m_mainDisabledImages = LoadMaskedStrip(instance, main.disabledBitmap, main.imageSize);
+    const ToolbarImages folder = FolderToolbarImages(0);
+    m_folderImages = LoadMaskedStrip(instance, folder.normalBitmap, folder.imageSize);
+    m_folderDisabledImages = LoadMaskedStrip(instance, folder.disabledBitmap, folder.imageSize);
+    m_systemImages = SystemSmallImageList();
+}
+
+bool CMainFrame::CreateMainToolbar(HWND parent)
+{
+    if (!m_mainToolbar.Create(parent, Hwnd(), kMainToolbarId, kMainToolbarText, m_dockingMode)) return false;
+    m_mainToolbar.SetImageLists(m_mainImages.Get(), m_mainDisabledImages.Get());
+    const ToolbarImages images = MainToolbarImages(m_params.mainToolbarIconSize);
+    m_mainToolbar.SetSizes(images.imageSize, images.imageSize, ToolbarButtonWidth(images.imageSize),
+                           ToolbarButtonHeight(images.imageSize));
+    m_mainToolbar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize));
+
+    // The catalogue is what the system offers; the toolbar starts with its default set.
+    const MainToolbarSetup setup = BuildMainToolbarSetup(static_cast<int>(m_osKind));
+    std::vector<ToolbarButton> offered;
+    for (const auto& entry : setup.catalogue)
+        offered.push_back(entry.button);
+    m_mainToolbar.AddButtons(offered);
+    m_mainToolbar.RecordCatalogue();
+    m_mainToolbar.DeleteAllButtons();
+    m_mainToolbar.AddButtons(setup.defaultButtons);
+    m_mainToolbar.MarkDefaults();
+
+    m_mainToolbar.LoadLayout(DataFilePath(ToolbarFileName(kMainToolbarName)), ToolbarRecordsWide());
+    m_mainToolbar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
+    m_mainToolbar.SetFrameLayout([this] { RecalcLayout(); });
+    m_mainToolbar.Relayout();
+    return true;
+}
+
+bool CMainFrame::CreateFavoritesBar(HWND parent)
+{
+    if (!m_favoritesBar.Create(parent, Hwnd(), kFavoritesBarId, kFavoritesBarText, m_dockingMode,
+                               m_params.favoritesBarTextMode == 0))
+        return false;
+    m_favoritesBar.SetImageLists(m_systemImages, nullptr);
+    m_favoritesBar.SetSizes(kSmallIcon, kSmallIcon, ToolbarButtonWidth(kSmallIcon),
+                            CommonBarHeight(m_params.mainToolbarIconSize));
+    m_favoritesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize));
+    m_favoritesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
+    m_favoritesBar.SetHideBandWhenEmpty(true);
+    m_favoritesBar.SetFrameLayout([this] { RecalcLayout(); });
+
+    const ReadStatus status =
+        ReadFavoritesFile(DataFilePath(kFavoritesFileName), m_favorites, &DecodeSystemCodePage);
+    if (const wchar_t* message = ReadFailureMessage(DataFileKind::Favorites, status))
+        ShowError(Hwnd(), message);
+    FillFavoritesBar();
+    return true;
+}
+
+void CMainFrame::FillFavoritesBar()
+{
+    if (!m_favoritesBar.Hwnd()) return;
+    m_favoritesBar.DeleteAllButtons();
+    const size_t count = std::min(m_favorites.records.size(), kMaxBarButtons);
+    for (size_t i = 0; i < count; ++i)
+    {
+        const CSolObject& favorite = m_favorites.records[i];
+        const AbsolutePidl folder = ToShellAllocated(favorite.folder1);
+        const int icon = folder ? m_utils.IconIndex(folder.Get()) : -1;
+        const uint8_t state = kButtonStateEnabled | (favorite.showInBar ? 0 : kButtonStateHidden);
+        m_favoritesBar.AddTextButton(static_cast<int32_t>(kFirstFavoriteCommand + i), ImageOrNone(icon),
+                                     state, favorite.name);
+    }
+    m_favoritesVisible = m_favoritesBar.HasVisibleButtons();
+    // In the rebar the band disappears instead (Relayout); the window stays the band's child.
+    if (m_dockingMode) ::ShowWindow(m_favoritesBar.Hwnd(), m_favoritesVisible ? SW_SHOWNA : SW_HIDE);
+    m_favoritesBar.Relayout();
+}
+
+bool CMainFrame::CreateDrivesBar(HWND parent)
+{
+    if (!m_drivesBar.Create(parent, Hwnd(), kDrivesBarId, kDrivesBarText, m_dockingMode,
+                            m_params.drivesBarTextMode == 0))
+        return false;
+    m_drivesBar.SetImageLists(m_systemImages, nullptr);
+    m_drivesBar.SetSizes(kSmallIcon, kSmallIcon, ToolbarButtonWidth(kSmallIcon),
+                         CommonBarHeight(m_params.mainToolbarIconSize));
+    m_drivesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize));
+    m_drivesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
+    m_drivesBar.SetFrameLayout([this] { RecalcLayout(); });
+    m_driveList = ReadLogicalDrives();
+    FillDrivesBar();
+    m_drivesBar.Relayout();
+    return true;
+}
+
+std::wstring CMainFrame::ReadLogicalDrives() const
+{
+    const DWORD needed = ::GetLogicalDriveStringsW(0, nullptr);
+    if (needed == 0) return std::wstring();
+    std::wstring list(needed, L'\0');
+    const DWORD length = ::GetLogicalDriveStringsW(needed, list.data());
+    list.resize(length <= needed ? length : 0);
+    return list;
+}
+
+void CMainFrame::FillDrivesBar()
+{
+    m_drivesBar.DeleteAllButtons();
+    const std::vector<std::wstring> roots = SplitDriveStrings(m_driveList);
+    const size_t count = std::min(roots.size(), kMaxBarButtons);
+    for (size_t i = 0; i < count; ++i)
+    {
+        const std::wstring letter(1, static_cast<wchar_t>(std::towupper(roots[i][0])));
+        m_drivesBar.AddTextButton(static_cast<int32_t>(kFirstDriveCommand + i),
+                                  ImageOrNone(SystemSmallIconIndex(roots[i].c_str())), kButtonStateEnabled,
+                                  letter);
+    }
+}
+
+void CMainFrame::CheckDrives()
+{
+    if (!m_drivesBar.Hwnd()) return;
+    const std::wstring list = ReadLogicalDrives();
+    if (list.compare(0, kDriveListCompareLength, m_driveList, 0, kDriveListCompareLength) == 0)
+    {
+        // Same drives: a medium put in or taken out may still have changed an icon.
+        for (const auto& button : m_drivesBar.Buttons())
+        {
+            const std::wstring root = m_drivesBar.ButtonText(button.command) + L":\\";
+            ::SendMessageW(m_drivesBar.Hwnd(), TB_CHANGEBITMAP, static_cast<WPARAM>(button.command),
+                           ImageOrNone(SystemSmallIconIndex(root.c_str())));
+        }
+        return;
+    }
+    m_driveList = list;
+    FillDrivesBar();
+    m_drivesBar.Relayout();
+}
+
+void CMainFrame::AddBands()
+{
+    m_bandPlan = PlanRebarBands(m_params.rebarBands);
+    for (const auto& band : m_bandPlan)
+    {
+        CToolBarXP* bar = band.id == kMainToolbarId    ? &m_mainToolbar
+                          : band.id == kFavoritesBarId ? &m_favoritesBar
+                                                       : &m_drivesBar;
+        const int width = bar->FullWidth();
+        m_rebar.AddBand(bar->Hwnd(), band.id, RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP, width, bar->BarHeight(),
+                        width);
+    }
+    // The bands exist now, so the toolbars can size theirs.
+    m_mainToolbar.Relayout();
+    m_favoritesBar.Relayout();
+    m_drivesBar.Relayout();
+}
+
+CToolBarXP* CMainFrame::ToolbarOfBand(int band)
+{
+    REBARBANDINFOW info = CReBarMain::BandInfo(RBBIM_CHILD);
+    if (!m_rebar.GetBand(band, info)) return nullptr;
+    for (CToolBarXP* bar : {&m_mainToolbar, &m_favoritesBar, &m_drivesBar})
+    {
+        if (bar->Hwnd() && bar->Hwnd() == info.hwndChild) return bar;
+    }
+    return nullptr;
+}
+
+void CMainFrame::SaveMainToolbar()
+{
+    if (m_mainToolbar.Hwnd()) m_mainToolbar.SaveLayout(DataFilePath(ToolbarFileName(kMainToolbarName)));
+}
+
+void CMainFrame::OnIdle()
+{
+    UpdateBarCommandStates();
+}
+
+void CMainFrame::UpdateBarCommandStates()
+{
+    for (CToolBarXP* bar : {&m_mainToolbar, &m_favoritesBar, &m_drivesBar})
+    {
+        if (bar->Hwnd()) bar->UpdateCommandStates(*this);
+    }
+}
+
+void CMainFrame::OnDriveButton(UINT)
+{
+    // Opening the drive needs a folder window to show it in; the folder windows take this over.
+}
+
+void CMainFrame::OnFavoriteButton(UINT)
+{
+    // Opening the favorite needs a folder window to show it in; the folder windows take this over.
+}
+
+} // namespace sv

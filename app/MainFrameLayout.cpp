@@ -1,0 +1,307 @@
+// CMainFrame: where the bars stand, how their layout moves to and from the settings, and
+// the rebar's chevron.
+#include "MainFrame.h"
+
+#include "bars/BarIds.h"
+#include "model/ToolbarCatalogue.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sv
+{
+
+namespace
+{
+constexpr int kDockRowGap = 2;
+// The whole-button drop-downs of the main toolbar ("Ansichten", "Filter").
+constexpr UINT kViewsCommand = 114;
+constexpr UINT kFilterCommand = 116;
+
+bool HasVisibleStyle(HWND hwnd)
+{
+    return hwnd && (::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Place(HWND hwnd, int x, int y, int width, int height)
+{
+    ::SetWindowPos(hwnd, nullptr, x, y, std::max(width, 0), std::max(height, 0),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int ClampSize(uint32_t stored)
+{
+    // Sizes beyond any screen come from a damaged record.
+    return static_cast<int>(std::min<uint32_t>(stored, 0x7FFF));
+}
+} // namespace
+
+void CMainFrame::RecalcLayout()
+{
+    if (!Hwnd() || !MdiClient() || m_inLayout) return;
+    m_inLayout = true;
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    const int width = client.right;
+    int top = 0;
+    int bottom = client.bottom;
+    int left = 0;
+    int right = client.right;
+
+    if (m_rebar.Hwnd())
+    {
+        Place(m_rebar.Hwnd(), 0, 0, width, m_rebar.Height());
+        top += m_rebar.Height();
+    }
+    else
+    {
+        // Until the bars can be docked anywhere they stand in one row at the top, in their
+        // docking order: main toolbar, drives bar, favorites bar.
+        int x = 0;
+        int rowHeight = 0;
+        for (CToolBarXP* bar : {&m_mainToolbar, &m_drivesBar, &m_favoritesBar})
+        {
+            if (!HasVisibleStyle(bar->Hwnd())) continue;
+            const int barWidth = bar->FullWidth();
+            Place(bar->Hwnd(), x, 0, barWidth, bar->BarHeight());
+            x += barWidth + kDockRowGap;
+            rowHeight = std::max(rowHeight, bar->BarHeight());
+        }
+        top += rowHeight > 0 ? rowHeight + kDockRowGap : 0;
+    }
+    if (HasVisibleStyle(m_tabStrip.Hwnd()))
+    {
+        Place(m_tabStrip.Hwnd(), 0, top, width, m_tabStrip.Height());
+        top += m_tabStrip.Height();
+    }
+    if (HasVisibleStyle(m_statusBar.Hwnd())) bottom -= m_statusBar.PlaceAtBottom();
+    bottom = std::max(bottom, top);
+    if (HasVisibleStyle(m_treeBar.Hwnd()))
+    {
+        const int barWidth = m_treeBar.DockedWidth((right - left) / 2);
+        Place(m_treeBar.Hwnd(), left, top, barWidth, bottom - top);
+        left += barWidth;
+    }
+    if (HasVisibleStyle(m_quickViewBar.Hwnd()))
+    {
+        const int barWidth = m_quickViewBar.DockedWidth((right - left) / 2);
+        Place(m_quickViewBar.Hwnd(), right - barWidth, top, barWidth, bottom - top);
+        right -= barWidth;
+    }
+    Place(MdiClient(), left, top, right - left, bottom - top);
+    m_inLayout = false;
+}
+
+bool CMainFrame::OnEraseBackground(HDC dc)
+{
+    // The client area shows only where bars stand; transparent toolbars ask for it too.
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    return true;
+}
+
+LRESULT CMainFrame::OnNotify(const NMHDR& header)
+{
+    if (m_rebar.Hwnd() && header.hwndFrom == m_rebar.Hwnd())
+    {
+        switch (header.code)
+        {
+        case RBN_HEIGHTCHANGE:
+            // The rebar is in the middle of its own layout; moving it now would confuse it.
+            if (!m_layoutPosted) m_layoutPosted = ::PostMessageW(Hwnd(), kRecalcLayoutMessage, 0, 0) != FALSE;
+            return 0;
+        case RBN_CHEVRONPUSHED: OnChevronPushed(reinterpret_cast<const NMREBARCHEVRON&>(header)); return 0;
+        }
+    }
+    if (header.code == TTN_GETDISPINFOW)
+    {
+        // Tooltips of the main toolbar's buttons; the bars with texts show their own.
+        auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+        const std::wstring_view text = ToolbarButtonText(static_cast<int32_t>(header.idFrom));
+        if (!text.empty())
+        {
+            info.lpszText = const_cast<wchar_t*>(text.data());
+            return 0;
+        }
+    }
+    return DefaultProc(WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+void CMainFrame::RestoreBarLayout()
+{
+    if (m_rebar.Hwnd())
+    {
+        for (int i = 0; i < static_cast<int>(kRebarSlotCount) && i < m_rebar.BandCount(); ++i)
+        {
+            CToolBarXP* bar = ToolbarOfBand(i);
+            if (!bar) continue;
+            const auto& stored = m_bandPlan[static_cast<size_t>(i)].stored;
+            REBARBANDINFOW info =
+                CReBarMain::BandInfo(RBBIM_STYLE | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_IDEALSIZE);
+            m_rebar.GetBand(i, info);
+            if (stored)
+            {
+                info.fStyle = stored->style;
+                info.cxMinChild = static_cast<UINT>(ClampSize(stored->minChildWidth));
+                info.cyMinChild = static_cast<UINT>(ClampSize(stored->minChildHeight));
+                info.cx = static_cast<UINT>(ClampSize(stored->width));
+                info.cxIdeal = static_cast<UINT>(ClampSize(stored->idealWidth));
+            }
+            else
+            {
+                const int width = bar->FullWidth();
+                info.fStyle |= RBBS_USECHEVRON;
+                info.cxIdeal = static_cast<UINT>(width);
+                info.cxMinChild = 0;
+            }
+            m_rebar.SetBand(i, info);
+            // The band's width counts its gripper too, so a fresh band is widened to show all.
+            if (!stored) m_rebar.ShowIdealWidth(i);
+        }
+    }
+    // In docking mode the bars keep their row until they can be docked freely; the stored
+    // dock layout stays in the settings for that.
+    ::ShowWindow(m_tabStrip.Hwnd(), m_params.tabBarVisible ? SW_SHOWNA : SW_HIDE);
+    ::ShowWindow(m_statusBar.Hwnd(), m_params.statusBarVisible ? SW_SHOWNA : SW_HIDE);
+    m_treeBar.SetSizes(m_params.treeBarSizes);
+    m_quickViewBar.SetSizes(m_params.quickViewBarSizes);
+    m_tabStrip.SetTabHeight(m_params.tabHeight);
+    RecalcLayout();
+}
+
+void CMainFrame::StoreBarLayout()
+{
+    if (!m_dockingMode && m_rebar.Hwnd())
+    {
+        for (int i = 0; i < static_cast<int>(kRebarSlotCount) && i < m_rebar.BandCount(); ++i)
+        {
+            const UINT mask =
+                RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_ID | RBBIM_IDEALSIZE;
+            REBARBANDINFOW info = CReBarMain::BandInfo(mask);
+            if (!m_rebar.GetBand(i, info)) continue;
+            RebarBandSlot slot;
+            slot.mask = mask;
+            slot.style = info.fStyle;
+            slot.minChildWidth = info.cxMinChild;
+            slot.minChildHeight = info.cyMinChild;
+            slot.width = info.cx;
+            slot.id = static_cast<uint32_t>(::GetDlgCtrlID(info.hwndChild));
+            slot.childHeight = info.cyChild;
+            slot.maxChildHeight = info.cyMaxChild;
+            slot.heightStep = info.cyIntegral;
+            slot.idealWidth = info.cxIdeal;
+            WriteRebarSlot(m_params.rebarBands, static_cast<size_t>(i), slot);
+        }
+    }
+    if (m_treeBar.Hwnd()) m_params.treeBarVisible = ::IsWindowVisible(m_treeBar.Hwnd()) ? 1 : 0;
+    if (m_tabStrip.Hwnd()) m_params.tabBarVisible = HasVisibleStyle(m_tabStrip.Hwnd()) ? 1 : 0;
+    if (m_statusBar.Hwnd()) m_params.statusBarVisible = HasVisibleStyle(m_statusBar.Hwnd()) ? 1 : 0;
+    if (m_treeBar.Hwnd()) m_params.treeBarSizes = m_treeBar.Sizes();
+    if (m_quickViewBar.Hwnd()) m_params.quickViewBarSizes = m_quickViewBar.Sizes();
+
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    if (::GetWindowPlacement(Hwnd(), &placement))
+    {
+        static_assert(sizeof(WINDOWPLACEMENT) == 44);
+        std::memcpy(m_params.mainWindowPlacement.data(), &placement, sizeof(placement));
+    }
+}
+
+int CMainFrame::MeasureTextBelowHeight()
+{
+    UniqueWindow probe(::CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                                         WS_CHILD | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 0,
+                                         0, Hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    if (!probe) return 0;
+    ::SendMessageW(probe.Get(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    ::SendMessageW(probe.Get(), TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 14));
+    TBBUTTON button{};
+    button.iBitmap = I_IMAGENONE;
+    button.idCommand = 1;
+    button.fsState = TBSTATE_ENABLED;
+    button.iString = reinterpret_cast<INT_PTR>(L"X");
+    ::SendMessageW(probe.Get(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+    return HIWORD(::SendMessageW(probe.Get(), TB_GETBUTTONSIZE, 0, 0));
+}
+
+void CMainFrame::ApplyTextPosition(CToolBarXP& bar, int textMode, int height)
+{
+    const bool textRight = textMode == 0;
+    const LONG_PTR style = ::GetWindowLongPtrW(bar.Hwnd(), GWL_STYLE);
+    const LONG_PTR wanted =
+        textRight ? (style | TBSTYLE_LIST) : (style & ~static_cast<LONG_PTR>(TBSTYLE_LIST));
+    if (wanted != style) ::SetWindowLongPtrW(bar.Hwnd(), GWL_STYLE, wanted);
+    bar.SetSizes(16, textRight ? 16 : 14, ToolbarButtonWidth(16), height);
+    ::SendMessageW(bar.Hwnd(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(0, 100));
+    bar.SetBarHeight(height);
+    // The control measures texts when buttons are added, so they are added again.
+    bar.RebuildButtons();
+}
+
+void CMainFrame::LayoutAllBars()
+{
+    if (!m_mainToolbar.Hwnd() || !m_favoritesBar.Hwnd() || !m_drivesBar.Hwnd()) return;
+    int height = CommonBarHeight(m_params.mainToolbarIconSize);
+    if (m_params.favoritesBarTextMode == 1 || m_params.drivesBarTextMode == 1)
+        height = std::max(height, MeasureTextBelowHeight() - 1);
+
+    const ToolbarImages images = MainToolbarImages(m_params.mainToolbarIconSize);
+    m_mainToolbar.SetSizes(images.imageSize, images.imageSize, ToolbarButtonWidth(images.imageSize), height);
+    ::SendMessageW(m_mainToolbar.Hwnd(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(0, 100));
+    m_mainToolbar.SetBarHeight(height);
+    ApplyTextPosition(m_favoritesBar, m_params.favoritesBarTextMode, height);
+    ApplyTextPosition(m_drivesBar, m_params.drivesBarTextMode, height);
+
+    m_mainToolbar.Relayout();
+    m_favoritesBar.Relayout();
+    m_drivesBar.Relayout();
+    RecalcLayout();
+}
+
+std::vector<ChevronItem> CMainFrame::ChevronItems(int band)
+{
+    std::vector<ChevronItem> items;
+    CToolBarXP* bar = ToolbarOfBand(band);
+    if (!bar) return items;
+    for (const auto& button : bar->OverflowButtons())
+    {
+        if (button.IsSeparator()) continue;
+        ChevronItem item;
+        item.command = static_cast<UINT>(button.command);
+        item.image = button.image;
+        item.enabled = (button.state & kButtonStateEnabled) != 0;
+        item.text = bar == &m_mainToolbar ? std::wstring(ToolbarButtonText(button.command))
+                                          : bar->ButtonText(button.command);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+void CMainFrame::OnChevronPushed(const NMREBARCHEVRON& chevron)
+{
+    CToolBarXP* bar = ToolbarOfBand(static_cast<int>(chevron.uBand));
+    if (!bar) return;
+    std::vector<ChevronItem> items = ChevronItems(static_cast<int>(chevron.uBand));
+    if (items.empty()) return;
+    POINT at{chevron.rc.left, chevron.rc.bottom};
+    ::ClientToScreen(m_rebar.Hwnd(), &at);
+    const UINT chosen =
+        m_chevron.Track(Hwnd(), at, std::move(items), bar->NormalImages(), bar->DisabledImages());
+    if (chosen == 0) return;
+    if (chosen == kViewsCommand || chosen == kFilterCommand)
+    {
+        // The drop-down buttons open their menu as if the button itself had been pressed.
+        NMTOOLBARW notice{};
+        notice.hdr.hwndFrom = bar->Hwnd();
+        notice.hdr.idFrom = bar->Id();
+        notice.hdr.code = TBN_DROPDOWN;
+        notice.iItem = static_cast<int>(chosen);
+        ::SendMessageW(bar->Hwnd(), TB_GETRECT, chosen, reinterpret_cast<LPARAM>(&notice.rcButton));
+        ::SendMessageW(Hwnd(), WM_NOTIFY, bar->Id(), reinterpret_cast<LPARAM>(&notice));
+        return;
+    }
+    ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+}
+
+} // namespace sv

@@ -1,0 +1,36 @@
+// Control ids, window texts and command ranges of the main frame's bars.
+#pragma once
+
+#include <windows.h>
+
+namespace sv
+{
+
+inline constexpr UINT kMainToolbarId = 300;
+inline constexpr UINT kDrivesBarId = 302;
+inline constexpr UINT kFavoritesBarId = 303;
+inline constexpr UINT kFolderTreeBarId = 990;
+inline constexpr UINT kQuickViewBarId = 991;
+
+// The framework's ids of the status bar, the first dialog bar and the rebar.
+inline constexpr UINT kStatusBarId = 0xE801;
+inline constexpr UINT kTabStripBarId = 0xE805;
+inline constexpr UINT kRebarId = 0xE81C;
+
+inline constexpr const wchar_t* kMainToolbarText = L"Hauptleiste";
+inline constexpr const wchar_t* kFavoritesBarText = L"Favoriten";
+inline constexpr const wchar_t* kDrivesBarText = L"Laufwerke";
+inline constexpr const wchar_t* kFolderTreeBarText = L"Ordner";
+inline constexpr const wchar_t* kQuickViewBarText = L"Schnellansicht";
+
+// Drive button n sends 19900 + n, favorite button n sends 20200 + n.
+inline constexpr UINT kFirstDriveCommand = 19900;
+inline constexpr UINT kLastDriveCommand = 19999;
+inline constexpr UINT kFirstFavoriteCommand = 20200;
+inline constexpr UINT kLastFavoriteCommand = 20299;
+
+// The tab strip's dialog template and its tab control.
+inline constexpr UINT kTabStripTemplate = 131;
+inline constexpr UINT kTabControlId = 1000;
+
+} // namespace sv
