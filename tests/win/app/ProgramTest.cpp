@@ -58,7 +58,8 @@ TEST(Program, StartsShowsItsFrameAndWritesSettingsInTheUsersDataFolder)
     wchar_t title[64] = {};
     ::GetWindowTextW(frame, title, 64);
     EXPECT_STREQ(title, L"Solvanta");
-    EXPECT_TRUE(::IsWindowVisible(frame));
+    // The frame is shown once its bars are built.
+    EXPECT_TRUE(PumpUntil([frame] { return ::IsWindowVisible(frame) != FALSE; }, 20000));
 
     ::PostMessageW(frame, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitForExit(program));
