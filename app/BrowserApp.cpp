@@ -39,6 +39,10 @@ CBrowserApp::CBrowserApp()
 {
     g_application = this;
     Commands().Add(ID_APP_ABOUT, [this](UINT) { ShowAbout(); });
+    Commands().Add(ID_FILE_NEW, [this](UINT) {
+        if (m_mainFrame)
+            m_mainFrame->CreateFolderWindow(CSolObject());
+    });
 }
 
 CBrowserApp::~CBrowserApp()
@@ -94,6 +98,7 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
     if (params.ownShortcutsEnabled)
         m_shortcuts = ::LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_SHORTCUTS));
     m_folderMenu.Reset(::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_FOLDERMENU)));
+    m_mainFrame->SetFolderMenu(m_folderMenu.Get());
 
     // 13-14: placement, show, bars.
     WINDOWPLACEMENT placement{};
@@ -109,6 +114,7 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
     m_mainFrame->RestoreBarLayout();
     m_mainFrame->LayoutAllBars();
     ::UpdateWindow(m_mainFrame->Hwnd());
+    m_mainFrame->ReadFilters();
 
     // 15-17: what the command line asks for.
     const StartRequest request = ParseStartCommandLine(arguments);

@@ -85,11 +85,6 @@ void CMainFrame::WriteSettings()
         ShowError(Hwnd(), message);
 }
 
-void CMainFrame::OpenStartWindows(const std::wstring&)
-{
-    // Folder windows and arrangement files hook in here; without them there is nothing to open.
-}
-
 void CMainFrame::BringToFront()
 {
     if (::IsIconic(Hwnd()))
@@ -100,11 +95,6 @@ void CMainFrame::BringToFront()
     ::SetForegroundWindow(Hwnd());
     ::SetActiveWindow(Hwnd());
     ::ShowWindow(Hwnd(), SW_SHOW);
-}
-
-void CMainFrame::OpenCommandLineText(const std::wstring&)
-{
-    BringToFront();
 }
 
 void CMainFrame::PrepareShutdown()
@@ -164,6 +154,10 @@ LRESULT CMainFrame::OnCreate()
 
 void CMainFrame::OnDestroy()
 {
+    m_destroying = true;
+    // The shared folder-window menu belongs to the application; the frame takes its own.
+    if (m_frameMenu && ::GetMenu(Hwnd()) != m_frameMenu)
+        ::SetMenu(Hwnd(), m_frameMenu);
     // The bars go before the frame's children are torn down, the lists they show after them.
     m_client.Remove();
     m_mainToolbar.Destroy();

@@ -9,9 +9,12 @@
 #include "bars/RebarBandSlots.h"
 #include "bars/StatusBarEx.h"
 #include "bars/ToolBarXP.h"
+#include "folder/ChildFrame.h"
+#include "folder/FolderHost.h"
 #include "framework/Commands.h"
 #include "framework/ImageList.h"
 #include "framework/MdiFrame.h"
+#include "model/Filter.h"
 #include "model/OsKind.h"
 #include "model/Params.h"
 #include "model/SolObject.h"
@@ -29,7 +32,7 @@ inline constexpr UINT kCheckDrivesMessage = WM_APP + 4;
 // Runs a layout pass that a bar asked for while it was itself being laid out.
 inline constexpr UINT kRecalcLayoutMessage = WM_APP + 20;
 
-class CMainFrame : public CMdiFrame, public CCommandTarget
+class CMainFrame : public CMdiFrame, public CCommandTarget, public IFolderHost
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaMainFrame";
@@ -66,7 +69,41 @@ public:
     // The favorites bar from the favorites list.
     void FillFavoritesBar();
 
-    OsKind Os() const { return m_osKind; }
+    // "Solvanta_Fil.cfg" into the filter list; a damaged file gives its message and no filters.
+    void ReadFilters();
+    // One MDI child from a window record, with the shared folder-window menu.
+    CChildFrame* CreateFolderWindow(const CSolObject& record);
+    // The central way to open a folder; `defaultPlacement` 0 right end, 1 next to the active
+    // tab, 2 split, for new windows opened without a matching modifier.
+    void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
+                    int defaultPlacement);
+    CChildFrame* ActiveFolderWindow() const;
+    size_t FolderWindowCount() const { return m_windows.size(); }
+    // Menu 129, given by the application; the frame loads its own copy without one.
+    void SetFolderMenu(HMENU menu) { m_folderMenu = menu; }
+
+    // IFolderHost
+    const CParams& Settings() const override { return m_params; }
+    const CFilters& Filters() const override { return m_filters; }
+    const CSolObjects& Favorites() const override { return m_favorites; }
+    CVisited& GlobalVisited() override { return m_params.visitedFolders; }
+    HWND StatusBar() const override { return m_statusBar.Hwnd(); }
+    bool IsRestoring() const override { return m_restoring; }
+    HIMAGELIST PaneToolbarImages(bool disabled) const override
+    {
+        return disabled ? FolderDisabledImages() : FolderImages();
+    }
+    void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) override
+    {
+        OpenFolder(std::move(folder), std::move(second), mode, focus, 0);
+    }
+    void SyncTreeTo(const ITEMIDLIST* folder) override;
+    void SelectionChanged(CFolderFrame& pane) override;
+    void TabsChanged() override;
+    void FolderWindowDestroyed(CChildFrame& window) override;
+
+    OsKind Os() const override { return m_osKind; }
+    CFilters& EditableFilters() { return m_filters; }
     CParams& Params() { return m_params; }
     const SettingsDefaults& Defaults() const { return m_defaults; }
     HMENU FrameMenu() const { return m_frameMenu; }
@@ -172,6 +209,16 @@ private:
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;
     CChevronMenu m_chevron;
+
+    // Folder windows, MainFrameWindows.cpp.
+    void ShowFolderMenu(bool folderWindowsOpen);
+    bool HandToShell(const ITEMIDLIST* folder);
+    CFilters m_filters;
+    std::vector<std::unique_ptr<CChildFrame>> m_windows;
+    bool m_restoring = false;
+    bool m_destroying = false;
+    HMENU m_folderMenu = nullptr;
+    UniqueMenu m_ownFolderMenu;
 };
 
 } // namespace sv

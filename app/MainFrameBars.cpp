@@ -279,14 +279,4 @@ void CMainFrame::UpdateBarCommandStates()
     }
 }
 
-void CMainFrame::OnDriveButton(UINT)
-{
-    // Opening the drive needs a folder window to show it in; the folder windows take this over.
-}
-
-void CMainFrame::OnFavoriteButton(UINT)
-{
-    // Opening the favorite needs a folder window to show it in; the folder windows take this over.
-}
-
 } // namespace sv

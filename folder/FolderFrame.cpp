@@ -109,6 +109,12 @@ void CFolderFrame::CreateBars()
     {
         ::SendMessageW(m_toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
         ::SendMessageW(m_toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+        if (const HIMAGELIST images = m_host.PaneToolbarImages(false))
+        {
+            ::SendMessageW(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+            ::SendMessageW(m_toolbar, TB_SETDISABLEDIMAGELIST, 0,
+                           reinterpret_cast<LPARAM>(m_host.PaneToolbarImages(true)));
+        }
         for (const ToolbarButton& button : DefaultFolderLayout())
         {
             TBBUTTON tb{};

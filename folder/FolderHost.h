@@ -37,6 +37,8 @@ public:
     virtual OsKind Os() const = 0;
     // The main status bar, or nullptr.
     virtual HWND StatusBar() const = 0;
+    // The folder toolbar's images (normal and disabled), or nullptr.
+    virtual HIMAGELIST PaneToolbarImages(bool disabled) const = 0;
     // True while an arrangement is being restored: lazy panes stay lazy then.
     virtual bool IsRestoring() const = 0;
 

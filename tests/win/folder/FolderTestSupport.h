@@ -33,6 +33,7 @@ public:
     OsKind Os() const override { return OsKind::Win8_64; }
     HWND StatusBar() const override { return statusBar; }
     bool IsRestoring() const override { return restoring; }
+    HIMAGELIST PaneToolbarImages(bool) const override { return nullptr; }
     void OpenFolder(AbsolutePidl folder, AbsolutePidl, OpenMode mode, bool) override
     {
         opened.push_back({std::move(folder), mode});
