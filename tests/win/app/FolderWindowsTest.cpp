@@ -1,0 +1,134 @@
+#include "../WinTestSupport.h"
+#include "app/DataFolder.h"
+#include "app/MainFrame.h"
+#include "res/resource.h"
+#include "shell/Pidl.h"
+
+#include <gtest/gtest.h>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+// Holds modifier keys down for this thread while it lives, as GetKeyState sees them.
+class HeldKeys
+{
+public:
+    HeldKeys(bool control, bool shift)
+    {
+        ::GetKeyboardState(m_saved);
+        BYTE state[256];
+        std::copy(std::begin(m_saved), std::end(m_saved), state);
+        state[VK_CONTROL] = control ? 0x80 : 0;
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        ::SetKeyboardState(state);
+    }
+    ~HeldKeys() { ::SetKeyboardState(m_saved); }
+
+private:
+    BYTE m_saved[256];
+};
+
+class FolderWindows : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetDataFolderOverride(m_folder.Path());
+        CreateDataFolder();
+        ::CreateDirectoryW(m_folder.File(L"eins").c_str(), nullptr);
+        ::CreateDirectoryW(m_folder.File(L"zwei").c_str(), nullptr);
+        m_frame.ReadSettings();
+        ASSERT_TRUE(m_frame.CreateFrame());
+        ::ShowWindow(m_frame.Hwnd(), SW_SHOW);
+        PumpUntilIdle();
+    }
+    void TearDown() override
+    {
+        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
+        PumpUntilIdle();
+        SetDataFolderOverride(std::nullopt);
+    }
+    std::wstring PathOfActive()
+    {
+        CChildFrame* window = m_frame.ActiveFolderWindow();
+        return window ? window->ActivePane()->PathText() : std::wstring();
+    }
+    void Open(const wchar_t* name, OpenMode mode)
+    {
+        m_frame.OpenFolder(PidlFromPath(m_folder.File(name)), AbsolutePidl(), mode, true, 0);
+        PumpUntilIdle();
+    }
+
+    ScopedTempFolder m_folder;
+    MessageRecorder m_messages;
+    CMainFrame m_frame;
+};
+} // namespace
+
+TEST_F(FolderWindows, TheFirstWindowFillsTheFrameAndBringsTheFolderMenu)
+{
+    EXPECT_EQ(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
+    m_frame.OpenStartWindows(L"");
+    PumpUntilIdle();
+    ASSERT_EQ(m_frame.FolderWindowCount(), 1u);
+    CChildFrame* window = m_frame.ActiveFolderWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(::IsZoomed(window->Hwnd()));
+    EXPECT_NE(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
+    // Menu 129 has "&Schließen"; the search by command looks into its popups.
+    EXPECT_NE(::GetMenuState(::GetMenu(m_frame.Hwnd()), ID_FILE_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+
+    ::SendMessageW(m_frame.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
+    PumpUntilIdle();
+    EXPECT_EQ(m_frame.FolderWindowCount(), 0u);
+    EXPECT_EQ(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
+}
+
+TEST_F(FolderWindows, PlacementFollowsTheModifierKeys)
+{
+    m_frame.OpenStartWindows(L"");
+    PumpUntilIdle();
+    Open(L"eins", OpenMode::ActivePaneUnlessModifier);
+    EXPECT_EQ(m_frame.FolderWindowCount(), 1u) << "a plain click navigates the active window";
+    EXPECT_EQ(PathOfActive(), m_folder.File(L"eins"));
+    {
+        HeldKeys control(true, false);
+        Open(L"zwei", OpenMode::ActivePaneUnlessModifier);
+    }
+    EXPECT_EQ(m_frame.FolderWindowCount(), 2u) << "Ctrl opens a new tab";
+    EXPECT_EQ(PathOfActive(), m_folder.File(L"zwei"));
+    {
+        HeldKeys both(true, true);
+        Open(L"eins", OpenMode::ActivePaneUnlessModifier);
+    }
+    ASSERT_EQ(m_frame.FolderWindowCount(), 2u) << "Ctrl+Shift splits the active tab";
+    EXPECT_EQ(m_frame.ActiveFolderWindow()->PaneCount(), 2);
+    EXPECT_EQ(m_frame.ActiveFolderWindow()->SplitMode(), 2);
+    {
+        HeldKeys both(true, true);
+        Open(L"zwei", OpenMode::ActivePaneUnlessModifier);
+    }
+    EXPECT_EQ(m_frame.FolderWindowCount(), 3u) << "a split tab makes Ctrl+Shift open a new tab";
+    Open(L"eins", OpenMode::NewWindow);
+    EXPECT_EQ(m_frame.FolderWindowCount(), 4u);
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(FolderWindows, AHandedOverTextOpensItsFoldersInANewWindow)
+{
+    m_frame.OpenStartWindows(L"");
+    PumpUntilIdle();
+    m_frame.OpenCommandLineText(L"\"" + m_folder.File(L"eins") + L"\" \"" + m_folder.File(L"zwei") + L"\"");
+    PumpUntilIdle();
+    ASSERT_EQ(m_frame.FolderWindowCount(), 2u);
+    CChildFrame* window = m_frame.ActiveFolderWindow();
+    ASSERT_EQ(window->PaneCount(), 2);
+    EXPECT_EQ(window->Pane(0)->PathText(), m_folder.File(L"eins"));
+    EXPECT_EQ(window->Pane(1)->PathText(), m_folder.File(L"zwei"));
+
+    m_frame.OpenCommandLineText(L"Q:\\nicht\\da");
+    PumpUntilIdle();
+    EXPECT_EQ(m_frame.FolderWindowCount(), 2u) << "a folder that cannot be parsed opens nothing";
+}
