@@ -19,7 +19,7 @@ bool CMdiFrame::CreateMdiClient(HMENU windowMenu, UINT firstChildId, const wchar
 {
     CLIENTCREATESTRUCT ccs{windowMenu, firstChildId};
     m_client = ::CreateWindowExW(WS_EX_CLIENTEDGE, clientClass, nullptr,
-                                 WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0,
+                                 WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0,
                                  0, Hwnd(), nullptr, ::GetModuleHandleW(nullptr), &ccs);
     return m_client != nullptr;
 }
