@@ -1,4 +1,5 @@
 #include "app/MainFrame.h"
+#include "../ScopedDataFolder.h"
 #include "../WinTestSupport.h"
 #include "app/DataFolder.h"
 #include "model/SettingsFile.h"
@@ -26,17 +27,6 @@ std::wstring MenuText(HMENU menu, UINT position)
 class MainFrameTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        SetDataFolderOverride(m_folder.Path());
-        CreateDataFolder();
-    }
-    void TearDown() override
-    {
-        PumpUntilIdle();
-        SetDataFolderOverride(std::nullopt);
-    }
-
     std::wstring SettingsPath() const { return m_folder.Path() + L"\\Solvanta (x64)\\Solvanta.cfg"; }
 
     bool Close(CMainFrame& frame)
@@ -46,7 +36,7 @@ protected:
         return frame.Hwnd() == nullptr;
     }
 
-    ScopedTempFolder m_folder;
+    ScopedDataFolder m_folder;
 };
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "../ScopedDataFolder.h"
 #include "../WinTestSupport.h"
 #include "app/AboutDialog.h"
 #include "app/BrowserApp.h"
@@ -33,13 +34,7 @@ std::string ReadText(const std::wstring& path)
 class DataFolderTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        SetDataFolderOverride(m_folder.Path());
-        CreateDataFolder();
-    }
-    void TearDown() override { SetDataFolderOverride(std::nullopt); }
-    ScopedTempFolder m_folder;
+    ScopedDataFolder m_folder;
 };
 } // namespace
 

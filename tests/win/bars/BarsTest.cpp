@@ -1,3 +1,4 @@
+#include "../ScopedDataFolder.h"
 #include "../WinTestSupport.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
@@ -80,17 +81,6 @@ private:
 class BarsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        SetDataFolderOverride(m_folder.Path());
-        CreateDataFolder();
-    }
-    void TearDown() override
-    {
-        PumpUntilIdle();
-        SetDataFolderOverride(std::nullopt);
-    }
-
     std::wstring DataPath(const std::wstring& name) const
     {
         return m_folder.Path() + L"\\Solvanta (x64)\\" + name;
@@ -135,7 +125,7 @@ protected:
         ASSERT_EQ(WriteFavoritesFile(DataPath(L"Solvanta_Fav.cfg"), list), WriteStatus::Ok);
     }
 
-    ScopedTempFolder m_folder;
+    ScopedDataFolder m_folder;
 };
 
 bool IsBandShown(CMainFrame& frame, UINT id)
