@@ -138,6 +138,7 @@ int CBrowserApp::Run()
     MessageLoopHooks hooks;
     hooks.preTranslate = [this, frame, client](MSG& msg)
     {
+        if (m_mainFrame && m_mainFrame->Hwnd() && m_mainFrame->PreTranslatePaneMessage(msg)) return true;
         if (client && ::TranslateMDISysAccel(client, &msg)) return true;
         return m_shortcuts && frame && ::TranslateAcceleratorW(frame, m_shortcuts, &msg) != 0;
     };

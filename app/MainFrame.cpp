@@ -180,14 +180,14 @@ void CMainFrame::OnEndSession(bool ending)
 
 void CMainFrame::OnInitMenuPopup(HMENU popup)
 {
-    UpdateMenuCommandStates(popup, *this);
+    UpdateMenuCommandStates(popup, CommandStart());
 }
 
 bool CMainFrame::OnCommand(UINT id)
 {
     // Ids of the MDI children's window list belong to the client.
     if (id >= kFirstMdiChildId) return false;
-    return RouteCommand(id);
+    return CommandStart().RouteCommand(id);
 }
 
 } // namespace sv

@@ -78,6 +78,13 @@ public:
     void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
                     int defaultPlacement);
     CChildFrame* ActiveFolderWindow() const;
+    // The active pane of the active folder window, or nullptr.
+    CFolderFrame* ActivePane() const;
+    // Where commands start: the active pane (then its window, this frame, the application),
+    // or this frame when no folder window is open.
+    CCommandTarget& CommandStart();
+    // The active pane's look at a message for its view before the accelerators see it.
+    bool PreTranslatePaneMessage(MSG& message);
     size_t FolderWindowCount() const { return m_windows.size(); }
     // Menu 129, given by the application; the frame loads its own copy without one.
     void SetFolderMenu(HMENU menu) { m_folderMenu = menu; }
@@ -98,6 +105,9 @@ public:
         OpenFolder(std::move(folder), std::move(second), mode, focus, 0);
     }
     void SyncTreeTo(const ITEMIDLIST* folder) override;
+    void ShowFolderTree() override;
+    bool TreeSyncSuppressed() const override { return m_restoring || m_treeSyncSuppressions > 0; }
+    AbsolutePidl& LastTreeSyncFolder() override { return m_lastTreeSyncFolder; }
     void SelectionChanged(CFolderFrame& pane) override;
     void TabsChanged() override;
     void FolderWindowDestroyed(CChildFrame& window) override;
@@ -216,6 +226,8 @@ private:
     CFilters m_filters;
     std::vector<std::unique_ptr<CChildFrame>> m_windows;
     bool m_restoring = false;
+    int m_treeSyncSuppressions = 0;
+    AbsolutePidl m_lastTreeSyncFolder;
     bool m_destroying = false;
     HMENU m_folderMenu = nullptr;
     UniqueMenu m_ownFolderMenu;

@@ -275,7 +275,7 @@ void CMainFrame::UpdateBarCommandStates()
 {
     for (CToolBarXP* bar : {&m_mainToolbar, &m_favoritesBar, &m_drivesBar})
     {
-        if (bar->Hwnd()) bar->UpdateCommandStates(*this);
+        if (bar->Hwnd()) bar->UpdateCommandStates(CommandStart());
     }
 }
 

@@ -3,6 +3,8 @@
 #include "MainFrame.h"
 
 #include "bars/BarIds.h"
+#include "folder/ChildFrame.h"
+#include "folder/FolderFrame.h"
 #include "model/ToolbarCatalogue.h"
 
 #include <algorithm>
@@ -17,6 +19,9 @@ constexpr int kDockRowGap = 2;
 // The whole-button drop-downs of the main toolbar ("Ansichten", "Filter").
 constexpr UINT kViewsCommand = 114;
 constexpr UINT kFilterCommand = 116;
+constexpr int kBackCommand = 101;
+constexpr int kForwardCommand = 102;
+constexpr int kHistoryCommand = 117;
 
 bool HasVisibleStyle(HWND hwnd)
 {
@@ -112,6 +117,17 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
             if (!m_layoutPosted) m_layoutPosted = ::PostMessageW(Hwnd(), kRecalcLayoutMessage, 0, 0) != FALSE;
             return 0;
         case RBN_CHEVRONPUSHED: OnChevronPushed(reinterpret_cast<const NMREBARCHEVRON&>(header)); return 0;
+        }
+    }
+    if (header.code == TBN_DROPDOWN && header.hwndFrom == m_mainToolbar.Hwnd())
+    {
+        // The history buttons open the active pane's menus under the main toolbar's button.
+        const int button = reinterpret_cast<const NMTOOLBARW&>(header).iItem;
+        CFolderFrame* pane = ActivePane();
+        if (pane && (button == kBackCommand || button == kForwardCommand || button == kHistoryCommand))
+        {
+            pane->ShowHistoryDropDown(button, m_mainToolbar.Hwnd());
+            return TBDDRET_DEFAULT;
         }
     }
     if (header.code == TTN_GETDISPINFOW)

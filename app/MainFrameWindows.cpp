@@ -229,6 +229,38 @@ void CMainFrame::SyncTreeTo(const ITEMIDLIST*)
     // The folder tree follows the active pane once the tree bar holds a tree.
 }
 
+void CMainFrame::ShowFolderTree()
+{
+    if (!m_treeBar.Hwnd() || ::IsWindowVisible(m_treeBar.Hwnd())) return;
+    ::ShowWindow(m_treeBar.Hwnd(), SW_SHOW);
+    RecalcLayout();
+}
+
+CFolderFrame* CMainFrame::ActivePane() const
+{
+    const CChildFrame* window = ActiveFolderWindow();
+    return window ? window->ActivePane() : nullptr;
+}
+
+CCommandTarget& CMainFrame::CommandStart()
+{
+    if (CFolderFrame* pane = ActivePane()) return *pane;
+    return *this;
+}
+
+bool CMainFrame::PreTranslatePaneMessage(MSG& message)
+{
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    CChildFrame* window = ActiveFolderWindow();
+    if (!window) return false;
+    for (int index = 0; index < window->PaneCount(); ++index)
+    {
+        CFolderFrame* pane = window->Pane(index);
+        if (pane && pane->OwnsViewWindow(message.hwnd)) return pane->PreTranslateMessage(message);
+    }
+    return false;
+}
+
 void CMainFrame::SelectionChanged(CFolderFrame&)
 {
     // The quick view follows the selection once the quick-view bar shows pictures.

@@ -1,5 +1,7 @@
 #include "ChildFrame.h"
 
+#include "FolderMessages.h"
+
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -169,6 +171,11 @@ void CChildFrame::ClosePane(int index)
     Layout();
     UpdateTitle();
     m_host.TabsChanged();
+}
+
+void CChildFrame::PostClosePane(CFolderFrame& pane)
+{
+    ::PostMessageW(Hwnd(), kClosePaneMessage, reinterpret_cast<WPARAM>(&pane), 0);
 }
 
 void CChildFrame::SwapPanes()
@@ -377,6 +384,16 @@ LRESULT CChildFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 && RouteCommand(LOWORD(wParam))) return 0;
         break;
+    case kClosePaneMessage:
+        for (int index = 0; index < 2; ++index)
+        {
+            if (m_panes[index] && reinterpret_cast<WPARAM>(m_panes[index].get()) == wParam)
+            {
+                ClosePane(index);
+                break;
+            }
+        }
+        return 0;
     case WM_DESTROY:
         m_panes[1].reset();
         m_panes[0].reset();

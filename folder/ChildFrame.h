@@ -41,6 +41,8 @@ public:
     // Closes pane 0 or 1; the last pane closes the window. Closing the first keeps the
     // second with its history and view.
     void ClosePane(int index);
+    // Closes a pane once the message that asked for it is done with the pane.
+    void PostClosePane(CFolderFrame& pane);
     void SwapPanes();
     // A pane shows a new folder under a new name: tab label, title, icon.
     void SetPaneName(CFolderFrame& pane);

@@ -28,7 +28,10 @@ bool IsNetworkPath(const std::wstring& path)
 }
 } // namespace
 
-CFolderFrame::CFolderFrame(IFolderHost& host, CChildFrame& owner) : m_host(host), m_owner(owner) {}
+CFolderFrame::CFolderFrame(IFolderHost& host, CChildFrame& owner) : m_host(host), m_owner(owner)
+{
+    RegisterCommands();
+}
 
 CFolderFrame::~CFolderFrame()
 {
@@ -87,6 +90,7 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet
         m_historyHoldsFirstFolder = shown && m_utils.SameFolder(shown.Get(), initial.Get());
     }
     const bool focus = record.activate;
+    m_treeSyncArmed = record.activate;
     if (!BrowseTo(std::move(initial), focus) && !BrowseTo(m_utils.Computer().Clone(), focus))
     {
         Destroy();
@@ -202,9 +206,7 @@ HWND CFolderFrame::StatusWindowForView()
 
 void CFolderFrame::OnTimer(UINT_PTR id)
 {
-    if (id != kTreeSyncTimer) return;
-    ::KillTimer(Hwnd(), kTreeSyncTimer);
-    if (m_current) m_host.SyncTreeTo(m_current.Get());
+    if (id == kTreeSyncTimer) OnTreeSyncTimer();
 }
 
 void CFolderFrame::ReleaseView()
@@ -252,13 +254,25 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kEnumerationFallbackMessage:
         if (!m_enumerationReported) EnumerationDone();
         return 0;
-    case WM_COMMAND:
-        // Toolbar buttons go to the commands of the pane, its window and the main frame.
-        if (reinterpret_cast<HWND>(lParam) == m_toolbar)
+    case kFitColumnsMessage: FitColumns(); return 0;
+    case WM_PARENTNOTIFY: OnParentNotify(LOWORD(wParam), wParam, lParam); break;
+    case WM_NOTIFY:
+    {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == m_toolbar && header->code == TBN_DROPDOWN)
         {
-            ::SendMessageW(m_owner.Hwnd(), WM_COMMAND, wParam, 0);
-            return 0;
+            const auto* button = reinterpret_cast<const NMTOOLBARW*>(lParam);
+            ShowHistoryDropDown(button->iItem, m_toolbar);
+            return TBDDRET_DEFAULT;
         }
+        break;
+    }
+    case WM_COMMAND:
+        // Toolbar buttons and commands sent to the pane go to the pane, its window and the
+        // main frame, in that order.
+        if ((reinterpret_cast<HWND>(lParam) == m_toolbar || lParam == 0) && HIWORD(wParam) <= 1 &&
+            RouteCommand(LOWORD(wParam)))
+            return 0;
         break;
     }
     return DefaultProc(message, wParam, lParam);

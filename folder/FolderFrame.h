@@ -5,9 +5,11 @@
 #include "FolderHost.h"
 #include "ShellBrowserImpl.h"
 #include "StatusWorker.h"
+#include "framework/Commands.h"
 #include "framework/Handles.h"
 #include "framework/Window.h"
 #include "model/History.h"
+#include "model/HistoryMenus.h"
 #include "model/QuickFilter.h"
 #include "model/SolObject.h"
 #include "model/Visited.h"
@@ -16,13 +18,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sv
 {
 
 class CChildFrame;
 
-class CFolderFrame : public CWindow, public IShellBrowserImpl
+class CFolderFrame : public CWindow, public IShellBrowserImpl, public CCommandTarget
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaFolderPane";
@@ -82,8 +85,38 @@ public:
     std::wstring FocusedItemPath();
     bool ViewHasFocus() const { return m_viewHasFocus; }
 
+    // Navigation commands; all of them end in BrowseTo.
+    void GoBack() { StepHistory(-1); }
+    void GoForward() { StepHistory(1); }
+    // Moves along the history by `delta` entries (clamped) and shows that entry.
+    void StepHistory(int delta);
+    void GoUp();
+    void GoDriveRoot();
+    void GoOtherPaneFolder();
+    // Makes this pane active and shows its folder in the folder tree.
+    void SyncTree();
+    // The name column fills the list view's width, within the configured bounds.
+    void FitColumns();
+    // The settings changed: list-view styles and font again, then the columns.
+    void ApplySettings();
+
+    // The drop-down menus of the history buttons; `toolbar` and `button` place them.
+    UniqueMenu BuildHistoryStepMenu(bool forward) const;
+    UniqueMenu BuildHistoryMenu();
+    void ShowHistoryDropDown(int button, HWND toolbar);
+    // The command of a history menu entry: 501-512 step in the last drop-down's direction,
+    // 600-639 show a folder of the last history menu.
+    void OnHistoryStepCommand(UINT command);
+    void OnVisitedCommand(UINT command);
+
+    // The pane's look at a message before the view gets it; true when it was consumed.
+    bool PreTranslateMessage(MSG& message);
+    // True for the view window and everything inside it.
+    bool OwnsViewWindow(HWND window) const;
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    CCommandTarget* NextCommandTarget() override;
 
     // IShellBrowserImpl
     HWND BrowserWindow() const override { return Hwnd(); }
@@ -115,6 +148,21 @@ private:
     bool IsActivePaneOfActiveWindow() const;
     bool MeasureItems(bool& selection, uint32_t& count, uint64_t& size);
     std::wstring SingleItemTip();
+    // Commands (FolderFrameCommands.cpp, FolderFrameHistoryMenus.cpp)
+    void RegisterCommands();
+    void ClearLocalHistory();
+    // Input (FolderFrameInput.cpp)
+    bool OnKeyDown(MSG& message, bool systemKey);
+    void ToggleRenameSelection();
+    void OnParentNotify(UINT event, WPARAM wParam, LPARAM lParam);
+    void OnLeftButtonInView(POINT point);
+    void OnMiddleButtonInView(POINT point);
+    // Whether a point (pane coordinates) lies in the list view, and on its free space.
+    bool IsInListView(HWND list, POINT point) const;
+    bool IsFreeSpace(HWND list, POINT point) const;
+    // List view (FolderFrameListView.cpp)
+    void OnTreeSyncTimer();
+    void ApplyListViewStyles(HWND list);
     // Window (FolderFrame.cpp)
     void CreateBars();
     void Layout();
@@ -171,6 +219,18 @@ private:
     ComPtr<IDropTarget> m_ownDropTarget;
     int m_statusRequests = 0;
     bool m_selectionPresent = false;
+
+    bool m_stepMenuForward = false;
+    std::vector<VisitedMenuItem> m_visitedMenuItems;
+    DWORD m_lastFreeSpaceClick = 0;
+    bool m_treeSyncArmed = false;
+    HWND m_styledListView = nullptr;
+    UniqueFont m_userFont;
+    UniqueFont m_ownFont; // the list view's own font, made again when the user font goes
+    bool m_ownFontSaved = false;
+    bool m_userFontApplied = false;
+    LOGFONTW m_ownFontData{};
+    LOGFONTW m_userFontData{};
 
     HWND m_toolbar = nullptr;
     HWND m_caption = nullptr;

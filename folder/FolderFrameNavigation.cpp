@@ -231,6 +231,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     if (m_viewWindow)
     {
         ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kViewControlId);
+        if (ListView() != m_styledListView) ApplyListViewStyles(ListView());
         m_view->UIActivate(focus ? SVUIA_ACTIVATE_FOCUS : SVUIA_ACTIVATE_NOFOCUS);
     }
     AfterNavigation(visitedPosition, focus);
@@ -296,6 +297,9 @@ void CFolderFrame::CreateViewNow()
     }
     m_viewWindow = window;
     ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kViewControlId);
+    // A view made on first activation belongs to the pane the user is looking at.
+    m_treeSyncArmed = true;
+    if (ListView() != m_styledListView) ApplyListViewStyles(ListView());
     Layout();
     m_view->UIActivate(SVUIA_ACTIVATE_FOCUS);
 }

@@ -45,6 +45,12 @@ public:
     virtual void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) = 0;
     // The folder tree follows the pane's folder (timer 207).
     virtual void SyncTreeTo(const ITEMIDLIST* folder) = 0;
+    // The folder tree bar comes into view (the pane's "show in tree" command).
+    virtual void ShowFolderTree() = 0;
+    // True while the tree itself navigates, a tab menu is open or windows are restored.
+    virtual bool TreeSyncSuppressed() const = 0;
+    // The folder the tree was last synchronised to, one for all panes.
+    virtual AbsolutePidl& LastTreeSyncFolder() = 0;
     // The active pane's selection changed (the quick view follows it).
     virtual void SelectionChanged(CFolderFrame& pane) = 0;
     // A tab label, colour or icon changed.

@@ -83,6 +83,11 @@ public:
     ItemPath Path(const ITEMIDLIST* absolute) const;
     // Index into the system small-icon list; -1 when the shell gives none.
     int IconIndex(const ITEMIDLIST* absolute) const;
+    // The folder's levels joined by " › " (spaced) or "›": the desktop and Computer only
+    // when asked for or shown themselves, a drive as "C:", a network folder from its
+    // computer on unless the full network path is asked for.
+    std::wstring BuildAddressText(const ITEMIDLIST* absolute, bool spaced, bool showDesktop, bool showComputer,
+                                  bool fullNetworkPath) const;
     // Size, attributes and times; the file system is asked where the shell cannot tell.
     std::optional<ItemFileData> FileData(const ITEMIDLIST* absolute) const;
 

@@ -38,7 +38,14 @@ public:
     {
         opened.push_back({std::move(folder), mode});
     }
-    void SyncTreeTo(const ITEMIDLIST*) override { ++treeSyncs; }
+    void SyncTreeTo(const ITEMIDLIST* folder) override
+    {
+        ++treeSyncs;
+        syncedTo = AbsolutePidl::CopyOf(folder);
+    }
+    void ShowFolderTree() override { ++treeShown; }
+    bool TreeSyncSuppressed() const override { return treeSyncSuppressed; }
+    AbsolutePidl& LastTreeSyncFolder() override { return lastTreeSync; }
     void TabsChanged() override { ++tabsChanged; }
     void SelectionChanged(CFolderFrame&) override { ++selectionChanges; }
     void FolderWindowDestroyed(CChildFrame&) override { ++destroyed; }
@@ -50,6 +57,10 @@ public:
     bool restoring = false;
     std::vector<OpenRequest> opened;
     int treeSyncs = 0;
+    AbsolutePidl syncedTo;
+    int treeShown = 0;
+    bool treeSyncSuppressed = false;
+    AbsolutePidl lastTreeSync;
     int tabsChanged = 0;
     int destroyed = 0;
     int selectionChanges = 0;

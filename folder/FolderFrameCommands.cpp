@@ -1,0 +1,119 @@
+// The pane's commands: the navigation buttons of its toolbar, its window's pane commands and
+// the entries of its history menus, with the rules that enable them.
+#include "ChildFrame.h"
+#include "FolderFrame.h"
+#include "FolderMessages.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <algorithm>
+
+namespace sv
+{
+
+namespace
+{
+constexpr UINT kGoBack = 101;
+constexpr UINT kGoForward = 102;
+constexpr UINT kGoUp = 103;
+constexpr UINT kGoDriveRoot = 104;
+constexpr UINT kSyncTree = 105;
+constexpr UINT kOtherPaneFolder = 106;
+constexpr UINT kMaximisePane = 107;
+constexpr UINT kClosePane = 108;
+constexpr UINT kHistoryMenu = 117;
+
+CommandState Enabled(bool enabled)
+{
+    CommandState state;
+    state.enabled = enabled;
+    return state;
+}
+} // namespace
+
+CCommandTarget* CFolderFrame::NextCommandTarget()
+{
+    return &m_owner;
+}
+
+void CFolderFrame::RegisterCommands()
+{
+    CommandTable& table = Commands();
+    table.Add(kGoBack, [this](UINT) { GoBack(); }, [this](UINT) { return Enabled(m_history.CanBack()); });
+    table.Add(kGoForward, [this](UINT) { GoForward(); },
+              [this](UINT) { return Enabled(m_history.CanForward()); });
+    table.Add(kGoUp, [this](UINT) { GoUp(); },
+              [this](UINT) { return Enabled(m_current && m_current.Get()->mkid.cb != 0); });
+    table.Add(kGoDriveRoot, [this](UINT) { GoDriveRoot(); }, [this](UINT) { return Enabled(m_drive); });
+    table.Add(kSyncTree, [this](UINT) { SyncTree(); });
+    table.Add(kOtherPaneFolder, [this](UINT) { GoOtherPaneFolder(); },
+              [this](UINT) { return Enabled(m_owner.PaneCount() == 2); });
+    table.Add(kMaximisePane, [this](UINT) {
+        m_owner.SetActivePane(*this);
+        m_owner.ToggleMaximisePane();
+    });
+    // The pane may be the one that goes: its window closes it once this message is done.
+    table.Add(kClosePane, [this](UINT) { m_owner.PostClosePane(*this); });
+    table.Add(kHistoryMenu, [this](UINT) { ShowHistoryDropDown(kHistoryMenu, m_toolbar); });
+    table.Add(kClearLocalHistoryCommand, [this](UINT) { ClearLocalHistory(); });
+    table.Add(kClearGlobalHistoryCommand, [this](UINT) { m_host.GlobalVisited().ClearAllButCurrent(); });
+    table.AddRange(kFirstHistoryStepCommand, kLastHistoryStepCommand,
+                   [this](UINT id) { OnHistoryStepCommand(id); });
+    table.AddRange(kFirstVisitedCommand, kLastVisitedCommand, [this](UINT id) { OnVisitedCommand(id); });
+}
+
+void CFolderFrame::StepHistory(int delta)
+{
+    if (m_history.Count() == 0) return;
+    // Clamp first: a move cut short at an end of the list must still count as a move along
+    // it, or the navigation would record the entry again and drop everything after it.
+    const int before = m_history.Current();
+    const int target = std::clamp(before + delta, 0, m_history.Count() - 1);
+    if (target == before) return;
+    m_history.Step(target - before);
+    if (const HistoryEntry* entry = m_history.CurrentEntry())
+    {
+        // A failed navigation keeps the move pending: the next one adds no entry either.
+        BrowseTo(ToShellAllocated(entry->folder), true);
+    }
+}
+
+void CFolderFrame::GoUp()
+{
+    if (!m_current) return;
+    AbsolutePidl parent = m_current.Clone();
+    if (RemoveLastId(parent)) BrowseTo(std::move(parent), true);
+}
+
+void CFolderFrame::GoDriveRoot()
+{
+    if (!m_drive || m_pathText.size() < 3) return;
+    const std::wstring root = m_pathText.substr(0, 3);
+    AbsolutePidl pidl(::ILCreateFromPathW(root.c_str()));
+    if (pidl) BrowseTo(std::move(pidl), true);
+}
+
+void CFolderFrame::GoOtherPaneFolder()
+{
+    if (m_owner.PaneCount() != 2) return;
+    CFolderFrame* other = m_owner.Pane(0) == this ? m_owner.Pane(1) : m_owner.Pane(0);
+    if (!other || !other->CurrentFolder()) return;
+    m_owner.SetActivePane(*this);
+    BrowseTo(other->CurrentFolder().Clone(), true);
+}
+
+void CFolderFrame::SyncTree()
+{
+    m_owner.SetActivePane(*this);
+    m_host.ShowFolderTree();
+    if (!m_current) return;
+    m_host.SyncTreeTo(m_current.Get());
+    m_host.LastTreeSyncFolder() = m_current.Clone();
+}
+
+void CFolderFrame::ClearLocalHistory()
+{
+    m_history.ClearAllButCurrent();
+    m_visited.ClearAllButCurrent();
+}
+
+} // namespace sv

@@ -1,0 +1,229 @@
+// Keys and mouse clicks in the pane's view: the pane's own shortcuts before the view sees
+// them, and the clicks on free space and with the middle and extra buttons.
+#include "ChildFrame.h"
+#include "FolderFrame.h"
+#include "FolderMessages.h"
+#include "model/PaneKeys.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace sv
+{
+
+namespace
+{
+constexpr UINT kGoBack = 101;
+constexpr UINT kGoForward = 102;
+constexpr UINT kGoUp = 103;
+constexpr UINT kSyncTree = 105;
+constexpr UINT kOtherPaneFolder = 106;
+constexpr UINT kMaximisePane = 107;
+constexpr UINT kClosePane = 108;
+constexpr UINT kRefresh = 115;
+constexpr UINT kPreviousTab = 184;
+constexpr UINT kNextTab = 185;
+constexpr UINT kCopyFileList = 197;
+constexpr UINT kDosWindow = 32797;
+constexpr UINT kNewFolderWindow = 57600;
+constexpr UINT kViewDeselectAll = 28707;
+
+// The window itself or its first child when it is a list view.
+HWND ListViewOf(HWND window)
+{
+    for (const HWND candidate : {window, window ? ::GetWindow(window, GW_CHILD) : nullptr})
+    {
+        wchar_t name[32] = {};
+        if (candidate && ::GetClassNameW(candidate, name, 32) && ::lstrcmpiW(name, WC_LISTVIEWW) == 0)
+            return candidate;
+    }
+    return nullptr;
+}
+
+bool KeyDown(int key)
+{
+    return (::GetKeyState(key) & 0x8000) != 0;
+}
+} // namespace
+
+bool CFolderFrame::OwnsViewWindow(HWND window) const
+{
+    return m_viewWindow && window && (window == m_viewWindow || ::IsChild(m_viewWindow, window));
+}
+
+bool CFolderFrame::PreTranslateMessage(MSG& message)
+{
+    if (!m_view || !OwnsViewWindow(message.hwnd)) return false;
+    switch (message.message)
+    {
+    case WM_KEYDOWN: return OnKeyDown(message, false);
+    case WM_SYSKEYDOWN: return OnKeyDown(message, true);
+    case WM_KEYUP:
+    case WM_SYSKEYUP: SignalStatus(); return false;
+    default: return false;
+    }
+}
+
+bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
+{
+    const HWND list = ListView();
+    const HWND editor = list ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0)) : nullptr;
+    const HWND focus = ::GetFocus();
+    PaneKeyContext context;
+    context.viewHasFocus = !(editor && (focus == editor || message.hwnd == editor));
+    context.ownShortcutsEnabled = m_host.Settings().ownShortcutsEnabled;
+    context.wrapsClipboard = false; // our own data object arrives with drag and drop
+    PaneKey key;
+    key.virtualKey = static_cast<uint32_t>(message.wParam);
+    key.systemKey = systemKey;
+    key.ctrl = KeyDown(VK_CONTROL);
+    key.shift = KeyDown(VK_SHIFT);
+    key.alt = systemKey || KeyDown(VK_MENU);
+    const PaneKeyDecision decision = DecidePaneKey(key, context);
+
+    const HWND frame = ::GetAncestor(Hwnd(), GA_ROOT);
+    auto toFrame = [frame](UINT command) { ::SendMessageW(frame, WM_COMMAND, MAKEWPARAM(command, 0), 0); };
+    bool consumed = !decision.passOn;
+    switch (decision.action)
+    {
+    case PaneKeyAction::None: consumed = false; break;
+    case PaneKeyAction::GoUp: GoUp(); break;
+    case PaneKeyAction::GoBack: GoBack(); break;
+    case PaneKeyAction::GoForward: GoForward(); break;
+    case PaneKeyAction::GoDriveRoot: GoDriveRoot(); break;
+    case PaneKeyAction::FocusOtherPane:
+        if (m_owner.PaneCount() == 2)
+        {
+            m_owner.FocusOtherPane();
+            if (CFolderFrame* other = m_owner.ActivePane(); other && other->View())
+                other->View()->UIActivate(SVUIA_ACTIVATE_FOCUS);
+        }
+        break;
+    case PaneKeyAction::HideQuickFilter: consumed = false; break;
+    case PaneKeyAction::PreviousTab: toFrame(kPreviousTab); break;
+    case PaneKeyAction::NextTab: toFrame(kNextTab); break;
+    case PaneKeyAction::CopyFileList: toFrame(kCopyFileList); break;
+    case PaneKeyAction::DosWindow: toFrame(kDosWindow); break;
+    case PaneKeyAction::ToggleQuickFilter: consumed = false; break;
+    case PaneKeyAction::OtherPaneFolder: RouteCommand(kOtherPaneFolder); break;
+    case PaneKeyAction::NewFolderWindow: ::PostMessageW(frame, WM_COMMAND, MAKEWPARAM(kNewFolderWindow, 0), 0); break;
+    case PaneKeyAction::SyncTree: RouteCommand(kSyncTree); break;
+    case PaneKeyAction::MaximisePane: RouteCommand(kMaximisePane); break;
+    case PaneKeyAction::ClosePane: RouteCommand(kClosePane); break;
+    case PaneKeyAction::Refresh: toFrame(kRefresh); break;
+    case PaneKeyAction::WrapClipboard: break;
+    case PaneKeyAction::ToggleRenameSelection: ToggleRenameSelection(); break;
+    }
+    if (consumed) return true;
+    // The pane may be gone or elsewhere now; the view's accelerators get what is left.
+    return m_view && m_view->TranslateAccelerator(&message) == S_OK;
+}
+
+void CFolderFrame::ToggleRenameSelection()
+{
+    const HWND list = ListView();
+    const HWND editor = list ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0)) : nullptr;
+    if (!editor) return;
+    const int length = ::GetWindowTextLengthW(editor);
+    if (m_renameSelectionToggle)
+    {
+        ::SendMessageW(editor, EM_SETSEL, 0, length);
+    }
+    else
+    {
+        std::wstring name(static_cast<size_t>(length) + 1, L'\0');
+        ::GetWindowTextW(editor, name.data(), length + 1);
+        name.resize(static_cast<size_t>(length));
+        const size_t dot = name.rfind(L'.');
+        const size_t end = dot == std::wstring::npos || dot == 0 ? name.size() : dot;
+        ::SendMessageW(editor, EM_SETSEL, 0, static_cast<LPARAM>(end));
+    }
+    m_renameSelectionToggle = !m_renameSelectionToggle;
+}
+
+bool CFolderFrame::IsInListView(HWND list, POINT point) const
+{
+    ::MapWindowPoints(Hwnd(), list, &point, 1);
+    RECT client{};
+    ::GetClientRect(list, &client);
+    return ::PtInRect(&client, point) != FALSE;
+}
+
+bool CFolderFrame::IsFreeSpace(HWND list, POINT point) const
+{
+    if (!IsInListView(list, point)) return false;
+    ::MapWindowPoints(Hwnd(), list, &point, 1);
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    const int item = static_cast<int>(::SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (item >= 0 || !(hit.flags & LVHT_NOWHERE)) return false;
+    const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+    if (header && ::IsWindowVisible(header))
+    {
+        RECT rect{};
+        ::GetWindowRect(header, &rect);
+        ::MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&rect), 2);
+        if (point.y < rect.bottom) return false;
+    }
+    return true;
+}
+
+void CFolderFrame::OnLeftButtonInView(POINT point)
+{
+    const HWND list = ListView();
+    if (!m_host.Settings().doubleClickGoesUp || !list || !IsFreeSpace(list, point)) return;
+    const DWORD now = ::GetTickCount();
+    if (m_lastFreeSpaceClick != 0 && now - m_lastFreeSpaceClick <= ::GetDoubleClickTime())
+    {
+        m_lastFreeSpaceClick = 0;
+        ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoUp, 0), 0);
+        return;
+    }
+    m_lastFreeSpaceClick = now;
+}
+
+void CFolderFrame::OnMiddleButtonInView(POINT point)
+{
+    const HWND list = ListView();
+    if (!list || !IsInListView(list, point)) return;
+    POINT inList = point;
+    ::MapWindowPoints(Hwnd(), list, &inList, 1);
+    LVHITTESTINFO hit{};
+    hit.pt = inList;
+    const int item = static_cast<int>(::SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (item >= 0 && (hit.flags & LVHT_ONITEM))
+    {
+        // The clicked item alone becomes the selection that opens elsewhere.
+        ::SendMessageW(m_viewWindow, WM_COMMAND, MAKEWPARAM(kViewDeselectAll, 0), 0);
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED;
+        state.state = LVIS_SELECTED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+        ::PostMessageW(Hwnd(), kOpenSelectionElsewhereMessage, 0, 0);
+        return;
+    }
+    if (m_host.Settings().middleClickOnEmptyArea && IsFreeSpace(list, point))
+        ::PostMessageW(Hwnd(), kOpenFolderElsewhereMessage, 0, 0);
+}
+
+void CFolderFrame::OnParentNotify(UINT event, WPARAM wParam, LPARAM lParam)
+{
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (event)
+    {
+    case WM_CREATE:
+        // The view window (or its list view) was just made: it may be a new view's.
+        if (const HWND list = ListViewOf(reinterpret_cast<HWND>(lParam))) ApplyListViewStyles(list);
+        break;
+    case WM_LBUTTONDOWN: OnLeftButtonInView(point); break;
+    case WM_MBUTTONDOWN: OnMiddleButtonInView(point); break;
+    case WM_XBUTTONDOWN:
+        if (!m_host.Settings().mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point)) break;
+        if (HIWORD(wParam) == XBUTTON1) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoBack, 0), 0);
+        if (HIWORD(wParam) == XBUTTON2) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoForward, 0), 0);
+        break;
+    default: break;
+    }
+}
+
+} // namespace sv
