@@ -1,6 +1,9 @@
 #include "../WinTestSupport.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
+#include "folder/ChildFrame.h"
+
+#include <commctrl.h>
 #include "res/resource.h"
 #include "shell/Pidl.h"
 
@@ -131,4 +134,39 @@ TEST_F(FolderWindows, AHandedOverTextOpensItsFoldersInANewWindow)
     m_frame.OpenCommandLineText(L"Q:\\nicht\\da");
     PumpUntilIdle();
     EXPECT_EQ(m_frame.FolderWindowCount(), 2u) << "a folder that cannot be parsed opens nothing";
+}
+
+TEST_F(FolderWindows, CommandsAndKeysReachTheActivePane)
+{
+    Open(L"eins", OpenMode::NewWindow);
+    CChildFrame* window = m_frame.ActiveFolderWindow();
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    EXPECT_FALSE(m_frame.CommandStart().RouteCommandState(101).enabled);
+    ASSERT_TRUE(pane.BrowseTo(PidlFromPath(m_folder.File(L"zwei")), true));
+    EXPECT_TRUE(m_frame.CommandStart().RouteCommandState(101).enabled);
+
+    // The main toolbar's back button follows the active pane.
+    const HWND toolbar = m_frame.MainToolbar().Hwnd();
+    const bool hasBack = ::SendMessageW(toolbar, TB_COMMANDTOINDEX, 101, 0) >= 0;
+    m_frame.OnIdle();
+    if (hasBack) EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, 101, 0));
+
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(101, 0), 0);
+    PumpUntilIdle();
+    EXPECT_EQ(PathOfActive(), m_folder.File(L"eins"));
+    m_frame.OnIdle();
+    if (hasBack) EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, 101, 0));
+
+    // Backspace in the view goes up before any accelerator sees it.
+    MSG key{};
+    key.hwnd = pane.ListView() ? pane.ListView() : pane.ViewWindow();
+    key.message = WM_KEYDOWN;
+    key.wParam = VK_BACK;
+    EXPECT_TRUE(m_frame.PreTranslatePaneMessage(key));
+    PumpUntilIdle();
+    EXPECT_EQ(PathOfActive(), m_folder.Path());
+    // Keys of other windows are not the pane's.
+    key.hwnd = m_frame.Hwnd();
+    EXPECT_FALSE(m_frame.PreTranslatePaneMessage(key));
 }

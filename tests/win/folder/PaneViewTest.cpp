@@ -286,12 +286,43 @@ TEST_F(PaneView, APaneNotToBeActivatedOnlyArmsWithItsFirstTimer)
 {
     CSolObject record = RecordOf(L"A");
     record.activate = false;
-    CChildFrame* window = OpenWindow(record);
-    ASSERT_NE(window, nullptr);
+    // No message pumped before the first timer: the pane's own timer cannot come first.
+    auto owned = std::make_unique<CChildFrame>(m_host, nullptr);
+    ASSERT_TRUE(owned->CreateFromRecord(m_frame, record));
+    CChildFrame* window = owned.get();
+    m_windows.push_back(std::move(owned));
     CFolderFrame& pane = *window->ActivePane();
+    ASSERT_EQ(m_host.treeSyncs, 0);
     ::SendMessageW(pane.Hwnd(), WM_TIMER, kTreeSyncTimer, 0);
     const int afterFirst = m_host.treeSyncs;
     EXPECT_EQ(afterFirst, 0);
     ::SendMessageW(pane.Hwnd(), WM_TIMER, kTreeSyncTimer, 0);
     EXPECT_EQ(m_host.treeSyncs, 1);
+}
+
+TEST_F(PaneView, RealMiddleClickReachesThePane)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    ::SetForegroundWindow(m_frame.Hwnd());
+    PumpUntilIdle();
+    const int sub = ItemIndex(pane, L"Sub");
+    ASSERT_GE(sub, 0);
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    ::SendMessageW(pane.ListView(), LVM_GETITEMRECT, static_cast<WPARAM>(sub), reinterpret_cast<LPARAM>(&rect));
+    POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::ClientToScreen(pane.ListView(), &at);
+    ::SetCursorPos(at.x, at.y);
+    PumpUntilIdle();
+    INPUT inputs[2]{};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MIDDLEDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MIDDLEUP;
+    ASSERT_EQ(::SendInput(2, inputs, sizeof(INPUT)), 2u);
+    PumpUntil([&] { return !m_host.opened.empty(); }, 2000);
+    ASSERT_EQ(m_host.opened.size(), 1u);
+    EXPECT_TRUE(m_utils.SameFolder(m_host.opened[0].folder.Get(), m_tree.Pidl(L"A\\Sub").Get()));
 }
