@@ -2,10 +2,10 @@
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "folder/ChildFrame.h"
-
-#include <commctrl.h>
 #include "res/resource.h"
 #include "shell/Pidl.h"
+
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -147,16 +147,24 @@ TEST_F(FolderWindows, CommandsAndKeysReachTheActivePane)
     EXPECT_TRUE(m_frame.CommandStart().RouteCommandState(101).enabled);
 
     // The main toolbar's back button follows the active pane.
+    // The main toolbar's back button (not in its default set) follows the active pane.
     const HWND toolbar = m_frame.MainToolbar().Hwnd();
-    const bool hasBack = ::SendMessageW(toolbar, TB_COMMANDTOINDEX, 101, 0) >= 0;
+    if (::SendMessageW(toolbar, TB_COMMANDTOINDEX, 101, 0) < 0)
+    {
+        TBBUTTON back{};
+        back.idCommand = 101;
+        back.fsStyle = BTNS_BUTTON;
+        back.iString = -1;
+        ::SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&back));
+    }
     m_frame.OnIdle();
-    if (hasBack) EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, 101, 0));
+    EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, 101, 0));
 
     ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(101, 0), 0);
     PumpUntilIdle();
     EXPECT_EQ(PathOfActive(), m_folder.File(L"eins"));
     m_frame.OnIdle();
-    if (hasBack) EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, 101, 0));
+    EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, 101, 0));
 
     // Backspace in the view goes up before any accelerator sees it.
     MSG key{};
