@@ -220,6 +220,10 @@ RECT CChildFrame::SplitterRect() const
 void CChildFrame::Layout()
 {
     if (!Hwnd() || !m_panes[0]) return;
+    for (const auto& pane : m_panes)
+    {
+        if (pane) pane->UpdateWindowButtons(PaneCount(), m_visiblePanes != 0);
+    }
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     if (!IsSplitShown())

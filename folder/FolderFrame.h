@@ -109,6 +109,10 @@ public:
     void OnHistoryStepCommand(UINT command);
     void OnVisitedCommand(UINT command);
 
+    // The maximise button is there only in a split window; its picture tells whether one
+    // pane fills the window.
+    void UpdateWindowButtons(int paneCount, bool onePaneMaximised);
+
     // The pane's look at a message before the view gets it; true when it was consumed.
     bool PreTranslateMessage(MSG& message);
     // True for the view window and everything inside it.

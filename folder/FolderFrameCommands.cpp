@@ -5,6 +5,8 @@
 #include "FolderMessages.h"
 #include "shell/ItemIdListConversion.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace sv
@@ -59,6 +61,15 @@ void CFolderFrame::RegisterCommands()
     table.AddRange(kFirstHistoryStepCommand, kLastHistoryStepCommand,
                    [this](UINT id) { OnHistoryStepCommand(id); });
     table.AddRange(kFirstVisitedCommand, kLastVisitedCommand, [this](UINT id) { OnVisitedCommand(id); });
+}
+
+void CFolderFrame::UpdateWindowButtons(int paneCount, bool onePaneMaximised)
+{
+    if (!m_toolbar || ::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kMaximisePane, 0) < 0) return;
+    constexpr int kMaximisedImage = 8;
+    constexpr int kBothShownImage = 10;
+    ::SendMessageW(m_toolbar, TB_HIDEBUTTON, kMaximisePane, MAKELPARAM(paneCount < 2, 0));
+    ::SendMessageW(m_toolbar, TB_CHANGEBITMAP, kMaximisePane, onePaneMaximised ? kMaximisedImage : kBothShownImage);
 }
 
 void CFolderFrame::StepHistory(int delta)

@@ -332,3 +332,22 @@ TEST_F(PaneCommands, OwnShortcutsReachThePaneAndItsWindow)
     // Plain letters type into the view (its incremental search).
     EXPECT_FALSE(PressInView(first, 'W'));
 }
+
+TEST_F(PaneCommands, MaximiseButtonOnlyInASplitWindowWithItsPicture)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A", L"B", 2));
+    ASSERT_NE(window, nullptr);
+    const HWND toolbar = ::GetDlgItem(window->Pane(0)->Hwnd(), kFolderToolbarId);
+    ASSERT_NE(toolbar, nullptr);
+    auto hidden = [&] { return ::SendMessageW(toolbar, TB_ISBUTTONHIDDEN, 107, 0) != 0; };
+    auto image = [&] { return static_cast<int>(::SendMessageW(toolbar, TB_GETBITMAP, 107, 0)); };
+    EXPECT_FALSE(hidden());
+    EXPECT_EQ(image(), 10);
+    Command(*window->Pane(0), 107);
+    EXPECT_EQ(image(), 8);
+    Command(*window->Pane(0), 107);
+    EXPECT_EQ(image(), 10);
+    Command(*window->Pane(1), 108);
+    ASSERT_EQ(window->PaneCount(), 1);
+    EXPECT_TRUE(::SendMessageW(::GetDlgItem(window->Pane(0)->Hwnd(), kFolderToolbarId), TB_ISBUTTONHIDDEN, 107, 0));
+}
