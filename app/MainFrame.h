@@ -78,6 +78,8 @@ public:
     void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
                     int defaultPlacement);
     CChildFrame* ActiveFolderWindow() const;
+    // The window's place in the tab strip, -1 without a tab.
+    int TabIndexOf(const CChildFrame& window) const;
     // The active pane of the active folder window, or nullptr.
     CFolderFrame* ActivePane() const;
     // Where commands start: the active pane (then its window, this frame, the application),
@@ -223,6 +225,7 @@ private:
     // Folder windows, MainFrameWindows.cpp.
     void ShowFolderMenu(bool folderWindowsOpen);
     bool HandToShell(const ITEMIDLIST* folder);
+    void OnTabSelected(const void* window);
     CFilters m_filters;
     std::vector<std::unique_ptr<CChildFrame>> m_windows;
     bool m_restoring = false;

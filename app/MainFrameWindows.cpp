@@ -103,6 +103,8 @@ CChildFrame* CMainFrame::CreateFolderWindow(const CSolObject& record)
         return nullptr;
     }
     m_windows.push_back(std::move(window));
+    CChildFrame* created = m_windows.back().get();
+    m_tabStrip.InsertTab(created, record.tabPosition, created->Label().tabText);
     // Wine leaves the child's title in the frame caption after a maximised creation.
     ::SetWindowTextW(Hwnd(), kTitle);
     TabsChanged();
@@ -159,8 +161,8 @@ void CMainFrame::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode m
         record.splitMode = 2;
     }
     record.activate = true;
-    // The tab strip orders the tabs by this place once it shows them.
-    record.tabPosition = placement == 1 && active ? static_cast<int32_t>(m_windows.size()) : -1;
+    // Next to the active tab, or at the right end.
+    record.tabPosition = placement == 1 && active ? static_cast<int32_t>(TabIndexOf(*active) + 1) : -1;
     CreateFolderWindow(record);
 }
 
@@ -268,7 +270,23 @@ void CMainFrame::SelectionChanged(CFolderFrame&)
 
 void CMainFrame::TabsChanged()
 {
+    for (const auto& window : m_windows) m_tabStrip.SetTabText(window.get(), window->Label().tabText);
+    if (const CChildFrame* active = ActiveFolderWindow()) m_tabStrip.SelectTab(active);
     UpdateBarCommandStates();
+}
+
+void CMainFrame::OnTabSelected(const void* key)
+{
+    for (const auto& window : m_windows)
+    {
+        if (window.get() == key && window->Hwnd())
+            ::SendMessageW(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
+    }
+}
+
+int CMainFrame::TabIndexOf(const CChildFrame& window) const
+{
+    return m_tabStrip.IndexOf(&window);
 }
 
 void CMainFrame::FolderWindowDestroyed(CChildFrame& window)
@@ -277,6 +295,7 @@ void CMainFrame::FolderWindowDestroyed(CChildFrame& window)
         std::find_if(m_windows.begin(), m_windows.end(),
                      [&](const std::unique_ptr<CChildFrame>& owned) { return owned.get() == &window; });
     if (it == m_windows.end()) return;
+    m_tabStrip.RemoveTab(&window);
     m_windows.erase(it); // the window's handle is gone already
     ShowFolderMenu(!m_windows.empty());
     if (!m_destroying) UpdateBarCommandStates();

@@ -321,6 +321,7 @@ void CChildFrame::OnActivate(bool active)
         if (pane) pane->CreateViewNow();
     }
     if (CFolderFrame* pane = ActivePane()) pane->SignalStatus();
+    m_host.TabsChanged(); // its tab is selected with it
 }
 
 bool CChildFrame::OnSetCursor()

@@ -178,3 +178,61 @@ TEST_F(FolderWindows, CommandsAndKeysReachTheActivePane)
     key.hwnd = m_frame.Hwnd();
     EXPECT_FALSE(m_frame.PreTranslatePaneMessage(key));
 }
+
+TEST_F(FolderWindows, EachWindowHasATabPlacedByTheModifierKeys)
+{
+    m_frame.OpenStartWindows(L"");
+    PumpUntilIdle();
+    CDlgBarTab& strip = m_frame.TabStrip();
+    const HWND tabs = strip.TabControl();
+    ASSERT_NE(tabs, nullptr);
+    CChildFrame* start = m_frame.ActiveFolderWindow();
+    ASSERT_EQ(strip.TabCount(), 1);
+    Open(L"eins", OpenMode::NewWindow);
+    CChildFrame* eins = m_frame.ActiveFolderWindow();
+    ASSERT_EQ(strip.TabCount(), 2);
+    EXPECT_EQ(m_frame.TabIndexOf(*eins), 1) << "new tabs go to the right end";
+    EXPECT_EQ(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1) << "selected with its window";
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    ::SendMessageW(tabs, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, L"eins");
+
+    ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(start->Hwnd()), 0);
+    PumpUntilIdle();
+    EXPECT_EQ(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+    {
+        HeldKeys control(true, false);
+        Open(L"zwei", OpenMode::ActivePaneUnlessModifier);
+    }
+    CChildFrame* zwei = m_frame.ActiveFolderWindow();
+    ASSERT_EQ(strip.TabCount(), 3);
+    EXPECT_EQ(m_frame.TabIndexOf(*zwei), 1) << "Ctrl: right of the active tab";
+    EXPECT_EQ(m_frame.TabIndexOf(*eins), 2);
+    {
+        HeldKeys both(true, true);
+        Open(L"eins", OpenMode::ActivePaneUnlessModifier);
+    }
+    EXPECT_EQ(zwei->PaneCount(), 2);
+    {
+        HeldKeys both(true, true);
+        Open(L"zwei", OpenMode::ActivePaneUnlessModifier);
+    }
+    ASSERT_EQ(strip.TabCount(), 4);
+    EXPECT_EQ(m_frame.TabIndexOf(*m_frame.ActiveFolderWindow()), 3) << "split already: a tab at the end";
+
+    // Choosing a tab brings its window to the front.
+    ::SendMessageW(tabs, TCM_SETCURSEL, 2, 0);
+    NMHDR notice{tabs, 1000, static_cast<UINT>(TCN_SELCHANGE)};
+    ::SendMessageW(strip.Hwnd(), WM_NOTIFY, notice.idFrom, reinterpret_cast<LPARAM>(&notice));
+    PumpUntilIdle();
+    EXPECT_EQ(m_frame.ActiveFolderWindow(), eins);
+
+    ::SendMessageW(m_frame.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(zwei->Hwnd()), 0);
+    PumpUntilIdle();
+    EXPECT_EQ(strip.TabCount(), 3);
+    EXPECT_EQ(m_frame.TabIndexOf(*eins), 1);
+}
