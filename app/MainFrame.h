@@ -78,6 +78,8 @@ public:
     void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
                     int defaultPlacement);
     CChildFrame* ActiveFolderWindow() const;
+    // The active pane of the active folder window, or nullptr.
+    CFolderFrame* ActivePane() const;
     size_t FolderWindowCount() const { return m_windows.size(); }
     // Menu 129, given by the application; the frame loads its own copy without one.
     void SetFolderMenu(HMENU menu) { m_folderMenu = menu; }
@@ -209,6 +211,18 @@ private:
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;
     CChevronMenu m_chevron;
+
+    // Filter menu, MainFrameFilterMenu.cpp.
+    void RegisterFilterCommands();
+    // A popup whose own entries hold the system-wide hidden-items switch.
+    static bool IsFilterMenu(HMENU popup);
+    // Replaces every entry of `menu` by the filter menu.
+    void FillFilterMenu(HMENU menu);
+    // Below the button (toolbar client coordinates), or at the cursor when it has no width.
+    void ShowFilterMenu(HWND toolbar, const RECT& button);
+    void ShowFilterMenuAtButton();
+    LRESULT OnToolbarDropDown(const NMTOOLBARW& notice);
+    void ChooseFilter(UINT id);
 
     // Folder windows, MainFrameWindows.cpp.
     void ShowFolderMenu(bool folderWindowsOpen);

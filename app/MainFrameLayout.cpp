@@ -2,6 +2,7 @@
 // the rebar's chevron.
 #include "MainFrame.h"
 
+#include "FilterMenu.h"
 #include "bars/BarIds.h"
 #include "model/ToolbarCatalogue.h"
 
@@ -16,7 +17,6 @@ namespace
 constexpr int kDockRowGap = 2;
 // The whole-button drop-downs of the main toolbar ("Ansichten", "Filter").
 constexpr UINT kViewsCommand = 114;
-constexpr UINT kFilterCommand = 116;
 
 bool HasVisibleStyle(HWND hwnd)
 {
@@ -114,6 +114,8 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
         case RBN_CHEVRONPUSHED: OnChevronPushed(reinterpret_cast<const NMREBARCHEVRON&>(header)); return 0;
         }
     }
+    if (header.code == TBN_DROPDOWN && header.hwndFrom == m_mainToolbar.Hwnd())
+        return OnToolbarDropDown(reinterpret_cast<const NMTOOLBARW&>(header));
     if (header.code == TTN_GETDISPINFOW)
     {
         // Tooltips of the main toolbar's buttons; the bars with texts show their own.
@@ -126,6 +128,17 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
         }
     }
     return DefaultProc(WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+LRESULT CMainFrame::OnToolbarDropDown(const NMTOOLBARW& notice)
+{
+    if (static_cast<UINT>(notice.iItem) == kFilterDropDownCommand &&
+        RouteCommandState(kFilterDropDownCommand).enabled)
+    {
+        ShowFilterMenu(notice.hdr.hwndFrom, notice.rcButton);
+        return TBDDRET_DEFAULT;
+    }
+    return TBDDRET_NODEFAULT;
 }
 
 void CMainFrame::RestoreBarLayout()
@@ -289,7 +302,7 @@ void CMainFrame::OnChevronPushed(const NMREBARCHEVRON& chevron)
     const UINT chosen =
         m_chevron.Track(Hwnd(), at, std::move(items), bar->NormalImages(), bar->DisabledImages());
     if (chosen == 0) return;
-    if (chosen == kViewsCommand || chosen == kFilterCommand)
+    if (chosen == kViewsCommand || chosen == kFilterDropDownCommand)
     {
         // The drop-down buttons open their menu as if the button itself had been pressed.
         NMTOOLBARW notice{};
