@@ -163,8 +163,8 @@ void CFolderFrame::Layout()
     if (m_caption)
     {
         const int left = quickFilter ? kCaptionLeftOfQuickFilter : 2;
-        ::MoveWindow(m_caption, left, top, std::max(static_cast<int>(client.right) - left - 2, 0), kCaptionHeight,
-                     TRUE);
+        ::MoveWindow(m_caption, left, top, std::max(static_cast<int>(client.right) - left - 2, 0),
+                     kCaptionHeight, TRUE);
         top += kCaptionHeight;
     }
     // The view sizes itself only when told to.

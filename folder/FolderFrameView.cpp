@@ -51,7 +51,8 @@ HRESULT CFolderFrame::Include(IShellView*, PCUITEMID_CHILD child)
         IShellFolder* folder = m_enteringFolder.Get();
         if (!folder) return S_OK;
         const ShellFilterSubject subject = ReadFilterSubject(folder, child);
-        if (filter && !ShellItemMatches(*filter, subject, m_entering, child, m_storage, m_utils, CurrentTime()))
+        if (filter &&
+            !ShellItemMatches(*filter, subject, m_entering, child, m_storage, m_utils, CurrentTime()))
             return S_FALSE;
         if (quick && !m_quickFilter.Includes(subject.name)) return S_FALSE;
     }

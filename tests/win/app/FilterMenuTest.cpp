@@ -1,10 +1,11 @@
 // The filter menu of the real main frame: entries, ids and checks, the toolbar drop-down,
 // and choosing a filter for the active pane.
+#include "app/FilterMenu.h"
 #include "../ScopedDataFolder.h"
 #include "../WinTestSupport.h"
-#include "app/FilterMenu.h"
 #include "app/MainFrame.h"
 #include "bars/BarIds.h"
+#include "framework/Handles.h"
 #include "shell/ExplorerSwitches.h"
 #include "shell/Pidl.h"
 
@@ -46,14 +47,15 @@ private:
     void Write(std::optional<DWORD> value) const
     {
         HKEY key = nullptr;
-        if (::RegCreateKeyExW(HKEY_CURRENT_USER, kExplorerAdvancedKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                              nullptr) != ERROR_SUCCESS)
+        if (::RegCreateKeyExW(HKEY_CURRENT_USER, kExplorerAdvancedKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr) != ERROR_SUCCESS)
             return;
+        const ScopeExit closeKey([key] { ::RegCloseKey(key); });
         if (value)
-            ::RegSetValueExW(key, m_name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value), sizeof(DWORD));
+            ::RegSetValueExW(key, m_name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
+                             sizeof(DWORD));
         else
             ::RegDeleteValueW(key, m_name);
-        ::RegCloseKey(key);
     }
 
     const wchar_t* m_name;
@@ -130,9 +132,8 @@ protected:
         ::CreateDirectoryW(m_files.File(L"Ordner").c_str(), nullptr);
         for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.doc"})
         {
-            const HANDLE file = ::CreateFileW(m_files.File(name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                              CREATE_ALWAYS, 0, nullptr);
-            ::CloseHandle(file);
+            const UniqueFile empty(::CreateFileW(m_files.File(name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 CREATE_ALWAYS, 0, nullptr));
         }
         CFilter texts;
         texts.name = L"Texte";

@@ -71,13 +71,15 @@ COLORREF EditBackground(CEditQuickFilter& edit)
     const HDC screen = ::GetDC(nullptr);
     const HDC dc = ::CreateCompatibleDC(screen);
     ::ReleaseDC(nullptr, screen);
+    const ScopeExit deleteDc([dc] { ::DeleteDC(dc); });
     ::SetBkColor(dc, RGB(1, 2, 3));
-    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(
-        ::GetParent(edit.Edit()), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit.Edit())));
+    const auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(::GetParent(edit.Edit()), WM_CTLCOLOREDIT,
+                                                               reinterpret_cast<WPARAM>(dc),
+                                                               reinterpret_cast<LPARAM>(edit.Edit())));
     const COLORREF background = ::GetBkColor(dc);
-    ::DeleteDC(dc);
     LOGBRUSH brushColour{};
-    if (!brush || !::GetObjectW(brush, sizeof(brushColour), &brushColour) || brushColour.lbColor != background)
+    if (!brush || !::GetObjectW(brush, sizeof(brushColour), &brushColour) ||
+        brushColour.lbColor != background)
         return CLR_INVALID; // text and the rest of the field would differ
     return background;
 }
@@ -203,8 +205,9 @@ TEST_F(ViewFilter, ARelativeSinceComparesWithNowLessTheSpan)
 {
     ::CreateDirectoryW(m_tree.Path(L"Zeit").c_str(), nullptr);
     constexpr int64_t kDay = 86400;
-    for (const auto& [name, age] : {std::pair{L"neu.txt", 2 * kDay}, std::pair{L"fast.txt", 3 * kDay - 600},
-                                    std::pair{L"alt.txt", 3 * kDay + 600}, std::pair{L"uralt.txt", 40 * kDay}})
+    for (const auto& [name, age] :
+         {std::pair{L"neu.txt", 2 * kDay}, std::pair{L"fast.txt", 3 * kDay - 600},
+          std::pair{L"alt.txt", 3 * kDay + 600}, std::pair{L"uralt.txt", 40 * kDay}})
     {
         WriteFileOfSize(m_tree.Path(L"Zeit\\") + name, 10);
         ASSERT_TRUE(SetModificationTime(m_tree.Path(L"Zeit\\") + name, age));
