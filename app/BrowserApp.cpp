@@ -5,6 +5,7 @@
 #include "CrashReport.h"
 #include "DataFolder.h"
 #include "OwnedText.h"
+#include "folder/EditQuickFilter.h"
 #include "framework/MessageLoop.h"
 #include "model/StartCommandLine.h"
 #include "res/resource.h"
@@ -138,6 +139,8 @@ int CBrowserApp::Run()
     MessageLoopHooks hooks;
     hooks.preTranslate = [this, frame, client](MSG& msg)
     {
+        // The quick-filter edit keeps its editing keys before any shortcut sees them.
+        if (CEditQuickFilter::PreTranslate(msg)) return true;
         if (m_mainFrame && m_mainFrame->Hwnd() && m_mainFrame->PreTranslatePaneMessage(msg)) return true;
         if (client && ::TranslateMDISysAccel(client, &msg)) return true;
         return m_shortcuts && frame && ::TranslateAcceleratorW(frame, m_shortcuts, &msg) != 0;

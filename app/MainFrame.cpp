@@ -50,6 +50,7 @@ void CMainFrame::RegisterCommands()
         kFirstFavoriteCommand, kLastFavoriteCommand,
         [this](UINT id) { OnFavoriteButton(id - kFirstFavoriteCommand); },
         [](UINT) { return CommandState{}; });
+    RegisterFilterCommands();
 }
 
 bool CMainFrame::CreateFrame()
@@ -180,6 +181,7 @@ void CMainFrame::OnEndSession(bool ending)
 
 void CMainFrame::OnInitMenuPopup(HMENU popup)
 {
+    if (IsFilterMenu(popup)) FillFilterMenu(popup);
     UpdateMenuCommandStates(popup, CommandStart());
 }
 

@@ -222,6 +222,18 @@ private:
     CMyBar m_quickViewBar;
     CChevronMenu m_chevron;
 
+    // Filter menu, MainFrameFilterMenu.cpp.
+    void RegisterFilterCommands();
+    // A popup whose own entries hold the system-wide hidden-items switch.
+    static bool IsFilterMenu(HMENU popup);
+    // Replaces every entry of `menu` by the filter menu.
+    void FillFilterMenu(HMENU menu);
+    // Below the button (toolbar client coordinates), or at the cursor when it has no width.
+    void ShowFilterMenu(HWND toolbar, const RECT& button);
+    void ShowFilterMenuAtButton();
+    LRESULT OnToolbarDropDown(const NMTOOLBARW& notice);
+    void ChooseFilter(UINT id);
+
     // Folder windows, MainFrameWindows.cpp.
     void ShowFolderMenu(bool folderWindowsOpen);
     bool HandToShell(const ITEMIDLIST* folder);

@@ -2,6 +2,7 @@
 // the rebar's chevron.
 #include "MainFrame.h"
 
+#include "FilterMenu.h"
 #include "bars/BarIds.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
@@ -120,16 +121,7 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
         }
     }
     if (header.code == TBN_DROPDOWN && header.hwndFrom == m_mainToolbar.Hwnd())
-    {
-        // The history buttons open the active pane's menus under the main toolbar's button.
-        const int button = reinterpret_cast<const NMTOOLBARW&>(header).iItem;
-        CFolderFrame* pane = ActivePane();
-        if (pane && (button == kBackCommand || button == kForwardCommand || button == kHistoryCommand))
-        {
-            pane->ShowHistoryDropDown(button, m_mainToolbar.Hwnd());
-            return TBDDRET_DEFAULT;
-        }
-    }
+        return OnToolbarDropDown(reinterpret_cast<const NMTOOLBARW&>(header));
     if (header.code == TTN_GETDISPINFOW)
     {
         // Tooltips of the main toolbar's buttons; the bars with texts show their own.
@@ -142,6 +134,24 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
         }
     }
     return DefaultProc(WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+LRESULT CMainFrame::OnToolbarDropDown(const NMTOOLBARW& notice)
+{
+    if (static_cast<UINT>(notice.iItem) == kFilterDropDownCommand &&
+        RouteCommandState(kFilterDropDownCommand).enabled)
+    {
+        ShowFilterMenu(notice.hdr.hwndFrom, notice.rcButton);
+        return TBDDRET_DEFAULT;
+    }
+    // The history buttons open the active pane's menus under the main toolbar's button.
+    CFolderFrame* pane = ActivePane();
+    if (pane && (notice.iItem == kBackCommand || notice.iItem == kForwardCommand || notice.iItem == kHistoryCommand))
+    {
+        pane->ShowHistoryDropDown(notice.iItem, notice.hdr.hwndFrom);
+        return TBDDRET_DEFAULT;
+    }
+    return TBDDRET_NODEFAULT;
 }
 
 void CMainFrame::RestoreBarLayout()
@@ -305,7 +315,7 @@ void CMainFrame::OnChevronPushed(const NMREBARCHEVRON& chevron)
     const UINT chosen =
         m_chevron.Track(Hwnd(), at, std::move(items), bar->NormalImages(), bar->DisabledImages());
     if (chosen == 0) return;
-    if (chosen == kViewsCommand || chosen == kFilterCommand)
+    if (chosen == kViewsCommand || chosen == kFilterDropDownCommand)
     {
         // The drop-down buttons open their menu as if the button itself had been pressed.
         NMTOOLBARW notice{};

@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace sv
 {
 
@@ -16,6 +18,10 @@ namespace
 {
 constexpr int kCaptionHeight = 20;
 constexpr int kToolbarHeight = 26;
+constexpr int kQuickFilterEditLeft = 2;
+constexpr int kQuickFilterEditWidth = 116;
+constexpr int kQuickFilterEditHeight = 20;
+constexpr int kCaptionLeftOfQuickFilter = 120;
 
 bool IsDrivePath(const std::wstring& path)
 {
@@ -136,6 +142,7 @@ void CFolderFrame::CreateBars()
     if (m_caption)
         ::SendMessageW(m_caption, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
                        FALSE);
+    CreateQuickFilterEdit();
 }
 
 void CFolderFrame::Layout()
@@ -149,9 +156,19 @@ void CFolderFrame::Layout()
         ::MoveWindow(m_toolbar, 0, top, client.right, kToolbarHeight, TRUE);
         top += kToolbarHeight;
     }
+    // The quick-filter edit takes the left of the caption row while it is shown.
+    const bool quickFilter = m_quickFilterEdit.IsShown();
+    if (quickFilter)
+    {
+        const int offset = std::max((kCaptionHeight - kQuickFilterEditHeight) / 2, 0);
+        m_quickFilterEdit.Place(kQuickFilterEditLeft, top + offset, kQuickFilterEditWidth,
+                                kCaptionHeight - 2 * offset - 1);
+    }
     if (m_caption)
     {
-        ::MoveWindow(m_caption, 2, top, client.right > 4 ? client.right - 4 : 0, kCaptionHeight, TRUE);
+        const int left = quickFilter ? kCaptionLeftOfQuickFilter : 2;
+        ::MoveWindow(m_caption, left, top, std::max(static_cast<int>(client.right) - left - 2, 0),
+                     kCaptionHeight, TRUE);
         top += kCaptionHeight;
     }
     // The view sizes itself only when told to.

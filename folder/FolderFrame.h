@@ -2,6 +2,7 @@
 // hosts as its shell browser. All navigation ends in BrowseTo.
 #pragma once
 
+#include "EditQuickFilter.h"
 #include "FolderHost.h"
 #include "ShellBrowserImpl.h"
 #include "StatusWorker.h"
@@ -54,6 +55,7 @@ public:
     CVisited& Visited() { return m_visited; }
     CUtils& Utils() { return m_utils; }
     IShellView* View() const { return m_view.Get(); }
+    IShellFolder* ShellFolder() const { return m_folder.Get(); }
     HWND ViewWindow() const { return m_viewWindow; }
     HWND ListView() const;
 
@@ -62,6 +64,15 @@ public:
     // Chooses a filter of the main frame's list (-1 none) and refreshes the view.
     void SetFilterIndex(int index);
     CQuickFilter& QuickFilter() { return m_quickFilter; }
+
+    // Quick filter (FolderFrameQuickFilter.cpp). Toggling shows the edit with the focus, or
+    // hides it and gives the focus back to the view; the view is refreshed when what it
+    // shows changes with it.
+    void ToggleQuickFilter();
+    bool QuickFilterShown() const;
+    // Esc in the view: hides a shown quick filter and switches it off.
+    void HideQuickFilter();
+    CEditQuickFilter& QuickFilterEdit() { return m_quickFilterEdit; }
 
     // The favorite the folder belongs to (index into the host's list, -1 none) and how:
     // 0 the favorite's folder, 1 its direct subfolder, 2 deeper, -1 none.
@@ -167,6 +178,10 @@ private:
     // List view (FolderFrameListView.cpp)
     void OnTreeSyncTimer();
     void ApplyListViewStyles(HWND list);
+    // Quick filter (FolderFrameQuickFilter.cpp)
+    void CreateQuickFilterEdit();
+    void ShowQuickFilter();
+    void ApplyQuickFilterText(const std::wstring& text);
     // Window (FolderFrame.cpp)
     void CreateBars();
     void Layout();
@@ -209,6 +224,7 @@ private:
 
     int m_filterIndex = -1;
     CQuickFilter m_quickFilter;
+    CEditQuickFilter m_quickFilterEdit;
     CHistory m_history;
     CVisited m_visited;
     int m_favoriteIndex = -1;

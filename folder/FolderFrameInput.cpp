@@ -99,12 +99,18 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
                 other->View()->UIActivate(SVUIA_ACTIVATE_FOCUS);
         }
         break;
-    case PaneKeyAction::HideQuickFilter: consumed = false; break;
+    case PaneKeyAction::HideQuickFilter:
+        // Only with nothing selected: otherwise Esc clears the selection in the view.
+        if (QuickFilterShown() && list && ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 0)
+            HideQuickFilter();
+        else
+            consumed = false;
+        break;
     case PaneKeyAction::PreviousTab: toFrame(kPreviousTab); break;
     case PaneKeyAction::NextTab: toFrame(kNextTab); break;
     case PaneKeyAction::CopyFileList: toFrame(kCopyFileList); break;
     case PaneKeyAction::DosWindow: toFrame(kDosWindow); break;
-    case PaneKeyAction::ToggleQuickFilter: consumed = false; break;
+    case PaneKeyAction::ToggleQuickFilter: ToggleQuickFilter(); break;
     case PaneKeyAction::OtherPaneFolder: RouteCommand(kOtherPaneFolder); break;
     case PaneKeyAction::NewFolderWindow: ::PostMessageW(frame, WM_COMMAND, MAKEWPARAM(kNewFolderWindow, 0), 0); break;
     case PaneKeyAction::SyncTree: RouteCommand(kSyncTree); break;

@@ -4,6 +4,7 @@
 #include "FolderFrame.h"
 #include "FolderMessages.h"
 #include "ForwardingDropTarget.h"
+#include "ShellFilterItem.h"
 #include "shell/IdListArray.h"
 #include "shell/ItemIdListConversion.h"
 
@@ -16,16 +17,6 @@ namespace sv
 
 namespace
 {
-int64_t SecondsSince1970(const FILETIME& time)
-{
-    ULARGE_INTEGER value{};
-    value.LowPart = time.dwLowDateTime;
-    value.HighPart = time.dwHighDateTime;
-    constexpr uint64_t kEpochDifference = 116444736000000000ULL; // 1601 to 1970 in 100 ns
-    if (value.QuadPart < kEpochDifference) return 0;
-    return static_cast<int64_t>((value.QuadPart - kEpochDifference) / 10000000ULL);
-}
-
 bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix)
 {
     const size_t length = std::wcslen(suffix);
@@ -59,34 +50,11 @@ HRESULT CFolderFrame::Include(IShellView*, PCUITEMID_CHILD child)
     {
         IShellFolder* folder = m_enteringFolder.Get();
         if (!folder) return S_OK;
-        const SFGAOF attributes =
-            CUtils::AttributesOf(folder, child, SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_STREAM);
-        // Masks are about file names: the parsing name keeps the extension that the shown
-        // name hides when the user has extensions hidden (and it is much cheaper to get).
-        const SHGDNF nameKind =
-            (attributes & SFGAO_FILESYSTEM) ? SHGDN_INFOLDER | SHGDN_FORPARSING : SHGDN_INFOLDER;
-        const std::wstring name = CUtils::DisplayNameOf(folder, child, nameKind);
-        if (filter)
-        {
-            FilterItem item;
-            item.name = name;
-            item.isFolder = (attributes & SFGAO_FOLDER) != 0;
-            item.isFileSystem = (attributes & SFGAO_FILESYSTEM) != 0;
-            item.isStream = (attributes & SFGAO_STREAM) != 0;
-            if (m_storage && (filter->NeedsStatus() || filter->NeedsAttributes()) && filter->AppliesTo(item))
-            {
-                const AbsolutePidl absolute = CombinePidls(m_entering, child);
-                if (const auto data = m_utils.FileData(absolute.Get()))
-                {
-                    item.status = FileStatus{data->size, SecondsSince1970(data->creationTime),
-                                             SecondsSince1970(data->lastWriteTime),
-                                             SecondsSince1970(data->lastAccessTime)};
-                    item.attributes = data->attributes;
-                }
-            }
-            if (!filter->Matches(item, m_storage, CurrentTime())) return S_FALSE;
-        }
-        if (quick && !m_quickFilter.Includes(name)) return S_FALSE;
+        const ShellFilterSubject subject = ReadFilterSubject(folder, child);
+        if (filter &&
+            !ShellItemMatches(*filter, subject, m_entering, child, m_storage, m_utils, CurrentTime()))
+            return S_FALSE;
+        if (quick && !m_quickFilter.Includes(subject.name)) return S_FALSE;
     }
     if (m_renameNewItem)
     {

@@ -98,27 +98,35 @@ TEST_F(FolderPane, AFilterDecidesWhatTheViewIncludes)
     complement.complement = true;
     complement.Compile();
     m_host.filters.filters.push_back(complement);
+    CFilter alsoFolders = textsAndDocs;
+    alsoFolders.applyToFolders = true;
+    alsoFolders.Compile();
+    m_host.filters.filters.push_back(alsoFolders);
 
     CSolObject record = RecordOf(L"A");
     record.filterIndex1 = 0;
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     CFolderFrame& pane = *window->ActivePane();
-    auto names = ItemNames(pane);
-    EXPECT_EQ(names.size(), 3u);
-    EXPECT_TRUE(Contains(names, L"Sub")) << "folders stay unless the filter applies to them";
-    EXPECT_FALSE(Contains(names, L"a3.bin"));
+    using Names = std::vector<std::wstring>;
+    EXPECT_EQ(SortedItemNames(pane), (Names{L"Sub", L"a1.txt", L"a2.doc"}))
+        << "folders stay unless the filter applies to them";
 
+    // The complement shows exactly the files the filter hid; the folder is no file.
     pane.SetFilterIndex(1);
     PumpUntilIdle();
-    names = ItemNames(pane);
-    EXPECT_EQ(names.size(), 2u);
-    EXPECT_TRUE(Contains(names, L"a3.bin"));
+    EXPECT_EQ(SortedItemNames(pane), (Names{L"Sub", L"a3.bin"}));
+
+    pane.SetFilterIndex(2);
+    PumpUntilIdle();
+    EXPECT_EQ(SortedItemNames(pane), (Names{L"a1.txt", L"a2.doc"}));
 
     pane.SetFilterIndex(-1);
     PumpUntilIdle();
     EXPECT_EQ(ItemCount(pane), 4);
     EXPECT_EQ(pane.ActiveFilter(), nullptr);
+    pane.SetFilterIndex(3);
+    EXPECT_EQ(pane.FilterIndex(), -1) << "a position beyond the list is no filter";
 }
 
 TEST_F(FolderPane, ReturningToAVisitedFolderRestoresItsViewMode)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace sv::test
 {
 
@@ -131,6 +133,13 @@ std::vector<std::wstring> FolderFixture::ItemNames(CFolderFrame& pane)
     const HWND list = pane.ListView();
     for (int i = 0; list && i < ItemCount(pane); ++i)
         names.push_back(ItemText(list, i));
+    return names;
+}
+
+std::vector<std::wstring> FolderFixture::SortedItemNames(CFolderFrame& pane)
+{
+    std::vector<std::wstring> names = ItemNames(pane);
+    std::sort(names.begin(), names.end());
     return names;
 }
 

@@ -103,6 +103,8 @@ protected:
                         int splitMode = 0);
     static int ItemCount(CFolderFrame& pane);
     static std::vector<std::wstring> ItemNames(CFolderFrame& pane);
+    // In code-unit order (upper case first), for comparing shown sets.
+    static std::vector<std::wstring> SortedItemNames(CFolderFrame& pane);
     static std::vector<std::wstring> SelectedNames(CFolderFrame& pane);
 
     FakeHost m_host;

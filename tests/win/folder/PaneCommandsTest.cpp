@@ -351,3 +351,38 @@ TEST_F(PaneCommands, MaximiseButtonOnlyInASplitWindowWithItsPicture)
     ASSERT_EQ(window->PaneCount(), 1);
     EXPECT_TRUE(::SendMessageW(::GetDlgItem(window->Pane(0)->Hwnd(), kFolderToolbarId), TB_ISBUTTONHIDDEN, 107, 0));
 }
+
+TEST_F(PaneCommands, CtrlFShowsTheQuickFilterAndEscHidesItOnlyWithNothingSelected)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    {
+        HeldKeys held({VK_CONTROL});
+        EXPECT_TRUE(PressInView(pane, 'F'));
+    }
+    ASSERT_TRUE(pane.QuickFilterShown());
+
+    // With an item selected, Esc is the view's (it clears the selection there).
+    const HWND list = pane.ListView();
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    ASSERT_EQ(::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+    PressInView(pane, VK_ESCAPE);
+    EXPECT_TRUE(pane.QuickFilterShown());
+
+    state.state = 0;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    EXPECT_TRUE(PressInView(pane, VK_ESCAPE));
+    EXPECT_FALSE(pane.QuickFilterShown());
+    EXPECT_FALSE(PressInView(pane, VK_ESCAPE)) << "nothing to hide: the view's key";
+
+    m_host.params.ownShortcutsEnabled = false;
+    {
+        HeldKeys held({VK_CONTROL});
+        EXPECT_FALSE(PressInView(pane, 'F'));
+    }
+    EXPECT_FALSE(pane.QuickFilterShown());
+}

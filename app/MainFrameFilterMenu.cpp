@@ -1,0 +1,131 @@
+// CMainFrame: the filter menu (toolbar drop-down "Filter" and any popup holding the
+// system-wide hidden-items switch) and choosing the active pane's filter from it.
+#include "FilterMenu.h"
+#include "MainFrame.h"
+
+#include "shell/ExplorerSwitches.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace sv
+{
+
+namespace
+{
+// Menus take "&" as the mark of a mnemonic; a filter's name is shown as it was typed.
+std::wstring MenuTextOf(const std::wstring& name)
+{
+    std::wstring text;
+    text.reserve(name.size());
+    for (const wchar_t c : name)
+    {
+        text += c;
+        if (c == L'&') text += L'&';
+    }
+    return text;
+}
+} // namespace
+
+void CMainFrame::RegisterFilterCommands()
+{
+    const auto withFolderWindow = [this](UINT)
+    {
+        CommandState state;
+        state.enabled = ActiveFolderWindow() != nullptr;
+        return state;
+    };
+    Commands().Add(
+        kFilterDropDownCommand, [this](UINT) { ShowFilterMenuAtButton(); }, withFolderWindow);
+    Commands().AddRange(
+        kNoFilterCommand, kLastFilterCommand, [this](UINT id) { ChooseFilter(id); },
+        [this](UINT id)
+        {
+            const CFolderFrame* pane = ActivePane();
+            const int index = static_cast<int>(id) - static_cast<int>(kFirstFilterCommand);
+            CommandState state;
+            state.enabled = pane != nullptr && index < static_cast<int>(m_filters.filters.size());
+            state.checked = pane != nullptr && pane->FilterIndex() == index;
+            return state;
+        });
+    // The switches themselves are system commands that come later; their checks show the
+    // system's state already. Without a handler they stay disabled.
+    Commands().Add(kHideHiddenItemsCommand, nullptr,
+                   [](UINT) {
+                       return CommandState{false, !SystemShowsAllObjects(), false};
+                   });
+    Commands().Add(kHideProtectedFilesCommand, nullptr,
+                   [](UINT)
+                   {
+                       const auto value = ShowSuperHiddenValue();
+                       return CommandState{false, value && *value == 0, false};
+                   });
+}
+
+bool CMainFrame::IsFilterMenu(HMENU popup)
+{
+    // Only the popup's own entries count: the menu that holds the filter submenu is no
+    // filter menu itself.
+    const int count = ::GetMenuItemCount(popup);
+    for (int i = 0; i < count; ++i)
+    {
+        if (::GetMenuItemID(popup, i) == kHideHiddenItemsCommand) return true;
+    }
+    return false;
+}
+
+void CMainFrame::FillFilterMenu(HMENU menu)
+{
+    while (::GetMenuItemCount(menu) > 0)
+        ::DeleteMenu(menu, 0, MF_BYPOSITION);
+    ::AppendMenuW(menu, MF_STRING, kNoFilterCommand, kNoFilterText);
+    const size_t listed =
+        std::min<size_t>(m_filters.filters.size(), kLastFilterCommand - kFirstFilterCommand + 1);
+    for (size_t i = 0; i < listed; ++i)
+        ::AppendMenuW(menu, MF_STRING, kFirstFilterCommand + static_cast<UINT>(i),
+                      MenuTextOf(m_filters.filters[i].name).c_str());
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, kEditFiltersCommand, kEditFiltersText);
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, kHideProtectedFilesCommand, kHideProtectedFilesText);
+    ::AppendMenuW(menu, MF_STRING, kHideHiddenItemsCommand, kHideHiddenItemsText);
+}
+
+void CMainFrame::ShowFilterMenuAtButton()
+{
+    RECT button{};
+    const HWND toolbar = m_mainToolbar.Hwnd();
+    if (toolbar)
+        ::SendMessageW(toolbar, TB_GETRECT, kFilterDropDownCommand, reinterpret_cast<LPARAM>(&button));
+    ShowFilterMenu(toolbar, button);
+}
+
+void CMainFrame::ShowFilterMenu(HWND toolbar, const RECT& button)
+{
+    POINT at{button.left, button.bottom};
+    if (!toolbar || button.right <= button.left)
+        ::GetCursorPos(&at);
+    else
+        ::ClientToScreen(toolbar, &at);
+    UniqueMenu menu(::CreatePopupMenu());
+    if (!menu) return;
+    FillFilterMenu(menu.Get());
+    UpdateMenuCommandStates(menu.Get(), *this);
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
+        menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTBUTTON, at.x, at.y,
+        0, Hwnd(), nullptr));
+    if (chosen != 0) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+}
+
+void CMainFrame::ChooseFilter(UINT id)
+{
+    CFolderFrame* pane = ActivePane();
+    if (!pane) return;
+    const int index = id == kNoFilterCommand ? -1 : static_cast<int>(id - kFirstFilterCommand);
+    if (index >= static_cast<int>(m_filters.filters.size()) || pane->FilterIndex() == index) return;
+    // The caption marks the active filter; the view shows what the new one lets through.
+    pane->SetFilterIndex(index);
+}
+
+} // namespace sv
