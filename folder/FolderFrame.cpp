@@ -112,7 +112,7 @@ void CFolderFrame::CreateBars()
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     m_toolbar =
         ::CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                          WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS |
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS |
                               CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
                           0, 0, 0, 0, Hwnd(), reinterpret_cast<HMENU>(kFolderToolbarId), instance, nullptr);
     if (m_toolbar)
@@ -145,31 +145,72 @@ void CFolderFrame::CreateBars()
     CreateQuickFilterEdit();
 }
 
+RECT CFolderFrame::FitAddressPlaceholder(int width)
+{
+    RECT placeholder{};
+    const int index =
+        m_toolbar ? static_cast<int>(::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kAddressFieldCommand, 0)) : -1;
+    if (index < 0) return placeholder;
+    // The placeholder takes what the other visible buttons leave of the row.
+    int others = 0;
+    const int count = static_cast<int>(::SendMessageW(m_toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+    {
+        RECT rect{};
+        if (i != index && ::SendMessageW(m_toolbar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rect)))
+            others += rect.right - rect.left;
+    }
+    TBBUTTONINFOW info{sizeof(info)};
+    info.dwMask = TBIF_SIZE;
+    info.cx = static_cast<WORD>(std::clamp(width - others - 2, 0, 0xFFFF));
+    ::SendMessageW(m_toolbar, TB_SETBUTTONINFOW, kAddressFieldCommand, reinterpret_cast<LPARAM>(&info));
+    ::SendMessageW(m_toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&placeholder));
+    return placeholder;
+}
+
 void CFolderFrame::Layout()
 {
     if (!Hwnd()) return;
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     int top = 0;
+    RECT captionRow{2, 0, std::max(static_cast<int>(client.right) - 2, 2), kCaptionHeight};
     if (m_toolbar)
     {
         ::MoveWindow(m_toolbar, 0, top, client.right, kToolbarHeight, TRUE);
-        top += kToolbarHeight;
+        const RECT placeholder = FitAddressPlaceholder(client.right);
+        if (placeholder.right > placeholder.left)
+        {
+            // The caption row lies on the toolbar's placeholder.
+            captionRow = {placeholder.left, (kToolbarHeight - kCaptionHeight) / 2, placeholder.right,
+                          (kToolbarHeight - kCaptionHeight) / 2 + kCaptionHeight};
+            top += kToolbarHeight;
+        }
+        else
+        {
+            top += kToolbarHeight;
+            captionRow.top = top;
+            captionRow.bottom = top + kCaptionHeight;
+            top += kCaptionHeight;
+        }
+    }
+    else
+    {
+        top += kCaptionHeight;
     }
     // The quick-filter edit takes the left of the caption row while it is shown.
     const bool quickFilter = m_quickFilterEdit.IsShown();
     if (quickFilter)
     {
         const int offset = std::max((kCaptionHeight - kQuickFilterEditHeight) / 2, 0);
-        m_quickFilterEdit.Place(kQuickFilterEditLeft, top + offset, kQuickFilterEditWidth,
-                                kCaptionHeight - 2 * offset - 1);
+        m_quickFilterEdit.Place(captionRow.left + kQuickFilterEditLeft - 2, captionRow.top + offset,
+                                kQuickFilterEditWidth, kCaptionHeight - 2 * offset - 1);
     }
     if (m_caption)
     {
-        const int left = quickFilter ? kCaptionLeftOfQuickFilter : 2;
-        ::MoveWindow(m_caption, left, top, std::max(static_cast<int>(client.right) - left - 2, 0),
+        const int left = captionRow.left + (quickFilter ? kCaptionLeftOfQuickFilter - 2 : 0);
+        ::MoveWindow(m_caption, left, captionRow.top, std::max(static_cast<int>(captionRow.right) - left, 0),
                      kCaptionHeight, TRUE);
-        top += kCaptionHeight;
     }
     // The view sizes itself only when told to.
     if (m_viewWindow)

@@ -185,6 +185,8 @@ private:
     // Window (FolderFrame.cpp)
     void CreateBars();
     void Layout();
+    // Widens the toolbar's address placeholder to the free width; its rect, or empty.
+    RECT FitAddressPlaceholder(int width);
     void UpdateCaption();
     void OnDestroy();
     void OnTimer(UINT_PTR id);

@@ -68,8 +68,11 @@ void CFolderFrame::UpdateWindowButtons(int paneCount, bool onePaneMaximised)
     if (!m_toolbar || ::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kMaximisePane, 0) < 0) return;
     constexpr int kMaximisedImage = 8;
     constexpr int kBothShownImage = 10;
-    ::SendMessageW(m_toolbar, TB_HIDEBUTTON, kMaximisePane, MAKELPARAM(paneCount < 2, 0));
+    const bool hide = paneCount < 2;
+    const bool wasHidden = ::SendMessageW(m_toolbar, TB_ISBUTTONHIDDEN, kMaximisePane, 0) != 0;
+    ::SendMessageW(m_toolbar, TB_HIDEBUTTON, kMaximisePane, MAKELPARAM(hide, 0));
     ::SendMessageW(m_toolbar, TB_CHANGEBITMAP, kMaximisePane, onePaneMaximised ? kMaximisedImage : kBothShownImage);
+    if (hide != wasHidden) Layout(); // the address placeholder takes or gives the room
 }
 
 void CFolderFrame::StepHistory(int delta)

@@ -276,7 +276,13 @@ TEST_F(QuickFilterEdit, SitsLeftInTheCaptionRowAndKeepsItsAppliedTextWhileHidden
     EXPECT_FALSE(::IsWindowVisible(edit.Edit()));
     const HWND caption = ::GetDlgItem(pane.Hwnd(), 173);
     ASSERT_NE(caption, nullptr);
-    EXPECT_EQ(RectInParent(caption).left, 2);
+    // The caption row lies on the toolbar's address placeholder, which takes the free width.
+    RECT placeholder{};
+    ASSERT_TRUE(::SendMessageW(::GetDlgItem(pane.Hwnd(), 304), TB_GETRECT, 119, reinterpret_cast<LPARAM>(&placeholder)));
+    const int row = placeholder.left;
+    EXPECT_GT(placeholder.right - placeholder.left, 100);
+    EXPECT_EQ(RectInParent(caption).left, row);
+    EXPECT_EQ(RectInParent(caption).right, placeholder.right);
 
     pane.ToggleQuickFilter();
     PumpUntilIdle();
@@ -285,11 +291,11 @@ TEST_F(QuickFilterEdit, SitsLeftInTheCaptionRowAndKeepsItsAppliedTextWhileHidden
     EXPECT_EQ(::GetFocus(), edit.Edit());
     const RECT box = RectInParent(edit.Hwnd());
     const RECT captionRect = RectInParent(caption);
-    EXPECT_EQ(box.left, 2);
+    EXPECT_EQ(box.left, row);
     EXPECT_EQ(box.right - box.left, 116);
     EXPECT_EQ(box.top, captionRect.top);
     EXPECT_EQ(box.bottom - box.top, 19) << "one pixel short of the row at the bottom";
-    EXPECT_EQ(captionRect.left, 120);
+    EXPECT_EQ(captionRect.left, row + 118);
     EXPECT_EQ(ItemCount(pane), 4) << "an empty quick filter hides nothing";
 
     Type(edit.Edit(), L"doc");
@@ -301,7 +307,7 @@ TEST_F(QuickFilterEdit, SitsLeftInTheCaptionRowAndKeepsItsAppliedTextWhileHidden
     PumpUntilIdle();
     EXPECT_FALSE(pane.QuickFilterShown());
     EXPECT_FALSE(::IsWindowVisible(edit.Edit()));
-    EXPECT_EQ(RectInParent(caption).left, 2);
+    EXPECT_EQ(RectInParent(caption).left, row);
     EXPECT_EQ(ItemCount(pane), 4);
     EXPECT_EQ(pane.QuickFilter().AppliedText(), L"doc");
     pane.ToggleQuickFilter();
