@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 namespace sv
 {
 
@@ -43,11 +45,89 @@ void CDlgBarTab::FitTabControl()
     ::SetWindowPos(tabs, nullptr, 0, 2, rect.right, rect.bottom - 2, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+int CDlgBarTab::TabCount() const
+{
+    const HWND tabs = TabControl();
+    return tabs ? static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+int CDlgBarTab::InsertTab(int index, const std::wstring& text, LPARAM item)
+{
+    const HWND tabs = TabControl();
+    if (!tabs) return -1;
+    const int count = TabCount();
+    if (index < 0 || index > count) index = count;
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT | TCIF_PARAM;
+    tab.pszText = const_cast<wchar_t*>(text.c_str());
+    tab.lParam = item;
+    return static_cast<int>(::SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&tab)));
+}
+
+int CDlgBarTab::FindTab(LPARAM item) const
+{
+    const int count = TabCount();
+    for (int i = 0; i < count; ++i)
+    {
+        if (TabItem(i) == item) return i;
+    }
+    return -1;
+}
+
+LPARAM CDlgBarTab::TabItem(int index) const
+{
+    const HWND tabs = TabControl();
+    TCITEMW tab{};
+    tab.mask = TCIF_PARAM;
+    if (!tabs || !::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab))) return 0;
+    return tab.lParam;
+}
+
+void CDlgBarTab::RemoveTab(int index)
+{
+    if (const HWND tabs = TabControl(); tabs && index >= 0) ::SendMessageW(tabs, TCM_DELETEITEM, index, 0);
+}
+
+void CDlgBarTab::SetTabText(int index, const std::wstring& text)
+{
+    const HWND tabs = TabControl();
+    if (!tabs || index < 0) return;
+    wchar_t current[260] = {};
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = current;
+    tab.cchTextMax = static_cast<int>(std::size(current));
+    // Unchanged texts stay, so a navigation does not repaint every tab.
+    if (::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab)) && text == current) return;
+    tab.pszText = const_cast<wchar_t*>(text.c_str());
+    ::SendMessageW(tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&tab));
+}
+
+void CDlgBarTab::SelectTab(int index)
+{
+    if (const HWND tabs = TabControl(); tabs && index >= 0 && index != SelectedTab())
+        ::SendMessageW(tabs, TCM_SETCURSEL, index, 0);
+}
+
+int CDlgBarTab::SelectedTab() const
+{
+    const HWND tabs = TabControl();
+    return tabs ? static_cast<int>(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
+}
+
+void CDlgBarTab::OnNotify(const NMHDR& header)
+{
+    if (header.hwndFrom != TabControl() || header.code != TCN_SELCHANGE || !m_selected) return;
+    const int selected = SelectedTab();
+    if (selected >= 0) m_selected(TabItem(selected));
+}
+
 INT_PTR CDlgBarTab::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
     case WM_SIZE: FitTabControl(); return TRUE;
+    case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); break;
     }
     return CDialog::OnMessage(message, wParam, lParam);
 }

@@ -3,6 +3,9 @@
 
 #include "framework/Dialog.h"
 
+#include <functional>
+#include <string>
+
 namespace sv
 {
 
@@ -17,6 +20,20 @@ public:
     void SetTabHeight(int tabHeight);
     int Height() const;
 
+    // One tab per folder window; `item` names the window the tab stands for.
+    int TabCount() const;
+    // Inserts at `index` (a place outside the tabs appends) and returns where it went.
+    int InsertTab(int index, const std::wstring& text, LPARAM item);
+    // The index of the tab that stands for `item`, or -1.
+    int FindTab(LPARAM item) const;
+    LPARAM TabItem(int index) const;
+    void RemoveTab(int index);
+    void SetTabText(int index, const std::wstring& text);
+    void SelectTab(int index);
+    int SelectedTab() const;
+    // The user chose a tab: `selected` gets its item.
+    void SetOnSelect(std::function<void(LPARAM item)> selected) { m_selected = std::move(selected); }
+
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Keys that a dialog would take (Enter, Esc) have no meaning in a bar.
@@ -25,7 +42,9 @@ protected:
 
 private:
     void FitTabControl();
+    void OnNotify(const NMHDR& header);
     int m_tabHeight = 24;
+    std::function<void(LPARAM)> m_selected;
 };
 
 } // namespace sv

@@ -310,6 +310,7 @@ void CChildFrame::OnActivate(bool active)
         if (pane) pane->CreateViewNow();
     }
     if (CFolderFrame* pane = ActivePane()) pane->SignalStatus();
+    m_host.FolderWindowActivated(*this);
 }
 
 bool CChildFrame::OnSetCursor()
