@@ -276,10 +276,23 @@ TEST_F(ArrangementTest, TheFirstTabOnTopIsInsertedBeforeTheOthersEachTime)
     EXPECT_TRUE(m_messages.Requests().empty());
 }
 
-TEST_F(ArrangementTest, ChoosingATabActivatesItsWindow)
+TEST_F(ArrangementTest, TabsFollowTheWindowsAndChoosingOneActivatesIt)
 {
-    Open(L"eins");
+    CChildFrame* first = Open(L"eins");
     Open(L"zwei");
+    Activate(first);
+    EXPECT_EQ(SelectedTab(), 0);
+    // No modifier now places a new tab next to the active one.
+    std::swap(m_frame.Params().newTabRightModifier, m_frame.Params().newTabNextModifier);
+    Open(L"drei");
+    PumpUntilIdle();
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"drei", L"zwei"}));
+    EXPECT_EQ(SelectedTab(), 1);
+    ::SendMessageW(m_frame.ActiveFolderWindow()->Hwnd(), WM_CLOSE, 0, 0);
+    PumpUntilIdle();
+    EXPECT_EQ(TabTexts(), (std::vector<std::wstring>{L"eins", L"zwei"}));
+    EXPECT_EQ(SelectedTab(), m_frame.TabIndexOf(*m_frame.ActiveFolderWindow()));
+
     const HWND tabs = m_frame.TabStrip().TabControl();
     // A click on a tab: the control selects it and tells its parent.
     ::SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
