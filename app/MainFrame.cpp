@@ -8,6 +8,7 @@
 #include "bars/BarIds.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
+#include "model/Arrangement.h"
 #include "model/FileMessages.h"
 #include "model/SettingsFile.h"
 #include "res/resource.h"
@@ -51,6 +52,20 @@ void CMainFrame::RegisterCommands()
         [this](UINT id) { OnFavoriteButton(id - kFirstFavoriteCommand); },
         [](UINT) { return CommandState{}; });
     RegisterFilterCommands();
+
+    const auto anyFolderWindow = [this](UINT) { return CommandState{!m_windows.empty()}; };
+    Commands().Add(
+        ID_FILE_CLOSE,
+        [this](UINT)
+        {
+            if (CChildFrame* window = ActiveFolderWindow()) ::SendMessageW(window->Hwnd(), WM_CLOSE, 0, 0);
+        },
+        anyFolderWindow);
+    Commands().Add(
+        ID_FILE_CLOSE_ALL, [this](UINT) { CloseAllFolderWindows(); }, anyFolderWindow);
+    Commands().Add(ID_FILE_SAVE_ARRANGEMENT, [this](UINT) { SaveArrangementAs(); });
+    Commands().AddRange(ID_ARRANGEMENT_FIRST, ID_ARRANGEMENT_LAST,
+                        [this](UINT id) { LoadListedArrangement(id - ID_ARRANGEMENT_FIRST); });
 }
 
 bool CMainFrame::CreateFrame()
@@ -104,6 +119,8 @@ void CMainFrame::PrepareShutdown()
     m_shutdownDone = true;
     StoreBarLayout();
     WriteSettings();
+    // The windows are all still there: the frame closes only after this.
+    if (m_params.restoreWindowsAtStart) SaveArrangement(DataFilePath(kStartArrangementFileName));
     SaveMainToolbar();
 }
 
@@ -157,8 +174,7 @@ void CMainFrame::OnDestroy()
 {
     m_destroying = true;
     // The shared folder-window menu belongs to the application; the frame takes its own.
-    if (m_frameMenu && ::GetMenu(Hwnd()) != m_frameMenu)
-        ::SetMenu(Hwnd(), m_frameMenu);
+    if (m_frameMenu && ::GetMenu(Hwnd()) != m_frameMenu) ::SetMenu(Hwnd(), m_frameMenu);
     // The bars go before the frame's children are torn down, the lists they show after them.
     m_client.Remove();
     m_mainToolbar.Destroy();
@@ -182,6 +198,8 @@ void CMainFrame::OnEndSession(bool ending)
 void CMainFrame::OnInitMenuPopup(HMENU popup)
 {
     if (IsFilterMenu(popup)) FillFilterMenu(popup);
+    // The "Datei" popup of either menu starts with the new-window command.
+    if (::GetMenuItemID(popup, 0) == ID_FILE_NEW) RebuildArrangementList(popup);
     UpdateMenuCommandStates(popup, CommandStart());
 }
 

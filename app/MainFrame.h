@@ -21,6 +21,7 @@
 #include "model/ToolbarFile.h"
 #include "shell/Utils.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,8 +79,6 @@ public:
     void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
                     int defaultPlacement);
     CChildFrame* ActiveFolderWindow() const;
-    // The window's place in the tab strip, -1 without a tab.
-    int TabIndexOf(const CChildFrame& window) const;
     // The active pane of the active folder window, or nullptr.
     CFolderFrame* ActivePane() const;
     // Where commands start: the active pane (then its window, this frame, the application),
@@ -88,6 +87,24 @@ public:
     // The active pane's look at a message for its view before the accelerators see it.
     bool PreTranslatePaneMessage(MSG& message);
     size_t FolderWindowCount() const { return m_windows.size(); }
+    // The folder windows as their tabs stand, left to right.
+    std::vector<CChildFrame*> FolderWindowsInTabOrder() const;
+    // The index of the window's tab, or -1.
+    int TabIndexOf(const CChildFrame& window) const;
+    // Sends each folder window a close request; false when one refused to go.
+    bool CloseAllFolderWindows();
+
+    // Window arrangements, MainFrameArrangements.cpp.
+    // The open windows into `path`; a failure is reported and leaves the old file as it was.
+    bool SaveArrangement(const std::wstring& path);
+    // Nothing when the file is missing (silently) or unreadable (after one message).
+    std::optional<CSolObjects> LoadArrangement(const std::wstring& path);
+    // One folder window per record, behind the windows already open.
+    void RestoreArrangement(CSolObjects list);
+    // Command 32785: the save dialog, then SaveArrangement.
+    void SaveArrangementAs();
+    // Entry `index` of the "Datei" menu's arrangement list (commands 20100 upward).
+    void LoadListedArrangement(size_t index);
     // Menu 129, given by the application; the frame loads its own copy without one.
     void SetFolderMenu(HMENU menu) { m_folderMenu = menu; }
 
@@ -112,6 +129,7 @@ public:
     AbsolutePidl& LastTreeSyncFolder() override { return m_lastTreeSyncFolder; }
     void SelectionChanged(CFolderFrame& pane) override;
     void TabsChanged() override;
+    void FolderWindowActivated(CChildFrame& window) override;
     void FolderWindowDestroyed(CChildFrame& window) override;
 
     OsKind Os() const override { return m_osKind; }
@@ -237,7 +255,10 @@ private:
     // Folder windows, MainFrameWindows.cpp.
     void ShowFolderMenu(bool folderWindowsOpen);
     bool HandToShell(const ITEMIDLIST* folder);
-    void OnTabSelected(const void* window);
+    CChildFrame* FolderWindowOf(HWND window) const;
+    // Tab texts follow the labels, the selected tab the active window.
+    void SyncTabs();
+    void OnTabSelected(LPARAM item);
     CFilters m_filters;
     std::vector<std::unique_ptr<CChildFrame>> m_windows;
     bool m_restoring = false;
@@ -246,6 +267,11 @@ private:
     bool m_destroying = false;
     HMENU m_folderMenu = nullptr;
     UniqueMenu m_ownFolderMenu;
+
+    // The arrangement list of the "Datei" menu, MainFrameArrangements.cpp.
+    void RebuildArrangementList(HMENU popup);
+    // The names behind commands 20100 upward, kept until the menu opens again.
+    std::vector<std::wstring> m_arrangementNames;
 };
 
 } // namespace sv

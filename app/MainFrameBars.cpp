@@ -65,8 +65,8 @@ bool CMainFrame::CreateBars()
     if (!m_dockingMode) AddBands();
 
     if (!m_tabStrip.Create(Hwnd(), kTabStripBarId)) return false;
-    m_tabStrip.SetOnSelect([this](const void* window) { OnTabSelected(window); });
     m_tabStrip.SetTabHeight(m_params.tabHeight);
+    m_tabStrip.SetOnSelect([this](LPARAM item) { OnTabSelected(item); });
     if (!m_treeBar.Create(Hwnd(), kFolderTreeBarId, kFolderTreeBarText) ||
         !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
         return false;

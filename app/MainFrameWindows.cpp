@@ -5,6 +5,7 @@
 #include "DataFolder.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
+#include "model/Arrangement.h"
 #include "model/FileMessages.h"
 #include "model/FilterFile.h"
 #include "res/resource.h"
@@ -102,13 +103,57 @@ CChildFrame* CMainFrame::CreateFolderWindow(const CSolObject& record)
         ShowFolderMenu(!m_windows.empty());
         return nullptr;
     }
+    // The copy above forgot the record's tab position: a copied record asks for no place.
+    const int tab = TabInsertIndex(record.tabPosition, m_tabStrip.TabCount());
+    m_tabStrip.InsertTab(tab, window->Label().tabText, reinterpret_cast<LPARAM>(window.get()));
     m_windows.push_back(std::move(window));
-    CChildFrame* created = m_windows.back().get();
-    m_tabStrip.InsertTab(created, record.tabPosition, created->Label().tabText);
     // Wine leaves the child's title in the frame caption after a maximised creation.
     ::SetWindowTextW(Hwnd(), kTitle);
     TabsChanged();
     return m_windows.back().get();
+}
+
+CChildFrame* CMainFrame::FolderWindowOf(HWND hwnd) const
+{
+    for (const auto& window : m_windows)
+    {
+        if (hwnd && window->Hwnd() == hwnd) return window.get();
+    }
+    return nullptr;
+}
+
+int CMainFrame::TabIndexOf(const CChildFrame& window) const
+{
+    return m_tabStrip.FindTab(reinterpret_cast<LPARAM>(&window));
+}
+
+std::vector<CChildFrame*> CMainFrame::FolderWindowsInTabOrder() const
+{
+    std::vector<CChildFrame*> windows;
+    const int count = m_tabStrip.TabCount();
+    for (int i = 0; i < count; ++i)
+    {
+        const auto item = reinterpret_cast<const CChildFrame*>(m_tabStrip.TabItem(i));
+        for (const auto& window : m_windows)
+        {
+            if (window.get() == item) windows.push_back(window.get());
+        }
+    }
+    return windows;
+}
+
+bool CMainFrame::CloseAllFolderWindows()
+{
+    while (!m_windows.empty())
+    {
+        CChildFrame* window = ActiveFolderWindow();
+        if (!window) window = m_windows.front().get();
+        const size_t before = m_windows.size();
+        ::SendMessageW(window->Hwnd(), WM_CLOSE, 0, 0);
+        // A window that stays would keep this loop going for ever.
+        if (m_windows.size() >= before) return false;
+    }
+    return true;
 }
 
 bool CMainFrame::HandToShell(const ITEMIDLIST* folder)
@@ -161,16 +206,19 @@ void CMainFrame::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode m
         record.splitMode = 2;
     }
     record.activate = true;
-    // Next to the active tab, or at the right end.
-    record.tabPosition = placement == 1 && active ? static_cast<int32_t>(TabIndexOf(*active) + 1) : -1;
+    const int activeTab = active ? TabIndexOf(*active) : -1;
+    record.tabPosition = placement == 1 && activeTab >= 0 ? activeTab + 1 : -1;
     CreateFolderWindow(record);
 }
 
-void CMainFrame::OpenStartWindows(const std::wstring&)
+void CMainFrame::OpenStartWindows(const std::wstring& arrangementPath)
 {
-    // The arrangement of the last run comes with the arrangement files; until then every
-    // start opens one folder window on the start folder.
-    CreateFolderWindow(CSolObject());
+    std::optional<CSolObjects> arrangement;
+    if (!arrangementPath.empty()) arrangement = LoadArrangement(arrangementPath);
+    if (arrangement)
+        RestoreArrangement(std::move(*arrangement));
+    else
+        CreateFolderWindow(CSolObject());
 }
 
 void CMainFrame::OpenCommandLineText(const std::wstring& text)
@@ -270,23 +318,32 @@ void CMainFrame::SelectionChanged(CFolderFrame&)
 
 void CMainFrame::TabsChanged()
 {
-    for (const auto& window : m_windows) m_tabStrip.SetTabText(window.get(), window->Label().tabText);
-    if (const CChildFrame* active = ActiveFolderWindow()) m_tabStrip.SelectTab(active);
+    SyncTabs();
     UpdateBarCommandStates();
 }
 
-void CMainFrame::OnTabSelected(const void* key)
+void CMainFrame::SyncTabs()
+{
+    if (m_destroying) return;
+    for (const auto& window : m_windows)
+        m_tabStrip.SetTabText(TabIndexOf(*window), window->Label().tabText);
+    // While many windows are restored the strip waits for the last one.
+    if (m_restoring) return;
+    if (const CChildFrame* active = ActiveFolderWindow()) m_tabStrip.SelectTab(TabIndexOf(*active));
+}
+
+void CMainFrame::FolderWindowActivated(CChildFrame& window)
+{
+    if (!m_restoring && !m_destroying) m_tabStrip.SelectTab(TabIndexOf(window));
+}
+
+void CMainFrame::OnTabSelected(LPARAM item)
 {
     for (const auto& window : m_windows)
     {
-        if (window.get() == key && window->Hwnd())
+        if (reinterpret_cast<LPARAM>(window.get()) == item)
             ::SendMessageW(MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
     }
-}
-
-int CMainFrame::TabIndexOf(const CChildFrame& window) const
-{
-    return m_tabStrip.IndexOf(&window);
 }
 
 void CMainFrame::FolderWindowDestroyed(CChildFrame& window)
@@ -295,10 +352,14 @@ void CMainFrame::FolderWindowDestroyed(CChildFrame& window)
         std::find_if(m_windows.begin(), m_windows.end(),
                      [&](const std::unique_ptr<CChildFrame>& owned) { return owned.get() == &window; });
     if (it == m_windows.end()) return;
-    m_tabStrip.RemoveTab(&window);
+    if (!m_destroying) m_tabStrip.RemoveTab(TabIndexOf(window));
     m_windows.erase(it); // the window's handle is gone already
     ShowFolderMenu(!m_windows.empty());
-    if (!m_destroying) UpdateBarCommandStates();
+    if (!m_destroying)
+    {
+        SyncTabs();
+        UpdateBarCommandStates();
+    }
 }
 
 } // namespace sv

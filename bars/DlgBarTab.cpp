@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 namespace sv
 {
 
@@ -49,65 +51,75 @@ int CDlgBarTab::TabCount() const
     return tabs ? static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
-const void* CDlgBarTab::WindowAt(int index) const
+int CDlgBarTab::InsertTab(int index, const std::wstring& text, LPARAM item)
 {
-    TCITEMW item{};
-    item.mask = TCIF_PARAM;
     const HWND tabs = TabControl();
-    if (!tabs || !::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
-        return nullptr;
-    return reinterpret_cast<const void*>(item.lParam);
+    if (!tabs) return -1;
+    const int count = TabCount();
+    if (index < 0 || index > count) index = count;
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT | TCIF_PARAM;
+    tab.pszText = const_cast<wchar_t*>(text.c_str());
+    tab.lParam = item;
+    return static_cast<int>(::SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&tab)));
 }
 
-int CDlgBarTab::IndexOf(const void* window) const
+int CDlgBarTab::FindTab(LPARAM item) const
 {
     const int count = TabCount();
     for (int i = 0; i < count; ++i)
     {
-        if (WindowAt(i) == window) return i;
+        if (TabItem(i) == item) return i;
     }
     return -1;
 }
 
-void CDlgBarTab::InsertTab(const void* window, int position, const std::wstring& text)
+LPARAM CDlgBarTab::TabItem(int index) const
 {
     const HWND tabs = TabControl();
-    if (!tabs || IndexOf(window) >= 0) return;
-    const int count = TabCount();
-    if (position < 0 || position > count) position = count;
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_PARAM;
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    item.lParam = reinterpret_cast<LPARAM>(window);
-    ::SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&item));
+    TCITEMW tab{};
+    tab.mask = TCIF_PARAM;
+    if (!tabs || !::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab))) return 0;
+    return tab.lParam;
 }
 
-void CDlgBarTab::SetTabText(const void* window, const std::wstring& text)
+void CDlgBarTab::RemoveTab(int index)
 {
-    const int index = IndexOf(window);
-    if (index < 0) return;
-    wchar_t current[512] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = current;
-    item.cchTextMax = 512;
-    ::SendMessageW(TabControl(), TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    if (text == current) return; // no flicker for labels that stay
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    ::SendMessageW(TabControl(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    if (const HWND tabs = TabControl(); tabs && index >= 0) ::SendMessageW(tabs, TCM_DELETEITEM, index, 0);
 }
 
-void CDlgBarTab::RemoveTab(const void* window)
+void CDlgBarTab::SetTabText(int index, const std::wstring& text)
 {
-    const int index = IndexOf(window);
-    if (index >= 0) ::SendMessageW(TabControl(), TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    const HWND tabs = TabControl();
+    if (!tabs || index < 0) return;
+    wchar_t current[260] = {};
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = current;
+    tab.cchTextMax = static_cast<int>(std::size(current));
+    // Unchanged texts stay, so a navigation does not repaint every tab.
+    if (::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab)) && text == current) return;
+    tab.pszText = const_cast<wchar_t*>(text.c_str());
+    ::SendMessageW(tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&tab));
 }
 
-void CDlgBarTab::SelectTab(const void* window)
+void CDlgBarTab::SelectTab(int index)
 {
-    const int index = IndexOf(window);
-    if (index >= 0 && ::SendMessageW(TabControl(), TCM_GETCURSEL, 0, 0) != index)
-        ::SendMessageW(TabControl(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (const HWND tabs = TabControl(); tabs && index >= 0 && index != SelectedTab())
+        ::SendMessageW(tabs, TCM_SETCURSEL, index, 0);
+}
+
+int CDlgBarTab::SelectedTab() const
+{
+    const HWND tabs = TabControl();
+    return tabs ? static_cast<int>(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
+}
+
+void CDlgBarTab::OnNotify(const NMHDR& header)
+{
+    if (header.hwndFrom != TabControl() || header.code != TCN_SELCHANGE || !m_selected) return;
+    const int selected = SelectedTab();
+    if (selected >= 0) m_selected(TabItem(selected));
 }
 
 INT_PTR CDlgBarTab::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -115,17 +127,7 @@ INT_PTR CDlgBarTab::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message)
     {
     case WM_SIZE: FitTabControl(); return TRUE;
-    case WM_NOTIFY:
-    {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == TabControl() && header->code == TCN_SELCHANGE && m_onSelect)
-        {
-            const int index = static_cast<int>(::SendMessageW(TabControl(), TCM_GETCURSEL, 0, 0));
-            if (const void* window = WindowAt(index)) m_onSelect(window);
-            return TRUE;
-        }
-        break;
-    }
+    case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); break;
     }
     return CDialog::OnMessage(message, wParam, lParam);
 }

@@ -20,17 +20,19 @@ public:
     void SetTabHeight(int tabHeight);
     int Height() const;
 
-    // One tab per folder window; a tab refers to its window by an opaque key.
+    // One tab per folder window; `item` names the window the tab stands for.
     int TabCount() const;
-    int IndexOf(const void* window) const;
-    const void* WindowAt(int index) const;
-    // At `position` (clamped to the strip), or at the end for a negative one.
-    void InsertTab(const void* window, int position, const std::wstring& text);
-    void SetTabText(const void* window, const std::wstring& text);
-    void RemoveTab(const void* window);
-    void SelectTab(const void* window);
-    // The user chose another tab.
-    void SetOnSelect(std::function<void(const void* window)> onSelect) { m_onSelect = std::move(onSelect); }
+    // Inserts at `index` (a place outside the tabs appends) and returns where it went.
+    int InsertTab(int index, const std::wstring& text, LPARAM item);
+    // The index of the tab that stands for `item`, or -1.
+    int FindTab(LPARAM item) const;
+    LPARAM TabItem(int index) const;
+    void RemoveTab(int index);
+    void SetTabText(int index, const std::wstring& text);
+    void SelectTab(int index);
+    int SelectedTab() const;
+    // The user chose a tab: `selected` gets its item.
+    void SetOnSelect(std::function<void(LPARAM item)> selected) { m_selected = std::move(selected); }
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -40,8 +42,9 @@ protected:
 
 private:
     void FitTabControl();
+    void OnNotify(const NMHDR& header);
     int m_tabHeight = 24;
-    std::function<void(const void*)> m_onSelect;
+    std::function<void(LPARAM)> m_selected;
 };
 
 } // namespace sv

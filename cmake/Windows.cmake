@@ -78,3 +78,6 @@ endforeach()
 add_executable(win_browse_bench EXCLUDE_FROM_ALL bench/win/BrowseBench.cpp tests/win/folder/FolderTestSupport.cpp
                tests/win/WinTestSupport.cpp ${SOLVANTA_RESOURCES})
 target_link_libraries(win_browse_bench PRIVATE solvanta_win gtest)
+add_executable(win_arrangement_bench EXCLUDE_FROM_ALL bench/win/ArrangementBench.cpp tests/win/WinTestSupport.cpp
+               ${SOLVANTA_RESOURCES})
+target_link_libraries(win_arrangement_bench PRIVATE solvanta_win gtest)

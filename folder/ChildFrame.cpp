@@ -321,7 +321,7 @@ void CChildFrame::OnActivate(bool active)
         if (pane) pane->CreateViewNow();
     }
     if (CFolderFrame* pane = ActivePane()) pane->SignalStatus();
-    m_host.TabsChanged(); // its tab is selected with it
+    m_host.FolderWindowActivated(*this);
 }
 
 bool CChildFrame::OnSetCursor()

@@ -55,6 +55,8 @@ public:
     virtual void SelectionChanged(CFolderFrame& pane) = 0;
     // A tab label, colour or icon changed.
     virtual void TabsChanged() = 0;
+    // The folder window became the active one (its tab follows).
+    virtual void FolderWindowActivated(CChildFrame&) {}
     // The folder window's handle is gone; its owner may delete the object now.
     virtual void FolderWindowDestroyed(CChildFrame& window) = 0;
 };

@@ -89,6 +89,10 @@ std::unique_ptr<FileSink> CreateForWriting(const std::filesystem::path& file)
 
 bool ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& target)
 {
+    // Windows refuses to replace a read-only file; Wine replaces it. The user's protection
+    // holds on both.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     return ::MoveFileExW(temporary.c_str(), target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }

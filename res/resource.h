@@ -16,6 +16,13 @@
 
 #define ID_FILE_CLOSE 57602
 
+// The "Datei" menu: closing all folder windows, saving the arrangement under a name, and the
+// list of saved arrangements between the menu's fixed items.
+#define ID_FILE_CLOSE_ALL 32783
+#define ID_FILE_SAVE_ARRANGEMENT 32785
+#define ID_ARRANGEMENT_FIRST 20100
+#define ID_ARRANGEMENT_LAST 20199
+
 // The tab strip bar and its tab control.
 #define IDD_TABSTRIP 131
 #define IDC_TABCTRL 1000

@@ -6,7 +6,10 @@
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
+#include "model/Arrangement.h"
 #include "model/SettingsFile.h"
+#include "shell/ItemIdListConversion.h"
+#include "shell/Pidl.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +122,44 @@ TEST(Program, WithTheMarkerHeldARealSecondInstanceEndsAtOnce)
     EXPECT_EQ(FindProcessWindow(second.processId, CMainFrame::kWindowClass), nullptr);
     EXPECT_EQ(ExitCode(second), 0u);
     CloseAndWait(first, firstFrame);
+}
+
+TEST(Program, AnArrangementNamedOnTheCommandLineIsRestoredAndSavedAtTheEnd)
+{
+    WriteUserSettings(false);
+    ScopedTempFolder folder;
+    CSolObjects arrangement;
+    for (const wchar_t* name : {L"links", L"rechts"})
+    {
+        ::CreateDirectoryW(folder.File(name).c_str(), nullptr);
+        CSolObject record;
+        record.folder1 = ToItemIdList(PidlFromPath(folder.File(name)).Get());
+        arrangement.records.push_back(std::move(record));
+    }
+    const std::wstring file = folder.File(L"Zwei Tabs.sws");
+    ASSERT_EQ(WriteArrangementFile(file, arrangement), WriteStatus::Ok);
+    const std::wstring start = *ApplicationDataFolder() + L"\\Solvanta (x64)\\" + kStartArrangementFileName;
+    ::DeleteFileW(start.c_str());
+
+    auto program = StartSolvanta(L"\"" + file + L"\"");
+    const HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass);
+    ASSERT_NE(frame, nullptr);
+    const HWND client = ::FindWindowExW(frame, nullptr, L"MDICLIENT", nullptr);
+    const auto windows = [client]
+    {
+        int count = 0;
+        for (HWND child = nullptr;
+             (child = ::FindWindowExW(client, child, CChildFrame::kWindowClass, nullptr));)
+            ++count;
+        return count;
+    };
+    EXPECT_TRUE(PumpUntil([&] { return windows() == 2; }, 20000)) << windows() << " folder windows";
+    CloseAndWait(program, frame);
+
+    CSolObjects saved;
+    ASSERT_EQ(ReadArrangementFile(start, saved), ReadStatus::Ok) << "the start arrangement at shutdown";
+    EXPECT_EQ(saved.records.size(), 2u);
+    ::DeleteFileW(start.c_str());
 }
 
 TEST(Program, DecliningTheCrashReportLetsTheFaultThrough)

@@ -1,0 +1,120 @@
+// Under Wine: how long restoring 30 maximised tabs takes, with lazy views (only the window
+// on top reads its folder) and with every view created at once.
+#include "../../tests/win/WinTestSupport.h"
+#include "app/DataFolder.h"
+#include "app/MainFrame.h"
+#include "framework/MessageSeam.h"
+#include "shell/ItemIdListConversion.h"
+#include "shell/Pidl.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+constexpr int kTabs = 30;
+constexpr int kFilesPerFolder = 300;
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void MakeFiles(const std::wstring& folder, int count)
+{
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    for (int i = 0; i < count; ++i)
+    {
+        const std::wstring name = folder + L"\\file" + std::to_wstring(i) + L".txt";
+        const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    }
+}
+
+CSolObjects Arrangement(const ScopedTempFolder& tree)
+{
+    CSolObjects arrangement;
+    for (int i = 0; i < kTabs; ++i)
+    {
+        CSolObject record;
+        record.folder1 = ToItemIdList(PidlFromPath(tree.File(L"f" + std::to_wstring(i % 5))).Get());
+        WINDOWPLACEMENT placement{sizeof(placement)};
+        placement.showCmd = SW_SHOWMAXIMIZED;
+        placement.rcNormalPosition = {10, 10, 410, 310};
+        std::memcpy(record.placement.data(), &placement, sizeof(placement));
+        record.tabPosition = i;
+        arrangement.records.push_back(std::move(record));
+    }
+    return arrangement;
+}
+
+double RestoreOnce(CMainFrame& frame, const CSolObjects& arrangement)
+{
+    const auto start = std::chrono::steady_clock::now();
+    frame.RestoreArrangement(arrangement);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    PumpUntilIdle(20, 60000);
+    frame.CloseAllFolderWindows();
+    PumpUntilIdle(20, 60000);
+    return std::chrono::duration<double, std::milli>(elapsed).count();
+}
+
+void Run()
+{
+    ScopedTempFolder data;
+    ScopedTempFolder tree;
+    SetDataFolderOverride(data.Path());
+    CreateDataFolder();
+    for (int i = 0; i < 5; ++i)
+        MakeFiles(tree.File(L"f" + std::to_wstring(i)), kFilesPerFolder);
+    {
+        CMainFrame frame;
+        frame.ReadSettings();
+        if (!frame.CreateFrame()) return;
+        ::ShowWindow(frame.Hwnd(), SW_SHOW);
+        PumpUntilIdle();
+        frame.Params().restoreWindowsAtStart = false;
+        const CSolObjects arrangement = Arrangement(tree);
+        for (const bool lazy : {true, false})
+        {
+            frame.Params().startActiveFolderOnly = lazy;
+            std::vector<double> times;
+            for (int round = 0; round < 3; ++round)
+                times.push_back(RestoreOnce(frame, arrangement));
+            std::printf("%d maximised tabs of %d files, %s: %8.1f ms (median of 3)\n", kTabs, kFilesPerFolder,
+                        lazy ? "lazy views   " : "all views now", Median(times));
+        }
+        ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
+        PumpUntilIdle();
+    }
+    SetDataFolderOverride(std::nullopt);
+}
+} // namespace
+
+int main()
+{
+    ::OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_COOL_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    {
+        // A benchmark has nobody to answer a box: say what it was and go on.
+        ScopedMessageResponder messages(
+            [](const MessageRequest& request)
+            {
+                std::fwprintf(stderr, L"message: %ls\n", request.text.c_str());
+                return IDOK;
+            });
+        Run();
+    }
+    ::OleUninitialize();
+    return 0;
+}

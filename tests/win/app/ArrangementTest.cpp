@@ -1,0 +1,608 @@
+// Window arrangements through the real main frame: what the file holds, what restoring
+// builds, the "Datei" menu's list, backups, failures and lazy views.
+#include "model/Arrangement.h"
+#include "../ScopedDataFolder.h"
+#include "../WinTestSupport.h"
+#include "app/DataFolder.h"
+#include "app/MainFrame.h"
+#include "res/resource.h"
+#include "shell/ItemIdListConversion.h"
+#include "shell/Pidl.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+// Holds Shift down for this thread while it lives, as GetKeyState sees it.
+class HeldShift
+{
+public:
+    HeldShift()
+    {
+        ::GetKeyboardState(m_saved);
+        BYTE state[256];
+        std::copy(std::begin(m_saved), std::end(m_saved), state);
+        state[VK_SHIFT] = 0x80;
+        ::SetKeyboardState(state);
+    }
+    ~HeldShift() { ::SetKeyboardState(m_saved); }
+
+private:
+    BYTE m_saved[256];
+};
+
+std::wstring PathOf(const ItemIdList& list)
+{
+    const AbsolutePidl pidl = ToShellAllocated(list);
+    wchar_t path[MAX_PATH] = {};
+    if (!pidl || !::SHGetPathFromIDListW(pidl.Get(), path)) return std::wstring();
+    return path;
+}
+
+std::wstring MenuText(HMENU menu, int position)
+{
+    wchar_t text[256] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
+    return text;
+}
+
+bool IsSeparator(HMENU menu, int position)
+{
+    return (::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+class ArrangementTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const wchar_t* name : {L"eins", L"zwei", L"drei", L"vier"})
+            ::CreateDirectoryW(m_tree.File(name).c_str(), nullptr);
+        StartFrame(m_frame);
+    }
+    void TearDown() override
+    {
+        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
+        PumpUntilIdle();
+    }
+    static void StartFrame(CMainFrame& frame)
+    {
+        frame.ReadSettings();
+        ASSERT_TRUE(frame.CreateFrame());
+        ::ShowWindow(frame.Hwnd(), SW_SHOW);
+        PumpUntilIdle();
+    }
+
+    CChildFrame* Open(const wchar_t* name)
+    {
+        m_frame.OpenFolder(PidlFromPath(m_tree.File(name)), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        PumpUntilIdle();
+        return m_frame.ActiveFolderWindow();
+    }
+    void Activate(CChildFrame* window)
+    {
+        ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
+        PumpUntilIdle();
+    }
+    std::wstring Name(const CChildFrame* window) const
+    {
+        const std::wstring path = window ? window->Pane(0)->PathText() : std::wstring();
+        return path.substr(path.find_last_of(L'\\') + 1);
+    }
+    // The folders of the tabs left to right, as the tab control holds them.
+    std::vector<std::wstring> TabFolders() const
+    {
+        std::vector<std::wstring> names;
+        for (const CChildFrame* window : m_frame.FolderWindowsInTabOrder())
+            names.push_back(Name(window));
+        return names;
+    }
+    std::vector<std::wstring> TabTexts() const
+    {
+        std::vector<std::wstring> texts;
+        const HWND tabs = const_cast<CMainFrame&>(m_frame).TabStrip().TabControl();
+        const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i)
+        {
+            wchar_t text[128] = {};
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = 128;
+            ::SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+            texts.push_back(text);
+        }
+        return texts;
+    }
+    int SelectedTab()
+    {
+        return static_cast<int>(::SendMessageW(m_frame.TabStrip().TabControl(), TCM_GETCURSEL, 0, 0));
+    }
+    CSolObjects ReadBack(const std::wstring& path) const
+    {
+        CSolObjects arrangement;
+        EXPECT_EQ(ReadArrangementFile(path, arrangement), ReadStatus::Ok);
+        return arrangement;
+    }
+    std::vector<std::wstring> RecordFolders(const CSolObjects& arrangement) const
+    {
+        std::vector<std::wstring> names;
+        for (const CSolObject& record : arrangement.records)
+        {
+            const std::wstring path = PathOf(record.folder1);
+            names.push_back(path.substr(path.find_last_of(L'\\') + 1));
+        }
+        return names;
+    }
+    std::vector<int32_t> TabPositions(const CSolObjects& arrangement) const
+    {
+        std::vector<int32_t> positions;
+        for (const CSolObject& record : arrangement.records)
+            positions.push_back(record.tabPosition);
+        return positions;
+    }
+    // A record of one pane on `name`, placed in the frame with `showCommand`.
+    CSolObject Record(const wchar_t* name, int showCommand, int32_t tabPosition = -1) const
+    {
+        CSolObject record;
+        record.folder1 = ToItemIdList(PidlFromPath(m_tree.File(name)).Get());
+        WINDOWPLACEMENT placement{sizeof(placement)};
+        placement.showCmd = static_cast<UINT>(showCommand);
+        placement.rcNormalPosition = {10, 10, 410, 310};
+        std::memcpy(record.placement.data(), &placement, sizeof(placement));
+        record.tabPosition = tabPosition;
+        return record;
+    }
+    void Restore(const std::wstring& path)
+    {
+        std::optional<CSolObjects> arrangement = m_frame.LoadArrangement(path);
+        ASSERT_TRUE(arrangement.has_value());
+        m_frame.RestoreArrangement(std::move(*arrangement));
+        PumpUntilIdle();
+    }
+    int CreatedViews() const
+    {
+        int views = 0;
+        for (const CChildFrame* window : m_frame.FolderWindowsInTabOrder())
+        {
+            for (int i = 0; i < window->PaneCount(); ++i)
+                views += window->Pane(i)->IsViewCreated() ? 1 : 0;
+        }
+        return views;
+    }
+
+    // The "Datei" popup of the menu the frame shows, freshly built as when it opens.
+    HMENU OpenFileMenu()
+    {
+        const HMENU bar = ::GetMenu(m_frame.Hwnd());
+        for (int i = 0; i < ::GetMenuItemCount(bar); ++i)
+        {
+            const HMENU popup = ::GetSubMenu(bar, i);
+            if (popup && ::GetMenuItemID(popup, 0) == ID_FILE_NEW)
+            {
+                ::SendMessageW(m_frame.Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), i);
+                return popup;
+            }
+        }
+        ADD_FAILURE() << "no \"Datei\" menu";
+        return nullptr;
+    }
+    // Chooses the arrangement `name` from the "Datei" menu.
+    void ChooseFromMenu(const std::wstring& name)
+    {
+        const HMENU popup = OpenFileMenu();
+        for (int i = 0; popup && i < ::GetMenuItemCount(popup); ++i)
+        {
+            const UINT id = ::GetMenuItemID(popup, i);
+            if (id >= ID_ARRANGEMENT_FIRST && id <= ID_ARRANGEMENT_LAST && MenuText(popup, i) == name)
+            {
+                ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, id, 0);
+                PumpUntilIdle();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no menu entry for the arrangement";
+    }
+
+    ScopedDataFolder m_data;
+    ScopedTempFolder m_tree;
+    MessageRecorder m_messages;
+    CMainFrame m_frame;
+};
+} // namespace
+
+TEST_F(ArrangementTest, TheTopWindowLastKeepsTheTabOrderInTheFile)
+{
+    Open(L"eins");
+    Open(L"zwei");
+    Open(L"drei");
+    ASSERT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
+    EXPECT_EQ(TabTexts(), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
+    const std::wstring file = DataFilePath(L"Drei.sws");
+    ASSERT_TRUE(m_frame.SaveArrangement(file));
+
+    const CSolObjects written = ReadBack(file);
+    EXPECT_EQ(RecordFolders(written), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
+    EXPECT_EQ(TabPositions(written), (std::vector<int32_t>{0, 1, 2}));
+
+    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    Restore(file);
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
+    EXPECT_EQ(Name(m_frame.ActiveFolderWindow()), L"drei");
+    EXPECT_EQ(SelectedTab(), 2);
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, TheFirstTabOnTopIsInsertedBeforeTheOthersEachTime)
+{
+    Open(L"eins");
+    CChildFrame* second = Open(L"zwei");
+    Open(L"drei");
+    Activate(second);
+    Activate(m_frame.FolderWindowsInTabOrder()[0]);
+    ASSERT_EQ(Name(m_frame.ActiveFolderWindow()), L"eins");
+    EXPECT_EQ(SelectedTab(), 0) << "the tab follows the active window";
+    const std::wstring file = DataFilePath(L"Umgekehrt.sws");
+    ASSERT_TRUE(m_frame.SaveArrangement(file));
+
+    const CSolObjects written = ReadBack(file);
+    EXPECT_EQ(RecordFolders(written), (std::vector<std::wstring>{L"drei", L"zwei", L"eins"}));
+    EXPECT_EQ(TabPositions(written), (std::vector<int32_t>{0, 0, 0}));
+
+    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    Restore(file);
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
+    EXPECT_EQ(Name(m_frame.ActiveFolderWindow()), L"eins");
+    EXPECT_EQ(SelectedTab(), 0);
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, TabsFollowTheWindowsAndChoosingOneActivatesIt)
+{
+    CChildFrame* first = Open(L"eins");
+    Open(L"zwei");
+    Activate(first);
+    EXPECT_EQ(SelectedTab(), 0);
+    // No modifier now places a new tab next to the active one.
+    std::swap(m_frame.Params().newTabRightModifier, m_frame.Params().newTabNextModifier);
+    Open(L"drei");
+    PumpUntilIdle();
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"drei", L"zwei"}));
+    EXPECT_EQ(SelectedTab(), 1);
+    ::SendMessageW(m_frame.ActiveFolderWindow()->Hwnd(), WM_CLOSE, 0, 0);
+    PumpUntilIdle();
+    EXPECT_EQ(TabTexts(), (std::vector<std::wstring>{L"eins", L"zwei"}));
+    EXPECT_EQ(SelectedTab(), m_frame.TabIndexOf(*m_frame.ActiveFolderWindow()));
+
+    const HWND tabs = m_frame.TabStrip().TabControl();
+    // A click on a tab: the control selects it and tells its parent.
+    ::SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
+    NMHDR header{tabs, static_cast<UINT_PTR>(::GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+    ::SendMessageW(m_frame.TabStrip().Hwnd(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    PumpUntilIdle();
+    EXPECT_EQ(Name(m_frame.ActiveFolderWindow()), L"eins");
+}
+
+TEST_F(ArrangementTest, ShiftKeepsTheOpenWindowsAndPlacesTheLoadedOnesBehindThem)
+{
+    CChildFrame* first = Open(L"eins");
+    Open(L"zwei");
+    Activate(first);
+    // Records zwei, eins, both at position 0: alone they would give eins, zwei.
+    ASSERT_TRUE(m_frame.SaveArrangement(DataFilePath(L"Paar.sws")));
+    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    Open(L"drei");
+    Open(L"vier");
+
+    {
+        HeldShift shift;
+        ChooseFromMenu(L"Paar");
+    }
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"drei", L"vier", L"eins", L"zwei"}));
+    EXPECT_EQ(Name(m_frame.ActiveFolderWindow()), L"eins");
+
+    ChooseFromMenu(L"Paar");
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"zwei"}))
+        << "without Shift the others close";
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, LoadingTheBackupNeverOverwritesItFirst)
+{
+    m_frame.Params().backupOnArrangementLoad = true;
+    Open(L"eins");
+    const std::wstring backup = DataFilePath(kBackupArrangementFileName);
+    ASSERT_TRUE(m_frame.SaveArrangement(backup));
+    const auto backupBytes = ReadWholeFile(backup);
+    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    Open(L"zwei");
+    ASSERT_TRUE(m_frame.SaveArrangement(DataFilePath(L"Andere.sws")));
+    Open(L"drei");
+
+    ChooseFromMenu(L"Backup");
+    EXPECT_EQ(ReadWholeFile(backup), backupBytes);
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins"}));
+
+    // Any other arrangement saves the open one as the backup first.
+    ChooseFromMenu(L"Andere");
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"zwei"}));
+    EXPECT_EQ(RecordFolders(ReadBack(backup)), (std::vector<std::wstring>{L"eins"}));
+
+    m_frame.Params().backupOnArrangementLoad = false;
+    const auto before = ReadWholeFile(backup);
+    ChooseFromMenu(L"Andere");
+    EXPECT_EQ(ReadWholeFile(backup), before) << "without the option there is no backup";
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, ADamagedFileChosenFromTheMenuLeavesTheOpenWindows)
+{
+    Open(L"eins");
+    Open(L"zwei");
+    WriteBytes(DataFilePath(L"Kaputt.sws"), std::string("\xFF\xFF\x00\x00\x04\x00\x00\x00\x09", 9));
+    ChooseFromMenu(L"Kaputt");
+    ASSERT_EQ(m_messages.Requests().size(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].text, L"Fehler beim Lesen der Fensterkonfigurationsdatei.");
+    EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"zwei"}));
+}
+
+TEST_F(ArrangementTest, AMaximisedTopWindowMaximisesEveryRestoredWindow)
+{
+    CSolObjects arrangement;
+    arrangement.records.push_back(Record(L"eins", SW_SHOWNORMAL, 0));
+    arrangement.records.push_back(Record(L"zwei", SW_SHOWNORMAL, 1));
+    arrangement.records.push_back(Record(L"drei", SW_SHOWMAXIMIZED, 2));
+    ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Max.sws"), arrangement), WriteStatus::Ok);
+    Restore(DataFilePath(L"Max.sws"));
+    ASSERT_EQ(m_frame.FolderWindowCount(), 3u);
+    for (CChildFrame* window : m_frame.FolderWindowsInTabOrder())
+    {
+        Activate(window);
+        EXPECT_TRUE(::IsZoomed(window->Hwnd())) << "tab " << m_frame.TabIndexOf(*window);
+    }
+
+    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    arrangement.records[0] = Record(L"eins", SW_SHOWMAXIMIZED, 0);
+    arrangement.records[1] = Record(L"zwei", SW_SHOWMAXIMIZED, 1);
+    arrangement.records[2] = Record(L"drei", SW_SHOWNORMAL, 2);
+    ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Normal.sws"), arrangement), WriteStatus::Ok);
+    Restore(DataFilePath(L"Normal.sws"));
+    ASSERT_EQ(m_frame.FolderWindowCount(), 3u);
+    for (CChildFrame* window : m_frame.FolderWindowsInTabOrder())
+    {
+        Activate(window);
+        EXPECT_FALSE(::IsZoomed(window->Hwnd())) << "tab " << m_frame.TabIndexOf(*window);
+    }
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, ThirtyMaximisedTabsCreateOneViewUntilOthersAreActivated)
+{
+    ASSERT_TRUE(m_frame.Params().startActiveFolderOnly);
+    CSolObjects arrangement;
+    for (int i = 0; i < 30; ++i)
+        arrangement.records.push_back(Record(i % 2 ? L"eins" : L"zwei", SW_SHOWMAXIMIZED, i));
+    ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Viele.sws"), arrangement), WriteStatus::Ok);
+    Restore(DataFilePath(L"Viele.sws"));
+    ASSERT_EQ(m_frame.FolderWindowCount(), 30u);
+    EXPECT_EQ(CreatedViews(), 1);
+    const std::vector<CChildFrame*> windows = m_frame.FolderWindowsInTabOrder();
+    EXPECT_TRUE(windows.back()->Pane(0)->IsViewCreated()) << "the window on top reads its folder";
+
+    Activate(windows[4]);
+    EXPECT_TRUE(windows[4]->Pane(0)->IsViewCreated());
+    EXPECT_EQ(CreatedViews(), 2);
+
+    // Without the option every window reads its folder at once.
+    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    m_frame.Params().startActiveFolderOnly = false;
+    arrangement.records.resize(4);
+    ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Vier.sws"), arrangement), WriteStatus::Ok);
+    Restore(DataFilePath(L"Vier.sws"));
+    EXPECT_EQ(CreatedViews(), 4);
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, TheFileMenuListsSavedArrangementsBetweenItsFixedItems)
+{
+    HMENU popup = OpenFileMenu();
+    const int bareCount = ::GetMenuItemCount(popup);
+    EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT))
+        << "no list and no separator of its own";
+    EXPECT_EQ(MenuText(popup, 2), L"&Fensteranordnung speichern...");
+
+    WriteBytes(DataFilePath(L"Arbeit.sws"), "");
+    WriteBytes(DataFilePath(L"Haus & Hof.sws"), "");
+    ::CreateDirectoryW(DataFilePath(L"Ordner.sws").c_str(), nullptr);
+    for (int opening = 0; opening < 2; ++opening)
+    {
+        popup = OpenFileMenu();
+        ASSERT_EQ(::GetMenuItemCount(popup), bareCount + 3) << "opening " << opening;
+        std::vector<std::wstring> entries{MenuText(popup, 2), MenuText(popup, 3)};
+        std::sort(entries.begin(), entries.end());
+        EXPECT_EQ(entries, (std::vector<std::wstring>{L"Arbeit", L"Haus && Hof"}));
+        EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(ID_ARRANGEMENT_FIRST));
+        EXPECT_EQ(::GetMenuItemID(popup, 3), static_cast<UINT>(ID_ARRANGEMENT_FIRST + 1));
+        EXPECT_TRUE(IsSeparator(popup, 4));
+        EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT));
+    }
+
+    Open(L"eins");
+    popup = OpenFileMenu();
+    EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(ID_FILE_CLOSE_ALL)) << "the folder menu";
+    EXPECT_EQ(MenuText(popup, 2), L"&Alle schließen");
+    EXPECT_EQ(::GetMenuItemID(popup, 3), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT));
+    EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(ID_ARRANGEMENT_FIRST));
+    EXPECT_EQ(::GetMenuItemID(popup, 6), static_cast<UINT>(ID_ARRANGEMENT_FIRST + 1));
+    EXPECT_TRUE(IsSeparator(popup, 7));
+    EXPECT_EQ(::GetMenuItemID(popup, 8), static_cast<UINT>(ID_APP_EXIT));
+    EXPECT_EQ(::GetMenuState(popup, ID_ARRANGEMENT_FIRST, MF_BYCOMMAND) & MF_GRAYED, 0u);
+
+    ::DeleteFileW(DataFilePath(L"Arbeit.sws").c_str());
+    ::DeleteFileW(DataFilePath(L"Haus & Hof.sws").c_str());
+    popup = OpenFileMenu();
+    EXPECT_FALSE(IsSeparator(popup, 5)) << "the list and its separator are gone";
+    EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(ID_APP_EXIT));
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, ADamagedStartArrangementGivesOneMessageAndOneDefaultWindow)
+{
+    const std::wstring start = DataFilePath(kStartArrangementFileName);
+    WriteBytes(start, std::string("\xFF\xFF\x00\x00\x04\x00\x00\x00\x02\x00\x00\x00", 12));
+    m_frame.OpenStartWindows(start);
+    PumpUntilIdle();
+    ASSERT_EQ(m_messages.Requests().size(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].text, L"Fehler beim Lesen der Fensterkonfigurationsdatei.");
+    EXPECT_EQ(m_messages.Requests()[0].caption, L"Fehler");
+    EXPECT_EQ(m_messages.Requests()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(m_messages.Requests()[0].owner, m_frame.Hwnd());
+    EXPECT_EQ(m_frame.FolderWindowCount(), 1u);
+}
+
+TEST_F(ArrangementTest, AMissingStartArrangementOpensOneWindowSilently)
+{
+    m_frame.OpenStartWindows(DataFilePath(kStartArrangementFileName));
+    PumpUntilIdle();
+    EXPECT_TRUE(m_messages.Requests().empty());
+    EXPECT_EQ(m_frame.FolderWindowCount(), 1u);
+}
+
+TEST_F(ArrangementTest, ALockedStartArrangementCannotBeReadAndSaysSo)
+{
+    const std::wstring start = DataFilePath(kStartArrangementFileName);
+    WriteBytes(start, "");
+    const HANDLE locked = ::CreateFileW(start.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    m_frame.OpenStartWindows(start);
+    PumpUntilIdle();
+    ::CloseHandle(locked);
+    ASSERT_EQ(m_messages.Requests().size(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].text, L"Fehler beim Lesezugriff auf die Fensterkonfigurationsdatei.");
+    EXPECT_EQ(m_frame.FolderWindowCount(), 1u);
+}
+
+TEST_F(ArrangementTest, AFailedWriteKeepsTheOldFileAndSaysSo)
+{
+    Open(L"eins");
+    const std::wstring folder = DataFilePath(L"Verzeichnis.sws");
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    EXPECT_FALSE(m_frame.SaveArrangement(folder));
+    ASSERT_EQ(m_messages.Requests().size(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].text,
+              L"Fehler beim Schreibzugriff auf die Fensterkonfigurationsdatei.");
+    EXPECT_EQ(m_messages.Requests()[0].caption, L"Fehler");
+    EXPECT_NE(::GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_FALSE(FileExists(folder + L".new"));
+
+    const std::wstring readOnly = DataFilePath(L"Alt.sws");
+    ASSERT_TRUE(m_frame.SaveArrangement(readOnly));
+    const auto old = ReadWholeFile(readOnly);
+    Open(L"zwei");
+    ::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(m_frame.SaveArrangement(readOnly));
+    ::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(m_messages.Requests().size(), 2u);
+    EXPECT_EQ(ReadWholeFile(readOnly), old);
+    EXPECT_EQ(ReadBack(readOnly).records.size(), 1u);
+    EXPECT_FALSE(FileExists(readOnly + L".new"));
+}
+
+TEST_F(ArrangementTest, SavingUnderANameAsksWithTheSaveDialog)
+{
+    Open(L"eins");
+    Open(L"zwei");
+    std::vector<FileDialogRequest> asked;
+    std::optional<std::wstring> answer = DataFilePath(L"Gewählt.sws");
+    ScopedFileDialogResponder dialog(
+        [&](const FileDialogRequest& request)
+        {
+            asked.push_back(request);
+            return answer;
+        });
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, ID_FILE_SAVE_ARRANGEMENT, 0);
+    PumpUntilIdle();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].save);
+    EXPECT_EQ(asked[0].owner, m_frame.Hwnd());
+    EXPECT_EQ(asked[0].title, L"Fensteranordnung speichern unter ...");
+    EXPECT_EQ(asked[0].filter, L"Solvanta Window Setting (*.sws)|*.sws||");
+    EXPECT_EQ(asked[0].defaultExtension, L"sws");
+    EXPECT_EQ(asked[0].flags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT),
+              static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+    EXPECT_EQ(asked[0].initialFolder + L"\\Gewählt.sws", DataFilePath(L"Gewählt.sws"));
+    EXPECT_EQ(RecordFolders(ReadBack(DataFilePath(L"Gewählt.sws"))),
+              (std::vector<std::wstring>{L"eins", L"zwei"}));
+
+    answer.reset();
+    ::DeleteFileW(DataFilePath(L"Gewählt.sws").c_str());
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, ID_FILE_SAVE_ARRANGEMENT, 0);
+    PumpUntilIdle();
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_FALSE(FileExists(DataFilePath(L"Gewählt.sws"))) << "cancelled: nothing written";
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, CloseAllClosesEveryTab)
+{
+    for (const wchar_t* name : {L"eins", L"zwei", L"drei", L"vier", L"eins"})
+        Open(name);
+    ASSERT_EQ(m_frame.FolderWindowCount(), 5u);
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, ID_FILE_CLOSE_ALL, 0);
+    PumpUntilIdle();
+    EXPECT_EQ(m_frame.FolderWindowCount(), 0u);
+    EXPECT_EQ(m_frame.TabStrip().TabCount(), 0);
+    EXPECT_EQ(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
+}
+
+TEST_F(ArrangementTest, ShutdownSavesTheStartArrangementThatTheNextStartRestores)
+{
+    Open(L"eins");
+    CChildFrame* second = Open(L"zwei");
+    Open(L"drei");
+    Activate(second);
+    ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
+    PumpUntilIdle();
+    ASSERT_EQ(m_frame.Hwnd(), nullptr);
+    const std::wstring start = DataFilePath(kStartArrangementFileName);
+    const CSolObjects written = ReadBack(start);
+    EXPECT_EQ(RecordFolders(written), (std::vector<std::wstring>{L"eins", L"drei", L"zwei"}));
+    EXPECT_EQ(TabPositions(written), (std::vector<int32_t>{0, 1, 1}));
+
+    CMainFrame next;
+    StartFrame(next);
+    next.OpenStartWindows(start);
+    PumpUntilIdle();
+    std::vector<std::wstring> tabs;
+    for (const CChildFrame* window : next.FolderWindowsInTabOrder())
+        tabs.push_back(Name(window));
+    EXPECT_EQ(tabs, (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
+    EXPECT_EQ(Name(next.ActiveFolderWindow()), L"zwei");
+
+    // Without the option the start arrangement stays as it was.
+    next.Params().restoreWindowsAtStart = false;
+    ::DeleteFileW(start.c_str());
+    ::SendMessageW(next.Hwnd(), WM_CLOSE, 0, 0);
+    PumpUntilIdle();
+    EXPECT_FALSE(FileExists(start));
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
