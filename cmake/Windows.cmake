@@ -81,3 +81,9 @@ target_link_libraries(win_browse_bench PRIVATE solvanta_win gtest)
 add_executable(win_arrangement_bench EXCLUDE_FROM_ALL bench/win/ArrangementBench.cpp tests/win/WinTestSupport.cpp
                ${SOLVANTA_RESOURCES})
 target_link_libraries(win_arrangement_bench PRIVATE solvanta_win gtest)
+add_executable(win_status_bench EXCLUDE_FROM_ALL bench/win/StatusBench.cpp tests/win/folder/FolderTestSupport.cpp
+               tests/win/WinTestSupport.cpp ${SOLVANTA_RESOURCES})
+target_link_libraries(win_status_bench PRIVATE solvanta_win gtest)
+if(NOT MSVC)
+    target_link_options(win_status_bench PRIVATE -municode)
+endif()

@@ -4,6 +4,7 @@
 #include "FolderFrame.h"
 #include "StatusBarProtocol.h"
 #include "model/StatusText.h"
+#include "shell/FolderSizeIndex.h"
 #include "shell/IdListArray.h"
 
 #include <commctrl.h>
@@ -14,6 +15,12 @@ namespace sv
 
 namespace
 {
+bool IsFileSystemPathText(const std::wstring& path)
+{
+    return (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') ||
+           (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\');
+}
+
 void WritePart(HWND bar, int part, const std::wstring& text)
 {
     ::SendMessageW(bar, SB_SETTEXTW, static_cast<WPARAM>(part) | kStatusOwnTextMark | SBT_NOBORDERS,
@@ -48,6 +55,31 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
 {
     count = 0;
     size = 0;
+    // One pass over a file-system folder gives every file's size; the shell is asked only
+    // for what the folder does not list.
+    FolderSizeIndex sizes;
+    if (m_storage && IsFileSystemPathText(m_pathText)) sizes.Load(m_pathText);
+    // `child` lies directly in the pane's folder; `absolute` is the item itself when known.
+    const auto addSize = [&](const ITEMIDLIST* child, const ITEMIDLIST* absolute)
+    {
+        if (sizes.Count() > 0 && m_folder)
+        {
+            const std::wstring name = CUtils::DisplayNameOf(m_folder.Get(), child, SHGDN_INFOLDER | SHGDN_FORPARSING);
+            if (const auto known = sizes.Find(name))
+            {
+                size += *known;
+                return;
+            }
+        }
+        AbsolutePidl combined;
+        if (!absolute)
+        {
+            combined = CombinePidls(m_current.Get(), child);
+            absolute = combined.Get();
+        }
+        if (const auto file = m_utils.FileData(absolute)) size += file->size;
+    };
+
     ComPtr<IDataObject> data;
     selection = SUCCEEDED(m_view->GetItemObject(SVGIO_SELECTION, IID_IDataObject, data.PutVoid())) && data;
     if (!selection && FAILED(m_view->GetItemObject(SVGIO_ALLVIEW, IID_IDataObject, data.PutVoid())))
@@ -63,9 +95,19 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
         }
         if (FAILED(read)) return false;
         count = static_cast<uint32_t>(items.items.size());
+        // Asked once: the shell's own parent test costs too much for thousands of items.
+        const bool inFolder = m_current && items.parent && m_utils.SameFolder(items.parent.Get(), m_current.Get());
+        const UINT parentSize = items.parent ? PidlSize(items.parent.Get()) : 0;
         for (const auto& item : items.items)
         {
-            if (const auto file = m_utils.FileData(item.Get())) size += file->size;
+            const ITEMIDLIST* last = LastId(item.Get());
+            // One id below the parent: that id names the item in the pane's folder.
+            const bool direct = inFolder && last && last->mkid.cb != 0 &&
+                                PidlSize(item.Get()) == parentSize + last->mkid.cb;
+            if (direct)
+                addSize(last, item.Get());
+            else if (const auto file = m_utils.FileData(item.Get()))
+                size += file->size;
         }
         return true;
     }
@@ -78,8 +120,7 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
         ChildPidl child;
         if (FAILED(folderView->Item(i, child.Put())) || !child) continue;
         ++count;
-        const AbsolutePidl absolute = CombinePidls(m_current.Get(), child.Get());
-        if (const auto file = m_utils.FileData(absolute.Get())) size += file->size;
+        addSize(child.Get(), nullptr);
     }
     return true;
 }

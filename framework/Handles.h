@@ -49,6 +49,12 @@ struct FileHandleTraits
     static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { ::CloseHandle(h); }
 };
+struct FindHandleTraits
+{
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { ::FindClose(h); }
+};
 struct MenuTraits
 {
     static HMENU Invalid() { return nullptr; }
@@ -86,6 +92,7 @@ struct MappedViewTraits
 
 using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 using UniqueFile = UniqueResource<HANDLE, FileHandleTraits>;
+using UniqueFind = UniqueResource<HANDLE, FindHandleTraits>;
 using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
 using UniqueFont = UniqueResource<HFONT, GdiTraits<HFONT>>;
 using UniqueBrush = UniqueResource<HBRUSH, GdiTraits<HBRUSH>>;

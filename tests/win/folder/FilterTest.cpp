@@ -21,18 +21,6 @@ namespace
 {
 using Names = std::vector<std::wstring>;
 
-// A file of `size` bytes whose content is never written (sparse where the system can).
-bool WriteLargeFile(const std::wstring& path, uint64_t size)
-{
-    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    if (!file) return false;
-    DWORD returned = 0;
-    ::DeviceIoControl(file.Get(), FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
-    LARGE_INTEGER end{};
-    end.QuadPart = static_cast<LONGLONG>(size);
-    return ::SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file.Get());
-}
-
 bool SetModificationTime(const std::wstring& path, int64_t secondsAgo)
 {
     UniqueFile file(::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,

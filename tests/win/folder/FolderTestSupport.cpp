@@ -4,6 +4,7 @@
 #include "shell/Pidl.h"
 
 #include <commctrl.h>
+#include <winioctl.h>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,17 @@ void WriteFileOfSize(const std::wstring& path, size_t size)
     DWORD written = 0;
     ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     ::CloseHandle(file);
+}
+
+bool WriteLargeFile(const std::wstring& path, uint64_t size)
+{
+    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (!file) return false;
+    DWORD returned = 0;
+    ::DeviceIoControl(file.Get(), FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(size);
+    return ::SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file.Get());
 }
 
 FolderTree::FolderTree()

@@ -90,6 +90,8 @@ private:
 };
 
 void WriteFileOfSize(const std::wstring& path, size_t size);
+// A file of `size` bytes whose content is never written (sparse where the system can).
+bool WriteLargeFile(const std::wstring& path, uint64_t size);
 
 class FolderFixture : public ::testing::Test
 {

@@ -103,6 +103,27 @@ TEST_F(StatusLine, CountsSizesAndTheDriveOfTheActivePane)
     EXPECT_GE(m_host.selectionChanges, 1);
 }
 
+TEST_F(StatusLine, SizesBeyondFourGigabytesCountInFull)
+{
+    ::CreateDirectoryW(m_tree.Path(L"L").c_str(), nullptr);
+    if (!WriteLargeFile(m_tree.Path(L"L\\big.bin"), 5ull << 30)) GTEST_SKIP() << "no room for a sparse file";
+    WriteFileOfSize(m_tree.Path(L"L\\small.txt"), 1024);
+    CChildFrame* window = OpenWindow(RecordOf(L"L"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    m_bar.writes.clear();
+    pane.UpdateStatusLine();
+    EXPECT_EQ(PartZero().rfind(L"2 Objekte   5,00 GB   (", 0), 0u) << ToUtf8(PartZero());
+
+    const auto folderView = ComPtr<IShellView>::CopyOf(pane.View()).As<IFolderView>();
+    ASSERT_TRUE(folderView);
+    folderView->SelectItem(0, SVSI_SELECT);
+    folderView->SelectItem(1, SVSI_SELECT);
+    m_bar.writes.clear();
+    pane.UpdateStatusLine();
+    EXPECT_EQ(PartZero(), L"2 Objekte ausgewählt   5,00 GB");
+}
+
 TEST_F(StatusLine, OnlyTheActivePaneOfTheActiveWindowWrites)
 {
     CChildFrame* first = OpenWindow(RecordOf(L"S"));
