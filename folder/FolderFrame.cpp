@@ -309,6 +309,7 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kOpenFolderElsewhereMessage:
         m_host.OpenFolder(m_current.Clone(), AbsolutePidl(), OpenMode::NewWindow, true);
         return 0;
+    case kEndEnumerationMessage: EndEnumeration(); return 0;
     case kEnumerationFallbackMessage:
         if (!m_enumerationReported) EnumerationDone();
         return 0;

@@ -14,6 +14,7 @@
 #include "model/QuickFilter.h"
 #include "model/SolObject.h"
 #include "model/Visited.h"
+#include "shell/FolderFileIndex.h"
 #include "shell/Pidl.h"
 #include "shell/Utils.h"
 
@@ -154,6 +155,11 @@ private:
     void FindFavorite();
     void AfterNavigation(int visitedPosition, bool focus);
     // Callbacks (FolderFrameView.cpp)
+    // The folder being read, in one pass, while the view enumerates it and a filter wants
+    // file data; nullptr otherwise.
+    const FolderFileIndex* EnumerationFileIndex(const CFilter& filter);
+    void BeginEnumeration() { m_enumerating = true; m_enumerationIndex.Clear(); }
+    void EndEnumeration();
     void EnumerationDone();
     bool OpenSelection(OpenMode mode);
     AbsolutePidl LinkTarget(const ITEMIDLIST* link) const;
@@ -225,6 +231,8 @@ private:
     int m_iconIndex = -1;
 
     int m_filterIndex = -1;
+    bool m_enumerating = false;
+    FolderFileIndex m_enumerationIndex;
     CQuickFilter m_quickFilter;
     CEditQuickFilter m_quickFilterEdit;
     CHistory m_history;

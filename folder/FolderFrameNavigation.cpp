@@ -64,6 +64,7 @@ bool CFolderFrame::CreateViewWindowProper(IShellView* view, IShellView* previous
 {
     RECT rect{0, 0, 0, 0};
     HRESULT hr = E_FAIL;
+    BeginEnumeration();
     if (m_explorerInterface)
     {
         const auto view3 = ComPtr<IShellView>::CopyOf(view).As<IShellView3>();
@@ -81,7 +82,11 @@ bool CFolderFrame::CreateViewWindowProper(IShellView* view, IShellView* previous
     {
         hr = view->CreateViewWindow(previous, &m_folderSettings, Browser(), &rect, &window);
     }
-    if (FAILED(hr) || !window) return false;
+    if (FAILED(hr) || !window)
+    {
+        EndEnumeration();
+        return false;
+    }
     m_justCreated = true;
     m_enumerationReported = false;
     ::PostMessageW(Hwnd(), kEnumerationFallbackMessage, 0, 0);
@@ -311,13 +316,16 @@ void CFolderFrame::RefreshView()
     {
         try
         {
+            BeginEnumeration();
             m_view->Refresh();
+            ::PostMessageW(Hwnd(), kEndEnumerationMessage, 0, 0);
             return;
         }
         catch (...)
         {
         }
     }
+    EndEnumeration();
 }
 
 StoredFolderSettings CFolderFrame::CurrentFolderSettings() const

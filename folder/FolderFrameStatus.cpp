@@ -4,7 +4,7 @@
 #include "FolderFrame.h"
 #include "StatusBarProtocol.h"
 #include "model/StatusText.h"
-#include "shell/FolderSizeIndex.h"
+#include "shell/FolderFileIndex.h"
 #include "shell/IdListArray.h"
 
 #include <commctrl.h>
@@ -15,12 +15,6 @@ namespace sv
 
 namespace
 {
-bool IsFileSystemPathText(const std::wstring& path)
-{
-    return (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') ||
-           (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\');
-}
-
 void WritePart(HWND bar, int part, const std::wstring& text)
 {
     ::SendMessageW(bar, SB_SETTEXTW, static_cast<WPARAM>(part) | kStatusOwnTextMark | SBT_NOBORDERS,
@@ -57,7 +51,7 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
     size = 0;
     // One pass over a file-system folder gives every file's size; the shell is asked only
     // for what the folder does not list.
-    FolderSizeIndex sizes;
+    FolderFileIndex sizes;
     if (m_storage && IsFileSystemPathText(m_pathText)) sizes.Load(m_pathText);
     // `child` lies directly in the pane's folder; `absolute` is the item itself when known.
     const auto addSize = [&](const ITEMIDLIST* child, const ITEMIDLIST* absolute)
@@ -65,9 +59,9 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
         if (sizes.Count() > 0 && m_folder)
         {
             const std::wstring name = CUtils::DisplayNameOf(m_folder.Get(), child, SHGDN_INFOLDER | SHGDN_FORPARSING);
-            if (const auto known = sizes.Find(name))
+            if (const ItemFileData* known = sizes.Find(name))
             {
-                size += *known;
+                size += known->size;
                 return;
             }
         }

@@ -52,7 +52,8 @@ HRESULT CFolderFrame::Include(IShellView*, PCUITEMID_CHILD child)
         if (!folder) return S_OK;
         const ShellFilterSubject subject = ReadFilterSubject(folder, child);
         if (filter &&
-            !ShellItemMatches(*filter, subject, m_entering, child, m_storage, m_utils, CurrentTime()))
+            !ShellItemMatches(*filter, subject, m_entering, child, m_storage, m_utils, CurrentTime(),
+                              EnumerationFileIndex(*filter)))
             return S_FALSE;
         if (quick && !m_quickFilter.Includes(subject.name)) return S_FALSE;
     }
@@ -185,9 +186,32 @@ HRESULT CFolderFrame::ViewWindowActivated(IShellView*)
     return S_OK;
 }
 
+const FolderFileIndex* CFolderFrame::EnumerationFileIndex(const CFilter& filter)
+{
+    // Only while the view reads the whole folder: single items that come later are asked for
+    // one by one, so that the index never answers with an old state.
+    if (!m_enumerating || !m_storage || !(filter.NeedsStatus() || filter.NeedsAttributes())) return nullptr;
+    if (!m_enumerationIndex.IsLoaded())
+    {
+        const ItemPath path = m_utils.Path(m_entering);
+        if (path.isFileSystemPath && IsFileSystemPathText(path.text))
+            m_enumerationIndex.Load(path.text);
+        else
+            m_enumerationIndex.Load(std::wstring());
+    }
+    return &m_enumerationIndex;
+}
+
+void CFolderFrame::EndEnumeration()
+{
+    m_enumerating = false;
+    m_enumerationIndex.Clear();
+}
+
 void CFolderFrame::EnumerationDone()
 {
     m_enumerationReported = true;
+    EndEnumeration();
     // After going up, the folder one came from is selected.
     if (m_previous && m_view)
     {

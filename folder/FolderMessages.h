@@ -14,6 +14,8 @@ inline constexpr UINT kOpenFolderElsewhereMessage = WM_APP + 9;
 // Posted after a view window was made: runs the steps of a finished enumeration when the
 // view never reported it (views without our callback).
 inline constexpr UINT kEnumerationFallbackMessage = WM_APP + 20;
+// Posted after a refresh: the folder has been read, later items come one by one.
+inline constexpr UINT kEndEnumerationMessage = WM_APP + 22;
 // To the tab window: close the pane in wParam (a CFolderFrame*) if it still is one of its own.
 inline constexpr UINT kClosePaneMessage = WM_APP + 21;
 

@@ -31,7 +31,8 @@ ShellFilterSubject ReadFilterSubject(IShellFolder* folder, PCUITEMID_CHILD child
 }
 
 bool ShellItemMatches(const CFilter& filter, const ShellFilterSubject& subject, const ITEMIDLIST* folderPidl,
-                      PCUITEMID_CHILD child, bool storage, const CUtils& utils, int64_t now)
+                      PCUITEMID_CHILD child, bool storage, const CUtils& utils, int64_t now,
+                      const FolderFileIndex* index)
 {
     FilterItem item;
     item.name = subject.name;
@@ -40,8 +41,15 @@ bool ShellItemMatches(const CFilter& filter, const ShellFilterSubject& subject, 
     item.isStream = (subject.attributes & SFGAO_STREAM) != 0;
     if (storage && (filter.NeedsStatus() || filter.NeedsAttributes()) && filter.AppliesTo(item))
     {
-        const AbsolutePidl absolute = CombinePidls(folderPidl, child);
-        if (const auto data = absolute ? utils.FileData(absolute.Get()) : std::nullopt)
+        std::optional<ItemFileData> data;
+        if (const ItemFileData* known = index && item.isFileSystem ? index->Find(subject.name) : nullptr)
+            data = *known;
+        if (!data)
+        {
+            const AbsolutePidl absolute = CombinePidls(folderPidl, child);
+            if (absolute) data = utils.FileData(absolute.Get());
+        }
+        if (data)
         {
             item.status =
                 FileStatus{data->size, SecondsSince1970(data->creationTime),

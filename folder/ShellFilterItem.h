@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/Filter.h"
+#include "shell/FolderFileIndex.h"
 #include "shell/Utils.h"
 
 #include <shobjidl.h>
@@ -21,8 +22,10 @@ struct ShellFilterSubject
 
 ShellFilterSubject ReadFilterSubject(IShellFolder* folder, PCUITEMID_CHILD child);
 
-// CFilter::Matches for `child` of the folder `folderPidl`.
+// CFilter::Matches for `child` of the folder `folderPidl`. File data comes from `index` (the
+// folder read in one pass) when it knows the item, else from the shell.
 bool ShellItemMatches(const CFilter& filter, const ShellFilterSubject& subject, const ITEMIDLIST* folderPidl,
-                      PCUITEMID_CHILD child, bool storage, const CUtils& utils, int64_t now);
+                      PCUITEMID_CHILD child, bool storage, const CUtils& utils, int64_t now,
+                      const FolderFileIndex* index = nullptr);
 
 } // namespace sv

@@ -1,0 +1,64 @@
+#include "FolderFileIndex.h"
+
+#include "framework/Handles.h"
+
+namespace sv
+{
+
+namespace
+{
+std::wstring Folded(std::wstring_view name)
+{
+    std::wstring folded(name);
+    if (!folded.empty()) ::CharLowerBuffW(folded.data(), static_cast<DWORD>(folded.size()));
+    return folded;
+}
+
+std::wstring ExtendedPattern(const std::wstring& folder)
+{
+    std::wstring pattern = folder;
+    if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
+    pattern += L'*';
+    if (pattern.size() < MAX_PATH || pattern.starts_with(L"\\\\?\\")) return pattern;
+    if (pattern.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + pattern.substr(2);
+    return L"\\\\?\\" + pattern;
+}
+} // namespace
+
+bool IsFileSystemPathText(std::wstring_view path)
+{
+    return (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') ||
+           (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\');
+}
+
+bool FolderFileIndex::Load(const std::wstring& folderPath)
+{
+    Clear();
+    m_loaded = true;
+    if (folderPath.empty()) return false;
+    WIN32_FIND_DATAW data{};
+    const UniqueFind find(::FindFirstFileExW(ExtendedPattern(folderPath).c_str(), FindExInfoBasic, &data,
+                                             FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) return false;
+    do
+    {
+        ItemFileData entry;
+        entry.size = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                         ? 0
+                         : (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        entry.attributes = data.dwFileAttributes;
+        entry.creationTime = data.ftCreationTime;
+        entry.lastAccessTime = data.ftLastAccessTime;
+        entry.lastWriteTime = data.ftLastWriteTime;
+        m_entries.emplace(Folded(data.cFileName), entry);
+    } while (::FindNextFileW(find.Get(), &data));
+    return true;
+}
+
+const ItemFileData* FolderFileIndex::Find(std::wstring_view name) const
+{
+    const auto found = m_entries.find(Folded(name));
+    return found == m_entries.end() ? nullptr : &found->second;
+}
+
+} // namespace sv
