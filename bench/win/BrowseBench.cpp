@@ -105,26 +105,29 @@ public:
             const std::wstring folder = m_tree.Path(L"n" + std::to_wstring(count));
             MakeFiles(folder, count);
             const AbsolutePidl pidl = PidlFromPath(folder);
-            std::vector<double> bare, plain, filtered;
+            std::vector<double> bare, plain, filtered, sized;
             for (int round = 0; round < 3; ++round)
             {
                 bare.push_back(BareView(m_frame, pidl));
-                for (const bool filter : {false, true})
+                for (const int filter : {0, 1, 2})
                 {
                     CSolObject record = RecordOf(L"B");
-                    if (filter)
+                    if (filter != 0)
                     {
-                        CFilter texts;
-                        texts.includeText = L"*.txt";
-                        texts.Compile();
-                        m_host.filters.filters = {texts};
+                        CFilter chosen;
+                        if (filter == 1)
+                            chosen.includeText = L"*.txt";
+                        else
+                            chosen.sizeToOn = 1; // at most 0 bytes: every file's size is read
+                        chosen.Compile();
+                        m_host.filters.filters = {chosen};
                         record.filterIndex1 = 0;
                     }
                     CChildFrame* window = OpenWindow(record);
                     const auto start = std::chrono::steady_clock::now();
                     window->ActivePane()->BrowseTo(pidl.Clone(), true);
                     PumpUntilIdle(20, 60000);
-                    (filter ? filtered : plain)
+                    (filter == 0 ? plain : filter == 1 ? filtered : sized)
                         .push_back(Milliseconds(std::chrono::steady_clock::now() - start));
                     ::SendMessageW(m_frame.MdiClient(), WM_MDIDESTROY,
                                    reinterpret_cast<WPARAM>(window->Hwnd()), 0);
@@ -132,11 +135,11 @@ public:
                     m_host.filters.filters.clear();
                 }
             }
-            const double b = Median(bare), p = Median(plain), f = Median(filtered);
+            const double b = Median(bare), p = Median(plain), f = Median(filtered), z = Median(sized);
             std::printf(
                 "%5d files: bare view %8.1f ms, BrowseTo %8.1f ms (%.2fx), with filter *.txt %8.1f ms "
-                "(%.2fx)\n",
-                count, b, p, p / b, f, f / b);
+                "(%.2fx), with a size bound %8.1f ms (%.2fx)\n",
+                count, b, p, p / b, f, f / b, z, z / b);
         }
         TearDown();
     }
