@@ -95,6 +95,8 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet
         const AbsolutePidl shown = ToShellAllocated(entry->folder);
         m_historyHoldsFirstFolder = shown && m_utils.SameFolder(shown.Get(), initial.Get());
     }
+    // Before the first navigation: the view reports its activation and selection at once.
+    m_statusWorker = std::make_unique<StatusWorker>(Hwnd(), kStatusLineMessage);
     const bool focus = record.activate;
     m_treeSyncArmed = record.activate;
     if (!BrowseTo(std::move(initial), focus) && !BrowseTo(m_utils.Computer().Clone(), focus))
@@ -102,8 +104,8 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet
         Destroy();
         return false;
     }
-    m_statusWorker = std::make_unique<StatusWorker>(Hwnd(), kStatusLineMessage);
     Layout();
+    SignalStatus(); // the first status line, whatever the view reported while it was made
     return true;
 }
 

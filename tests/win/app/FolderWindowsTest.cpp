@@ -236,3 +236,22 @@ TEST_F(FolderWindows, EachWindowHasATabPlacedByTheModifierKeys)
     EXPECT_EQ(strip.TabCount(), 3);
     EXPECT_EQ(m_frame.TabIndexOf(*eins), 1);
 }
+
+TEST_F(FolderWindows, TheStatusBarShowsTheActivePanesCounts)
+{
+    for (const wchar_t* name : {L"eins\\a.txt", L"eins\\b.txt"})
+    {
+        const HANDLE file = ::CreateFileW(m_folder.File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ::CloseHandle(file);
+    }
+    Open(L"eins", OpenMode::NewWindow);
+    const HWND bar = m_frame.StatusBar().Hwnd();
+    auto text = [&]
+    {
+        wchar_t buffer[256] = {};
+        ::SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buffer));
+        return std::wstring(buffer);
+    };
+    PumpUntil([&] { return text().rfind(L"2 Objekte", 0) == 0; }, 3000);
+    EXPECT_EQ(text().rfind(L"2 Objekte   0 Bytes   (", 0), 0u) << "the pane's status worker writes it unasked";
+}
