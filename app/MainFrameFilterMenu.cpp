@@ -2,7 +2,7 @@
 // system-wide hidden-items switch) and choosing the active pane's filter from it.
 #include "FilterMenu.h"
 #include "MainFrame.h"
-
+#include "model/TabLabel.h"
 #include "shell/ExplorerSwitches.h"
 
 #include <commctrl.h>
@@ -12,21 +12,6 @@
 namespace sv
 {
 
-namespace
-{
-// Menus take "&" as the mark of a mnemonic; a filter's name is shown as it was typed.
-std::wstring MenuTextOf(const std::wstring& name)
-{
-    std::wstring text;
-    text.reserve(name.size());
-    for (const wchar_t c : name)
-    {
-        text += c;
-        if (c == L'&') text += L'&';
-    }
-    return text;
-}
-} // namespace
 
 void CMainFrame::RegisterFilterCommands()
 {
@@ -84,7 +69,7 @@ void CMainFrame::FillFilterMenu(HMENU menu)
         std::min<size_t>(m_filters.filters.size(), kLastFilterCommand - kFirstFilterCommand + 1);
     for (size_t i = 0; i < listed; ++i)
         ::AppendMenuW(menu, MF_STRING, kFirstFilterCommand + static_cast<UINT>(i),
-                      MenuTextOf(m_filters.filters[i].name).c_str());
+                      DoubleAmpersands(m_filters.filters[i].name).c_str());
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu, MF_STRING, kEditFiltersCommand, kEditFiltersText);
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

@@ -6,6 +6,7 @@
 #include "bars/BarIds.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
+#include "folder/PaneCommands.h"
 #include "model/ToolbarCatalogue.h"
 
 #include <algorithm>
@@ -20,9 +21,6 @@ constexpr int kDockRowGap = 2;
 // The whole-button drop-downs of the main toolbar ("Ansichten", "Filter").
 constexpr UINT kViewsCommand = 114;
 constexpr UINT kFilterCommand = 116;
-constexpr int kBackCommand = 101;
-constexpr int kForwardCommand = 102;
-constexpr int kHistoryCommand = 117;
 
 bool HasVisibleStyle(HWND hwnd)
 {
@@ -146,7 +144,8 @@ LRESULT CMainFrame::OnToolbarDropDown(const NMTOOLBARW& notice)
     }
     // The history buttons open the active pane's menus under the main toolbar's button.
     CFolderFrame* pane = ActivePane();
-    if (pane && (notice.iItem == kBackCommand || notice.iItem == kForwardCommand || notice.iItem == kHistoryCommand))
+    const auto button = static_cast<UINT>(notice.iItem);
+    if (pane && (button == kGoBackCommand || button == kGoForwardCommand || button == kHistoryMenuCommand))
     {
         pane->ShowHistoryDropDown(notice.iItem, notice.hdr.hwndFrom);
         return TBDDRET_DEFAULT;

@@ -3,6 +3,7 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
+#include "PaneCommands.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -14,15 +15,6 @@ namespace sv
 
 namespace
 {
-constexpr UINT kGoBack = 101;
-constexpr UINT kGoForward = 102;
-constexpr UINT kGoUp = 103;
-constexpr UINT kGoDriveRoot = 104;
-constexpr UINT kSyncTree = 105;
-constexpr UINT kOtherPaneFolder = 106;
-constexpr UINT kMaximisePane = 107;
-constexpr UINT kClosePane = 108;
-constexpr UINT kHistoryMenu = 117;
 
 CommandState Enabled(bool enabled)
 {
@@ -40,22 +32,22 @@ CCommandTarget* CFolderFrame::NextCommandTarget()
 void CFolderFrame::RegisterCommands()
 {
     CommandTable& table = Commands();
-    table.Add(kGoBack, [this](UINT) { GoBack(); }, [this](UINT) { return Enabled(m_history.CanBack()); });
-    table.Add(kGoForward, [this](UINT) { GoForward(); },
+    table.Add(kGoBackCommand, [this](UINT) { GoBack(); }, [this](UINT) { return Enabled(m_history.CanBack()); });
+    table.Add(kGoForwardCommand, [this](UINT) { GoForward(); },
               [this](UINT) { return Enabled(m_history.CanForward()); });
-    table.Add(kGoUp, [this](UINT) { GoUp(); },
+    table.Add(kGoUpCommand, [this](UINT) { GoUp(); },
               [this](UINT) { return Enabled(m_current && m_current.Get()->mkid.cb != 0); });
-    table.Add(kGoDriveRoot, [this](UINT) { GoDriveRoot(); }, [this](UINT) { return Enabled(m_drive); });
-    table.Add(kSyncTree, [this](UINT) { SyncTree(); });
-    table.Add(kOtherPaneFolder, [this](UINT) { GoOtherPaneFolder(); },
+    table.Add(kGoDriveRootCommand, [this](UINT) { GoDriveRoot(); }, [this](UINT) { return Enabled(m_drive); });
+    table.Add(kSyncTreeCommand, [this](UINT) { SyncTree(); });
+    table.Add(kOtherPaneFolderCommand, [this](UINT) { GoOtherPaneFolder(); },
               [this](UINT) { return Enabled(m_owner.PaneCount() == 2); });
-    table.Add(kMaximisePane, [this](UINT) {
+    table.Add(kMaximisePaneCommand, [this](UINT) {
         m_owner.SetActivePane(*this);
         m_owner.ToggleMaximisePane();
     });
     // The pane may be the one that goes: its window closes it once this message is done.
-    table.Add(kClosePane, [this](UINT) { m_owner.PostClosePane(*this); });
-    table.Add(kHistoryMenu, [this](UINT) { ShowHistoryDropDown(kHistoryMenu, m_toolbar); });
+    table.Add(kClosePaneCommand, [this](UINT) { m_owner.PostClosePane(*this); });
+    table.Add(kHistoryMenuCommand, [this](UINT) { ShowHistoryDropDown(kHistoryMenuCommand, m_toolbar); });
     table.Add(kClearLocalHistoryCommand, [this](UINT) { ClearLocalHistory(); });
     table.Add(kClearGlobalHistoryCommand, [this](UINT) { m_host.GlobalVisited().ClearAllButCurrent(); });
     table.AddRange(kFirstHistoryStepCommand, kLastHistoryStepCommand,
@@ -65,13 +57,13 @@ void CFolderFrame::RegisterCommands()
 
 void CFolderFrame::UpdateWindowButtons(int paneCount, bool onePaneMaximised)
 {
-    if (!m_toolbar || ::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kMaximisePane, 0) < 0) return;
+    if (!m_toolbar || ::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kMaximisePaneCommand, 0) < 0) return;
     constexpr int kMaximisedImage = 8;
     constexpr int kBothShownImage = 10;
     const bool hide = paneCount < 2;
-    const bool wasHidden = ::SendMessageW(m_toolbar, TB_ISBUTTONHIDDEN, kMaximisePane, 0) != 0;
-    ::SendMessageW(m_toolbar, TB_HIDEBUTTON, kMaximisePane, MAKELPARAM(hide, 0));
-    ::SendMessageW(m_toolbar, TB_CHANGEBITMAP, kMaximisePane, onePaneMaximised ? kMaximisedImage : kBothShownImage);
+    const bool wasHidden = ::SendMessageW(m_toolbar, TB_ISBUTTONHIDDEN, kMaximisePaneCommand, 0) != 0;
+    ::SendMessageW(m_toolbar, TB_HIDEBUTTON, kMaximisePaneCommand, MAKELPARAM(hide, 0));
+    ::SendMessageW(m_toolbar, TB_CHANGEBITMAP, kMaximisePaneCommand, onePaneMaximised ? kMaximisedImage : kBothShownImage);
     if (hide != wasHidden) Layout(); // the address placeholder takes or gives the room
 }
 

@@ -1,7 +1,8 @@
 // The history buttons' menus: back and forward along the pane's history, and the folders
 // of the pane's and the global visited lists.
 #include "FolderFrame.h"
-
+#include "PaneCommands.h"
+#include "model/TabLabel.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -11,25 +12,8 @@ namespace sv
 
 namespace
 {
-constexpr int kGoBack = 101;
-constexpr int kGoForward = 102;
-constexpr int kHistoryMenu = 117;
-
 constexpr const wchar_t* kClearLocalHistory = L"Lokalen Verlauf löschen";
 constexpr const wchar_t* kClearGlobalHistory = L"Globalen Verlauf löschen";
-
-// Menu texts are shown without prefix processing: a folder may be called "A&B".
-std::wstring WithoutPrefixes(const std::wstring& text)
-{
-    std::wstring escaped;
-    escaped.reserve(text.size());
-    for (const wchar_t c : text)
-    {
-        if (c == L'&') escaped += L'&';
-        escaped += c;
-    }
-    return escaped;
-}
 } // namespace
 
 UniqueMenu CFolderFrame::BuildHistoryStepMenu(bool forward) const
@@ -37,7 +21,7 @@ UniqueMenu CFolderFrame::BuildHistoryStepMenu(bool forward) const
     UniqueMenu menu(::CreatePopupMenu());
     if (!menu) return menu;
     for (const HistoryStepItem& item : HistoryStepItems(m_history, forward))
-        ::AppendMenuW(menu.Get(), MF_STRING, static_cast<UINT_PTR>(item.command), WithoutPrefixes(item.text).c_str());
+        ::AppendMenuW(menu.Get(), MF_STRING, static_cast<UINT_PTR>(item.command), DoubleAmpersands(item.text).c_str());
     return menu;
 }
 
@@ -62,7 +46,7 @@ UniqueMenu CFolderFrame::BuildHistoryMenu()
             m_utils.BuildAddressText(folder.Get(), true, settings.addressShowDesktop, settings.addressShowComputer,
                                      settings.addressFullNetworkPath);
         ::AppendMenuW(menu.Get(), MF_STRING | (item.checked ? MF_CHECKED : 0), static_cast<UINT_PTR>(item.command),
-                      WithoutPrefixes(text).c_str());
+                      DoubleAmpersands(text).c_str());
     }
     ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu.Get(), MF_STRING, kClearLocalHistoryCommand, kClearLocalHistory);
@@ -73,12 +57,13 @@ UniqueMenu CFolderFrame::BuildHistoryMenu()
 void CFolderFrame::ShowHistoryDropDown(int button, HWND toolbar)
 {
     UniqueMenu menu;
-    if (button == kGoBack || button == kGoForward)
+    const auto command = static_cast<UINT>(button);
+    if (command == kGoBackCommand || command == kGoForwardCommand)
     {
-        m_stepMenuForward = button == kGoForward;
+        m_stepMenuForward = command == kGoForwardCommand;
         menu = BuildHistoryStepMenu(m_stepMenuForward);
     }
-    else if (button == kHistoryMenu)
+    else if (command == kHistoryMenuCommand)
     {
         menu = BuildHistoryMenu();
     }

@@ -3,6 +3,7 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
+#include "PaneCommands.h"
 #include "model/PaneKeys.h"
 
 #include <commctrl.h>
@@ -13,13 +14,6 @@ namespace sv
 
 namespace
 {
-constexpr UINT kGoBack = 101;
-constexpr UINT kGoForward = 102;
-constexpr UINT kGoUp = 103;
-constexpr UINT kSyncTree = 105;
-constexpr UINT kOtherPaneFolder = 106;
-constexpr UINT kMaximisePane = 107;
-constexpr UINT kClosePane = 108;
 constexpr UINT kRefresh = 115;
 constexpr UINT kPreviousTab = 184;
 constexpr UINT kNextTab = 185;
@@ -38,6 +32,12 @@ HWND ListViewOf(HWND window)
             return candidate;
     }
     return nullptr;
+}
+
+// The list view's label editor while an item is being renamed.
+HWND LabelEditor(HWND list)
+{
+    return list ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0)) : nullptr;
 }
 
 bool KeyDown(int key)
@@ -67,7 +67,7 @@ bool CFolderFrame::PreTranslateMessage(MSG& message)
 bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
 {
     const HWND list = ListView();
-    const HWND editor = list ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0)) : nullptr;
+    const HWND editor = LabelEditor(list);
     const HWND focus = ::GetFocus();
     PaneKeyContext context;
     context.viewHasFocus = !(editor && (focus == editor || message.hwnd == editor));
@@ -111,11 +111,11 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
     case PaneKeyAction::CopyFileList: toFrame(kCopyFileList); break;
     case PaneKeyAction::DosWindow: toFrame(kDosWindow); break;
     case PaneKeyAction::ToggleQuickFilter: ToggleQuickFilter(); break;
-    case PaneKeyAction::OtherPaneFolder: RouteCommand(kOtherPaneFolder); break;
+    case PaneKeyAction::OtherPaneFolder: RouteCommand(kOtherPaneFolderCommand); break;
     case PaneKeyAction::NewFolderWindow: ::PostMessageW(frame, WM_COMMAND, MAKEWPARAM(kNewFolderWindow, 0), 0); break;
-    case PaneKeyAction::SyncTree: RouteCommand(kSyncTree); break;
-    case PaneKeyAction::MaximisePane: RouteCommand(kMaximisePane); break;
-    case PaneKeyAction::ClosePane: RouteCommand(kClosePane); break;
+    case PaneKeyAction::SyncTree: RouteCommand(kSyncTreeCommand); break;
+    case PaneKeyAction::MaximisePane: RouteCommand(kMaximisePaneCommand); break;
+    case PaneKeyAction::ClosePane: RouteCommand(kClosePaneCommand); break;
     case PaneKeyAction::Refresh: toFrame(kRefresh); break;
     case PaneKeyAction::WrapClipboard: break;
     case PaneKeyAction::ToggleRenameSelection: ToggleRenameSelection(); break;
@@ -127,8 +127,7 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
 
 void CFolderFrame::ToggleRenameSelection()
 {
-    const HWND list = ListView();
-    const HWND editor = list ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0)) : nullptr;
+    const HWND editor = LabelEditor(ListView());
     if (!editor) return;
     const int length = ::GetWindowTextLengthW(editor);
     if (m_renameSelectionToggle)
@@ -182,7 +181,7 @@ void CFolderFrame::OnLeftButtonInView(POINT point)
     if (m_lastFreeSpaceClick != 0 && now - m_lastFreeSpaceClick <= ::GetDoubleClickTime())
     {
         m_lastFreeSpaceClick = 0;
-        ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoUp, 0), 0);
+        ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoUpCommand, 0), 0);
         return;
     }
     m_lastFreeSpaceClick = now;
@@ -225,8 +224,8 @@ void CFolderFrame::OnParentNotify(UINT event, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN: OnMiddleButtonInView(point); break;
     case WM_XBUTTONDOWN:
         if (!m_host.Settings().mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point)) break;
-        if (HIWORD(wParam) == XBUTTON1) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoBack, 0), 0);
-        if (HIWORD(wParam) == XBUTTON2) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoForward, 0), 0);
+        if (HIWORD(wParam) == XBUTTON1) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoBackCommand, 0), 0);
+        if (HIWORD(wParam) == XBUTTON2) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoForwardCommand, 0), 0);
         break;
     default: break;
     }

@@ -1,6 +1,7 @@
 #include "FolderFileIndex.h"
 
 #include "framework/Handles.h"
+#include "shell/LongPath.h"
 
 namespace sv
 {
@@ -14,14 +15,11 @@ std::wstring Folded(std::wstring_view name)
     return folded;
 }
 
-std::wstring ExtendedPattern(const std::wstring& folder)
+std::wstring Pattern(const std::wstring& folder)
 {
     std::wstring pattern = folder;
     if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
-    pattern += L'*';
-    if (pattern.size() < MAX_PATH || pattern.starts_with(L"\\\\?\\")) return pattern;
-    if (pattern.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + pattern.substr(2);
-    return L"\\\\?\\" + pattern;
+    return ExtendedPath(pattern + L'*');
 }
 } // namespace
 
@@ -37,7 +35,7 @@ bool FolderFileIndex::Load(const std::wstring& folderPath)
     m_loaded = true;
     if (folderPath.empty()) return false;
     WIN32_FIND_DATAW data{};
-    const UniqueFind find(::FindFirstFileExW(ExtendedPattern(folderPath).c_str(), FindExInfoBasic, &data,
+    const UniqueFind find(::FindFirstFileExW(Pattern(folderPath).c_str(), FindExInfoBasic, &data,
                                              FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return false;
     do

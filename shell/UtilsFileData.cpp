@@ -1,6 +1,7 @@
 // CUtils: size, attributes and times of an item.
 #include "Utils.h"
 
+#include "shell/LongPath.h"
 #include "shell/ShellCompat.h"
 
 namespace sv
@@ -12,14 +13,6 @@ ItemFileData FromFindData(const WIN32_FIND_DATAW& data)
 {
     return {(static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow, data.dwFileAttributes,
             data.ftCreationTime, data.ftLastAccessTime, data.ftLastWriteTime};
-}
-
-// Deep paths need the extended form outside long-path-aware processes.
-std::wstring ExtendedPath(const std::wstring& path)
-{
-    if (path.size() < MAX_PATH || path.starts_with(L"\\\\?\\")) return path;
-    if (path.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + path.substr(2);
-    return L"\\\\?\\" + path;
 }
 } // namespace
 
