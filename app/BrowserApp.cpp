@@ -6,6 +6,7 @@
 #include "DataFolder.h"
 #include "OwnedText.h"
 #include "folder/EditQuickFilter.h"
+#include "framework/MenuBuilder.h"
 #include "framework/MessageLoop.h"
 #include "model/StartCommandLine.h"
 #include "res/resource.h"
@@ -39,11 +40,12 @@ bool TakeRaiseFaultSwitch(std::wstring& arguments)
 CBrowserApp::CBrowserApp()
 {
     g_application = this;
-    Commands().Add(ID_APP_ABOUT, [this](UINT) { ShowAbout(); });
-    Commands().Add(ID_FILE_NEW, [this](UINT) {
-        if (m_mainFrame)
-            m_mainFrame->CreateFolderWindow(CSolObject());
-    });
+    Commands().Add(cmd::kAbout, [this](UINT) { ShowAbout(); });
+    Commands().Add(cmd::kNewWindow,
+                   [this](UINT)
+                   {
+                       if (m_mainFrame) m_mainFrame->Windows().CreateFolderWindow(CSolObject());
+                   });
 }
 
 CBrowserApp::~CBrowserApp()
@@ -95,10 +97,8 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
 
     // 10-12: the frame window, shortcuts, the folder windows' menu.
     if (!m_mainFrame->CreateFrame()) return false;
-    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    if (params.ownShortcutsEnabled)
-        m_shortcuts = ::LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_SHORTCUTS));
-    m_folderMenu.Reset(::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_FOLDERMENU)));
+    m_mainFrame->LoadOrDropAccelerators();
+    m_folderMenu = BuildMenuBar(FolderMenuLayout());
     m_mainFrame->SetFolderMenu(m_folderMenu.Get());
 
     // 13-14: placement, show, bars.
@@ -127,23 +127,19 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
         PostOwnedText(m_mainFrame->Hwnd(), kOpenTextMessage, MakeHandOffBuffer(request.textToOpen));
 
     // 18
-    m_help.Initialize();
+    m_mainFrame->InitializeHelp();
     return true;
 }
 
 int CBrowserApp::Run()
 {
     if (m_raiseFault) ::RaiseException(EXCEPTION_ACCESS_VIOLATION, 0, 0, nullptr);
-    const HWND frame = m_mainFrame ? m_mainFrame->Hwnd() : nullptr;
-    const HWND client = m_mainFrame ? m_mainFrame->MdiClient() : nullptr;
     MessageLoopHooks hooks;
-    hooks.preTranslate = [this, frame, client](MSG& msg)
+    hooks.preTranslate = [this](MSG& msg)
     {
         // The quick-filter edit keeps its editing keys before any shortcut sees them.
         if (CEditQuickFilter::PreTranslate(msg)) return true;
-        if (m_mainFrame && m_mainFrame->Hwnd() && m_mainFrame->PreTranslatePaneMessage(msg)) return true;
-        if (client && ::TranslateMDISysAccel(client, &msg)) return true;
-        return m_shortcuts && frame && ::TranslateAcceleratorW(frame, m_shortcuts, &msg) != 0;
+        return m_mainFrame && m_mainFrame->Hwnd() && m_mainFrame->PreTranslateMessage(msg);
     };
     hooks.onIdle = [this]
     {

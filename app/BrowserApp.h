@@ -1,7 +1,6 @@
 // CBrowserApp: brings the program up and down.
 #pragma once
 
-#include "HtmlHelp.h"
 #include "MainFrame.h"
 #include "SingleInstance.h"
 #include "framework/Commands.h"
@@ -45,8 +44,6 @@ private:
     SingleInstance m_singleInstance;
     std::unique_ptr<CMainFrame> m_mainFrame;
     UniqueMenu m_folderMenu;
-    HACCEL m_shortcuts = nullptr; // resource accelerators need no freeing
-    HtmlHelpLibrary m_help;
     bool m_raiseFault = false;
 };
 

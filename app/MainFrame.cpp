@@ -6,6 +6,7 @@
 #include "OwnedText.h"
 #include "SingleInstance.h"
 #include "bars/BarIds.h"
+#include "framework/MenuBuilder.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
 #include "model/Arrangement.h"
@@ -35,43 +36,17 @@ SettingsDefaults ShellDefaults()
 } // namespace
 
 CMainFrame::CMainFrame(UINT handOffMessage, CCommandTarget* next)
-    : m_osKind(CurrentOsKind()), m_handOffMessage(handOffMessage), m_next(next), m_defaults(ShellDefaults())
+    : m_osKind(CurrentOsKind()), m_handOffMessage(handOffMessage), m_next(next), m_defaults(ShellDefaults()),
+      m_folderWindows(*this), m_defaultRamp(DefaultRamp())
 {
     m_params.Reset(m_defaults);
     RegisterCommands();
 }
 
-void CMainFrame::RegisterCommands()
-{
-    Commands().Add(ID_APP_EXIT, [this](UINT) { ::PostMessageW(Hwnd(), WM_CLOSE, 0, 0); });
-    Commands().AddRange(
-        kFirstDriveCommand, kLastDriveCommand, [this](UINT id) { OnDriveButton(id - kFirstDriveCommand); },
-        [](UINT) { return CommandState{}; });
-    Commands().AddRange(
-        kFirstFavoriteCommand, kLastFavoriteCommand,
-        [this](UINT id) { OnFavoriteButton(id - kFirstFavoriteCommand); },
-        [](UINT) { return CommandState{}; });
-    RegisterFilterCommands();
-
-    const auto anyFolderWindow = [this](UINT) { return CommandState{!m_windows.empty()}; };
-    Commands().Add(
-        ID_FILE_CLOSE,
-        [this](UINT)
-        {
-            if (CChildFrame* window = ActiveFolderWindow()) ::SendMessageW(window->Hwnd(), WM_CLOSE, 0, 0);
-        },
-        anyFolderWindow);
-    Commands().Add(
-        ID_FILE_CLOSE_ALL, [this](UINT) { CloseAllFolderWindows(); }, anyFolderWindow);
-    Commands().Add(ID_FILE_SAVE_ARRANGEMENT, [this](UINT) { SaveArrangementAs(); });
-    Commands().AddRange(ID_ARRANGEMENT_FIRST, ID_ARRANGEMENT_LAST,
-                        [this](UINT id) { LoadListedArrangement(id - ID_ARRANGEMENT_FIRST); });
-}
-
 bool CMainFrame::CreateFrame()
 {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    m_frameMenu = ::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    m_frameMenu = BuildMenuBar(FrameMenuLayout()).Release();
     const auto icon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                                       0, 0, LR_DEFAULTSIZE | LR_SHARED));
     const RECT rect{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
@@ -117,10 +92,13 @@ void CMainFrame::PrepareShutdown()
 {
     if (m_shutdownDone) return;
     m_shutdownDone = true;
+    // Files cut or copied to the clipboard stay there when the program has gone.
+    FlushOwnClipboardData();
     StoreBarLayout();
     WriteSettings();
     // The windows are all still there: the frame closes only after this.
-    if (m_params.restoreWindowsAtStart) SaveArrangement(DataFilePath(kStartArrangementFileName));
+    if (m_params.restoreWindowsAtStart)
+        m_folderWindows.SaveArrangement(DataFilePath(kStartArrangementFileName));
     SaveMainToolbar();
 }
 
@@ -142,16 +120,22 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         RecalcLayout();
         return 0;
     case WM_MEASUREITEM:
+        if (LRESULT result = 0; ForwardShellMenuMessage(message, wParam, lParam, result)) return result;
         if (m_chevron.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
         break;
     case WM_DRAWITEM:
+        if (LRESULT result = 0; ForwardShellMenuMessage(message, wParam, lParam, result)) return result;
         if (m_chevron.OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
         break;
-    case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); break;
+    case WM_INITMENUPOPUP:
+        if (LRESULT result = 0; ForwardShellMenuMessage(message, wParam, lParam, result)) return result;
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        break;
     case WM_COMMAND:
         if (OnCommand(LOWORD(wParam))) return 0;
         break;
     case kOpenTextMessage: OpenCommandLineText(TakeOwnedText(wParam)); return 0;
+    case kFileOperationDoneMessage: OnFileOperationDone(); return 0;
     }
     if (m_handOffMessage != 0 && message == m_handOffMessage)
     {
@@ -173,6 +157,7 @@ LRESULT CMainFrame::OnCreate()
 void CMainFrame::OnDestroy()
 {
     m_destroying = true;
+    m_folderWindows.BeginDestroying();
     // The shared folder-window menu belongs to the application; the frame takes its own.
     if (m_frameMenu && ::GetMenu(Hwnd()) != m_frameMenu) ::SetMenu(Hwnd(), m_frameMenu);
     // The bars go before the frame's children are torn down, the lists they show after them.
@@ -193,14 +178,6 @@ void CMainFrame::OnClose()
 void CMainFrame::OnEndSession(bool ending)
 {
     if (ending) PrepareShutdown();
-}
-
-void CMainFrame::OnInitMenuPopup(HMENU popup)
-{
-    if (IsFilterMenu(popup)) FillFilterMenu(popup);
-    // The "Datei" popup of either menu starts with the new-window command.
-    if (::GetMenuItemID(popup, 0) == ID_FILE_NEW) RebuildArrangementList(popup);
-    UpdateMenuCommandStates(popup, CommandStart());
 }
 
 bool CMainFrame::OnCommand(UINT id)

@@ -1,6 +1,9 @@
 // CMainFrame: the MDI frame that owns the settings and every bar, and hosts the folder windows.
 #pragma once
 
+#include "AppMessages.h"
+#include "FolderWindows.h"
+#include "HtmlHelp.h"
 #include "MainFrameMdiClient.h"
 #include "bars/ChevronMenu.h"
 #include "bars/DlgBarTab.h"
@@ -9,29 +12,32 @@
 #include "bars/RebarBandSlots.h"
 #include "bars/StatusBarEx.h"
 #include "bars/ToolBarXP.h"
+#include "commands/FileClipboard.h"
+#include "commands/FileOperationQueue.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderHost.h"
 #include "framework/Commands.h"
+#include "framework/Handles.h"
 #include "framework/ImageList.h"
 #include "framework/MdiFrame.h"
+#include "model/ColorRamp.h"
+#include "model/CommandCatalogue.h"
 #include "model/Filter.h"
 #include "model/OsKind.h"
 #include "model/Params.h"
+#include "model/SettingsPage.h"
 #include "model/SolObject.h"
 #include "model/ToolbarFile.h"
 #include "shell/Utils.h"
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace sv
 {
-
-// Private messages of the main frame about its bars (the others are in AppMessages.h).
-inline constexpr UINT kCheckDrivesMessage = WM_APP + 4;
-// Runs a layout pass that a bar asked for while it was itself being laid out.
-inline constexpr UINT kRecalcLayoutMessage = WM_APP + 20;
 
 class CMainFrame : public CMdiFrame, public CCommandTarget, public IFolderHost
 {
@@ -72,41 +78,54 @@ public:
 
     // "Solvanta_Fil.cfg" into the filter list; a damaged file gives its message and no filters.
     void ReadFilters();
-    // One MDI child from a window record, with the shared folder-window menu.
-    CChildFrame* CreateFolderWindow(const CSolObject& record);
-    // The central way to open a folder; `defaultPlacement` 0 right end, 1 next to the active
-    // tab, 2 split, for new windows opened without a matching modifier.
-    void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
-                    int defaultPlacement);
-    CChildFrame* ActiveFolderWindow() const;
-    // The active pane of the active folder window, or nullptr.
-    CFolderFrame* ActivePane() const;
+    // The folder windows and their tabs.
+    CFolderWindows& Windows() { return m_folderWindows; }
+    const CFolderWindows& Windows() const { return m_folderWindows; }
+    CChildFrame* ActiveFolderWindow() const { return m_folderWindows.ActiveFolderWindow(); }
+    CFolderFrame* ActivePane() const { return m_folderWindows.ActivePane(); }
     // Where commands start: the active pane (then its window, this frame, the application),
     // or this frame when no folder window is open.
     CCommandTarget& CommandStart();
+    // The frame's look at a key before the menus and accelerators: its own keys, the active
+    // pane's, the MDI keys and the shortcut table. True when consumed.
+    bool PreTranslateMessage(MSG& message);
     // The active pane's look at a message for its view before the accelerators see it.
     bool PreTranslatePaneMessage(MSG& message);
-    size_t FolderWindowCount() const { return m_windows.size(); }
-    // The folder windows as their tabs stand, left to right.
-    std::vector<CChildFrame*> FolderWindowsInTabOrder() const;
-    // The index of the window's tab, or -1.
-    int TabIndexOf(const CChildFrame& window) const;
-    // Sends each folder window a close request; false when one refused to go.
-    bool CloseAllFolderWindows();
-
-    // Window arrangements, MainFrameArrangements.cpp.
-    // The open windows into `path`; a failure is reported and leaves the old file as it was.
-    bool SaveArrangement(const std::wstring& path);
-    // Nothing when the file is missing (silently) or unreadable (after one message).
-    std::optional<CSolObjects> LoadArrangement(const std::wstring& path);
-    // One folder window per record, behind the windows already open.
-    void RestoreArrangement(CSolObjects list);
-    // Command 32785: the save dialog, then SaveArrangement.
-    void SaveArrangementAs();
-    // Entry `index` of the "Datei" menu's arrangement list (commands 20100 upward).
-    void LoadListedArrangement(size_t index);
-    // Menu 129, given by the application; the frame loads its own copy without one.
+    // The program's own shortcuts; nullptr while they are switched off in the settings.
+    HACCEL Accelerators() const { return m_accelerators.Get(); }
+    // The shortcut table follows `ownShortcutsEnabled`: made when it is on, dropped when off.
+    void LoadOrDropAccelerators();
+    // The help system, loaded once the frame is up.
+    void InitializeHelp() { m_help.Initialize(); }
+    // Menu 128 while no folder window is open, menu 129 while one is.
+    void ShowMenuFor(bool folderWindowsOpen);
+    // Menu 129, given by the application; the frame makes its own copy without one.
     void SetFolderMenu(HMENU menu) { m_folderMenu = menu; }
+
+    // The settings dialog, installed by whoever provides it; it returns true when confirmed.
+    using SettingsDialog = std::function<bool(CMainFrame&, SettingsPage)>;
+    void SetSettingsDialog(SettingsDialog dialog) { m_settingsDialog = std::move(dialog); }
+    bool CanOpenSettings() const { return static_cast<bool>(m_settingsDialog) && !m_settingsOpen; }
+    bool SettingsDialogOpen() const { return m_settingsOpen; }
+    // Opens the dialog at `page`; after OK the frame takes over the changed settings.
+    void OpenSettings(SettingsPage page);
+    // Everything that follows a confirmed settings dialog: shortcuts, folder windows, tabs,
+    // bars.
+    void ApplyChangedSettings();
+
+    // The colour ramps of the favorites (rebuilt with the favorites bar) and the default one.
+    const ColorRamp& FavoriteRampOf(int favorite) const;
+
+    // Keys pressed on behalf of a command go to the active pane's view as if typed there;
+    // true when the view took the key.
+    bool ForwardKeystroke(UINT virtualKey, bool control, bool shift);
+    // A shell context menu at `at` (screen), its drawing messages handed to it while it is
+    // open; the chosen command is carried out. Returns it, or 0.
+    UINT TrackShellContextMenu(IContextMenu* menu, POINT at);
+    // The drop-down of "Ansichten": the view modes of this system.
+    UniqueMenu BuildViewModeMenu();
+    // Copies, moves and deletes run here, one after the other.
+    CFileOperationQueue& FileOperations();
 
     // IFolderHost
     const CParams& Settings() const override { return m_params; }
@@ -114,29 +133,36 @@ public:
     const CSolObjects& Favorites() const override { return m_favorites; }
     CVisited& GlobalVisited() override { return m_params.visitedFolders; }
     HWND StatusBar() const override { return m_statusBar.Hwnd(); }
-    bool IsRestoring() const override { return m_restoring; }
+    bool IsRestoring() const override { return m_folderWindows.IsRestoring(); }
     HIMAGELIST PaneToolbarImages(bool disabled) const override
     {
         return disabled ? FolderDisabledImages() : FolderImages();
     }
     void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) override
     {
-        OpenFolder(std::move(folder), std::move(second), mode, focus, 0);
+        m_folderWindows.OpenFolder(std::move(folder), std::move(second), mode, focus, 0);
     }
+    const std::vector<ToolbarButton>& FolderToolbarLayout() const override { return m_folderLayout; }
     void SyncTreeTo(const ITEMIDLIST* folder) override;
     void ShowFolderTree() override;
-    bool TreeSyncSuppressed() const override { return m_restoring || m_treeSyncSuppressions > 0; }
+    bool TreeSyncSuppressed() const override
+    {
+        return m_folderWindows.IsRestoring() || m_treeSyncSuppressions > 0;
+    }
     AbsolutePidl& LastTreeSyncFolder() override { return m_lastTreeSyncFolder; }
     void SelectionChanged(CFolderFrame& pane) override;
     void TabsChanged() override;
-    void FolderWindowActivated(CChildFrame& window) override;
-    void FolderWindowDestroyed(CChildFrame& window) override;
+    void FolderWindowActivated(CChildFrame& window) override { m_folderWindows.WindowActivated(window); }
+    void FolderWindowDestroyed(CChildFrame& window) override { m_folderWindows.WindowDestroyed(window); }
 
     OsKind Os() const override { return m_osKind; }
     CFilters& EditableFilters() { return m_filters; }
+    CUtils& Utils() { return m_utils; }
+    const CUtils& Utils() const { return m_utils; }
     CParams& Params() { return m_params; }
     const SettingsDefaults& Defaults() const { return m_defaults; }
     HMENU FrameMenu() const { return m_frameMenu; }
+    HMENU FolderMenu() const { return m_folderMenu; }
     CSolObjects& Favorites() { return m_favorites; }
     // Taken from `dockableToolbars` when the window is created, fixed for the run.
     bool DockingMode() const { return m_dockingMode; }
@@ -152,11 +178,15 @@ public:
     CReBarMain& Rebar() { return m_rebar; }
     CStatusBarEx& StatusBar() { return m_statusBar; }
     CDlgBarTab& TabStrip() { return m_tabStrip; }
+    const CDlgBarTab& TabStrip() const { return m_tabStrip; }
     CMyBar& FolderTreeBar() { return m_treeBar; }
     CMyBar& QuickViewBar() { return m_quickViewBar; }
 
     // The buttons a band's chevron lists, as its menu shows them.
     std::vector<ChevronItem> ChevronItems(int band);
+    // Toolbar buttons follow the command states.
+    void UpdateBarCommandStates();
+    void RecalcLayout();
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -177,7 +207,27 @@ private:
     // Everything that must reach the files before the window goes away, in its order.
     void PrepareShutdown();
     void StoreBarLayout();
+
+    // Commands and their states, MainFrameCommands.cpp.
     void RegisterCommands();
+    CommandState StateByRule(const CommandInfo& info) const;
+    bool IsBarVisible(UINT command) const;
+    void ToggleBar(UINT command);
+    bool TreeHasFocus() const { return m_treeFocused; }
+    void ShowHelp();
+    void OnNetworkDriveDialog(bool connect);
+    // The tab options of the settings onto the tab strip.
+    void ApplyTabOptions();
+    CommandState ViewModeState(int entry) const;
+
+    // Edit commands on files, MainFrameFileCommands.cpp.
+    void OnUndo();
+    void OnDelete(bool toRecycleBin);
+    void OnClipboardCommand(UINT id);
+    void PasteInto(CFolderFrame& pane);
+    void OnTransferToFolder(bool move);
+    void OnFileOperationDone();
+    void FlushOwnClipboardData();
 
     // Window creation, MainFrameBars.cpp.
     bool CreateBars();
@@ -192,14 +242,11 @@ private:
     // Toolbar files from older programs hold narrow records; files this program writes, and
     // any file met without a settings file, hold wide ones.
     bool ToolbarRecordsWide() const;
-    // The buttons' targets: the folder windows fill these in.
-    void OnDriveButton(UINT index);
-    void OnFavoriteButton(UINT index);
     CToolBarXP* ToolbarOfBand(int band);
-    void UpdateBarCommandStates();
+    // The favorites' ramps from their hues, given out anew when that is switched on.
+    void BuildFavoriteRamps();
 
     // Layout, MainFrameLayout.cpp.
-    void RecalcLayout();
     void OnChevronPushed(const NMREBARCHEVRON& chevron);
     int MeasureTextBelowHeight();
     void ApplyTextPosition(CToolBarXP& bar, int textMode, int height);
@@ -240,6 +287,32 @@ private:
     CMyBar m_quickViewBar;
     CChevronMenu m_chevron;
 
+    // Menus built when they open, MainFrameMenus.cpp.
+    void RebuildFileMenu(HMENU popup);
+    void RebuildFavoritesMenu(HMENU popup);
+    void RebuildViewMenu(HMENU popup);
+    // The view modes of this system, checked at the active pane's mode.
+    void InsertViewModeList(HMENU menu, UINT position);
+    void ShowViewModeMenuAtButton();
+    void ChooseViewMode(UINT index);
+    void InvokeNewItem(UINT id);
+    // The main toolbar's view buttons choose the entry of the same name.
+    int ViewModeEntryOfButton(UINT command) const;
+    // Draw, measure and popup messages of shell menus go to their objects first.
+    bool ForwardShellMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The arrangement list of the "Datei" menu; the names behind commands 20100 upward,
+    // kept until the menu opens again.
+    void RebuildArrangementList(HMENU popup);
+    void SaveArrangementAs();
+    void LoadListedArrangement(size_t index);
+    std::vector<std::wstring> m_arrangementNames;
+    // The shell's new-item submenu of "Datei" while it is open, and how many entries it added.
+    ComPtr<IContextMenu> m_newItemMenu;
+    int m_newItemEntries = 0;
+    std::vector<HMENU> m_newItemSubmenus;
+    // A shell context menu the frame shows right now (its draw and measure messages).
+    ComPtr<IContextMenu2> m_shellMenu;
+
     // Filter menu, MainFrameFilterMenu.cpp.
     void RegisterFilterCommands();
     // A popup whose own entries hold the system-wide hidden-items switch.
@@ -251,27 +324,34 @@ private:
     void ShowFilterMenuAtButton();
     LRESULT OnToolbarDropDown(const NMTOOLBARW& notice);
     void ChooseFilter(UINT id);
+    // A popup menu below a toolbar button, its choice posted to the frame.
+    void TrackMenuAtButton(HMENU menu, HWND toolbar, const RECT& button);
 
-    // Folder windows, MainFrameWindows.cpp.
-    void ShowFolderMenu(bool folderWindowsOpen);
-    bool HandToShell(const ITEMIDLIST* folder);
-    CChildFrame* FolderWindowOf(HWND window) const;
-    // Tab texts follow the labels, the selected tab the active window.
-    void SyncTabs();
-    void OnTabSelected(LPARAM item);
+    // Keys, MainFrameKeys.cpp.
+    bool PreTranslateFrameKey(const MSG& message);
+
+    // Folder windows, MainFrameWindows.cpp: the drive and favorite buttons open them.
+    void OnDriveButton(UINT index);
+    void OnFavoriteButton(UINT index);
+
     CFilters m_filters;
-    std::vector<std::unique_ptr<CChildFrame>> m_windows;
-    bool m_restoring = false;
+    CFolderWindows m_folderWindows;
     int m_treeSyncSuppressions = 0;
     AbsolutePidl m_lastTreeSyncFolder;
     bool m_destroying = false;
+    bool m_treeFocused = false;
     HMENU m_folderMenu = nullptr;
     UniqueMenu m_ownFolderMenu;
-
-    // The arrangement list of the "Datei" menu, MainFrameArrangements.cpp.
-    void RebuildArrangementList(HMENU popup);
-    // The names behind commands 20100 upward, kept until the menu opens again.
-    std::vector<std::wstring> m_arrangementNames;
+    UniqueAccelerators m_accelerators;
+    SettingsDialog m_settingsDialog;
+    bool m_settingsOpen = false;
+    SettingsPage m_lastSettingsPage = SettingsPage::General;
+    ColorRamp m_defaultRamp;
+    std::vector<ColorRamp> m_favoriteRamps;
+    HtmlHelpLibrary m_help;
+    CFileClipboard m_fileClipboard;
+    // Made with the first operation; waits for the queued ones when the frame goes.
+    std::unique_ptr<CFileOperationQueue> m_fileOperations;
 };
 
 } // namespace sv

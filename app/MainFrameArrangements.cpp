@@ -3,6 +3,7 @@
 #include "MainFrame.h"
 
 #include "DataFolder.h"
+#include "framework/MenuBuilder.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
 #include "model/Arrangement.h"
@@ -18,9 +19,6 @@ namespace sv
 
 namespace
 {
-// The list goes after the first two items of menu 128 and the first five of menu 129.
-constexpr int kFrameMenuFixedItems = 2;
-constexpr int kFolderMenuFixedItems = 5;
 constexpr size_t kMaxListedArrangements = ID_ARRANGEMENT_LAST - ID_ARRANGEMENT_FIRST + 1;
 
 bool IsArrangementCommand(UINT id)
@@ -62,57 +60,6 @@ std::wstring DataFolderPath()
 }
 } // namespace
 
-bool CMainFrame::SaveArrangement(const std::wstring& path)
-{
-    // From the top of the stacking order down; the file holds them from the bottom up.
-    std::vector<CChildFrame*> walk;
-    std::vector<int> tabIndexes;
-    for (HWND child = ::GetWindow(MdiClient(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-    {
-        CChildFrame* window = FolderWindowOf(child);
-        if (!window) continue;
-        walk.push_back(window);
-        tabIndexes.push_back(TabIndexOf(*window));
-    }
-    CSolObjects arrangement;
-    arrangement.records.reserve(walk.size());
-    for (const ArrangementPlace& place : ArrangementPlaces(tabIndexes))
-    {
-        CSolObject record = walk[place.window]->Snapshot();
-        record.tabPosition = place.tabPosition;
-        arrangement.records.push_back(std::move(record));
-    }
-    const WriteStatus status = WriteArrangementFile(path, arrangement);
-    if (const wchar_t* message = WriteFailureMessage(DataFileKind::Arrangement, status))
-    {
-        ShowError(Hwnd(), message);
-        return false;
-    }
-    return true;
-}
-
-std::optional<CSolObjects> CMainFrame::LoadArrangement(const std::wstring& path)
-{
-    CSolObjects arrangement;
-    const ReadStatus status = ReadArrangementFile(path, arrangement, &DecodeSystemCodePage);
-    if (const wchar_t* message = ReadFailureMessage(DataFileKind::Arrangement, status))
-        ShowError(Hwnd(), message);
-    if (status != ReadStatus::Ok) return std::nullopt;
-    return arrangement;
-}
-
-void CMainFrame::RestoreArrangement(CSolObjects list)
-{
-    const bool wasRestoring = std::exchange(m_restoring, true);
-    PrepareArrangementForRestore(list, m_tabStrip.TabCount());
-    for (const CSolObject& record : list.records)
-    {
-        if (CChildFrame* window = CreateFolderWindow(record)) ::UpdateWindow(window->Hwnd());
-    }
-    m_restoring = wasRestoring;
-    if (!m_restoring) SyncTabs();
-}
-
 void CMainFrame::SaveArrangementAs()
 {
     FileDialogRequest request;
@@ -123,7 +70,7 @@ void CMainFrame::SaveArrangementAs()
     request.defaultExtension = text::kArrangementDefaultExtension;
     request.initialFolder = DataFolderPath();
     request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (const auto path = ChooseFile(request)) SaveArrangement(*path);
+    if (const auto path = ChooseFile(request)) m_folderWindows.SaveArrangement(*path);
 }
 
 void CMainFrame::LoadListedArrangement(size_t index)
@@ -131,29 +78,36 @@ void CMainFrame::LoadListedArrangement(size_t index)
     if (index >= m_arrangementNames.size()) return;
     const std::wstring fileName = m_arrangementNames[index] + kArrangementExtension;
     if (BackupBeforeLoading(fileName, m_params.backupOnArrangementLoad))
-        SaveArrangement(DataFilePath(kBackupArrangementFileName));
+        m_folderWindows.SaveArrangement(DataFilePath(kBackupArrangementFileName));
     // Read before anything closes: a damaged or vanished file must not cost the open windows.
-    std::optional<CSolObjects> arrangement = LoadArrangement(DataFilePath(fileName));
+    std::optional<CSolObjects> arrangement = m_folderWindows.LoadArrangement(DataFilePath(fileName));
     if (!arrangement) return;
     const bool keepOpenWindows = ::GetKeyState(VK_SHIFT) < 0;
-    if (!keepOpenWindows && !CloseAllFolderWindows()) return;
-    RestoreArrangement(std::move(*arrangement));
+    if (!keepOpenWindows && !m_folderWindows.CloseAll()) return;
+    m_folderWindows.RestoreArrangement(std::move(*arrangement));
 }
 
 void CMainFrame::RebuildArrangementList(HMENU popup)
 {
-    const bool frameMenu = m_frameMenu && ::GetSubMenu(m_frameMenu, 0) == popup;
-    const int place = frameMenu ? kFrameMenuFixedItems : kFolderMenuFixedItems;
-    // Out with the list of the last opening and the separator that closed it.
+    // Out with the list of the last opening and the separator that closed it: the list stands
+    // right before "Fensteranordnung speichern...".
     bool removed = false;
-    while (::GetMenuItemCount(popup) > place && IsArrangementCommand(::GetMenuItemID(popup, place)))
+    for (int i = ::GetMenuItemCount(popup) - 1; i >= 0; --i)
     {
-        ::DeleteMenu(popup, place, MF_BYPOSITION);
-        removed = true;
+        if (IsArrangementCommand(::GetMenuItemID(popup, i)))
+        {
+            ::DeleteMenu(popup, static_cast<UINT>(i), MF_BYPOSITION);
+            removed = true;
+        }
     }
-    if (removed && ::GetMenuItemCount(popup) > place &&
-        (::GetMenuState(popup, place, MF_BYPOSITION) & MF_SEPARATOR))
-        ::DeleteMenu(popup, place, MF_BYPOSITION);
+    int place = MenuPositionOf(popup, ID_FILE_SAVE_ARRANGEMENT);
+    if (place < 0) return;
+    if (removed && place > 0 && (::GetMenuState(popup, place - 1, MF_BYPOSITION) & MF_SEPARATOR) &&
+        place > 1 && (::GetMenuState(popup, place - 2, MF_BYPOSITION) & MF_SEPARATOR))
+    {
+        ::DeleteMenu(popup, static_cast<UINT>(place - 1), MF_BYPOSITION);
+        --place;
+    }
 
     m_arrangementNames.clear();
     for (const std::wstring& fileName : ArrangementFileNames())

@@ -66,7 +66,7 @@ bool CMainFrame::CreateBars()
 
     if (!m_tabStrip.Create(Hwnd(), kTabStripBarId)) return false;
     m_tabStrip.SetTabHeight(m_params.tabHeight);
-    m_tabStrip.SetOnSelect([this](LPARAM item) { OnTabSelected(item); });
+    m_tabStrip.SetOnSelect([this](LPARAM item) { m_folderWindows.ActivateTab(item); });
     if (!m_treeBar.Create(Hwnd(), kFolderTreeBarId, kFolderTreeBarText) ||
         !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
         return false;
@@ -98,7 +98,7 @@ void CMainFrame::BuildImageLists()
     const ToolbarImages main = MainToolbarImages(m_params.mainToolbarIconSize);
     m_mainImages = LoadMaskedStrip(instance, main.normalBitmap, main.imageSize);
     m_mainDisabledImages = LoadMaskedStrip(instance, main.disabledBitmap, main.imageSize);
-    const ToolbarImages folder = FolderToolbarImages(0);
+    const ToolbarImages folder = FolderToolbarImages(m_params.folderToolbarIconSize);
     m_folderImages = LoadMaskedStrip(instance, folder.normalBitmap, folder.imageSize);
     m_folderDisabledImages = LoadMaskedStrip(instance, folder.disabledBitmap, folder.imageSize);
     m_systemImages = SystemSmallImageList();
@@ -152,8 +152,28 @@ bool CMainFrame::CreateFavoritesBar(HWND parent)
     return true;
 }
 
+void CMainFrame::BuildFavoriteRamps()
+{
+    const size_t count = m_favorites.records.size();
+    if (m_params.favoriteColorsAuto)
+    {
+        for (size_t i = 0; i < count; ++i)
+            m_favorites.records[i].colorHue = AutomaticHue(i, count);
+    }
+    m_favoriteRamps.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        m_favoriteRamps[i] = FavoriteRamp(m_favorites.records[i].colorHue);
+}
+
+const ColorRamp& CMainFrame::FavoriteRampOf(int favorite) const
+{
+    if (favorite < 0 || static_cast<size_t>(favorite) >= m_favoriteRamps.size()) return m_defaultRamp;
+    return m_favoriteRamps[static_cast<size_t>(favorite)];
+}
+
 void CMainFrame::FillFavoritesBar()
 {
+    BuildFavoriteRamps();
     if (!m_favoritesBar.Hwnd()) return;
     m_favoritesBar.DeleteAllButtons();
     const size_t count = std::min(m_favorites.records.size(), kMaxBarButtons);
@@ -168,7 +188,9 @@ void CMainFrame::FillFavoritesBar()
     }
     m_favoritesVisible = m_favoritesBar.HasVisibleButtons();
     // In the rebar the band disappears instead (Relayout); the window stays the band's child.
-    if (m_dockingMode) ::ShowWindow(m_favoritesBar.Hwnd(), m_favoritesVisible ? SW_SHOWNA : SW_HIDE);
+    if (m_dockingMode)
+        ::ShowWindow(m_favoritesBar.Hwnd(),
+                     m_favoritesVisible && m_favoritesBar.UserVisible() ? SW_SHOWNA : SW_HIDE);
     m_favoritesBar.Relayout();
 }
 

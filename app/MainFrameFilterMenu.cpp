@@ -12,17 +12,8 @@
 namespace sv
 {
 
-
 void CMainFrame::RegisterFilterCommands()
 {
-    const auto withFolderWindow = [this](UINT)
-    {
-        CommandState state;
-        state.enabled = ActiveFolderWindow() != nullptr;
-        return state;
-    };
-    Commands().Add(
-        kFilterDropDownCommand, [this](UINT) { ShowFilterMenuAtButton(); }, withFolderWindow);
     Commands().AddRange(
         kNoFilterCommand, kLastFilterCommand, [this](UINT id) { ChooseFilter(id); },
         [this](UINT id)
@@ -34,11 +25,15 @@ void CMainFrame::RegisterFilterCommands()
             state.checked = pane != nullptr && pane->FilterIndex() == index;
             return state;
         });
-    // The switches themselves are system commands that come later; their checks show the
-    // system's state already. Without a handler they stay disabled.
+    // The switches themselves change the system's settings, which comes later; their checks
+    // show the system's state already. Without a handler they stay disabled.
     Commands().Add(kHideHiddenItemsCommand, nullptr,
                    [](UINT) {
                        return CommandState{false, !SystemShowsAllObjects(), false};
+                   });
+    Commands().Add(cmd::kShowHiddenItems, nullptr,
+                   [](UINT) {
+                       return CommandState{false, SystemShowsAllObjects(), false};
                    });
     Commands().Add(kHideProtectedFilesCommand, nullptr,
                    [](UINT)
@@ -88,19 +83,11 @@ void CMainFrame::ShowFilterMenuAtButton()
 
 void CMainFrame::ShowFilterMenu(HWND toolbar, const RECT& button)
 {
-    POINT at{button.left, button.bottom};
-    if (!toolbar || button.right <= button.left)
-        ::GetCursorPos(&at);
-    else
-        ::ClientToScreen(toolbar, &at);
     UniqueMenu menu(::CreatePopupMenu());
     if (!menu) return;
     FillFilterMenu(menu.Get());
     UpdateMenuCommandStates(menu.Get(), *this);
-    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
-        menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTBUTTON, at.x, at.y,
-        0, Hwnd(), nullptr));
-    if (chosen != 0) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+    TrackMenuAtButton(menu.Get(), toolbar, button);
 }
 
 void CMainFrame::ChooseFilter(UINT id)

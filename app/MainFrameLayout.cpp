@@ -18,9 +18,6 @@ namespace sv
 namespace
 {
 constexpr int kDockRowGap = 2;
-// The whole-button drop-downs of the main toolbar ("Ansichten", "Filter").
-constexpr UINT kViewsCommand = 114;
-constexpr UINT kFilterCommand = 116;
 
 bool HasVisibleStyle(HWND hwnd)
 {
@@ -142,6 +139,13 @@ LRESULT CMainFrame::OnToolbarDropDown(const NMTOOLBARW& notice)
         ShowFilterMenu(notice.hdr.hwndFrom, notice.rcButton);
         return TBDDRET_DEFAULT;
     }
+    if (static_cast<UINT>(notice.iItem) == cmd::kViewsDropDown &&
+        RouteCommandState(cmd::kViewsDropDown).enabled)
+    {
+        if (UniqueMenu menu = BuildViewModeMenu())
+            TrackMenuAtButton(menu.Get(), notice.hdr.hwndFrom, notice.rcButton);
+        return TBDDRET_DEFAULT;
+    }
     // The history buttons open the active pane's menus under the main toolbar's button.
     CFolderFrame* pane = ActivePane();
     const auto button = static_cast<UINT>(notice.iItem);
@@ -191,7 +195,19 @@ void CMainFrame::RestoreBarLayout()
     ::ShowWindow(m_statusBar.Hwnd(), m_params.statusBarVisible ? SW_SHOWNA : SW_HIDE);
     m_treeBar.SetSizes(m_params.treeBarSizes);
     m_quickViewBar.SetSizes(m_params.quickViewBarSizes);
-    m_tabStrip.SetTabHeight(m_params.tabHeight);
+    ApplyTabOptions();
+}
+
+void CMainFrame::ApplyTabOptions()
+{
+    TabStripOptions options;
+    options.showDynamically = m_params.tabsShowDynamically;
+    options.closeOnDoubleClick = m_params.tabCloseOnDoubleClick;
+    options.rightDragArrangement = m_params.rightDragArrangement;
+    options.showToolTips = m_params.tabShowToolTips;
+    options.markFavoriteTabs = m_params.markFavoriteTabs;
+    options.tabHeight = m_params.tabHeight;
+    m_tabStrip.ApplyOptions(options);
     RecalcLayout();
 }
 
@@ -314,7 +330,7 @@ void CMainFrame::OnChevronPushed(const NMREBARCHEVRON& chevron)
     const UINT chosen =
         m_chevron.Track(Hwnd(), at, std::move(items), bar->NormalImages(), bar->DisabledImages());
     if (chosen == 0) return;
-    if (chosen == kViewsCommand || chosen == kFilterDropDownCommand)
+    if (chosen == cmd::kViewsDropDown || chosen == kFilterDropDownCommand)
     {
         // The drop-down buttons open their menu as if the button itself had been pressed.
         NMTOOLBARW notice{};

@@ -115,6 +115,24 @@ int CDlgBarTab::SelectedTab() const
     return tabs ? static_cast<int>(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
 }
 
+void CDlgBarTab::MoveSelectedTab(int delta)
+{
+    const int from = SelectedTab();
+    const int to = from + delta;
+    if (from < 0 || to < 0 || to >= TabCount()) return;
+    wchar_t text[100] = {};
+    TCITEMW moved{};
+    moved.mask = TCIF_TEXT | TCIF_PARAM;
+    moved.pszText = text;
+    moved.cchTextMax = 100;
+    const HWND tabs = TabControl();
+    ::SendMessageW(tabs, TCM_GETITEMW, from, reinterpret_cast<LPARAM>(&moved));
+    ::SendMessageW(tabs, TCM_DELETEITEM, from, 0);
+    ::SendMessageW(tabs, TCM_INSERTITEMW, to, reinterpret_cast<LPARAM>(&moved));
+    ::SendMessageW(tabs, TCM_SETCURSEL, to, 0);
+    if (m_selected) m_selected(moved.lParam);
+}
+
 void CDlgBarTab::OnNotify(const NMHDR& header)
 {
     if (header.hwndFrom != TabControl() || header.code != TCN_SELCHANGE || !m_selected) return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "panes/TabStripHost.h"
 
 #include <functional>
 #include <string>
@@ -33,6 +34,9 @@ public:
     int SelectedTab() const;
     // The user chose a tab: `selected` gets its item.
     void SetOnSelect(std::function<void(LPARAM item)> selected) { m_selected = std::move(selected); }
+    void ApplyOptions(const TabStripOptions& options) { SetTabHeight(options.tabHeight); }
+    // Moves the selected tab one place to the left (-1) or right (+1).
+    void MoveSelectedTab(int delta);
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -252,9 +252,27 @@ void CToolBarXP::Relayout()
         info.cxIdeal = static_cast<UINT>(width);
         info.cyMinChild = info.cyChild = info.cyMaxChild = static_cast<UINT>(m_barHeight);
         m_rebar->SetBand(band, info);
-        if (m_hideBandWhenEmpty) m_rebar->ShowBand(band, HasVisibleButtons());
+        m_rebar->ShowBand(band, m_userVisible && (!m_hideBandWhenEmpty || HasVisibleButtons()));
     }
     if (m_frameLayout && !::IsIconic(::GetAncestor(Hwnd(), GA_ROOT))) m_frameLayout();
+}
+
+void CToolBarXP::SetUserVisible(bool visible)
+{
+    m_userVisible = visible;
+    if (!Hwnd()) return;
+    if (BandIndex() < 0)
+        ::ShowWindow(Hwnd(), visible && (!m_hideBandWhenEmpty || HasVisibleButtons()) ? SW_SHOWNA : SW_HIDE);
+    Relayout();
+}
+
+bool CToolBarXP::IsShown() const
+{
+    if (!Hwnd()) return false;
+    const int band = BandIndex();
+    if (band < 0) return (::GetWindowLongPtrW(Hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+    REBARBANDINFOW info = CReBarMain::BandInfo(RBBIM_STYLE);
+    return m_rebar->GetBand(band, info) && !(info.fStyle & RBBS_HIDDEN);
 }
 
 void CToolBarXP::RebuildButtons()

@@ -69,6 +69,12 @@ public:
     void SetFrameLayout(std::function<void()> layout) { m_frameLayout = std::move(layout); }
     // The favorites bar's band disappears while no favorite is shown on it.
     void SetHideBandWhenEmpty(bool hide) { m_hideBandWhenEmpty = hide; }
+    // The user shows or hides the bar (menu "Ansicht"); a bar with nothing to show stays
+    // hidden even when shown by the user.
+    void SetUserVisible(bool visible);
+    bool UserVisible() const { return m_userVisible; }
+    // Whether the bar stands on the screen now (its band in rebar mode).
+    bool IsShown() const;
 
     // Auto-size for every visible button, band sizes from the buttons' widths, frame layout.
     void Relayout();
@@ -98,6 +104,7 @@ private:
     CReBarMain* m_rebar = nullptr;
     int m_barHeight = 26;
     bool m_hideBandWhenEmpty = false;
+    bool m_userVisible = true;
     std::function<void()> m_frameLayout;
 };
 

@@ -8,6 +8,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace sv
@@ -55,21 +56,13 @@ bool CChildFrame::CreateFromRecord(CMdiFrame& frame, const CSolObject& record)
         ::SetWindowPlacement(Hwnd(), &placement);
     }
 
-    m_splitMode = record.splitMode == 1 || record.splitMode == 2 ? record.splitMode : 0;
-    m_visiblePanes = record.visiblePanes == 1 || record.visiblePanes == 2 ? record.visiblePanes : 0;
-    SetSplitRatio(record.splitRatio);
     m_panes[0] = MakePane(record, 1);
     if (!m_panes[0])
     {
         Destroy();
         return false;
     }
-    if (m_splitMode != 0) m_panes[1] = MakePane(record, 2);
-    if (!m_panes[1])
-    {
-        m_splitMode = 0;
-        m_visiblePanes = 0;
-    }
+    if (record.splitMode == 1 || record.splitMode == 2) AddSecondPane(record);
     m_activePane = record.activePane == 2 && m_panes[1] ? 1 : 0;
     Layout();
     UpdateTitle();
@@ -114,21 +107,28 @@ CSolObject CChildFrame::Snapshot()
     return record;
 }
 
-bool CChildFrame::AddSecondPane(AbsolutePidl folder, int splitMode)
+bool CChildFrame::AddSecondPane(const CSolObject& record)
 {
-    if (m_panes[1] || !m_panes[0] || (splitMode != 1 && splitMode != 2)) return false;
-    CSolObject record;
-    record.folder1 = ToItemIdList(folder.Get());
-    record.folderSettings1 = m_panes[0]->CurrentFolderSettings();
-    record.viewMode1 = m_panes[0]->CurrentViewMode();
-    auto pane = MakePane(record, 1);
-    if (!pane) return false;
-    m_panes[1] = std::move(pane);
-    m_splitMode = splitMode;
-    m_visiblePanes = 0;
-    m_activePane = 1;
+    if (!m_panes[0]) return false;
+    m_splitMode = record.splitMode == 1 ? 1 : 2;
+    m_visiblePanes = record.visiblePanes == 1 || record.visiblePanes == 2 ? record.visiblePanes : 0;
+    m_splitRatio = record.splitRatio > 0.0 && record.splitRatio < 1.0 ? record.splitRatio : 0.5;
+    if (!m_panes[1])
+    {
+        m_panes[1] = MakePane(record, 2);
+        if (!m_panes[1])
+        {
+            m_splitMode = 0;
+            m_visiblePanes = 0;
+            Layout();
+            return false;
+        }
+        m_activePane = 1;
+        m_panes[1]->ActivateView(true);
+    }
     Layout();
     UpdateTitle();
+    m_host.TabsChanged();
     return true;
 }
 
@@ -137,6 +137,9 @@ void CChildFrame::SetActivePane(CFolderFrame& pane)
     const int index = m_panes[1].get() == &pane ? 1 : 0;
     if (index == m_activePane) return;
     m_activePane = index;
+    // The other view keeps its selection but no longer the focus.
+    if (CFolderFrame* other = Pane(1 - index)) other->ActivateView(false);
+    ShowIconOf(pane);
     m_host.TabsChanged();
 }
 
@@ -147,6 +150,7 @@ void CChildFrame::FocusOtherPane()
     if (m_visiblePanes != 0) m_visiblePanes = m_activePane + 1;
     Layout();
     ::SetFocus(ActivePane()->Hwnd());
+    ActivePane()->ActivateView(true);
 }
 
 void CChildFrame::ToggleMaximisePane()
@@ -208,12 +212,12 @@ RECT CChildFrame::SplitterRect() const
     if (!IsSplitShown()) return rect;
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
-    const int available = SplitExtent() - kSplitterWidth;
-    const int first = static_cast<int>(available * m_splitRatio + 0.5);
+    // The splitter's middle lies at the ratio of the whole extent; the gap is 2 px either side.
+    const int middle = static_cast<int>(SplitExtent() * m_splitRatio);
     if (m_splitMode == 1)
-        rect = {0, first, client.right, first + kSplitterWidth};
+        rect = {0, middle - kSplitterWidth / 2, client.right, middle + kSplitterWidth / 2};
     else
-        rect = {first, 0, first + kSplitterWidth, client.bottom};
+        rect = {middle - kSplitterWidth / 2, 0, middle + kSplitterWidth / 2, client.bottom};
     return rect;
 }
 
@@ -291,26 +295,44 @@ void CChildFrame::UpdateTitle()
     {
         m_label = BuildTabLabel(first, nullptr, labelSettings);
     }
-    ::SetWindowTextW(Hwnd(), m_label.title.c_str());
+    std::wstring title = m_label.title;
+    // With the path in the title the window shows where its active pane is.
+    if (CFolderFrame* active = ActivePane(); settings.pathInTitle && active && active->CurrentFolder())
+        title = active->Utils().BuildAddressText(active->CurrentFolder().Get(), true, false, false, false);
+    ::SetWindowTextW(Hwnd(), title.c_str());
 }
 
 void CChildFrame::SetPaneName(CFolderFrame& pane)
 {
     UpdateTitle();
-    if (&pane == ActivePane() || !m_panes[1])
+    if (&pane == ActivePane() || !m_panes[1]) ShowIconOf(pane);
+}
+
+void CChildFrame::ShowIconOf(CFolderFrame& pane)
+{
+    SHFILEINFOW info{};
+    const auto list = reinterpret_cast<HIMAGELIST>(
+        ::SHGetFileInfoW(L"", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    if (!list || pane.FolderIconIndex() < 0) return;
+    UniqueIcon icon(ImageList_GetIcon(list, pane.FolderIconIndex(), ILD_NORMAL));
+    if (!icon) return;
+    // The window shows the new icon before the old one goes; the last goes with the object.
+    ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
+    m_icon = std::move(icon);
+}
+
+void CChildFrame::ApplySettings()
+{
+    for (const auto& pane : m_panes)
     {
-        SHFILEINFOW info{};
-        const auto list = reinterpret_cast<HIMAGELIST>(
-            ::SHGetFileInfoW(L"", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-        if (list && pane.FolderIconIndex() >= 0)
-        {
-            // The window keeps the icon until it gets the next one.
-            const HICON icon = ImageList_GetIcon(list, pane.FolderIconIndex(), ILD_NORMAL);
-            const HICON previous = reinterpret_cast<HICON>(
-                ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
-            if (previous) ::DestroyIcon(previous);
-        }
+        if (pane) pane->ApplySettings();
     }
+    UpdateTitle();
+}
+
+void CChildFrame::RefreshLayout()
+{
+    Layout();
 }
 
 void CChildFrame::OnActivate(bool active)
@@ -341,26 +363,23 @@ void CChildFrame::OnLeftButtonDown(POINT point)
     const RECT splitter = SplitterRect();
     if (!IsSplitShown() || !::PtInRect(&splitter, point)) return;
     m_dragging = true;
-    m_dragMoved = false;
-    m_dragStart = point;
-    m_dragOffset = m_splitMode == 1 ? point.y - splitter.top : point.x - splitter.left;
+    m_dragLast = m_splitMode == 1 ? point.y : point.x;
     ::SetCapture(Hwnd());
 }
 
 void CChildFrame::OnMouseMove(POINT point)
 {
     if (!m_dragging) return;
-    const int delta = m_splitMode == 1 ? point.y - m_dragStart.y : point.x - m_dragStart.x;
+    const int pointer = m_splitMode == 1 ? point.y : point.x;
     // Small jitters of a click do not move the splitter.
-    if (!m_dragMoved && delta > -kDragThreshold && delta < kDragThreshold) return;
-    m_dragMoved = true;
-    const int available = SplitExtent() - kSplitterWidth;
-    if (available <= 2 * kMinimumPane) return;
-    int position = (m_splitMode == 1 ? point.y : point.x) - m_dragOffset;
-    if (position < kMinimumPane) position = kMinimumPane;
-    if (position > available - kMinimumPane) position = available - kMinimumPane;
-    m_splitRatio = static_cast<double>(position) / available;
+    if (pointer - m_dragLast <= kDragThreshold && m_dragLast - pointer <= kDragThreshold) return;
+    m_dragLast = pointer;
+    const int size = SplitExtent();
+    if (size <= 2 * kMinimumPane) return;
+    const int position = std::clamp(pointer, kMinimumPane, size - kMinimumPane);
+    m_splitRatio = static_cast<double>(position) / size;
     Layout();
+    ::UpdateWindow(Hwnd());
 }
 
 void CChildFrame::OnLeftButtonUp()

@@ -5,6 +5,7 @@
 #include "FolderFrame.h"
 #include "FolderHost.h"
 #include "framework/Commands.h"
+#include "framework/Handles.h"
 #include "framework/MdiFrame.h"
 #include "model/SolObject.h"
 #include "model/TabLabel.h"
@@ -33,8 +34,10 @@ public:
     // The window as a record (tabPosition left at -1 for the caller).
     CSolObject Snapshot();
 
-    // 1 one above the other, 2 side by side; false when already split or the folder fails.
-    bool AddSecondPane(AbsolutePidl folder, int splitMode);
+    // Split mode, shown pane and ratio from the record; a second pane from the record's second
+    // set when there is none yet. False when that pane cannot be made (the window stays
+    // unsplit).
+    bool AddSecondPane(const CSolObject& record);
     void SetActivePane(CFolderFrame& pane);
     void FocusOtherPane();
     void ToggleMaximisePane();
@@ -47,6 +50,10 @@ public:
     // A pane shows a new folder under a new name: tab label, title, icon.
     void SetPaneName(CFolderFrame& pane);
     void UpdateTitle();
+    // The settings changed: panes, labels and title take them over.
+    void ApplySettings();
+    // The panes are laid out again (after the window was moved by an arrangement).
+    void RefreshLayout();
 
     CFolderFrame* Pane(int index) const { return index >= 0 && index < 2 ? m_panes[index].get() : nullptr; }
     CFolderFrame* ActivePane() const { return Pane(m_activePane); }
@@ -76,6 +83,8 @@ private:
     void OnMouseMove(POINT point);
     void OnLeftButtonUp();
     PaneLabel LabelOf(CFolderFrame& pane);
+    // The window's small icon is the folder icon of `pane`.
+    void ShowIconOf(CFolderFrame& pane);
 
     IFolderHost& m_host;
     CCommandTarget* m_next;
@@ -86,9 +95,8 @@ private:
     double m_splitRatio = 0.5;
     TabLabelText m_label;
     bool m_dragging = false;
-    bool m_dragMoved = false;
-    POINT m_dragStart{};
-    int m_dragOffset = 0;
+    int m_dragLast = 0; // the pointer position taken last while dragging the splitter
+    UniqueIcon m_icon;
 };
 
 } // namespace sv

@@ -114,8 +114,8 @@ void CFolderFrame::CreateBars()
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     m_toolbar =
         ::CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS |
-                              CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT |
+                              TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
                           0, 0, 0, 0, Hwnd(), reinterpret_cast<HMENU>(kFolderToolbarId), instance, nullptr);
     if (m_toolbar)
     {
@@ -123,11 +123,18 @@ void CFolderFrame::CreateBars()
         ::SendMessageW(m_toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
         if (const HIMAGELIST images = m_host.PaneToolbarImages(false))
         {
+            int width = 0;
+            int height = 0;
+            ImageList_GetIconSize(images, &width, &height);
+            ::SendMessageW(m_toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
+            ::SendMessageW(m_toolbar, TB_SETBUTTONSIZE, 0,
+                           MAKELPARAM(ToolbarButtonWidth(width), ToolbarButtonHeight(height)));
             ::SendMessageW(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
             ::SendMessageW(m_toolbar, TB_SETDISABLEDIMAGELIST, 0,
                            reinterpret_cast<LPARAM>(m_host.PaneToolbarImages(true)));
         }
-        for (const ToolbarButton& button : DefaultFolderLayout())
+        const std::vector<ToolbarButton>& layout = m_host.FolderToolbarLayout();
+        for (const ToolbarButton& button : layout.empty() ? DefaultFolderLayout() : layout)
         {
             TBBUTTON tb{};
             tb.iBitmap = button.IsSeparator() ? 0 : button.image;
@@ -151,7 +158,8 @@ RECT CFolderFrame::FitAddressPlaceholder(int width)
 {
     RECT placeholder{};
     const int index =
-        m_toolbar ? static_cast<int>(::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kAddressFieldCommand, 0)) : -1;
+        m_toolbar ? static_cast<int>(::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kAddressFieldCommand, 0))
+                  : -1;
     if (index < 0) return placeholder;
     // The placeholder takes what the other visible buttons leave of the row.
     int others = 0;
@@ -159,14 +167,16 @@ RECT CFolderFrame::FitAddressPlaceholder(int width)
     for (int i = 0; i < count; ++i)
     {
         RECT rect{};
-        if (i != index && ::SendMessageW(m_toolbar, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rect)))
+        if (i != index && ::SendMessageW(m_toolbar, TB_GETITEMRECT, static_cast<WPARAM>(i),
+                                         reinterpret_cast<LPARAM>(&rect)))
             others += rect.right - rect.left;
     }
     TBBUTTONINFOW info{sizeof(info)};
     info.dwMask = TBIF_SIZE;
     info.cx = static_cast<WORD>(std::clamp(width - others - 2, 0, 0xFFFF));
     ::SendMessageW(m_toolbar, TB_SETBUTTONINFOW, kAddressFieldCommand, reinterpret_cast<LPARAM>(&info));
-    ::SendMessageW(m_toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&placeholder));
+    ::SendMessageW(m_toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&placeholder));
     return placeholder;
 }
 
@@ -179,18 +189,21 @@ void CFolderFrame::Layout()
     RECT captionRow{2, 0, std::max(static_cast<int>(client.right) - 2, 2), kCaptionHeight};
     if (m_toolbar)
     {
-        ::MoveWindow(m_toolbar, 0, top, client.right, kToolbarHeight, TRUE);
+        // Larger icons make higher buttons.
+        const int toolbarHeight = std::max(
+            kToolbarHeight, static_cast<int>(HIWORD(::SendMessageW(m_toolbar, TB_GETBUTTONSIZE, 0, 0))) + 2);
+        ::MoveWindow(m_toolbar, 0, top, client.right, toolbarHeight, TRUE);
         const RECT placeholder = FitAddressPlaceholder(client.right);
         if (placeholder.right > placeholder.left)
         {
             // The caption row lies on the toolbar's placeholder.
-            captionRow = {placeholder.left, (kToolbarHeight - kCaptionHeight) / 2, placeholder.right,
-                          (kToolbarHeight - kCaptionHeight) / 2 + kCaptionHeight};
-            top += kToolbarHeight;
+            captionRow = {placeholder.left, (toolbarHeight - kCaptionHeight) / 2, placeholder.right,
+                          (toolbarHeight - kCaptionHeight) / 2 + kCaptionHeight};
+            top += toolbarHeight;
         }
         else
         {
-            top += kToolbarHeight;
+            top += toolbarHeight;
             captionRow.top = top;
             captionRow.bottom = top + kCaptionHeight;
             top += kCaptionHeight;

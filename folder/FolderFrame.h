@@ -88,7 +88,7 @@ public:
     // Signals the status worker (selection, keys, activation).
     void SignalStatus();
     // The first item the view includes next goes into rename mode (new folder command).
-    void RenameNextNewItem() { m_renameNewItem = true; }
+    void RenameNextNewItem(bool rename = true) { m_renameNewItem = rename; }
     int StatusRequests() const { return m_statusRequests; }
     // Rebuilds the status line; only the active pane of the active window writes.
     void UpdateStatusLine();
@@ -96,6 +96,22 @@ public:
     // The file-system path of the view's focused item, or empty.
     std::wstring FocusedItemPath();
     bool ViewHasFocus() const { return m_viewHasFocus; }
+
+    // Selection (FolderFrameSelection.cpp): the selected items, relative to the folder, and
+    // the file-system paths among them.
+    std::vector<ChildPidl> SelectedChildren() const;
+    std::vector<std::wstring> SelectedPaths() const;
+    // Selects or deselects every item; inverts the selection.
+    void SelectEveryItem(bool select);
+    void InvertSelection();
+    // The view takes the user interface's activation, with the keyboard focus or without.
+    void ActivateView(bool focus);
+    // A key handed to the view's accelerator translation as if typed with the modifiers held;
+    // true when the view took it.
+    bool ForwardKeyToView(UINT virtualKey, bool control, bool shift);
+    // The view's command for a view mode, or the mode set through the view's interface when
+    // the view has no such command or ignores it.
+    void SwitchViewMode(uint32_t viewCommand, int viewMode);
 
     // Navigation commands; all of them end in BrowseTo.
     void GoBack() { StepHistory(-1); }
@@ -158,7 +174,11 @@ private:
     // The folder being read, in one pass, while the view enumerates it and a filter wants
     // file data; nullptr otherwise.
     const FolderFileIndex* EnumerationFileIndex(const CFilter& filter);
-    void BeginEnumeration() { m_enumerating = true; m_enumerationIndex.Clear(); }
+    void BeginEnumeration()
+    {
+        m_enumerating = true;
+        m_enumerationIndex.Clear();
+    }
     void EndEnumeration();
     void EnumerationDone();
     bool OpenSelection(OpenMode mode);

@@ -319,6 +319,8 @@ void CFolderFrame::RefreshView()
             BeginEnumeration();
             m_view->Refresh();
             ::PostMessageW(Hwnd(), kEndEnumerationMessage, 0, 0);
+            // What the view shows changed (a filter, the quick filter, the folder itself).
+            SignalStatus();
             return;
         }
         catch (...)

@@ -6,10 +6,13 @@
 #include "model/OsKind.h"
 #include "model/Params.h"
 #include "model/SolObject.h"
+#include "model/ToolbarFile.h"
 #include "model/Visited.h"
 #include "shell/Pidl.h"
 
 #include <windows.h>
+
+#include <vector>
 
 namespace sv
 {
@@ -39,6 +42,8 @@ public:
     virtual HWND StatusBar() const = 0;
     // The folder toolbar's images (normal and disabled), or nullptr.
     virtual HIMAGELIST PaneToolbarImages(bool disabled) const = 0;
+    // The folder toolbars' shared button layout.
+    virtual const std::vector<ToolbarButton>& FolderToolbarLayout() const = 0;
     // True while an arrangement is being restored: lazy panes stay lazy then.
     virtual bool IsRestoring() const = 0;
 

@@ -83,6 +83,12 @@ struct WindowTraits
         if (::IsWindow(h)) ::DestroyWindow(h);
     }
 };
+struct AcceleratorTraits
+{
+    static HACCEL Invalid() { return nullptr; }
+    static bool IsValid(HACCEL h) { return h != nullptr; }
+    static void Close(HACCEL h) { ::DestroyAcceleratorTable(h); }
+};
 struct MappedViewTraits
 {
     static void* Invalid() { return nullptr; }
@@ -99,6 +105,7 @@ using UniqueBrush = UniqueResource<HBRUSH, GdiTraits<HBRUSH>>;
 using UniqueBitmap = UniqueResource<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueIcon = UniqueResource<HICON, IconTraits>;
 using UniqueWindow = UniqueResource<HWND, WindowTraits>;
+using UniqueAccelerators = UniqueResource<HACCEL, AcceleratorTraits>;
 using UniqueMappedView = UniqueResource<void*, MappedViewTraits>;
 
 // Selects a GDI object into a device context for the scope's lifetime.
@@ -145,8 +152,7 @@ public:
     {
         ComPtr result;
         result.m_ptr = ptr;
-        if (ptr)
-            ptr->AddRef();
+        if (ptr) ptr->AddRef();
         return result;
     }
     void Reset()

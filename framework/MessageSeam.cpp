@@ -3,6 +3,7 @@
 #include "model/Texts.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <utility>
 #include <vector>
@@ -21,6 +22,12 @@ MessageResponder& CurrentMessageResponder()
 FileDialogResponder& CurrentFileDialogResponder()
 {
     static FileDialogResponder responder;
+    return responder;
+}
+
+FolderDialogResponder& CurrentFolderDialogResponder()
+{
+    static FolderDialogResponder responder;
     return responder;
 }
 
@@ -81,6 +88,23 @@ std::optional<std::wstring> ChooseFile(const FileDialogRequest& request)
     return std::wstring(file.data());
 }
 
+std::optional<std::wstring> ChooseFolder(const FolderDialogRequest& request)
+{
+    if (const auto& responder = CurrentFolderDialogResponder()) return responder(request);
+
+    BROWSEINFOW browse{};
+    browse.hwndOwner = request.owner;
+    browse.lpszTitle = request.title.empty() ? nullptr : request.title.c_str();
+    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    ITEMIDLIST* chosen = ::SHBrowseForFolderW(&browse);
+    if (!chosen) return std::nullopt;
+    wchar_t path[MAX_PATH] = {};
+    const bool hasPath = ::SHGetPathFromIDListW(chosen, path) && path[0];
+    ::CoTaskMemFree(chosen);
+    if (!hasPath) return std::nullopt;
+    return std::wstring(path);
+}
+
 ScopedMessageResponder::ScopedMessageResponder(MessageResponder responder)
     : m_previous(std::exchange(CurrentMessageResponder(), std::move(responder)))
 {
@@ -99,6 +123,16 @@ ScopedFileDialogResponder::ScopedFileDialogResponder(FileDialogResponder respond
 ScopedFileDialogResponder::~ScopedFileDialogResponder()
 {
     CurrentFileDialogResponder() = std::move(m_previous);
+}
+
+ScopedFolderDialogResponder::ScopedFolderDialogResponder(FolderDialogResponder responder)
+    : m_previous(std::exchange(CurrentFolderDialogResponder(), std::move(responder)))
+{
+}
+
+ScopedFolderDialogResponder::~ScopedFolderDialogResponder()
+{
+    CurrentFolderDialogResponder() = std::move(m_previous);
 }
 
 } // namespace sv

@@ -32,8 +32,15 @@ struct FileDialogRequest
     DWORD flags = 0; // OFN_*
 };
 
+struct FolderDialogRequest
+{
+    HWND owner = nullptr;
+    std::wstring title; // the text above the folder tree
+};
+
 using MessageResponder = std::function<int(const MessageRequest&)>;
 using FileDialogResponder = std::function<std::optional<std::wstring>(const FileDialogRequest&)>;
+using FolderDialogResponder = std::function<std::optional<std::wstring>(const FolderDialogRequest&)>;
 
 // Shows a message box; returns IDOK, IDYES, IDNO, ...
 int ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
@@ -46,6 +53,8 @@ bool AskConfirmation(HWND owner, const std::wstring& text);
 
 // The chosen file's full path, or nullopt when the user cancelled.
 std::optional<std::wstring> ChooseFile(const FileDialogRequest& request);
+// The chosen folder's file-system path, or nullopt when the user cancelled.
+std::optional<std::wstring> ChooseFolder(const FolderDialogRequest& request);
 
 // Installs responders for the scope's lifetime (tests).
 class ScopedMessageResponder
@@ -70,6 +79,18 @@ public:
 
 private:
     FileDialogResponder m_previous;
+};
+
+class ScopedFolderDialogResponder
+{
+public:
+    explicit ScopedFolderDialogResponder(FolderDialogResponder responder);
+    ~ScopedFolderDialogResponder();
+    ScopedFolderDialogResponder(const ScopedFolderDialogResponder&) = delete;
+    ScopedFolderDialogResponder& operator=(const ScopedFolderDialogResponder&) = delete;
+
+private:
+    FolderDialogResponder m_previous;
 };
 
 } // namespace sv

@@ -17,6 +17,16 @@ bool Contains(std::wstring_view text, std::wstring_view word)
     return text.find(word) != std::wstring_view::npos;
 }
 
+// Users type blanks around the operators; they belong to no term.
+std::wstring_view TrimBlanks(std::wstring_view text)
+{
+    while (!text.empty() && text.front() == L' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == L' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 struct Term
 {
     std::wstring text;
@@ -27,13 +37,14 @@ struct Term
 // One side of AND or OR: not empty, no second operator, "NOT" only in front.
 bool ParsePart(std::wstring_view part, Term& term)
 {
+    part = TrimBlanks(part);
     if (part.empty() || Contains(part, kAnd) || Contains(part, kOr)) return false;
     const size_t notAt = part.find(kNot);
     if (notAt != std::wstring_view::npos)
     {
-        if (notAt != 0 || part.size() <= kNot.size() || part.find(kNot, 1) != std::wstring_view::npos)
-            return false;
-        part.remove_prefix(kNot.size());
+        if (notAt != 0 || part.find(kNot, 1) != std::wstring_view::npos) return false;
+        part = TrimBlanks(part.substr(kNot.size()));
+        if (part.empty()) return false;
         term.negate = true;
     }
     term.text = FoldCase(part);
@@ -75,8 +86,9 @@ QuickFilterExpression ParseQuickFilter(std::wstring_view text)
     const bool hasOr = Contains(text, kOr);
     if (!hasAnd && !hasOr && !Contains(text, kNot))
     {
-        expression.term1 = FoldCase(text);
-        expression.wildcard1 = HasWildcard(text);
+        const std::wstring_view term = TrimBlanks(text);
+        expression.term1 = FoldCase(term);
+        expression.wildcard1 = HasWildcard(term);
         return expression;
     }
 
@@ -98,8 +110,9 @@ QuickFilterExpression ParseQuickFilter(std::wstring_view text)
         return expression;
     }
 
-    if (text.find(kNot) != 0) return Invalid();
-    const std::wstring_view rest = text.substr(kNot.size());
+    const std::wstring_view negated = TrimBlanks(text);
+    if (negated.find(kNot) != 0) return Invalid();
+    const std::wstring_view rest = TrimBlanks(negated.substr(kNot.size()));
     if (rest.empty() || Contains(rest, kAnd) || Contains(rest, kOr) || Contains(rest, kNot)) return Invalid();
     expression.op = QuickFilterOperator::Not;
     expression.term1 = FoldCase(rest);

@@ -1,7 +1,7 @@
 // The quick filter of a pane: a short expression typed into the edit at the left of the
 // caption bar. A single term matches names that contain it (or, with "*" or "?", names
 // that match it as a mask); the upper-case words AND, OR and NOT combine two terms or
-// negate one. Blanks around the words belong to the terms.
+// negate one. Blanks around a term and after a leading NOT belong to no term.
 #pragma once
 
 #include <cstdint>

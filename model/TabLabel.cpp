@@ -30,12 +30,10 @@ std::wstring ShortenLabel(std::wstring_view label, int32_t maxLength)
 std::wstring DecorateLabel(std::wstring text, const std::optional<FavoriteOfPane>& favorite,
                            const TabLabelSettings& settings)
 {
-    if (!favorite) return text;
+    // Without the marking of favorites' folders every label stays the folder's own name.
+    if (!favorite || !settings.markFavoriteSubfolders) return text;
     const bool useName = settings.showFavoriteNames && !favorite->name.empty();
-    // The favorite's own folder is named after the favorite whenever names are asked for;
-    // the marking of subfolders switches only the subfolder prefix.
     if (favorite->depth <= 0) return useName ? favorite->name : text;
-    if (!settings.markFavoriteSubfolders) return text;
     std::wstring decorated = useName ? favorite->name : favorite->folderDisplayName;
     decorated += favorite->depth == 1 ? kSubfolderMark : kDeepSubfolderMark;
     decorated += text;

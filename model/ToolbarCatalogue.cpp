@@ -1,5 +1,7 @@
 #include "ToolbarCatalogue.h"
 
+#include "CommandCatalogue.h"
+
 #include <algorithm>
 #include <array>
 
@@ -8,62 +10,8 @@ namespace sv
 
 namespace
 {
-struct CommandText
-{
-    int32_t command;
-    const wchar_t* text;
-};
-
-constexpr std::array<CommandText, 43> kTexts{{
-    {57600, L"Neu"},
-    {57635, L"Ausschneiden"},
-    {57634, L"Kopieren"},
-    {57637, L"Einfügen"},
-    {181, L"Verschieben nach... (Strg+M)"},
-    {182, L"Kopieren nach... (Strg+K)"},
-    {57632, L"Löschen"},
-    {57643, L"Rückgängig"},
-    {183, L"Neuer Ordner (F7)"},
-    {32798, L"Dateien/Ordner suchen (F3)"},
-    {32797, L"DOS-Fenster (Strg+D)"},
-    {114, L"Ansichten"},
-    {116, L"Filter"},
-    {115, L"Aktualisieren (F5)"},
-    {32772, L"Ordnerbaum ein-/ausblenden (Strg+B)"},
-    {111, L"Horizontal teilen (Strg+H)"},
-    {112, L"Vertikal teilen (Strg+J)"},
-    {113, L"Ordner vertauschen (Strg+T)"},
-    {32780, L"Netzlaufwerk verbinden"},
-    {32781, L"Netzlaufwerk trennen"},
-    {32796, L"Objekte auswählen"},
-    {101, L"Zurück (Alt+Pfeil links)"},
-    {102, L"Vorwärts (Alt+Pfeil rechts)"},
-    {103, L"Zu übergeordnetem Ordner (Backspace)"},
-    {104, L"Zu Wurzelverzeichnis (Alt+Backspace)"},
-    {186, L"Extra große Symbole"},
-    {187, L"Große Symbole"},
-    {188, L"Mittelgroße Symbole"},
-    {189, L"Kleinere Symbole"},
-    {190, L"Miniaturansicht"},
-    {191, L"Kacheln"},
-    {192, L"Symbole"},
-    {193, L"Liste"},
-    {194, L"Details"},
-    {195, L"Löschen ohne Papierkorb (Entf+Shift)"},
-    {32800, L"Dateien/Ordner extern suchen"},
-    {32804, L"Versteckte Objekte anzeigen"},
-    // Folder toolbar only.
-    {105, L"Ordnerbaum angleichen (Strg+O)"},
-    {106, L"Ordner angleichen (Strg+G)"},
-    {117, L"Verlauf"},
-    {119, L"Adressfeld"},
-    {107, L"Maximieren/Wiederherstellen (Strg+W)"},
-    {108, L"Ordner schließen (Strg+Shift+F4)"},
-}};
-
-// The main toolbar's commands in image order: the first 37 texts.
-constexpr size_t kMainCommandCount = 37;
-static_assert(kMainCommandCount == kMainToolbarImageCount);
+// The main toolbar's strip holds one image per catalogue button.
+static_assert(kMainToolbarImageCount == 37);
 
 // Not on the main toolbar until the user adds them.
 constexpr std::array<int32_t, 19> kMainNonDefaults{32780, 32781, 32796, 101, 102, 103, 104, 186,   187,  188,
@@ -97,11 +45,7 @@ void AsAddressButton(ToolbarButton& button)
 
 std::wstring_view ToolbarButtonText(int32_t command)
 {
-    for (const auto& entry : kTexts)
-    {
-        if (entry.command == command) return entry.text;
-    }
-    return {};
+    return command > 0 ? CommandToolTip(static_cast<uint32_t>(command)) : std::wstring_view();
 }
 
 std::wstring_view TextAfterFirstLineBreak(std::wstring_view resource)
@@ -118,16 +62,17 @@ std::wstring CutToBuffer(std::wstring_view text, int bufferChars)
 
 std::vector<ToolbarButton> MainToolbarButtons()
 {
-    std::vector<ToolbarButton> buttons;
-    for (size_t i = 0; i < kMainCommandCount; ++i)
+    std::vector<ToolbarButton> buttons(kMainToolbarImageCount);
+    for (const CommandInfo& info : Commands())
     {
-        const int32_t command = kTexts[i].command;
+        if (info.mainImage < 0 || info.mainImage >= kMainToolbarImageCount) continue;
+        const auto command = static_cast<int32_t>(info.id);
         uint8_t style = kButtonStyleButton;
         if (command == 114 || command == 116)
             style = kButtonStyleWholeDropDown;
         else if (command == 101 || command == 102)
             style = kButtonStyleDropDown;
-        buttons.push_back(Button(static_cast<int32_t>(i), command, style));
+        buttons[static_cast<size_t>(info.mainImage)] = Button(info.mainImage, command, style);
     }
     return buttons;
 }

@@ -20,4 +20,14 @@ bool ShellFindDataTruncatesSizes()
     return IsWine();
 }
 
+bool ViewIgnoresTransferCommands()
+{
+    return IsWine();
+}
+
+bool ViewHasNoUndo()
+{
+    return IsWine();
+}
+
 } // namespace sv

@@ -9,5 +9,9 @@ bool IsWine();
 // Wine keeps only 32 bits of a file's size in its lists and reports the truncated value
 // (5 GiB as 1 GiB) with no high part.
 bool ShellFindDataTruncatesSizes();
+// Wine's folder view takes the commands "move to folder" and "copy to folder" without doing
+// anything, and has no undo.
+bool ViewIgnoresTransferCommands();
+bool ViewHasNoUndo();
 
 } // namespace sv

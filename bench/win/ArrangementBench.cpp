@@ -60,10 +60,10 @@ CSolObjects Arrangement(const ScopedTempFolder& tree)
 double RestoreOnce(CMainFrame& frame, const CSolObjects& arrangement)
 {
     const auto start = std::chrono::steady_clock::now();
-    frame.RestoreArrangement(arrangement);
+    frame.Windows().RestoreArrangement(arrangement);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     PumpUntilIdle(20, 60000);
-    frame.CloseAllFolderWindows();
+    frame.Windows().CloseAll();
     PumpUntilIdle(20, 60000);
     return std::chrono::duration<double, std::milli>(elapsed).count();
 }

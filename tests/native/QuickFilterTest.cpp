@@ -30,12 +30,12 @@ TEST(QuickFilterParse, SingleTermsAreFoldedAndMarkedForWildcards)
     EXPECT_EQ(lower.term1, L"cats and dogs or not");
 }
 
-TEST(QuickFilterParse, AndOrKeepTheBlanksAroundTheWord)
+TEST(QuickFilterParse, BlanksAroundTermsAndAfterNotBelongToNoTerm)
 {
     const auto e = ParseQuickFilter(L"*.txt OR *.doc");
     EXPECT_EQ(e.op, Op::Or);
-    EXPECT_EQ(e.term1, L"*.txt ");
-    EXPECT_EQ(e.term2, L" *.doc");
+    EXPECT_EQ(e.term1, L"*.txt");
+    EXPECT_EQ(e.term2, L"*.doc");
     EXPECT_TRUE(e.wildcard1 && e.wildcard2);
     EXPECT_FALSE(e.negate1 || e.negate2);
 
@@ -46,6 +46,16 @@ TEST(QuickFilterParse, AndOrKeepTheBlanksAroundTheWord)
     EXPECT_FALSE(a.negate1);
     EXPECT_TRUE(a.negate2);
     EXPECT_FALSE(a.wildcard1 || a.wildcard2);
+
+    const auto spaced = ParseQuickFilter(L"  bericht  AND  NOT  *3*  ");
+    EXPECT_EQ(spaced.op, Op::And);
+    EXPECT_EQ(spaced.term1, L"bericht");
+    EXPECT_EQ(spaced.term2, L"*3*");
+    EXPECT_TRUE(spaced.negate2);
+    EXPECT_EQ(ParseQuickFilter(L" NOT  tmp ").term1, L"tmp");
+    EXPECT_EQ(ParseQuickFilter(L" bild ").term1, L"bild");
+    EXPECT_EQ(ParseQuickFilter(L"a AND NOT ").op, Op::Invalid);
+    EXPECT_EQ(ParseQuickFilter(L"a AND  ").op, Op::Invalid);
 
     // AND wins over OR wherever they stand; the words are found inside words too.
     EXPECT_EQ(ParseQuickFilter(L"xORy").op, Op::Or);
@@ -77,15 +87,14 @@ TEST(QuickFilterMatch, SubstringsWildcardsAndOperators)
     EXPECT_TRUE(Matches(L"*.txt", L"Notes.TXT"));
     EXPECT_FALSE(Matches(L"*.txt", L"notes.txt.bak"));
 
-    // As typed: " *.doc" matches (the shell skips leading blanks), "*.txt " needs the blank.
+    // Blanks typed around the operators change nothing.
     EXPECT_TRUE(Matches(L"*.txt OR *.doc", L"a.doc"));
-    EXPECT_FALSE(Matches(L"*.txt OR *.doc", L"a.txt"));
-    EXPECT_TRUE(Matches(L"*.txtOR *.doc", L"a.txt"));
-    EXPECT_TRUE(Matches(L"*.txtOR *.doc", L"a.doc"));
-
-    // "NOT tmp" hides names containing " tmp" and nothing else.
-    EXPECT_FALSE(Matches(L"NOT tmp", L"alte tmp datei"));
-    EXPECT_TRUE(Matches(L"NOT tmp", L"datei.tmp"));
+    EXPECT_TRUE(Matches(L"*.txt OR *.doc", L"a.txt"));
+    EXPECT_FALSE(Matches(L"*.txt OR *.doc", L"a.pdf"));
+    EXPECT_TRUE(Matches(L"bericht AND NOT *3*", L"Bericht 2024.txt"));
+    EXPECT_FALSE(Matches(L"bericht AND NOT *3*", L"Bericht 2023.txt"));
+    EXPECT_FALSE(Matches(L"NOT tmp", L"datei.tmp"));
+    EXPECT_TRUE(Matches(L"NOT tmp", L"datei.txt"));
 
     EXPECT_TRUE(Matches(L"bildANDjpg", L"Bild01.JPG"));
     EXPECT_FALSE(Matches(L"bildANDjpg", L"Bild01.png"));

@@ -127,12 +127,11 @@ TEST(TabLabel, FavoriteDecoration)
               L"Eigene Projekte \u203A src");
     EXPECT_EQ(BuildTabLabel(InFavorite(L"Solvanta", 0), nullptr, folderNames).tabText, L"Solvanta");
 
-    // Subfolders are marked only while subfolder marking is on; the favorite's own folder
-    // keeps its favorite name.
+    // Without the marking, no label is decorated, the favorite's own folder included.
     TabLabelSettings noSubfolders = on;
     noSubfolders.markFavoriteSubfolders = false;
     EXPECT_EQ(BuildTabLabel(InFavorite(L"src", 1), nullptr, noSubfolders).tabText, L"src");
-    EXPECT_EQ(BuildTabLabel(InFavorite(L"Solvanta", 0), nullptr, noSubfolders).tabText, L"Projekte");
+    EXPECT_EQ(BuildTabLabel(InFavorite(L"Solvanta", 0), nullptr, noSubfolders).tabText, L"Solvanta");
 
     // The shortened label is decorated; a favorite name with "&" is doubled too.
     const PaneLabel right = InFavorite(L"Quellcode", 1, L"A&B");

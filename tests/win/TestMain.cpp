@@ -27,6 +27,12 @@ int main(int argc, char** argv)
             ADD_FAILURE() << "unexpected file dialog: " << sv::ToUtf8(request.title);
             return std::optional<std::wstring>();
         });
+    sv::ScopedFolderDialogResponder noFolderDialogs(
+        [](const sv::FolderDialogRequest& request)
+        {
+            ADD_FAILURE() << "unexpected folder dialog: " << sv::ToUtf8(request.title);
+            return std::optional<std::wstring>();
+        });
     const int result = RUN_ALL_TESTS();
     ::OleUninitialize();
     return result;

@@ -94,7 +94,8 @@ protected:
 
     CChildFrame* Open(const wchar_t* name)
     {
-        m_frame.OpenFolder(PidlFromPath(m_tree.File(name)), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(m_tree.File(name)), AbsolutePidl(), OpenMode::NewWindow,
+                                     true, 0);
         PumpUntilIdle();
         return m_frame.ActiveFolderWindow();
     }
@@ -112,7 +113,7 @@ protected:
     std::vector<std::wstring> TabFolders() const
     {
         std::vector<std::wstring> names;
-        for (const CChildFrame* window : m_frame.FolderWindowsInTabOrder())
+        for (const CChildFrame* window : m_frame.Windows().InTabOrder())
             names.push_back(Name(window));
         return names;
     }
@@ -174,15 +175,15 @@ protected:
     }
     void Restore(const std::wstring& path)
     {
-        std::optional<CSolObjects> arrangement = m_frame.LoadArrangement(path);
+        std::optional<CSolObjects> arrangement = m_frame.Windows().LoadArrangement(path);
         ASSERT_TRUE(arrangement.has_value());
-        m_frame.RestoreArrangement(std::move(*arrangement));
+        m_frame.Windows().RestoreArrangement(std::move(*arrangement));
         PumpUntilIdle();
     }
     int CreatedViews() const
     {
         int views = 0;
-        for (const CChildFrame* window : m_frame.FolderWindowsInTabOrder())
+        for (const CChildFrame* window : m_frame.Windows().InTabOrder())
         {
             for (int i = 0; i < window->PaneCount(); ++i)
                 views += window->Pane(i)->IsViewCreated() ? 1 : 0;
@@ -238,13 +239,13 @@ TEST_F(ArrangementTest, TheTopWindowLastKeepsTheTabOrderInTheFile)
     ASSERT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
     EXPECT_EQ(TabTexts(), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
     const std::wstring file = DataFilePath(L"Drei.sws");
-    ASSERT_TRUE(m_frame.SaveArrangement(file));
+    ASSERT_TRUE(m_frame.Windows().SaveArrangement(file));
 
     const CSolObjects written = ReadBack(file);
     EXPECT_EQ(RecordFolders(written), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
     EXPECT_EQ(TabPositions(written), (std::vector<int32_t>{0, 1, 2}));
 
-    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
     Restore(file);
     EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
     EXPECT_EQ(Name(m_frame.ActiveFolderWindow()), L"drei");
@@ -258,17 +259,17 @@ TEST_F(ArrangementTest, TheFirstTabOnTopIsInsertedBeforeTheOthersEachTime)
     CChildFrame* second = Open(L"zwei");
     Open(L"drei");
     Activate(second);
-    Activate(m_frame.FolderWindowsInTabOrder()[0]);
+    Activate(m_frame.Windows().InTabOrder()[0]);
     ASSERT_EQ(Name(m_frame.ActiveFolderWindow()), L"eins");
     EXPECT_EQ(SelectedTab(), 0) << "the tab follows the active window";
     const std::wstring file = DataFilePath(L"Umgekehrt.sws");
-    ASSERT_TRUE(m_frame.SaveArrangement(file));
+    ASSERT_TRUE(m_frame.Windows().SaveArrangement(file));
 
     const CSolObjects written = ReadBack(file);
     EXPECT_EQ(RecordFolders(written), (std::vector<std::wstring>{L"drei", L"zwei", L"eins"}));
     EXPECT_EQ(TabPositions(written), (std::vector<int32_t>{0, 0, 0}));
 
-    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
     Restore(file);
     EXPECT_EQ(TabFolders(), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
     EXPECT_EQ(Name(m_frame.ActiveFolderWindow()), L"eins");
@@ -291,7 +292,7 @@ TEST_F(ArrangementTest, TabsFollowTheWindowsAndChoosingOneActivatesIt)
     ::SendMessageW(m_frame.ActiveFolderWindow()->Hwnd(), WM_CLOSE, 0, 0);
     PumpUntilIdle();
     EXPECT_EQ(TabTexts(), (std::vector<std::wstring>{L"eins", L"zwei"}));
-    EXPECT_EQ(SelectedTab(), m_frame.TabIndexOf(*m_frame.ActiveFolderWindow()));
+    EXPECT_EQ(SelectedTab(), m_frame.Windows().TabIndexOf(*m_frame.ActiveFolderWindow()));
 
     const HWND tabs = m_frame.TabStrip().TabControl();
     // A click on a tab: the control selects it and tells its parent.
@@ -308,8 +309,8 @@ TEST_F(ArrangementTest, ShiftKeepsTheOpenWindowsAndPlacesTheLoadedOnesBehindThem
     Open(L"zwei");
     Activate(first);
     // Records zwei, eins, both at position 0: alone they would give eins, zwei.
-    ASSERT_TRUE(m_frame.SaveArrangement(DataFilePath(L"Paar.sws")));
-    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    ASSERT_TRUE(m_frame.Windows().SaveArrangement(DataFilePath(L"Paar.sws")));
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
     Open(L"drei");
     Open(L"vier");
 
@@ -331,11 +332,11 @@ TEST_F(ArrangementTest, LoadingTheBackupNeverOverwritesItFirst)
     m_frame.Params().backupOnArrangementLoad = true;
     Open(L"eins");
     const std::wstring backup = DataFilePath(kBackupArrangementFileName);
-    ASSERT_TRUE(m_frame.SaveArrangement(backup));
+    ASSERT_TRUE(m_frame.Windows().SaveArrangement(backup));
     const auto backupBytes = ReadWholeFile(backup);
-    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
     Open(L"zwei");
-    ASSERT_TRUE(m_frame.SaveArrangement(DataFilePath(L"Andere.sws")));
+    ASSERT_TRUE(m_frame.Windows().SaveArrangement(DataFilePath(L"Andere.sws")));
     Open(L"drei");
 
     ChooseFromMenu(L"Backup");
@@ -373,24 +374,24 @@ TEST_F(ArrangementTest, AMaximisedTopWindowMaximisesEveryRestoredWindow)
     arrangement.records.push_back(Record(L"drei", SW_SHOWMAXIMIZED, 2));
     ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Max.sws"), arrangement), WriteStatus::Ok);
     Restore(DataFilePath(L"Max.sws"));
-    ASSERT_EQ(m_frame.FolderWindowCount(), 3u);
-    for (CChildFrame* window : m_frame.FolderWindowsInTabOrder())
+    ASSERT_EQ(m_frame.Windows().Count(), 3u);
+    for (CChildFrame* window : m_frame.Windows().InTabOrder())
     {
         Activate(window);
-        EXPECT_TRUE(::IsZoomed(window->Hwnd())) << "tab " << m_frame.TabIndexOf(*window);
+        EXPECT_TRUE(::IsZoomed(window->Hwnd())) << "tab " << m_frame.Windows().TabIndexOf(*window);
     }
 
-    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
     arrangement.records[0] = Record(L"eins", SW_SHOWMAXIMIZED, 0);
     arrangement.records[1] = Record(L"zwei", SW_SHOWMAXIMIZED, 1);
     arrangement.records[2] = Record(L"drei", SW_SHOWNORMAL, 2);
     ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Normal.sws"), arrangement), WriteStatus::Ok);
     Restore(DataFilePath(L"Normal.sws"));
-    ASSERT_EQ(m_frame.FolderWindowCount(), 3u);
-    for (CChildFrame* window : m_frame.FolderWindowsInTabOrder())
+    ASSERT_EQ(m_frame.Windows().Count(), 3u);
+    for (CChildFrame* window : m_frame.Windows().InTabOrder())
     {
         Activate(window);
-        EXPECT_FALSE(::IsZoomed(window->Hwnd())) << "tab " << m_frame.TabIndexOf(*window);
+        EXPECT_FALSE(::IsZoomed(window->Hwnd())) << "tab " << m_frame.Windows().TabIndexOf(*window);
     }
     EXPECT_TRUE(m_messages.Requests().empty());
 }
@@ -403,9 +404,9 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsCreateOneViewUntilOthersAreActivated)
         arrangement.records.push_back(Record(i % 2 ? L"eins" : L"zwei", SW_SHOWMAXIMIZED, i));
     ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Viele.sws"), arrangement), WriteStatus::Ok);
     Restore(DataFilePath(L"Viele.sws"));
-    ASSERT_EQ(m_frame.FolderWindowCount(), 30u);
+    ASSERT_EQ(m_frame.Windows().Count(), 30u);
     EXPECT_EQ(CreatedViews(), 1);
-    const std::vector<CChildFrame*> windows = m_frame.FolderWindowsInTabOrder();
+    const std::vector<CChildFrame*> windows = m_frame.Windows().InTabOrder();
     EXPECT_TRUE(windows.back()->Pane(0)->IsViewCreated()) << "the window on top reads its folder";
 
     Activate(windows[4]);
@@ -413,7 +414,7 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsCreateOneViewUntilOthersAreActivated)
     EXPECT_EQ(CreatedViews(), 2);
 
     // Without the option every window reads its folder at once.
-    ASSERT_TRUE(m_frame.CloseAllFolderWindows());
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
     m_frame.Params().startActiveFolderOnly = false;
     arrangement.records.resize(4);
     ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Vier.sws"), arrangement), WriteStatus::Ok);
@@ -450,18 +451,19 @@ TEST_F(ArrangementTest, TheFileMenuListsSavedArrangementsBetweenItsFixedItems)
     popup = OpenFileMenu();
     EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(ID_FILE_CLOSE_ALL)) << "the folder menu";
     EXPECT_EQ(MenuText(popup, 2), L"&Alle schließen");
-    EXPECT_EQ(::GetMenuItemID(popup, 3), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT));
-    EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(ID_ARRANGEMENT_FIRST));
-    EXPECT_EQ(::GetMenuItemID(popup, 6), static_cast<UINT>(ID_ARRANGEMENT_FIRST + 1));
-    EXPECT_TRUE(IsSeparator(popup, 7));
-    EXPECT_EQ(::GetMenuItemID(popup, 8), static_cast<UINT>(ID_APP_EXIT));
+    EXPECT_TRUE(IsSeparator(popup, 3));
+    EXPECT_EQ(::GetMenuItemID(popup, 4), static_cast<UINT>(ID_ARRANGEMENT_FIRST));
+    EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(ID_ARRANGEMENT_FIRST + 1));
+    EXPECT_TRUE(IsSeparator(popup, 6));
+    EXPECT_EQ(::GetMenuItemID(popup, 7), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT));
     EXPECT_EQ(::GetMenuState(popup, ID_ARRANGEMENT_FIRST, MF_BYCOMMAND) & MF_GRAYED, 0u);
 
     ::DeleteFileW(DataFilePath(L"Arbeit.sws").c_str());
     ::DeleteFileW(DataFilePath(L"Haus & Hof.sws").c_str());
     popup = OpenFileMenu();
-    EXPECT_FALSE(IsSeparator(popup, 5)) << "the list and its separator are gone";
-    EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(ID_APP_EXIT));
+    EXPECT_TRUE(IsSeparator(popup, 3));
+    EXPECT_EQ(::GetMenuItemID(popup, 4), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT))
+        << "the list and its separator are gone";
     EXPECT_TRUE(m_messages.Requests().empty());
 }
 
@@ -476,7 +478,7 @@ TEST_F(ArrangementTest, ADamagedStartArrangementGivesOneMessageAndOneDefaultWind
     EXPECT_EQ(m_messages.Requests()[0].caption, L"Fehler");
     EXPECT_EQ(m_messages.Requests()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(m_messages.Requests()[0].owner, m_frame.Hwnd());
-    EXPECT_EQ(m_frame.FolderWindowCount(), 1u);
+    EXPECT_EQ(m_frame.Windows().Count(), 1u);
 }
 
 TEST_F(ArrangementTest, AMissingStartArrangementOpensOneWindowSilently)
@@ -484,7 +486,7 @@ TEST_F(ArrangementTest, AMissingStartArrangementOpensOneWindowSilently)
     m_frame.OpenStartWindows(DataFilePath(kStartArrangementFileName));
     PumpUntilIdle();
     EXPECT_TRUE(m_messages.Requests().empty());
-    EXPECT_EQ(m_frame.FolderWindowCount(), 1u);
+    EXPECT_EQ(m_frame.Windows().Count(), 1u);
 }
 
 TEST_F(ArrangementTest, ALockedStartArrangementCannotBeReadAndSaysSo)
@@ -498,7 +500,7 @@ TEST_F(ArrangementTest, ALockedStartArrangementCannotBeReadAndSaysSo)
     ::CloseHandle(locked);
     ASSERT_EQ(m_messages.Requests().size(), 1u);
     EXPECT_EQ(m_messages.Requests()[0].text, L"Fehler beim Lesezugriff auf die Fensterkonfigurationsdatei.");
-    EXPECT_EQ(m_frame.FolderWindowCount(), 1u);
+    EXPECT_EQ(m_frame.Windows().Count(), 1u);
 }
 
 TEST_F(ArrangementTest, AFailedWriteKeepsTheOldFileAndSaysSo)
@@ -506,7 +508,7 @@ TEST_F(ArrangementTest, AFailedWriteKeepsTheOldFileAndSaysSo)
     Open(L"eins");
     const std::wstring folder = DataFilePath(L"Verzeichnis.sws");
     ::CreateDirectoryW(folder.c_str(), nullptr);
-    EXPECT_FALSE(m_frame.SaveArrangement(folder));
+    EXPECT_FALSE(m_frame.Windows().SaveArrangement(folder));
     ASSERT_EQ(m_messages.Requests().size(), 1u);
     EXPECT_EQ(m_messages.Requests()[0].text,
               L"Fehler beim Schreibzugriff auf die Fensterkonfigurationsdatei.");
@@ -515,11 +517,11 @@ TEST_F(ArrangementTest, AFailedWriteKeepsTheOldFileAndSaysSo)
     EXPECT_FALSE(FileExists(folder + L".new"));
 
     const std::wstring readOnly = DataFilePath(L"Alt.sws");
-    ASSERT_TRUE(m_frame.SaveArrangement(readOnly));
+    ASSERT_TRUE(m_frame.Windows().SaveArrangement(readOnly));
     const auto old = ReadWholeFile(readOnly);
     Open(L"zwei");
     ::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(m_frame.SaveArrangement(readOnly));
+    EXPECT_FALSE(m_frame.Windows().SaveArrangement(readOnly));
     ::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(m_messages.Requests().size(), 2u);
     EXPECT_EQ(ReadWholeFile(readOnly), old);
@@ -566,10 +568,10 @@ TEST_F(ArrangementTest, CloseAllClosesEveryTab)
 {
     for (const wchar_t* name : {L"eins", L"zwei", L"drei", L"vier", L"eins"})
         Open(name);
-    ASSERT_EQ(m_frame.FolderWindowCount(), 5u);
+    ASSERT_EQ(m_frame.Windows().Count(), 5u);
     ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, ID_FILE_CLOSE_ALL, 0);
     PumpUntilIdle();
-    EXPECT_EQ(m_frame.FolderWindowCount(), 0u);
+    EXPECT_EQ(m_frame.Windows().Count(), 0u);
     EXPECT_EQ(m_frame.TabStrip().TabCount(), 0);
     EXPECT_EQ(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
 }
@@ -593,7 +595,7 @@ TEST_F(ArrangementTest, ShutdownSavesTheStartArrangementThatTheNextStartRestores
     next.OpenStartWindows(start);
     PumpUntilIdle();
     std::vector<std::wstring> tabs;
-    for (const CChildFrame* window : next.FolderWindowsInTabOrder())
+    for (const CChildFrame* window : next.Windows().InTabOrder())
         tabs.push_back(Name(window));
     EXPECT_EQ(tabs, (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
     EXPECT_EQ(Name(next.ActiveFolderWindow()), L"zwei");

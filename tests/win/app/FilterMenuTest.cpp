@@ -158,7 +158,8 @@ protected:
     }
     CFolderFrame* OpenFiles()
     {
-        m_frame.OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true,
+                                     0);
         PumpUntilIdle();
         return m_frame.ActivePane();
     }

@@ -60,7 +60,7 @@ protected:
     }
     void Open(const wchar_t* name, OpenMode mode)
     {
-        m_frame.OpenFolder(PidlFromPath(m_folder.File(name)), AbsolutePidl(), mode, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(m_folder.File(name)), AbsolutePidl(), mode, true, 0);
         PumpUntilIdle();
     }
 
@@ -75,7 +75,7 @@ TEST_F(FolderWindows, TheFirstWindowFillsTheFrameAndBringsTheFolderMenu)
     EXPECT_EQ(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
     m_frame.OpenStartWindows(L"");
     PumpUntilIdle();
-    ASSERT_EQ(m_frame.FolderWindowCount(), 1u);
+    ASSERT_EQ(m_frame.Windows().Count(), 1u);
     CChildFrame* window = m_frame.ActiveFolderWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(::IsZoomed(window->Hwnd()));
@@ -85,7 +85,7 @@ TEST_F(FolderWindows, TheFirstWindowFillsTheFrameAndBringsTheFolderMenu)
 
     ::SendMessageW(m_frame.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
     PumpUntilIdle();
-    EXPECT_EQ(m_frame.FolderWindowCount(), 0u);
+    EXPECT_EQ(m_frame.Windows().Count(), 0u);
     EXPECT_EQ(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
 }
 
@@ -94,28 +94,28 @@ TEST_F(FolderWindows, PlacementFollowsTheModifierKeys)
     m_frame.OpenStartWindows(L"");
     PumpUntilIdle();
     Open(L"eins", OpenMode::ActivePaneUnlessModifier);
-    EXPECT_EQ(m_frame.FolderWindowCount(), 1u) << "a plain click navigates the active window";
+    EXPECT_EQ(m_frame.Windows().Count(), 1u) << "a plain click navigates the active window";
     EXPECT_EQ(PathOfActive(), m_folder.File(L"eins"));
     {
         HeldKeys control(true, false);
         Open(L"zwei", OpenMode::ActivePaneUnlessModifier);
     }
-    EXPECT_EQ(m_frame.FolderWindowCount(), 2u) << "Ctrl opens a new tab";
+    EXPECT_EQ(m_frame.Windows().Count(), 2u) << "Ctrl opens a new tab";
     EXPECT_EQ(PathOfActive(), m_folder.File(L"zwei"));
     {
         HeldKeys both(true, true);
         Open(L"eins", OpenMode::ActivePaneUnlessModifier);
     }
-    ASSERT_EQ(m_frame.FolderWindowCount(), 2u) << "Ctrl+Shift splits the active tab";
+    ASSERT_EQ(m_frame.Windows().Count(), 2u) << "Ctrl+Shift splits the active tab";
     EXPECT_EQ(m_frame.ActiveFolderWindow()->PaneCount(), 2);
     EXPECT_EQ(m_frame.ActiveFolderWindow()->SplitMode(), 2);
     {
         HeldKeys both(true, true);
         Open(L"zwei", OpenMode::ActivePaneUnlessModifier);
     }
-    EXPECT_EQ(m_frame.FolderWindowCount(), 3u) << "a split tab makes Ctrl+Shift open a new tab";
+    EXPECT_EQ(m_frame.Windows().Count(), 3u) << "a split tab makes Ctrl+Shift open a new tab";
     Open(L"eins", OpenMode::NewWindow);
-    EXPECT_EQ(m_frame.FolderWindowCount(), 4u);
+    EXPECT_EQ(m_frame.Windows().Count(), 4u);
     EXPECT_TRUE(m_messages.Requests().empty());
 }
 
@@ -125,7 +125,7 @@ TEST_F(FolderWindows, AHandedOverTextOpensItsFoldersInANewWindow)
     PumpUntilIdle();
     m_frame.OpenCommandLineText(L"\"" + m_folder.File(L"eins") + L"\" \"" + m_folder.File(L"zwei") + L"\"");
     PumpUntilIdle();
-    ASSERT_EQ(m_frame.FolderWindowCount(), 2u);
+    ASSERT_EQ(m_frame.Windows().Count(), 2u);
     CChildFrame* window = m_frame.ActiveFolderWindow();
     ASSERT_EQ(window->PaneCount(), 2);
     EXPECT_EQ(window->Pane(0)->PathText(), m_folder.File(L"eins"));
@@ -133,7 +133,7 @@ TEST_F(FolderWindows, AHandedOverTextOpensItsFoldersInANewWindow)
 
     m_frame.OpenCommandLineText(L"Q:\\nicht\\da");
     PumpUntilIdle();
-    EXPECT_EQ(m_frame.FolderWindowCount(), 2u) << "a folder that cannot be parsed opens nothing";
+    EXPECT_EQ(m_frame.Windows().Count(), 2u) << "a folder that cannot be parsed opens nothing";
 }
 
 TEST_F(FolderWindows, CommandsAndKeysReachTheActivePane)
@@ -191,7 +191,7 @@ TEST_F(FolderWindows, EachWindowHasATabPlacedByTheModifierKeys)
     Open(L"eins", OpenMode::NewWindow);
     CChildFrame* eins = m_frame.ActiveFolderWindow();
     ASSERT_EQ(strip.TabCount(), 2);
-    EXPECT_EQ(m_frame.TabIndexOf(*eins), 1) << "new tabs go to the right end";
+    EXPECT_EQ(m_frame.Windows().TabIndexOf(*eins), 1) << "new tabs go to the right end";
     EXPECT_EQ(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1) << "selected with its window";
     wchar_t text[64] = {};
     TCITEMW item{};
@@ -210,8 +210,8 @@ TEST_F(FolderWindows, EachWindowHasATabPlacedByTheModifierKeys)
     }
     CChildFrame* zwei = m_frame.ActiveFolderWindow();
     ASSERT_EQ(strip.TabCount(), 3);
-    EXPECT_EQ(m_frame.TabIndexOf(*zwei), 1) << "Ctrl: right of the active tab";
-    EXPECT_EQ(m_frame.TabIndexOf(*eins), 2);
+    EXPECT_EQ(m_frame.Windows().TabIndexOf(*zwei), 1) << "Ctrl: right of the active tab";
+    EXPECT_EQ(m_frame.Windows().TabIndexOf(*eins), 2);
     {
         HeldKeys both(true, true);
         Open(L"eins", OpenMode::ActivePaneUnlessModifier);
@@ -222,7 +222,8 @@ TEST_F(FolderWindows, EachWindowHasATabPlacedByTheModifierKeys)
         Open(L"zwei", OpenMode::ActivePaneUnlessModifier);
     }
     ASSERT_EQ(strip.TabCount(), 4);
-    EXPECT_EQ(m_frame.TabIndexOf(*m_frame.ActiveFolderWindow()), 3) << "split already: a tab at the end";
+    EXPECT_EQ(m_frame.Windows().TabIndexOf(*m_frame.ActiveFolderWindow()), 3)
+        << "split already: a tab at the end";
 
     // Choosing a tab brings its window to the front.
     ::SendMessageW(tabs, TCM_SETCURSEL, 2, 0);
@@ -234,14 +235,15 @@ TEST_F(FolderWindows, EachWindowHasATabPlacedByTheModifierKeys)
     ::SendMessageW(m_frame.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(zwei->Hwnd()), 0);
     PumpUntilIdle();
     EXPECT_EQ(strip.TabCount(), 3);
-    EXPECT_EQ(m_frame.TabIndexOf(*eins), 1);
+    EXPECT_EQ(m_frame.Windows().TabIndexOf(*eins), 1);
 }
 
 TEST_F(FolderWindows, TheStatusBarShowsTheActivePanesCounts)
 {
     for (const wchar_t* name : {L"eins\\a.txt", L"eins\\b.txt"})
     {
-        const HANDLE file = ::CreateFileW(m_folder.File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        const HANDLE file =
+            ::CreateFileW(m_folder.File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ::CloseHandle(file);
     }
     Open(L"eins", OpenMode::NewWindow);
@@ -253,5 +255,6 @@ TEST_F(FolderWindows, TheStatusBarShowsTheActivePanesCounts)
         return std::wstring(buffer);
     };
     PumpUntil([&] { return text().rfind(L"2 Objekte", 0) == 0; }, 3000);
-    EXPECT_EQ(text().rfind(L"2 Objekte   0 Bytes   (", 0), 0u) << "the pane's status worker writes it unasked";
+    EXPECT_EQ(text().rfind(L"2 Objekte   0 Bytes   (", 0), 0u)
+        << "the pane's status worker writes it unasked";
 }

@@ -25,7 +25,7 @@ TEST_F(FolderWindow, SplitSwapMaximiseAndCloseEitherPane)
 {
     CChildFrame* window = OpenWindow(RecordOf(L"A"));
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(window->AddSecondPane(m_tree.Pidl(L"B"), 2));
+    ASSERT_TRUE(window->AddSecondPane(RecordOf(L"A", L"B", 2)));
     PumpUntilIdle();
     ASSERT_EQ(window->PaneCount(), 2);
     EXPECT_EQ(window->ActivePaneIndex(), 1);
@@ -77,8 +77,13 @@ TEST_F(FolderWindow, ARestoredRatioAndTheSplitterDrag)
     ASSERT_EQ(window->PaneCount(), 2);
     RECT client{};
     ::GetClientRect(window->Hwnd(), &client);
+    // The splitter's middle lies at 30 % of the height, the panes 2 px away from it.
+    const int middle = static_cast<int>(client.bottom * 0.3);
     const RECT top = ClientRectIn(window->Pane(0)->Hwnd(), window->Hwnd());
-    EXPECT_NEAR(top.bottom - top.top, 0.3 * (client.bottom - CChildFrame::kSplitterWidth), 1.0);
+    const RECT bottom = ClientRectIn(window->Pane(1)->Hwnd(), window->Hwnd());
+    EXPECT_EQ(top.bottom - top.top, middle - 2);
+    EXPECT_EQ(bottom.top, middle + 2);
+    EXPECT_EQ(bottom.bottom, client.bottom);
 
     const RECT splitter = window->SplitterRect();
     const int x = (splitter.left + splitter.right) / 2;
@@ -86,13 +91,14 @@ TEST_F(FolderWindow, ARestoredRatioAndTheSplitterDrag)
     ::SendMessageW(window->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 1));
     EXPECT_DOUBLE_EQ(window->SplitRatio(), 0.3) << "a 1-pixel jitter moved the splitter";
+    // The splitter follows the pointer; at either edge 5 px stay.
     ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 60));
-    EXPECT_EQ(window->SplitterRect().top, splitter.top + 60);
+    EXPECT_EQ(window->SplitterRect().top + CChildFrame::kSplitterWidth / 2, y + 60);
     ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, client.bottom + 100));
-    EXPECT_EQ(window->SplitterRect().top,
-              client.bottom - CChildFrame::kSplitterWidth - CChildFrame::kMinimumPane);
+    EXPECT_EQ(window->SplitterRect().top + CChildFrame::kSplitterWidth / 2,
+              client.bottom - CChildFrame::kMinimumPane);
     ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, -50));
-    EXPECT_EQ(window->SplitterRect().top, CChildFrame::kMinimumPane);
+    EXPECT_EQ(window->SplitterRect().top + CChildFrame::kSplitterWidth / 2, CChildFrame::kMinimumPane);
     ::SendMessageW(window->Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, 0));
 }
 

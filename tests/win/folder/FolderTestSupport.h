@@ -34,6 +34,7 @@ public:
     HWND StatusBar() const override { return statusBar; }
     bool IsRestoring() const override { return restoring; }
     HIMAGELIST PaneToolbarImages(bool) const override { return nullptr; }
+    const std::vector<ToolbarButton>& FolderToolbarLayout() const override { return layout; }
     void OpenFolder(AbsolutePidl folder, AbsolutePidl, OpenMode mode, bool) override
     {
         opened.push_back({std::move(folder), mode});
@@ -54,6 +55,7 @@ public:
     CFilters filters;
     CSolObjects favorites;
     CVisited global;
+    std::vector<ToolbarButton> layout;
     bool restoring = false;
     std::vector<OpenRequest> opened;
     int treeSyncs = 0;

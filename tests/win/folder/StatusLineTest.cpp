@@ -136,7 +136,7 @@ TEST_F(StatusLine, OnlyTheActivePaneOfTheActiveWindowWrites)
     first->ActivePane()->UpdateStatusLine();
     EXPECT_TRUE(m_bar.writes.empty());
 
-    ASSERT_TRUE(second->AddSecondPane(m_tree.Pidl(L"S"), 2));
+    ASSERT_TRUE(second->AddSecondPane(RecordOf(L"A", L"S", 2)));
     PumpUntilIdle();
     m_bar.writes.clear();
     second->Pane(0)->UpdateStatusLine(); // not the active pane of its window

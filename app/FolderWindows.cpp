@@ -1,0 +1,261 @@
+#include "FolderWindows.h"
+
+#include "MainFrame.h"
+#include "model/Arrangement.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cwchar>
+
+namespace sv
+{
+
+namespace
+{
+// 0 none, 1 Ctrl, 2 Ctrl and Shift.
+int HeldModifiers()
+{
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
+    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
+    return control ? (shift ? 2 : 1) : 0;
+}
+
+bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix)
+{
+    const size_t length = std::wcslen(suffix);
+    return text.size() >= length && ::_wcsicmp(text.c_str() + text.size() - length, suffix) == 0;
+}
+} // namespace
+
+CFolderWindows::CFolderWindows(CMainFrame& frame) : m_frame(frame) {}
+
+CFolderWindows::~CFolderWindows()
+{
+    m_destroying = true;
+    m_windows.clear();
+}
+
+CChildFrame* CFolderWindows::ActiveFolderWindow() const
+{
+    const HWND active = m_frame.ActiveChild();
+    return active ? FolderWindowOf(active) : nullptr;
+}
+
+CFolderFrame* CFolderWindows::ActivePane() const
+{
+    const CChildFrame* window = ActiveFolderWindow();
+    return window ? window->ActivePane() : nullptr;
+}
+
+CChildFrame* CFolderWindows::FolderWindowOf(HWND hwnd) const
+{
+    for (const auto& window : m_windows)
+    {
+        if (hwnd && window->Hwnd() == hwnd) return window.get();
+    }
+    return nullptr;
+}
+
+CChildFrame* CFolderWindows::WindowOfItem(LPARAM item) const
+{
+    for (const auto& window : m_windows)
+    {
+        if (reinterpret_cast<LPARAM>(window.get()) == item) return window.get();
+    }
+    return nullptr;
+}
+
+CChildFrame* CFolderWindows::CreateFolderWindow(const CSolObject& record)
+{
+    CSolObject shown = record;
+    StoredPlacement empty{};
+    // The first window into an empty frame, placed nowhere yet, fills the frame.
+    if (!ActiveFolderWindow() && record.placement == empty)
+        SetPlacementShowCommand(shown.placement, SW_SHOWMAXIMIZED);
+    auto window = std::make_unique<CChildFrame>(m_frame, &m_frame);
+    m_frame.ShowMenuFor(true);
+    if (!window->CreateFromRecord(m_frame, shown))
+    {
+        m_frame.ShowMenuFor(!m_windows.empty());
+        return nullptr;
+    }
+    // The copy above forgot the record's tab position: a copied record asks for no place.
+    CDlgBarTab& strip = m_frame.TabStrip();
+    const int tab = TabInsertIndex(record.tabPosition, strip.TabCount());
+    strip.InsertTab(tab, window->Label().tabText, reinterpret_cast<LPARAM>(window.get()));
+    m_windows.push_back(std::move(window));
+    // Wine leaves the child's title in the frame caption after a maximised creation.
+    ::SetWindowTextW(m_frame.Hwnd(), CMainFrame::kTitle);
+    m_frame.TabsChanged();
+    return m_windows.back().get();
+}
+
+int CFolderWindows::TabIndexOf(const CChildFrame& window) const
+{
+    return m_frame.TabStrip().FindTab(reinterpret_cast<LPARAM>(&window));
+}
+
+std::vector<CChildFrame*> CFolderWindows::InTabOrder() const
+{
+    std::vector<CChildFrame*> windows;
+    const CDlgBarTab& strip = m_frame.TabStrip();
+    const int count = strip.TabCount();
+    for (int i = 0; i < count; ++i)
+    {
+        if (CChildFrame* window = WindowOfItem(strip.TabItem(i))) windows.push_back(window);
+    }
+    return windows;
+}
+
+bool CFolderWindows::CloseAll()
+{
+    while (!m_windows.empty())
+    {
+        CChildFrame* window = ActiveFolderWindow();
+        if (!window) window = m_windows.front().get();
+        const size_t before = m_windows.size();
+        ::SendMessageW(window->Hwnd(), WM_CLOSE, 0, 0);
+        // A window that stays would keep this loop going for ever.
+        if (m_windows.size() >= before) return false;
+    }
+    return true;
+}
+
+void CFolderWindows::ActivateNextTab(bool backwards)
+{
+    const std::vector<CChildFrame*> windows = InTabOrder();
+    if (windows.empty()) return;
+    const CChildFrame* active = ActiveFolderWindow();
+    const auto it = std::find(windows.begin(), windows.end(), active);
+    const int count = static_cast<int>(windows.size());
+    int index = it == windows.end() ? 0 : static_cast<int>(it - windows.begin());
+    index = (index + (backwards ? count - 1 : 1)) % count;
+    ActivateTab(reinterpret_cast<LPARAM>(windows[static_cast<size_t>(index)]));
+}
+
+void CFolderWindows::MoveSelectedTab(int delta)
+{
+    if (!ActiveFolderWindow()) return;
+    m_frame.TabStrip().MoveSelectedTab(delta);
+}
+
+void CFolderWindows::SplitActiveWindow(int splitMode)
+{
+    CChildFrame* window = ActiveFolderWindow();
+    if (!window) return;
+    CSolObject record;
+    record.splitMode = splitMode;
+    window->AddSecondPane(record);
+}
+
+void CFolderWindows::SwapActivePanes()
+{
+    if (CChildFrame* window = ActiveFolderWindow(); window && window->PaneCount() == 2) window->SwapPanes();
+}
+
+bool CFolderWindows::HandToShell(const ITEMIDLIST* folder)
+{
+    if (m_frame.Os() < OsKind::Win7_64 || !folder) return false;
+    const CUtils& utils = m_frame.Utils();
+    const ITEMIDLIST* bound = utils.ControlPanelParent().Get();
+    const bool inControlPanel = bound && IsParentPidl(bound, folder, false) && !PidlsEqual(bound, folder);
+    const bool searchConnector =
+        EndsWithNoCase(utils.DisplayName(folder, SHGDN_FORPARSING), L".searchconnector-ms");
+    if (!inControlPanel && !searchConnector) return false;
+    SHELLEXECUTEINFOW execute{sizeof(execute)};
+    execute.fMask = SEE_MASK_IDLIST;
+    execute.lpIDList = const_cast<ITEMIDLIST*>(folder);
+    execute.nShow = SW_SHOWNORMAL;
+    ::ShellExecuteExW(&execute);
+    return true;
+}
+
+void CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
+                                int defaultPlacement)
+{
+    if (!folder || HandToShell(folder.Get())) return;
+    CChildFrame* active = ActiveFolderWindow();
+    const int modifiers = HeldModifiers();
+    if (active && active->ActivePane() &&
+        (mode == OpenMode::ActivePane ||
+         (mode == OpenMode::ActivePaneUnlessModifier && modifiers == 0 && ::GetKeyState(VK_SHIFT) >= 0)))
+    {
+        active->ActivePane()->BrowseTo(std::move(folder), focus);
+        return;
+    }
+    const CParams& params = m_frame.Params();
+    int placement = defaultPlacement;
+    if (modifiers == params.newTabRightModifier)
+        placement = 0;
+    else if (modifiers == params.newTabNextModifier)
+        placement = 1;
+    else if (modifiers == params.splitViewModifier)
+        placement = 2;
+    if (placement == 2)
+    {
+        if (active && active->PaneCount() == 1)
+        {
+            CSolObject split;
+            split.splitMode = 2;
+            split.folder2 = ToItemIdList(folder.Get());
+            if (active->AddSecondPane(split)) return;
+        }
+        placement = 0;
+    }
+    CSolObject record;
+    record.folder1 = ToItemIdList(folder.Get());
+    if (second)
+    {
+        record.folder2 = ToItemIdList(second.Get());
+        record.splitMode = 2;
+    }
+    record.activate = true;
+    const int activeTab = active ? TabIndexOf(*active) : -1;
+    record.tabPosition = placement == 1 && activeTab >= 0 ? activeTab + 1 : -1;
+    CreateFolderWindow(record);
+}
+
+void CFolderWindows::SyncTabs()
+{
+    if (m_destroying) return;
+    CDlgBarTab& strip = m_frame.TabStrip();
+    for (const auto& window : m_windows)
+        strip.SetTabText(TabIndexOf(*window), window->Label().tabText);
+    // While many windows are restored the strip waits for the last one.
+    if (m_restoring) return;
+    if (const CChildFrame* active = ActiveFolderWindow()) strip.SelectTab(TabIndexOf(*active));
+    if (const HWND tabs = strip.TabControl()) ::InvalidateRect(tabs, nullptr, FALSE);
+}
+
+void CFolderWindows::WindowActivated(CChildFrame& window)
+{
+    if (!m_restoring && !m_destroying) m_frame.TabStrip().SelectTab(TabIndexOf(window));
+}
+
+void CFolderWindows::WindowDestroyed(CChildFrame& window)
+{
+    const auto it =
+        std::find_if(m_windows.begin(), m_windows.end(),
+                     [&](const std::unique_ptr<CChildFrame>& owned) { return owned.get() == &window; });
+    if (it == m_windows.end()) return;
+    if (!m_destroying) m_frame.TabStrip().RemoveTab(TabIndexOf(window));
+    m_windows.erase(it); // the window's handle is gone already
+    m_frame.ShowMenuFor(!m_windows.empty());
+    if (m_destroying) return;
+    // With the last tab goes the last status line.
+    if (m_windows.empty()) ::SetWindowTextW(m_frame.StatusBar().Hwnd(), L"");
+    SyncTabs();
+    m_frame.UpdateBarCommandStates();
+    m_frame.RecalcLayout();
+}
+
+void CFolderWindows::ApplySettings()
+{
+    for (const auto& window : m_windows)
+        window->ApplySettings();
+    SyncTabs();
+}
+
+} // namespace sv

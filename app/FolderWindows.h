@@ -1,0 +1,104 @@
+// CFolderWindows: the main frame's folder windows and their tabs. It creates the windows from
+// records, opens folders by the placement rules, keeps one tab per window in step, answers
+// the tab strip, splits, moves and arranges tabs, and saves and restores arrangements.
+#pragma once
+
+#include "folder/ChildFrame.h"
+#include "folder/FolderHost.h"
+#include "model/SolObject.h"
+#include "panes/TabStripHost.h"
+#include "shell/Pidl.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sv
+{
+
+class CMainFrame;
+
+class CFolderWindows : public ITabStripHost
+{
+public:
+    explicit CFolderWindows(CMainFrame& frame);
+    CFolderWindows(const CFolderWindows&) = delete;
+    CFolderWindows& operator=(const CFolderWindows&) = delete;
+    ~CFolderWindows() override;
+
+    // One MDI child from a window record, with the shared folder-window menu.
+    CChildFrame* CreateFolderWindow(const CSolObject& record);
+    // The central way to open a folder; `defaultPlacement` 0 right end, 1 next to the active
+    // tab, 2 split, for new windows opened without a matching modifier.
+    void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
+                    int defaultPlacement);
+
+    CChildFrame* ActiveFolderWindow() const;
+    // The active pane of the active folder window, or nullptr.
+    CFolderFrame* ActivePane() const;
+    CChildFrame* FolderWindowOf(HWND window) const;
+    size_t Count() const { return m_windows.size(); }
+    // The folder windows as their tabs stand, left to right.
+    std::vector<CChildFrame*> InTabOrder() const;
+    // The index of the window's tab, or -1.
+    int TabIndexOf(const CChildFrame& window) const;
+    // Sends the active folder window a close request until none is left; false when one
+    // refused to go.
+    bool CloseAll();
+    // The next tab's window (after the last the first), or the previous one.
+    void ActivateNextTab(bool backwards);
+    // Moves the selected tab one place; nothing at either end.
+    void MoveSelectedTab(int delta);
+    // Splits the active window (1 one above the other, 2 side by side) with a new pane in the
+    // start folder; a split window changes only how its panes stand.
+    void SplitActiveWindow(int splitMode);
+    void SwapActivePanes();
+
+    // Tab texts follow the labels, the selected tab the active window.
+    void SyncTabs();
+    void WindowActivated(CChildFrame& window);
+    void WindowDestroyed(CChildFrame& window);
+    // Every window takes over changed settings: labels, title, list-view styles.
+    void ApplySettings();
+    // The frame goes away: windows that close now leave the tabs alone.
+    void BeginDestroying() { m_destroying = true; }
+
+    // Arrangements (FolderWindowsArrangements.cpp).
+    // The open windows into `path`; a failure is reported and leaves the old file as it was.
+    bool SaveArrangement(const std::wstring& path);
+    // Nothing when the file is missing (silently) or unreadable (after one message).
+    std::optional<CSolObjects> LoadArrangement(const std::wstring& path);
+    // One folder window per record, behind the windows already open.
+    void RestoreArrangement(CSolObjects list);
+    bool IsRestoring() const { return m_restoring; }
+
+    // ITabStripHost (FolderWindowsTabs.cpp)
+    void ActivateTab(LPARAM item) override;
+    void CloseTab(LPARAM item) override;
+    void CloseAllTabs() override;
+    void DuplicateTab(LPARAM item) override;
+    void NewTab() override;
+    void ArrangeTabs(LPARAM source, LPARAM target, int mode) override;
+    bool CanOpenTabSettings() const override;
+    void OpenTabSettings() override;
+    std::wstring TabToolTip(LPARAM item) override;
+    TabFavorites TabFavoritesOf(LPARAM item) override;
+    const ColorRamp& RampOf(int favorite) override;
+
+private:
+    CChildFrame* WindowOfItem(LPARAM item) const;
+    // The folder is no folder window's to show: Control Panel items and search connectors.
+    bool HandToShell(const ITEMIDLIST* folder);
+    // The favorite a pane's colours come from under the settings, -1 none.
+    int ColouringFavorite(const CFolderFrame* pane) const;
+
+    CMainFrame& m_frame;
+    std::vector<std::unique_ptr<CChildFrame>> m_windows;
+    bool m_restoring = false;
+    bool m_destroying = false;
+};
+
+} // namespace sv

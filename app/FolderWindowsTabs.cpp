@@ -1,0 +1,129 @@
+// What the tab strip asks of the folder windows: activating, closing, duplicating and
+// arranging the windows behind its tabs, their tooltips and their favorites' colours.
+#include "FolderWindows.h"
+
+#include "MainFrame.h"
+#include "model/CommandCatalogue.h"
+
+namespace sv
+{
+
+void CFolderWindows::ActivateTab(LPARAM item)
+{
+    if (CChildFrame* window = WindowOfItem(item))
+        ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
+}
+
+void CFolderWindows::CloseTab(LPARAM item)
+{
+    if (CChildFrame* window = WindowOfItem(item)) ::PostMessageW(window->Hwnd(), WM_CLOSE, 0, 0);
+}
+
+void CFolderWindows::CloseAllTabs()
+{
+    ::PostMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kCloseAll, 0), 0);
+}
+
+void CFolderWindows::DuplicateTab(LPARAM item)
+{
+    CChildFrame* window = WindowOfItem(item);
+    if (!window) return;
+    CSolObject record = window->Snapshot();
+    record.tabPosition = -1;
+    record.activate = true;
+    CreateFolderWindow(record);
+}
+
+void CFolderWindows::NewTab()
+{
+    CreateFolderWindow(CSolObject());
+}
+
+void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, int mode)
+{
+    CChildFrame* source = WindowOfItem(sourceItem);
+    CChildFrame* target = WindowOfItem(targetItem);
+    if (!source || !target || source == target) return;
+    const HWND client = m_frame.MdiClient();
+    if (source->PaneCount() == 2 || target->PaneCount() == 2)
+    {
+        // Two windows side by side (or one above the other) in the client area.
+        const bool targetWasActive = ActiveFolderWindow() == target;
+        if (m_frame.IsActiveChildMaximized())
+            ::SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(m_frame.ActiveChild()), 0);
+        RECT area{};
+        ::GetClientRect(client, &area);
+        RECT first = area;
+        RECT second = area;
+        if (mode == 1)
+            first.bottom = second.top = area.bottom / 2;
+        else
+            first.right = second.left = area.right / 2;
+        ::MoveWindow(target->Hwnd(), first.left, first.top, first.right - first.left,
+                     first.bottom - first.top, TRUE);
+        ::MoveWindow(source->Hwnd(), second.left, second.top, second.right - second.left,
+                     second.bottom - second.top, TRUE);
+        ActivateTab(reinterpret_cast<LPARAM>(targetWasActive ? target : source));
+        for (const auto& window : m_windows)
+            window->RefreshLayout();
+        return;
+    }
+    // Neither is split: the source's pane joins the target as its second pane.
+    ActivateTab(targetItem);
+    const CSolObject taken = source->Snapshot();
+    CSolObject split;
+    split.splitMode = mode == 1 ? 1 : 2;
+    split.folder2 = taken.folder1;
+    split.folderSettings2 = taken.folderSettings1;
+    split.viewMode2 = taken.viewMode1;
+    split.history2 = taken.history1;
+    split.visited2 = taken.visited1;
+    split.filterIndex2 = taken.filterIndex1;
+    split.viewState2 = taken.viewState1;
+    if (target->AddSecondPane(split)) ::PostMessageW(source->Hwnd(), WM_CLOSE, 0, 0);
+}
+
+bool CFolderWindows::CanOpenTabSettings() const
+{
+    return m_frame.CanOpenSettings();
+}
+
+void CFolderWindows::OpenTabSettings()
+{
+    m_frame.OpenSettings(SettingsPage::Tabs);
+}
+
+std::wstring CFolderWindows::TabToolTip(LPARAM item)
+{
+    const CChildFrame* window = WindowOfItem(item);
+    if (!window || !window->Pane(0)) return std::wstring();
+    std::wstring tip = window->Pane(0)->PathText();
+    if (const CFolderFrame* second = window->Pane(1)) tip += L"\n" + second->PathText();
+    return tip;
+}
+
+int CFolderWindows::ColouringFavorite(const CFolderFrame* pane) const
+{
+    if (!pane || pane->FavoriteIndex() < 0) return -1;
+    // A subfolder counts for its favorite only while subfolders are marked too.
+    return pane->FavoriteRelation() == 0 || m_frame.Params().markFavoriteSubfolders ? pane->FavoriteIndex()
+                                                                                    : -1;
+}
+
+TabFavorites CFolderWindows::TabFavoritesOf(LPARAM item)
+{
+    TabFavorites favorites;
+    const CChildFrame* window = WindowOfItem(item);
+    if (!window) return favorites;
+    favorites.first = ColouringFavorite(window->Pane(0));
+    favorites.split = window->PaneCount() == 2;
+    if (favorites.split) favorites.second = ColouringFavorite(window->Pane(1));
+    return favorites;
+}
+
+const ColorRamp& CFolderWindows::RampOf(int favorite)
+{
+    return m_frame.FavoriteRampOf(favorite);
+}
+
+} // namespace sv

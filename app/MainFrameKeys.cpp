@@ -1,0 +1,53 @@
+// CMainFrame: keys before the menus and shortcut table see them, and keys the commands hand
+// to the active pane's view as if they were typed there.
+#include "MainFrame.h"
+
+namespace sv
+{
+
+bool CMainFrame::PreTranslateMessage(MSG& message)
+{
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    // Keys of other top-level windows (dialogs, the platform's progress windows) are theirs.
+    if (!Hwnd() || (message.hwnd != Hwnd() && !::IsChild(Hwnd(), message.hwnd))) return false;
+    if (PreTranslateFrameKey(message)) return true;
+    if (PreTranslatePaneMessage(message)) return true;
+    if (MdiClient() && ::TranslateMDISysAccel(MdiClient(), &message)) return true;
+    return m_accelerators && ::TranslateAcceleratorW(Hwnd(), m_accelerators.Get(), &message) != 0;
+}
+
+bool CMainFrame::PreTranslateFrameKey(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || !m_params.ownShortcutsEnabled) return false;
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
+    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
+    if (message.wParam == VK_TAB && control && m_folderWindows.Count() > 0)
+    {
+        m_folderWindows.ActivateNextTab(shift);
+        return true;
+    }
+    // The quick view follows the key; the key itself goes on to the usual translation.
+    if (message.wParam == VK_F11) CommandStart().RouteCommand(cmd::kQuickView);
+    return false;
+}
+
+bool CMainFrame::PreTranslatePaneMessage(MSG& message)
+{
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    CChildFrame* window = ActiveFolderWindow();
+    if (!window) return false;
+    for (int index = 0; index < window->PaneCount(); ++index)
+    {
+        CFolderFrame* pane = window->Pane(index);
+        if (pane && pane->OwnsViewWindow(message.hwnd)) return pane->PreTranslateMessage(message);
+    }
+    return false;
+}
+
+bool CMainFrame::ForwardKeystroke(UINT virtualKey, bool control, bool shift)
+{
+    CFolderFrame* pane = ActivePane();
+    return pane && pane->ForwardKeyToView(virtualKey, control, shift);
+}
+
+} // namespace sv

@@ -1,0 +1,139 @@
+#include "FileClipboard.h"
+
+#include "ClipboardDataObject.h"
+#include "shell/GlobalMemory.h"
+#include "shell/IdListArray.h"
+#include "shell/ItemIdListConversion.h"
+#include "model/Cida.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace sv
+{
+
+namespace
+{
+std::vector<uint8_t> DropFilesBlock(const std::vector<std::wstring>& paths)
+{
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.fWide = TRUE;
+    std::vector<uint8_t> block(sizeof(header));
+    std::memcpy(block.data(), &header, sizeof(header));
+    for (const std::wstring& path : paths)
+    {
+        const auto* text = reinterpret_cast<const uint8_t*>(path.c_str());
+        block.insert(block.end(), text, text + (path.size() + 1) * sizeof(wchar_t));
+    }
+    block.insert(block.end(), sizeof(wchar_t), 0);
+    return block;
+}
+
+std::vector<uint8_t> EffectBlock(DWORD effect)
+{
+    std::vector<uint8_t> block(sizeof(effect));
+    std::memcpy(block.data(), &effect, sizeof(effect));
+    return block;
+}
+
+std::vector<std::wstring> PathsOfDrop(IDataObject* data)
+{
+    std::vector<std::wstring> paths;
+    FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    StgMediumOwner medium;
+    if (FAILED(data->GetData(&format, medium.Put()))) return paths;
+    medium.MarkFilled();
+    const auto drop = static_cast<HDROP>(medium.Get().hGlobal);
+    const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i)
+    {
+        const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        ::DragQueryFileW(drop, i, path.data(), length + 1);
+        path.resize(length);
+        if (!path.empty()) paths.push_back(std::move(path));
+    }
+    return paths;
+}
+
+std::vector<std::wstring> PathsOfItemList(IDataObject* data)
+{
+    std::vector<std::wstring> paths;
+    IdListArray items;
+    if (FAILED(ReadIdListArray(data, items))) return paths;
+    for (const AbsolutePidl& item : items.items)
+    {
+        wchar_t path[MAX_PATH] = {};
+        if (item && ::SHGetPathFromIDListW(item.Get(), path) && path[0]) paths.emplace_back(path);
+    }
+    return paths;
+}
+} // namespace
+
+CLIPFORMAT PreferredDropEffectFormat()
+{
+    static const auto format = static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(L"Preferred DropEffect"));
+    return format;
+}
+
+bool ClipboardOffersDropEffect()
+{
+    return ::IsClipboardFormatAvailable(PreferredDropEffectFormat()) != FALSE;
+}
+
+std::optional<ClipboardFiles> ReadClipboardFiles()
+{
+    ComPtr<IDataObject> data;
+    if (FAILED(::OleGetClipboard(data.Put())) || !data) return std::nullopt;
+    ClipboardFiles files;
+    files.paths = PathsOfDrop(data.Get());
+    if (files.paths.empty()) files.paths = PathsOfItemList(data.Get());
+    if (files.paths.empty()) return std::nullopt;
+    FORMATETC format{PreferredDropEffectFormat(), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    StgMediumOwner medium;
+    if (SUCCEEDED(data->GetData(&format, medium.Put())))
+    {
+        medium.MarkFilled();
+        GlobalLockScope locked(medium.Get().hGlobal);
+        DWORD effect = 0;
+        if (locked && locked.Bytes().size() >= sizeof(effect))
+        {
+            std::memcpy(&effect, locked.Bytes().data(), sizeof(effect));
+            if (effect & DROPEFFECT_MOVE) files.effect = DROPEFFECT_MOVE;
+        }
+    }
+    return files;
+}
+
+bool CFileClipboard::Put(const ITEMIDLIST* folder, const std::vector<ChildPidl>& children,
+                         const std::vector<std::wstring>& paths, bool cut)
+{
+    if (!folder || children.empty()) return false;
+    std::vector<ItemIdList> items;
+    for (const ChildPidl& child : children)
+        items.push_back(ToItemIdList(child.Get()));
+    std::vector<DataBlock> blocks;
+    blocks.push_back({IdListArrayFormat(), BuildCida(ToItemIdList(folder), items)});
+    if (!paths.empty()) blocks.push_back({CF_HDROP, DropFilesBlock(paths)});
+    blocks.push_back({PreferredDropEffectFormat(), EffectBlock(cut ? DROPEFFECT_MOVE : DROPEFFECT_COPY)});
+    ComPtr<IDataObject> data = MakeClipboardDataObject(std::move(blocks));
+    if (FAILED(::OleSetClipboard(data.Get()))) return false;
+    m_placed = std::move(data);
+    return true;
+}
+
+void CFileClipboard::ClearAfterMove()
+{
+    ::OleSetClipboard(nullptr);
+}
+
+void CFileClipboard::Flush()
+{
+    if (m_placed && ::OleIsCurrentClipboard(m_placed.Get()) == S_OK) ::OleFlushClipboard();
+    m_placed = ComPtr<IDataObject>();
+}
+
+} // namespace sv
