@@ -1,5 +1,6 @@
 #include "model/CommandCatalogue.h"
 #include "model/MenuLayout.h"
+#include "model/ViewModeList.h"
 
 #include <gtest/gtest.h>
 
@@ -149,4 +150,21 @@ TEST(CommandCatalogue, EveryShortcutAMenuShowsIsOneTheTableSends)
     // Every shortcut sends a command the catalogue knows.
     for (const Shortcut& shortcut : Shortcuts())
         EXPECT_NE(FindCommand(shortcut.command), nullptr) << shortcut.command;
+}
+
+TEST(ViewModeList, EachSystemOffersItsOwnViews)
+{
+    const auto xp = ViewModeList(OsKind::WinXP);
+    ASSERT_EQ(xp.size(), 5u);
+    EXPECT_EQ(xp.front().text, L"Miniaturansicht");
+    EXPECT_EQ(xp.front().viewCommand, 28717u);
+    const auto seven = ViewModeList(OsKind::Win7_64);
+    ASSERT_EQ(seven.size(), 7u);
+    EXPECT_EQ(seven.front().text, L"Extra große Symbole");
+    EXPECT_EQ(seven[1].value, 5) << "large icons are the thumbnail mode there";
+    EXPECT_EQ(ViewModeList(OsKind::WinME).back().viewCommand, 0u) << "no command for thumbnails";
+    EXPECT_EQ(ViewModeList(OsKind::Win98).size(), 4u);
+    // The toolbar's view buttons find the entry of their name, where the system has one.
+    EXPECT_EQ(ViewModeEntryNamed(OsKind::Win8_64, CommandToolTip(cmd::kFirstViewButton + 8)), 5);
+    EXPECT_EQ(ViewModeEntryNamed(OsKind::Win8_64, CommandToolTip(cmd::kFirstViewButton + 6)), -1);
 }
