@@ -19,11 +19,11 @@ namespace sv
 
 namespace
 {
-constexpr size_t kMaxListedArrangements = ID_ARRANGEMENT_LAST - ID_ARRANGEMENT_FIRST + 1;
+constexpr size_t kMaxListedArrangements = cmd::kLastArrangement - cmd::kFirstArrangement + 1;
 
 bool IsArrangementCommand(UINT id)
 {
-    return id >= ID_ARRANGEMENT_FIRST && id <= ID_ARRANGEMENT_LAST;
+    return id >= cmd::kFirstArrangement && id <= cmd::kLastArrangement;
 }
 
 // A three-letter pattern also finds longer extensions through their short names; only
@@ -100,7 +100,7 @@ void CMainFrame::RebuildArrangementList(HMENU popup)
             removed = true;
         }
     }
-    int place = MenuPositionOf(popup, ID_FILE_SAVE_ARRANGEMENT);
+    int place = MenuPositionOf(popup, cmd::kSaveArrangement);
     if (place < 0) return;
     if (removed && place > 0 && (::GetMenuState(popup, place - 1, MF_BYPOSITION) & MF_SEPARATOR) &&
         place > 1 && (::GetMenuState(popup, place - 2, MF_BYPOSITION) & MF_SEPARATOR))
@@ -118,7 +118,7 @@ void CMainFrame::RebuildArrangementList(HMENU popup)
     {
         // A "&" in a file name is part of the name, not a mnemonic.
         const std::wstring text = DoubleAmpersands(m_arrangementNames[i]);
-        ::InsertMenuW(popup, position++, MF_BYPOSITION | MF_STRING, ID_ARRANGEMENT_FIRST + i, text.c_str());
+        ::InsertMenuW(popup, position++, MF_BYPOSITION | MF_STRING, cmd::kFirstArrangement + i, text.c_str());
     }
     ::InsertMenuW(popup, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }

@@ -183,8 +183,8 @@ void CMainFrame::FillFavoritesBar()
         const AbsolutePidl folder = ToShellAllocated(favorite.folder1);
         const int icon = folder ? m_utils.IconIndex(folder.Get()) : -1;
         const uint8_t state = kButtonStateEnabled | (favorite.showInBar ? 0 : kButtonStateHidden);
-        m_favoritesBar.AddTextButton(static_cast<int32_t>(kFirstFavoriteCommand + i), ImageOrNone(icon),
-                                     state, favorite.name);
+        m_favoritesBar.AddTextButton(static_cast<int32_t>(cmd::kFirstFavorite + i), ImageOrNone(icon), state,
+                                     favorite.name);
     }
     m_favoritesVisible = m_favoritesBar.HasVisibleButtons();
     // In the rebar the band disappears instead (Relayout); the window stays the band's child.
@@ -229,7 +229,7 @@ void CMainFrame::FillDrivesBar()
     for (size_t i = 0; i < count; ++i)
     {
         const std::wstring letter(1, static_cast<wchar_t>(std::towupper(roots[i][0])));
-        m_drivesBar.AddTextButton(static_cast<int32_t>(kFirstDriveCommand + i),
+        m_drivesBar.AddTextButton(static_cast<int32_t>(cmd::kFirstDrive + i),
                                   ImageOrNone(SystemSmallIconIndex(roots[i].c_str())), kButtonStateEnabled,
                                   letter);
     }

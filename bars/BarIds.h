@@ -23,12 +23,6 @@ inline constexpr const wchar_t* kDrivesBarText = L"Laufwerke";
 inline constexpr const wchar_t* kFolderTreeBarText = L"Ordner";
 inline constexpr const wchar_t* kQuickViewBarText = L"Schnellansicht";
 
-// Drive button n sends 19900 + n, favorite button n sends 20200 + n.
-inline constexpr UINT kFirstDriveCommand = 19900;
-inline constexpr UINT kLastDriveCommand = 19999;
-inline constexpr UINT kFirstFavoriteCommand = 20200;
-inline constexpr UINT kLastFavoriteCommand = 20299;
-
 // The tab strip's dialog template and its tab control.
 inline constexpr UINT kTabStripTemplate = 131;
 inline constexpr UINT kTabControlId = 1000;

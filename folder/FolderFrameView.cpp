@@ -51,9 +51,8 @@ HRESULT CFolderFrame::Include(IShellView*, PCUITEMID_CHILD child)
         IShellFolder* folder = m_enteringFolder.Get();
         if (!folder) return S_OK;
         const ShellFilterSubject subject = ReadFilterSubject(folder, child);
-        if (filter &&
-            !ShellItemMatches(*filter, subject, m_entering, child, m_storage, m_utils, CurrentTime(),
-                              EnumerationFileIndex(*filter)))
+        if (filter && !ShellItemMatches(*filter, subject, m_entering, child, m_storage, m_utils,
+                                        CurrentTime(), EnumerationFileIndex(*filter)))
             return S_FALSE;
         if (quick && !m_quickFilter.Includes(subject.name)) return S_FALSE;
     }
@@ -82,7 +81,7 @@ bool CFolderFrame::OpenSelection(OpenMode mode)
     if (FAILED(ReadIdListArray(data.Get(), selection)) || selection.items.size() != 1) return false;
     AbsolutePidl& item = selection.items.front();
 
-    if (m_host.Os() >= OsKind::Win8_64)
+    if (m_host.Os() >= OsKind::Win7_64)
     {
         // Control Panel items and search connectors are the view's to open.
         if (IsParentPidl(m_utils.ControlPanelParent().Get(), item.Get(), false) &&

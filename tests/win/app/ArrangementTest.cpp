@@ -198,7 +198,7 @@ protected:
         for (int i = 0; i < ::GetMenuItemCount(bar); ++i)
         {
             const HMENU popup = ::GetSubMenu(bar, i);
-            if (popup && ::GetMenuItemID(popup, 0) == ID_FILE_NEW)
+            if (popup && ::GetMenuItemID(popup, 0) == cmd::kNewWindow)
             {
                 ::SendMessageW(m_frame.Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), i);
                 return popup;
@@ -214,7 +214,7 @@ protected:
         for (int i = 0; popup && i < ::GetMenuItemCount(popup); ++i)
         {
             const UINT id = ::GetMenuItemID(popup, i);
-            if (id >= ID_ARRANGEMENT_FIRST && id <= ID_ARRANGEMENT_LAST && MenuText(popup, i) == name)
+            if (id >= cmd::kFirstArrangement && id <= cmd::kLastArrangement && MenuText(popup, i) == name)
             {
                 ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, id, 0);
                 PumpUntilIdle();
@@ -427,7 +427,7 @@ TEST_F(ArrangementTest, TheFileMenuListsSavedArrangementsBetweenItsFixedItems)
 {
     HMENU popup = OpenFileMenu();
     const int bareCount = ::GetMenuItemCount(popup);
-    EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT))
+    EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(cmd::kSaveArrangement))
         << "no list and no separator of its own";
     EXPECT_EQ(MenuText(popup, 2), L"&Fensteranordnung speichern...");
 
@@ -441,28 +441,28 @@ TEST_F(ArrangementTest, TheFileMenuListsSavedArrangementsBetweenItsFixedItems)
         std::vector<std::wstring> entries{MenuText(popup, 2), MenuText(popup, 3)};
         std::sort(entries.begin(), entries.end());
         EXPECT_EQ(entries, (std::vector<std::wstring>{L"Arbeit", L"Haus && Hof"}));
-        EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(ID_ARRANGEMENT_FIRST));
-        EXPECT_EQ(::GetMenuItemID(popup, 3), static_cast<UINT>(ID_ARRANGEMENT_FIRST + 1));
+        EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(cmd::kFirstArrangement));
+        EXPECT_EQ(::GetMenuItemID(popup, 3), static_cast<UINT>(cmd::kFirstArrangement + 1));
         EXPECT_TRUE(IsSeparator(popup, 4));
-        EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT));
+        EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(cmd::kSaveArrangement));
     }
 
     Open(L"eins");
     popup = OpenFileMenu();
-    EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(ID_FILE_CLOSE_ALL)) << "the folder menu";
+    EXPECT_EQ(::GetMenuItemID(popup, 2), static_cast<UINT>(cmd::kCloseAll)) << "the folder menu";
     EXPECT_EQ(MenuText(popup, 2), L"&Alle schließen");
     EXPECT_TRUE(IsSeparator(popup, 3));
-    EXPECT_EQ(::GetMenuItemID(popup, 4), static_cast<UINT>(ID_ARRANGEMENT_FIRST));
-    EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(ID_ARRANGEMENT_FIRST + 1));
+    EXPECT_EQ(::GetMenuItemID(popup, 4), static_cast<UINT>(cmd::kFirstArrangement));
+    EXPECT_EQ(::GetMenuItemID(popup, 5), static_cast<UINT>(cmd::kFirstArrangement + 1));
     EXPECT_TRUE(IsSeparator(popup, 6));
-    EXPECT_EQ(::GetMenuItemID(popup, 7), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT));
-    EXPECT_EQ(::GetMenuState(popup, ID_ARRANGEMENT_FIRST, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_EQ(::GetMenuItemID(popup, 7), static_cast<UINT>(cmd::kSaveArrangement));
+    EXPECT_EQ(::GetMenuState(popup, cmd::kFirstArrangement, MF_BYCOMMAND) & MF_GRAYED, 0u);
 
     ::DeleteFileW(DataFilePath(L"Arbeit.sws").c_str());
     ::DeleteFileW(DataFilePath(L"Haus & Hof.sws").c_str());
     popup = OpenFileMenu();
     EXPECT_TRUE(IsSeparator(popup, 3));
-    EXPECT_EQ(::GetMenuItemID(popup, 4), static_cast<UINT>(ID_FILE_SAVE_ARRANGEMENT))
+    EXPECT_EQ(::GetMenuItemID(popup, 4), static_cast<UINT>(cmd::kSaveArrangement))
         << "the list and its separator are gone";
     EXPECT_TRUE(m_messages.Requests().empty());
 }
@@ -541,7 +541,7 @@ TEST_F(ArrangementTest, SavingUnderANameAsksWithTheSaveDialog)
             asked.push_back(request);
             return answer;
         });
-    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, ID_FILE_SAVE_ARRANGEMENT, 0);
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, cmd::kSaveArrangement, 0);
     PumpUntilIdle();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_TRUE(asked[0].save);
@@ -557,7 +557,7 @@ TEST_F(ArrangementTest, SavingUnderANameAsksWithTheSaveDialog)
 
     answer.reset();
     ::DeleteFileW(DataFilePath(L"Gewählt.sws").c_str());
-    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, ID_FILE_SAVE_ARRANGEMENT, 0);
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, cmd::kSaveArrangement, 0);
     PumpUntilIdle();
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_FALSE(FileExists(DataFilePath(L"Gewählt.sws"))) << "cancelled: nothing written";
@@ -569,7 +569,7 @@ TEST_F(ArrangementTest, CloseAllClosesEveryTab)
     for (const wchar_t* name : {L"eins", L"zwei", L"drei", L"vier", L"eins"})
         Open(name);
     ASSERT_EQ(m_frame.Windows().Count(), 5u);
-    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, ID_FILE_CLOSE_ALL, 0);
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, cmd::kCloseAll, 0);
     PumpUntilIdle();
     EXPECT_EQ(m_frame.Windows().Count(), 0u);
     EXPECT_EQ(m_frame.TabStrip().TabCount(), 0);

@@ -81,7 +81,8 @@ TEST_F(FolderWindows, TheFirstWindowFillsTheFrameAndBringsTheFolderMenu)
     EXPECT_TRUE(::IsZoomed(window->Hwnd()));
     EXPECT_NE(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
     // Menu 129 has "&Schließen"; the search by command looks into its popups.
-    EXPECT_NE(::GetMenuState(::GetMenu(m_frame.Hwnd()), ID_FILE_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(::GetMenuState(::GetMenu(m_frame.Hwnd()), cmd::kCloseWindow, MF_BYCOMMAND),
+              static_cast<UINT>(-1));
 
     ::SendMessageW(m_frame.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
     PumpUntilIdle();

@@ -68,9 +68,9 @@ TEST_F(MainFrameTest, StartsWithTheGermanMenuAndWritesSettingsOnClose)
     EXPECT_EQ(MenuText(menu, 0), L"&Datei");
     const HMENU file = ::GetSubMenu(menu, 0);
     const int fileCount = ::GetMenuItemCount(file);
-    EXPECT_EQ(::GetMenuItemID(file, 0), static_cast<UINT>(ID_FILE_NEW));
+    EXPECT_EQ(::GetMenuItemID(file, 0), static_cast<UINT>(cmd::kNewWindow));
     EXPECT_EQ(MenuText(file, 0), L"Neues &Ordnerfenster\tStrg+N");
-    EXPECT_EQ(::GetMenuItemID(file, fileCount - 1), static_cast<UINT>(ID_APP_EXIT));
+    EXPECT_EQ(::GetMenuItemID(file, fileCount - 1), static_cast<UINT>(cmd::kExit));
     EXPECT_EQ(MenuText(file, static_cast<UINT>(fileCount - 1)), L"&Beenden\tAlt+F4");
 
     bool aboutFound = false;
@@ -79,7 +79,7 @@ TEST_F(MainFrameTest, StartsWithTheGermanMenuAndWritesSettingsOnClose)
         const HMENU sub = ::GetSubMenu(menu, popup);
         for (int i = 0; sub && i < ::GetMenuItemCount(sub); ++i)
         {
-            if (::GetMenuItemID(sub, i) == ID_APP_ABOUT)
+            if (::GetMenuItemID(sub, i) == cmd::kAbout)
                 aboutFound = MenuText(sub, static_cast<UINT>(i)) == L"Inf&o...";
         }
     }
@@ -108,9 +108,9 @@ TEST_F(MainFrameTest, ExitCommandIsEnabledAndClosesTheFrame)
     ASSERT_TRUE(frame.CreateFrame());
     const HMENU file = ::GetSubMenu(::GetMenu(frame.Hwnd()), 0);
     ::SendMessageW(frame.Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
-    EXPECT_EQ(::GetMenuState(file, ID_APP_EXIT, MF_BYCOMMAND) & MF_DISABLED, 0u);
+    EXPECT_EQ(::GetMenuState(file, cmd::kExit, MF_BYCOMMAND) & MF_DISABLED, 0u);
 
-    ::SendMessageW(frame.Hwnd(), WM_COMMAND, ID_APP_EXIT, 0);
+    ::SendMessageW(frame.Hwnd(), WM_COMMAND, cmd::kExit, 0);
     PumpUntilIdle();
     EXPECT_EQ(frame.Hwnd(), nullptr);
     EXPECT_TRUE(FileExists(SettingsPath()));

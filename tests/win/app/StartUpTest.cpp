@@ -204,6 +204,6 @@ TEST(AboutBox, TheAboutCommandBelongsToTheApplication)
 {
     CBrowserApp app;
     CMainFrame frame(0, &app);
-    EXPECT_TRUE(frame.RouteCommandState(ID_APP_ABOUT).enabled);
-    EXPECT_FALSE(frame.RouteCommandState(ID_FILE_NEW + 1).enabled);
+    EXPECT_TRUE(frame.RouteCommandState(cmd::kAbout).enabled);
+    EXPECT_FALSE(frame.RouteCommandState(cmd::kNewWindow + 1).enabled);
 }

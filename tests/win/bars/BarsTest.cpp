@@ -277,7 +277,7 @@ TEST_F(BarsTest, FavoritesBarHasOneButtonPerFavoriteAndHidesWhatIsNotForTheBar)
     const auto buttons = frame.FavoritesBar().Buttons();
     ASSERT_EQ(buttons.size(), 3u);
     for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(buttons[i].command, static_cast<int32_t>(kFirstFavoriteCommand + i));
+        EXPECT_EQ(buttons[i].command, static_cast<int32_t>(cmd::kFirstFavorite + i));
     EXPECT_FALSE(buttons[0].IsHidden());
     EXPECT_TRUE(buttons[1].IsHidden());
     EXPECT_FALSE(buttons[2].IsHidden());
@@ -346,10 +346,10 @@ TEST_F(BarsTest, DrivesBarHasOneButtonPerDriveLabelledWithItsLetter)
     ASSERT_EQ(buttons.size(), roots.size());
     for (size_t i = 0; i < roots.size(); ++i)
     {
-        EXPECT_EQ(buttons[i].command, static_cast<int32_t>(kFirstDriveCommand + i));
+        EXPECT_EQ(buttons[i].command, static_cast<int32_t>(cmd::kFirstDrive + i));
         EXPECT_EQ(frame.DrivesBar().ButtonText(buttons[i].command), std::wstring(1, towupper(roots[i][0])));
     }
-    EXPECT_TRUE(frame.RouteCommandState(kFirstDriveCommand).enabled);
+    EXPECT_TRUE(frame.RouteCommandState(cmd::kFirstDrive).enabled);
     ASSERT_TRUE(Close(frame));
 }
 
