@@ -64,9 +64,10 @@ bool CMainFrame::CreateBars()
     if (!m_statusBar.Create(Hwnd(), kStatusBarId)) return false;
     if (!m_dockingMode) AddBands();
 
-    if (!m_tabStrip.Create(Hwnd(), kTabStripBarId)) return false;
+    if (!m_tabStrip.Create(Hwnd(), kTabStripBarId, m_folderWindows)) return false;
     m_tabStrip.SetTabHeight(m_params.tabHeight);
     m_tabStrip.SetOnSelect([this](LPARAM item) { m_folderWindows.ActivateTab(item); });
+    m_tabStrip.SetFrameLayout([this] { RecalcLayout(); });
     if (!m_treeBar.Create(Hwnd(), kFolderTreeBarId, kFolderTreeBarText) ||
         !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
         return false;

@@ -9,13 +9,32 @@
 namespace sv
 {
 
+namespace
+{
+// The tab control reaches below the bar, so that its lower border stays out of sight.
+constexpr int kHiddenBorder = 10;
+} // namespace
+
 CDlgBarTab::CDlgBarTab() : CDialog(kTabStripTemplate) {}
 
-bool CDlgBarTab::Create(HWND parent, UINT id)
+CDlgBarTab::~CDlgBarTab() = default;
+
+bool CDlgBarTab::Create(HWND parent, UINT id, ITabStripHost& host)
+{
+    if (!CreateBar(parent, id)) return false;
+    m_host = &host;
+    m_strip = std::make_unique<CTabCtrlEx>(host);
+    if (!m_strip->Attach(TabControl())) return false;
+    ApplyOptions(m_options);
+    return true;
+}
+
+bool CDlgBarTab::CreateBar(HWND parent, UINT id)
 {
     if (!CreateModeless(parent)) return false;
     ::SetWindowLongPtrW(Hwnd(), GWLP_ID, static_cast<LONG_PTR>(id));
     ::ShowWindow(Hwnd(), SW_SHOWNA);
+    SetTabHeight(m_options.tabHeight);
     return true;
 }
 
@@ -24,16 +43,38 @@ HWND CDlgBarTab::TabControl() const
     return Hwnd() ? ::GetDlgItem(Hwnd(), kTabControlId) : nullptr;
 }
 
+void CDlgBarTab::ApplyOptions(const TabStripOptions& options)
+{
+    m_options = options;
+    if (m_options.tabHeight <= 0) m_options.tabHeight = TabStripOptions{}.tabHeight;
+    m_dynamicThreshold = options.showDynamically ? 1 : 0;
+    if (m_strip)
+        m_strip->ApplyOptions(m_options);
+    else if (const HWND tabs = TabControl())
+        ::SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(1, m_options.tabHeight));
+    FitTabControl();
+    HeightMayHaveChanged();
+}
+
 void CDlgBarTab::SetTabHeight(int tabHeight)
 {
-    m_tabHeight = tabHeight > 0 ? tabHeight : 24;
-    if (const HWND tabs = TabControl()) ::SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(1, m_tabHeight));
-    FitTabControl();
+    TabStripOptions options = m_options;
+    options.tabHeight = tabHeight;
+    ApplyOptions(options);
 }
 
 int CDlgBarTab::Height() const
 {
-    return m_tabHeight + 4;
+    const HWND tabs = TabControl();
+    const int count = TabCount();
+    if (!tabs || count <= m_dynamicThreshold) return 0;
+    // All tabs stand in one row; a tab scrolled out of sight has no rectangle.
+    for (int i = 0; i < count; ++i)
+    {
+        RECT rect{};
+        if (::SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rect))) return rect.bottom;
+    }
+    return 0;
 }
 
 void CDlgBarTab::FitTabControl()
@@ -42,7 +83,16 @@ void CDlgBarTab::FitTabControl()
     if (!tabs) return;
     RECT rect{};
     ::GetClientRect(Hwnd(), &rect);
-    ::SetWindowPos(tabs, nullptr, 0, 2, rect.right, rect.bottom - 2, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(tabs, nullptr, 0, 0, rect.right, rect.bottom + kHiddenBorder,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDlgBarTab::HeightMayHaveChanged()
+{
+    if (!Hwnd() || !m_frameLayout || !(::GetWindowLongPtrW(Hwnd(), GWL_STYLE) & WS_VISIBLE)) return;
+    RECT rect{};
+    ::GetClientRect(Hwnd(), &rect);
+    if (rect.bottom != Height()) m_frameLayout();
 }
 
 int CDlgBarTab::TabCount() const
@@ -61,7 +111,10 @@ int CDlgBarTab::InsertTab(int index, const std::wstring& text, LPARAM item)
     tab.mask = TCIF_TEXT | TCIF_PARAM;
     tab.pszText = const_cast<wchar_t*>(text.c_str());
     tab.lParam = item;
-    return static_cast<int>(::SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&tab)));
+    const int inserted =
+        static_cast<int>(::SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&tab)));
+    HeightMayHaveChanged();
+    return inserted;
 }
 
 int CDlgBarTab::FindTab(LPARAM item) const
@@ -85,7 +138,10 @@ LPARAM CDlgBarTab::TabItem(int index) const
 
 void CDlgBarTab::RemoveTab(int index)
 {
-    if (const HWND tabs = TabControl(); tabs && index >= 0) ::SendMessageW(tabs, TCM_DELETEITEM, index, 0);
+    const HWND tabs = TabControl();
+    if (!tabs || index < 0) return;
+    ::SendMessageW(tabs, TCM_DELETEITEM, index, 0);
+    HeightMayHaveChanged();
 }
 
 void CDlgBarTab::SetTabText(int index, const std::wstring& text)
@@ -117,27 +173,31 @@ int CDlgBarTab::SelectedTab() const
 
 void CDlgBarTab::MoveSelectedTab(int delta)
 {
-    const int from = SelectedTab();
-    const int to = from + delta;
-    if (from < 0 || to < 0 || to >= TabCount()) return;
-    wchar_t text[100] = {};
-    TCITEMW moved{};
-    moved.mask = TCIF_TEXT | TCIF_PARAM;
-    moved.pszText = text;
-    moved.cchTextMax = 100;
-    const HWND tabs = TabControl();
-    ::SendMessageW(tabs, TCM_GETITEMW, from, reinterpret_cast<LPARAM>(&moved));
-    ::SendMessageW(tabs, TCM_DELETEITEM, from, 0);
-    ::SendMessageW(tabs, TCM_INSERTITEMW, to, reinterpret_cast<LPARAM>(&moved));
-    ::SendMessageW(tabs, TCM_SETCURSEL, to, 0);
-    if (m_selected) m_selected(moved.lParam);
+    if (m_strip) m_strip->MoveSelectedTab(delta);
+}
+
+void CDlgBarTab::SetHotFavorite(int favorite)
+{
+    if (m_strip) m_strip->SetHotFavorite(favorite);
 }
 
 void CDlgBarTab::OnNotify(const NMHDR& header)
 {
-    if (header.hwndFrom != TabControl() || header.code != TCN_SELCHANGE || !m_selected) return;
+    if (header.hwndFrom != TabControl() || header.code != TCN_SELCHANGE) return;
     const int selected = SelectedTab();
-    if (selected >= 0) m_selected(TabItem(selected));
+    if (selected < 0) return;
+    if (m_selected)
+        m_selected(TabItem(selected));
+    else if (m_host)
+        m_host->ActivateTab(TabItem(selected));
+}
+
+INT_PTR CDlgBarTab::OnFreeSpaceClick()
+{
+    // The tab control lets clicks beside its tabs through to the bar.
+    if (!m_host) return FALSE;
+    m_host->NewTab();
+    return TRUE;
 }
 
 INT_PTR CDlgBarTab::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -146,6 +206,8 @@ INT_PTR CDlgBarTab::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case WM_SIZE: FitTabControl(); return TRUE;
     case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); break;
+    case WM_LBUTTONDBLCLK:
+    case WM_MBUTTONDOWN: return OnFreeSpaceClick();
     }
     return CDialog::OnMessage(message, wParam, lParam);
 }

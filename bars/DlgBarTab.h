@@ -1,10 +1,12 @@
-// CDlgBarTab: the tab strip bar, a dialog bar from template 131 that holds the tab control.
+// CDlgBarTab: the tab strip bar, a dialog bar from template 131 that holds the tab control
+// and, given a host, the strip (CTabCtrlEx) that paints and handles it.
 #pragma once
 
 #include "framework/Dialog.h"
-#include "panes/TabStripHost.h"
+#include "panes/TabCtrlEx.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace sv
@@ -14,12 +16,23 @@ class CDlgBarTab : public CDialog
 {
 public:
     CDlgBarTab();
-    // A child of the frame with the framework's first dialog-bar id.
-    bool Create(HWND parent, UINT id);
+    ~CDlgBarTab() override;
+    // A child of the frame with the framework's first dialog-bar id; the strip asks `host`.
+    bool Create(HWND parent, UINT id, ITabStripHost& host);
     HWND TabControl() const;
-    // Tabs are `tabHeight` high; the bar is as high as its tab control needs.
+    // The strip, from creation on.
+    CTabCtrlEx* Strip() { return m_strip.get(); }
+
+    // Takes the options after creation and every settings change.
+    void ApplyOptions(const TabStripOptions& options);
+    // Tabs are `tabHeight` high.
     void SetTabHeight(int tabHeight);
+    // The height the bar wants: the bottom of its tabs, or 0 while it holds no more tabs than
+    // the dynamic-show threshold (0, or 1 when shown dynamically).
     int Height() const;
+    // Asked whenever the wanted height is no longer the bar's height (tabs came or went, the
+    // tab height changed), so that the frame lays out its bars again.
+    void SetFrameLayout(std::function<void()> layout) { m_frameLayout = std::move(layout); }
 
     // One tab per folder window; `item` names the window the tab stands for.
     int TabCount() const;
@@ -32,11 +45,12 @@ public:
     void SetTabText(int index, const std::wstring& text);
     void SelectTab(int index);
     int SelectedTab() const;
-    // The user chose a tab: `selected` gets its item.
+    // The user chose a tab: `selected` gets its item. Without it the host's ActivateTab does.
     void SetOnSelect(std::function<void(LPARAM item)> selected) { m_selected = std::move(selected); }
-    void ApplyOptions(const TabStripOptions& options) { SetTabHeight(options.tabHeight); }
-    // Moves the selected tab one place to the left (-1) or right (+1).
+    // The frame's Ctrl+Shift+Left/Right: the selected tab one place to the left (-1) or right.
     void MoveSelectedTab(int delta);
+    // The favorites bar's hot favorite (-1 for none); its tabs are drawn hot.
+    void SetHotFavorite(int favorite);
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,10 +59,19 @@ protected:
     void OnCancel() override {}
 
 private:
+    bool CreateBar(HWND parent, UINT id);
     void FitTabControl();
+    void HeightMayHaveChanged();
     void OnNotify(const NMHDR& header);
-    int m_tabHeight = 24;
+    // A double-click or middle click on the bar's free space opens a new tab.
+    INT_PTR OnFreeSpaceClick();
+
+    TabStripOptions m_options;
+    int m_dynamicThreshold = 0;
+    ITabStripHost* m_host = nullptr;
+    std::unique_ptr<CTabCtrlEx> m_strip;
     std::function<void(LPARAM)> m_selected;
+    std::function<void()> m_frameLayout;
 };
 
 } // namespace sv

@@ -9,6 +9,8 @@
 // The tab strip bar and its tab control.
 #define IDD_TABSTRIP 131
 #define IDC_TABCTRL 1000
+// The pointer while a tab is dragged onto another.
+#define IDC_TABDRAG 180
 
 // Toolbar bitmap strips: main toolbar 16, 20, 24 pixels and their disabled twins, folder
 // toolbar likewise.
