@@ -66,7 +66,6 @@ bool CMainFrame::CreateBars()
 
     if (!m_tabStrip.Create(Hwnd(), kTabStripBarId, m_folderWindows)) return false;
     m_tabStrip.SetTabHeight(m_params.tabHeight);
-    m_tabStrip.SetOnSelect([this](LPARAM item) { m_folderWindows.ActivateTab(item); });
     m_tabStrip.SetFrameLayout([this] { RecalcLayout(); });
     if (!m_treeBar.Create(Hwnd(), kFolderTreeBarId, kFolderTreeBarText) ||
         !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
