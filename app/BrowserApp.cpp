@@ -5,6 +5,7 @@
 #include "CrashReport.h"
 #include "DataFolder.h"
 #include "OwnedText.h"
+#include "folder/EditPath.h"
 #include "folder/EditQuickFilter.h"
 #include "framework/MenuBuilder.h"
 #include "framework/MessageLoop.h"
@@ -137,8 +138,8 @@ int CBrowserApp::Run()
     MessageLoopHooks hooks;
     hooks.preTranslate = [this](MSG& msg)
     {
-        // The quick-filter edit keeps its editing keys before any shortcut sees them.
-        if (CEditQuickFilter::PreTranslate(msg)) return true;
+        // The quick-filter and path edits keep their editing keys before any shortcut sees them.
+        if (CEditQuickFilter::PreTranslate(msg) || CEditPath::PreTranslate(msg)) return true;
         return m_mainFrame && m_mainFrame->Hwnd() && m_mainFrame->PreTranslateMessage(msg);
     };
     hooks.onIdle = [this]

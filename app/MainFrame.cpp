@@ -94,6 +94,7 @@ void CMainFrame::PrepareShutdown()
     m_shutdownDone = true;
     // Files cut or copied to the clipboard stay there when the program has gone.
     FlushOwnClipboardData();
+    m_tabStrip.RevokeDropTarget();
     StoreBarLayout();
     WriteSettings();
     // The windows are all still there: the frame closes only after this.

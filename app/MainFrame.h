@@ -105,16 +105,16 @@ public:
     // The settings dialog, installed by whoever provides it; it returns true when confirmed.
     using SettingsDialog = std::function<bool(CMainFrame&, SettingsPage)>;
     void SetSettingsDialog(SettingsDialog dialog) { m_settingsDialog = std::move(dialog); }
-    bool CanOpenSettings() const { return static_cast<bool>(m_settingsDialog) && !m_settingsOpen; }
+    bool CanOpenSettings() const override { return static_cast<bool>(m_settingsDialog) && !m_settingsOpen; }
     bool SettingsDialogOpen() const { return m_settingsOpen; }
     // Opens the dialog at `page`; after OK the frame takes over the changed settings.
-    void OpenSettings(SettingsPage page);
+    void OpenSettings(SettingsPage page) override;
     // Everything that follows a confirmed settings dialog: shortcuts, folder windows, tabs,
     // bars.
     void ApplyChangedSettings();
 
     // The colour ramps of the favorites (rebuilt with the favorites bar) and the default one.
-    const ColorRamp& FavoriteRampOf(int favorite) const;
+    const ColorRamp& FavoriteRampOf(int favorite) const override;
 
     // Keys pressed on behalf of a command go to the active pane's view as if typed there;
     // true when the view took the key.
@@ -124,8 +124,6 @@ public:
     UINT TrackShellContextMenu(IContextMenu* menu, POINT at);
     // The drop-down of "Ansichten": the view modes of this system.
     UniqueMenu BuildViewModeMenu();
-    // Copies, moves and deletes run here, one after the other.
-    CFileOperationQueue& FileOperations();
 
     // IFolderHost
     const CParams& Settings() const override { return m_params; }
@@ -143,6 +141,14 @@ public:
         m_folderWindows.OpenFolder(std::move(folder), std::move(second), mode, focus, 0);
     }
     const std::vector<ToolbarButton>& FolderToolbarLayout() const override { return m_folderLayout; }
+    void OpenWindow(const CSolObject& record) override { m_folderWindows.CreateFolderWindow(record); }
+    CFileOperationQueue& FileOperations() override;
+    AbsolutePidl& LastCopiedPath() override { return m_lastCopiedPath; }
+    void SetFileListOptions(int32_t mode, std::wstring separator) override
+    {
+        m_params.fileListMode = mode;
+        m_params.fileListSeparator = std::move(separator);
+    }
     void SyncTreeTo(const ITEMIDLIST* folder) override;
     void ShowFolderTree() override;
     bool TreeSyncSuppressed() const override
@@ -349,6 +355,7 @@ private:
     ColorRamp m_defaultRamp;
     std::vector<ColorRamp> m_favoriteRamps;
     HtmlHelpLibrary m_help;
+    AbsolutePidl m_lastCopiedPath;
     CFileClipboard m_fileClipboard;
     // Made with the first operation; waits for the queued ones when the frame goes.
     std::unique_ptr<CFileOperationQueue> m_fileOperations;

@@ -25,8 +25,15 @@ bool CDlgBarTab::Create(HWND parent, UINT id, ITabStripHost& host)
     m_host = &host;
     m_strip = std::make_unique<CTabCtrlEx>(host);
     if (!m_strip->Attach(TabControl())) return false;
+    m_dropTarget = std::make_unique<CDropTargetTab>(TabControl(), host);
+    m_dropTarget->Register();
     ApplyOptions(m_options);
     return true;
+}
+
+void CDlgBarTab::RevokeDropTarget()
+{
+    if (m_dropTarget) m_dropTarget->Revoke();
 }
 
 bool CDlgBarTab::CreateBar(HWND parent, UINT id)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "panes/DropTargetTab.h"
 #include "panes/TabCtrlEx.h"
 
 #include <functional>
@@ -51,6 +52,8 @@ public:
     void MoveSelectedTab(int delta);
     // The favorites bar's hot favorite (-1 for none); its tabs are drawn hot.
     void SetHotFavorite(int favorite);
+    // Dragging over a tab brings it forward from creation until this (at shutdown).
+    void RevokeDropTarget();
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -70,6 +73,7 @@ private:
     int m_dynamicThreshold = 0;
     ITabStripHost* m_host = nullptr;
     std::unique_ptr<CTabCtrlEx> m_strip;
+    std::unique_ptr<CDropTargetTab> m_dropTarget;
     std::function<void(LPARAM)> m_selected;
     std::function<void()> m_frameLayout;
 };

@@ -39,7 +39,9 @@ std::vector<uint8_t> EffectBlock(DWORD effect)
     return block;
 }
 
-std::vector<std::wstring> PathsOfDrop(IDataObject* data)
+} // namespace
+
+static std::vector<std::wstring> DropPathsOf(IDataObject* data)
 {
     std::vector<std::wstring> paths;
     FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
@@ -59,7 +61,7 @@ std::vector<std::wstring> PathsOfDrop(IDataObject* data)
     return paths;
 }
 
-std::vector<std::wstring> PathsOfItemList(IDataObject* data)
+static std::vector<std::wstring> ItemListPathsOf(IDataObject* data)
 {
     std::vector<std::wstring> paths;
     IdListArray items;
@@ -71,7 +73,12 @@ std::vector<std::wstring> PathsOfItemList(IDataObject* data)
     }
     return paths;
 }
-} // namespace
+std::vector<std::wstring> FilePathsOf(IDataObject* data)
+{
+    if (!data) return {};
+    std::vector<std::wstring> paths = DropPathsOf(data);
+    return paths.empty() ? ItemListPathsOf(data) : paths;
+}
 
 CLIPFORMAT PreferredDropEffectFormat()
 {
@@ -89,8 +96,7 @@ std::optional<ClipboardFiles> ReadClipboardFiles()
     ComPtr<IDataObject> data;
     if (FAILED(::OleGetClipboard(data.Put())) || !data) return std::nullopt;
     ClipboardFiles files;
-    files.paths = PathsOfDrop(data.Get());
-    if (files.paths.empty()) files.paths = PathsOfItemList(data.Get());
+    files.paths = FilePathsOf(data.Get());
     if (files.paths.empty()) return std::nullopt;
     FORMATETC format{PreferredDropEffectFormat(), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     StgMediumOwner medium;

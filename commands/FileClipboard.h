@@ -14,6 +14,9 @@
 namespace sv
 {
 
+// The file-system paths a data object carries (its file drop list, else its item list).
+std::vector<std::wstring> FilePathsOf(IDataObject* data);
+
 // The registered format "Preferred DropEffect".
 CLIPFORMAT PreferredDropEffectFormat();
 // Whether a paste would find files (the clipboard offers "Preferred DropEffect").

@@ -138,7 +138,12 @@ void CChildFrame::SetActivePane(CFolderFrame& pane)
     if (index == m_activePane) return;
     m_activePane = index;
     // The other view keeps its selection but no longer the focus.
-    if (CFolderFrame* other = Pane(1 - index)) other->ActivateView(false);
+    if (CFolderFrame* other = Pane(1 - index))
+    {
+        other->ActivateView(false);
+        other->UpdateCaptionState();
+    }
+    pane.UpdateCaptionState();
     ShowIconOf(pane);
     m_host.TabsChanged();
 }

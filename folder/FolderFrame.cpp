@@ -18,10 +18,6 @@ namespace
 {
 constexpr int kCaptionHeight = 20;
 constexpr int kToolbarHeight = 26;
-constexpr int kQuickFilterEditLeft = 2;
-constexpr int kQuickFilterEditWidth = 116;
-constexpr int kQuickFilterEditHeight = 20;
-constexpr int kCaptionLeftOfQuickFilter = 120;
 
 bool IsDrivePath(const std::wstring& path)
 {
@@ -34,7 +30,10 @@ bool IsNetworkPath(const std::wstring& path)
 }
 } // namespace
 
-CFolderFrame::CFolderFrame(IFolderHost& host, CChildFrame& owner) : m_host(host), m_owner(owner)
+CFolderFrame::CFolderFrame(IFolderHost& host, CChildFrame& owner)
+    : m_host(host), m_owner(owner),
+      m_dropTarget(CDropTargetView::Site{[this](POINTL point) { return DropFolderAt(point); },
+                                         [this]() -> CFileOperationQueue& { return m_host.FileOperations(); }})
 {
     RegisterCommands();
 }
@@ -145,12 +144,7 @@ void CFolderFrame::CreateBars()
             ::SendMessageW(m_toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
         }
     }
-    m_caption = ::CreateWindowExW(0, L"STATIC", L"",
-                                  WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_ENDELLIPSIS | SS_CENTERIMAGE, 0, 0,
-                                  0, 0, Hwnd(), reinterpret_cast<HMENU>(kCaptionId), instance, nullptr);
-    if (m_caption)
-        ::SendMessageW(m_caption, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                       FALSE);
+    m_captionBar.Create(Hwnd());
     CreateQuickFilterEdit();
 }
 
@@ -213,19 +207,12 @@ void CFolderFrame::Layout()
     {
         top += kCaptionHeight;
     }
-    // The quick-filter edit takes the left of the caption row while it is shown.
-    const bool quickFilter = m_quickFilterEdit.IsShown();
-    if (quickFilter)
+    // The caption row: the breadcrumb, and the quick-filter edit at its left while shown.
+    if (m_captionBar.Hwnd())
     {
-        const int offset = std::max((kCaptionHeight - kQuickFilterEditHeight) / 2, 0);
-        m_quickFilterEdit.Place(captionRow.left + kQuickFilterEditLeft - 2, captionRow.top + offset,
-                                kQuickFilterEditWidth, kCaptionHeight - 2 * offset - 1);
-    }
-    if (m_caption)
-    {
-        const int left = captionRow.left + (quickFilter ? kCaptionLeftOfQuickFilter - 2 : 0);
-        ::MoveWindow(m_caption, left, captionRow.top, std::max(static_cast<int>(captionRow.right) - left, 0),
-                     kCaptionHeight, TRUE);
+        ::MoveWindow(m_captionBar.Hwnd(), captionRow.left, captionRow.top,
+                     std::max(static_cast<int>(captionRow.right - captionRow.left), 0), kCaptionHeight, TRUE);
+        m_captionBar.Layout(m_quickFilterEdit);
     }
     // The view sizes itself only when told to.
     if (m_viewWindow)
@@ -234,10 +221,20 @@ void CFolderFrame::Layout()
 
 void CFolderFrame::UpdateCaption()
 {
-    if (!m_caption) return;
-    std::wstring text = m_pathText;
-    if (const CFilter* filter = ActiveFilter()) text += L"   [" + filter->name + L"]";
-    ::SetWindowTextW(m_caption, text.c_str());
+    if (!m_captionBar.Hwnd()) return;
+    m_captionBar.Caption().SetFolder(m_current.Get());
+    UpdateCaptionState();
+}
+
+void CFolderFrame::UpdateCaptionState()
+{
+    if (!m_captionBar.Hwnd()) return;
+    CCaption& caption = m_captionBar.Caption();
+    caption.SetActive(m_owner.ActivePane() == this);
+    caption.SetFilterActive(ActiveFilter() != nullptr);
+    std::optional<ColorRef> frame;
+    if (m_favoriteIndex >= 0) frame = m_host.FavoriteRampOf(m_favoriteIndex)[31];
+    caption.SetFrameColor(frame);
 }
 
 const CFilter* CFolderFrame::ActiveFilter() const
@@ -251,7 +248,7 @@ void CFolderFrame::SetFilterIndex(int index)
 {
     const int count = static_cast<int>(m_host.Filters().filters.size());
     m_filterIndex = index >= 0 && index < count ? index : -1;
-    UpdateCaption();
+    UpdateCaptionState();
     RefreshView();
 }
 
@@ -284,10 +281,7 @@ void CFolderFrame::OnTimer(UINT_PTR id)
 
 void CFolderFrame::ReleaseView()
 {
-    if (m_dropTargetWindow && ::IsWindow(m_dropTargetWindow)) ::RevokeDragDrop(m_dropTargetWindow);
-    m_dropTargetWindow = nullptr;
-    m_ownDropTarget.Reset();
-    m_viewDropTarget.Reset();
+    m_dropTarget.Uninstall();
     RestoreViewCallback();
     if (m_view)
     {

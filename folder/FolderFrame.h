@@ -2,10 +2,12 @@
 // hosts as its shell browser. All navigation ends in BrowseTo.
 #pragma once
 
+#include "DlgBarCaption.h"
 #include "EditQuickFilter.h"
 #include "FolderHost.h"
 #include "ShellBrowserImpl.h"
 #include "StatusWorker.h"
+#include "commands/DropTargetView.h"
 #include "framework/Commands.h"
 #include "framework/Handles.h"
 #include "framework/Window.h"
@@ -55,6 +57,25 @@ public:
     CHistory& History() { return m_history; }
     CVisited& Visited() { return m_visited; }
     CUtils& Utils() { return m_utils; }
+    IFolderHost& Host() { return m_host; }
+    CChildFrame& Owner() { return m_owner; }
+    CCaption& Caption() { return m_captionBar.Caption(); }
+    // The caption shows whether this is the active pane, its filter and favorite colour.
+    void UpdateCaptionState();
+
+    // Caption commands (FolderFrameCaption.cpp).
+    // A typed path: variables expanded, slashes turned, parsed; the message when it is none.
+    void EnterPath(const std::wstring& text);
+    // The folder's path (or display name) as Unicode text, and the folder as the copied one.
+    void CopyPathToClipboard(const ITEMIDLIST* folder);
+    // A path from the clipboard (or the copied folder's) into "Ordner wählen", then entered.
+    void PastePath();
+    // Splits the window with `folder` in the new pane (2 side by side, 1 one above the other).
+    void DuplicateInWindow(AbsolutePidl folder, int splitMode);
+    // The selected items (or all) as text, one line each; `ask` shows the options first.
+    void CopyFileListToClipboard(bool ask = false);
+    // Ctrl+V: the clipboard's data object made asynchronous before the view pastes.
+    void WrapClipboardData();
     IShellView* View() const { return m_view.Get(); }
     IShellFolder* ShellFolder() const { return m_folder.Get(); }
     HWND ViewWindow() const { return m_viewWindow; }
@@ -184,7 +205,10 @@ private:
     bool OpenSelection(OpenMode mode);
     AbsolutePidl LinkTarget(const ITEMIDLIST* link) const;
     void SelectAndRename(ChildPidl child);
-    void SwapDropTarget();
+    // Our target in the place of the view's own, once its window exists.
+    void InstallDropTarget();
+    // The file-system folder a drop at a point (screen) goes into, or empty.
+    std::wstring DropFolderAt(POINTL point);
     // Status line (FolderFrameStatus.cpp)
     bool IsActivePaneOfActiveWindow() const;
     bool MeasureItems(bool& selection, uint32_t& count, uint64_t& size);
@@ -263,10 +287,7 @@ private:
     bool m_viewHasFocus = false;
     bool m_renameSelectionToggle = false;
     bool m_renameNewItem = false;
-    bool m_dropTargetSwapped = false;
-    HWND m_dropTargetWindow = nullptr;
-    ComPtr<IDropTarget> m_viewDropTarget;
-    ComPtr<IDropTarget> m_ownDropTarget;
+    CDropTargetView m_dropTarget;
     int m_statusRequests = 0;
     bool m_selectionPresent = false;
 
@@ -283,7 +304,7 @@ private:
     LOGFONTW m_userFontData{};
 
     HWND m_toolbar = nullptr;
-    HWND m_caption = nullptr;
+    CDlgBarCaption m_captionBar{*this};
     std::unique_ptr<StatusWorker> m_statusWorker;
 };
 

@@ -4,6 +4,7 @@
 #include "FolderFrame.h"
 #include "FolderMessages.h"
 #include "PaneCommands.h"
+#include "model/CommandCatalogue.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -47,6 +48,8 @@ void CFolderFrame::RegisterCommands()
     });
     // The pane may be the one that goes: its window closes it once this message is done.
     table.Add(kClosePaneCommand, [this](UINT) { m_owner.PostClosePane(*this); });
+    table.Add(cmd::kCopyFileList, [this](UINT) { CopyFileListToClipboard(true); },
+              [this](UINT) { return Enabled(ListView() != nullptr); });
     table.Add(kHistoryMenuCommand, [this](UINT) { ShowHistoryDropDown(kHistoryMenuCommand, m_toolbar); });
     table.Add(kClearLocalHistoryCommand, [this](UINT) { ClearLocalHistory(); });
     table.Add(kClearGlobalHistoryCommand, [this](UINT) { m_host.GlobalVisited().ClearAllButCurrent(); });

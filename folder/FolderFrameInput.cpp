@@ -17,7 +17,6 @@ namespace
 constexpr UINT kRefresh = 115;
 constexpr UINT kPreviousTab = 184;
 constexpr UINT kNextTab = 185;
-constexpr UINT kCopyFileList = 197;
 constexpr UINT kDosWindow = 32797;
 constexpr UINT kNewFolderWindow = 57600;
 constexpr UINT kViewDeselectAll = 28707;
@@ -108,7 +107,7 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
         break;
     case PaneKeyAction::PreviousTab: toFrame(kPreviousTab); break;
     case PaneKeyAction::NextTab: toFrame(kNextTab); break;
-    case PaneKeyAction::CopyFileList: toFrame(kCopyFileList); break;
+    case PaneKeyAction::CopyFileList: CopyFileListToClipboard(); break;
     case PaneKeyAction::DosWindow: toFrame(kDosWindow); break;
     case PaneKeyAction::ToggleQuickFilter: ToggleQuickFilter(); break;
     case PaneKeyAction::OtherPaneFolder: RouteCommand(kOtherPaneFolderCommand); break;
@@ -117,7 +116,10 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
     case PaneKeyAction::MaximisePane: RouteCommand(kMaximisePaneCommand); break;
     case PaneKeyAction::ClosePane: RouteCommand(kClosePaneCommand); break;
     case PaneKeyAction::Refresh: toFrame(kRefresh); break;
-    case PaneKeyAction::WrapClipboard: break;
+    case PaneKeyAction::WrapClipboard:
+        WrapClipboardData();
+        consumed = false;
+        break;
     case PaneKeyAction::ToggleRenameSelection: ToggleRenameSelection(); break;
     }
     if (consumed) return true;

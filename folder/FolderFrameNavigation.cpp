@@ -215,17 +215,14 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     if (m_view)
     {
         if (m_viewWindow) ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kOldViewControlId);
-        if (m_dropTargetWindow && ::IsWindow(m_dropTargetWindow)) ::RevokeDragDrop(m_dropTargetWindow);
-        m_dropTargetWindow = nullptr;
-        m_viewDropTarget.Reset();
-        m_ownDropTarget.Reset();
-        m_dropTargetSwapped = false;
+        m_dropTarget.Uninstall();
         m_view->UIActivate(SVUIA_DEACTIVATE);
         if (m_viewWindow) m_view->DestroyViewWindow();
     }
     m_previousCallback = newCallback;
     m_view = view;
     m_viewWindow = window;
+    InstallDropTarget();
     m_folder = folder;
     m_previous = std::move(m_current);
     m_current = std::move(target);

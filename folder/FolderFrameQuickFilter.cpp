@@ -9,7 +9,7 @@ void CFolderFrame::CreateQuickFilterEdit()
     CEditQuickFilter::Callbacks callbacks;
     callbacks.apply = [this](const std::wstring& text) { ApplyQuickFilterText(text); };
     callbacks.toggle = [this] { ToggleQuickFilter(); };
-    m_quickFilterEdit.Create(Hwnd(), std::move(callbacks));
+    m_quickFilterEdit.Create(m_captionBar.Hwnd() ? m_captionBar.Hwnd() : Hwnd(), std::move(callbacks));
 }
 
 bool CFolderFrame::QuickFilterShown() const

@@ -3,7 +3,6 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
-#include "ForwardingDropTarget.h"
 #include "ShellFilterItem.h"
 #include "shell/IdListArray.h"
 #include "shell/ItemIdListConversion.h"
@@ -153,23 +152,36 @@ HRESULT CFolderFrame::StateChanged(IShellView*, ULONG change)
     return S_OK;
 }
 
-void CFolderFrame::SwapDropTarget()
+void CFolderFrame::InstallDropTarget()
 {
-    if (m_dropTargetSwapped) return;
-    m_dropTargetSwapped = true;
+    if (m_dropTarget.IsInstalled()) return;
     // Wine keeps the view's drop target on the view window, Windows on its list view.
     for (const HWND window : {ListView(), m_viewWindow})
     {
-        if (!window) continue;
-        auto* registered = static_cast<IDropTarget*>(::GetPropW(window, L"OleDropTargetInterface"));
-        if (!registered) continue;
-        registered->AddRef(); // the registration's reference goes with RevokeDragDrop
-        m_viewDropTarget = ComPtr<IDropTarget>::Attach(registered);
-        ::RevokeDragDrop(window);
-        m_ownDropTarget = MakeForwardingDropTarget(m_viewDropTarget);
-        if (SUCCEEDED(::RegisterDragDrop(window, m_ownDropTarget.Get()))) m_dropTargetWindow = window;
-        return;
+        if (window && m_dropTarget.Install(window)) return;
     }
+}
+
+std::wstring CFolderFrame::DropFolderAt(POINTL point)
+{
+    // A folder item under the pointer takes the drop; else the pane's folder.
+    if (const HWND list = ListView(); list && m_current)
+    {
+        LVHITTESTINFO hit{};
+        hit.pt = {point.x, point.y};
+        ::ScreenToClient(list, &hit.pt);
+        const int index = static_cast<int>(::SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        const auto folderView = m_view.As<IFolderView>();
+        ChildPidl child;
+        if (index >= 0 && (hit.flags & LVHT_ONITEM) && folderView && SUCCEEDED(folderView->Item(index, child.Put())) &&
+            child && (CUtils::AttributesOf(m_folder.Get(), child.Get(), SFGAO_FOLDER) & SFGAO_FOLDER))
+        {
+            const AbsolutePidl item = CombinePidls(m_current.Get(), child.Get());
+            const ItemPath path = m_utils.Path(item.Get());
+            if (path.isFileSystemPath) return path.text;
+        }
+    }
+    return m_storage ? m_pathText : std::wstring();
 }
 
 HRESULT CFolderFrame::ViewWindowActivated(IShellView*)
@@ -178,7 +190,7 @@ HRESULT CFolderFrame::ViewWindowActivated(IShellView*)
     UpdateCaption();
     ::SetTimer(Hwnd(), kTreeSyncTimer, kTreeSyncDelayMs, nullptr);
     SignalStatus();
-    SwapDropTarget();
+    InstallDropTarget();
     if (m_current)
         m_host.GlobalVisited().Visit(ToItemIdList(m_current.Get()), CVisited::kSlots, m_utils.Equality());
     m_owner.UpdateTitle();

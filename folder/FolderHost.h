@@ -2,9 +2,12 @@
 // implement it themselves.
 #pragma once
 
+#include "commands/FileOperationQueue.h"
+#include "model/ColorRamp.h"
 #include "model/Filter.h"
 #include "model/OsKind.h"
 #include "model/Params.h"
+#include "model/SettingsPage.h"
 #include "model/SolObject.h"
 #include "model/ToolbarFile.h"
 #include "model/Visited.h"
@@ -48,6 +51,19 @@ public:
     virtual bool IsRestoring() const = 0;
 
     virtual void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) = 0;
+    // A new folder window (tab) from a record.
+    virtual void OpenWindow(const CSolObject& record) = 0;
+    // Copies, moves and deletes the pane hands on run here (drops the shell cannot take).
+    virtual CFileOperationQueue& FileOperations() = 0;
+    // The path copied last ("Pfad kopieren", Ctrl+C in the path edit), one for all panes.
+    virtual AbsolutePidl& LastCopiedPath() = 0;
+    // The colour ramp of favorite `favorite`, the default ramp for -1.
+    virtual const ColorRamp& FavoriteRampOf(int favorite) const = 0;
+    // The options of the file-list dialog, kept in the settings.
+    virtual void SetFileListOptions(int32_t mode, std::wstring separator) = 0;
+    // The settings dialog at a page; false while there is none to open.
+    virtual bool CanOpenSettings() const { return false; }
+    virtual void OpenSettings(SettingsPage) {}
     // The folder tree follows the pane's folder (timer 207).
     virtual void SyncTreeTo(const ITEMIDLIST* folder) = 0;
     // The folder tree bar comes into view (the pane's "show in tree" command).

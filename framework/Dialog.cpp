@@ -1,5 +1,7 @@
 #include "Dialog.h"
 
+#include "MessageSeam.h"
+
 #include "Diagnostics.h"
 
 #include <exception>
@@ -14,6 +16,7 @@ CDialog::~CDialog()
 
 INT_PTR CDialog::DoModal(HWND parent)
 {
+    if (const DialogResponder* responder = CurrentDialogResponder()) return (*responder)(*this, parent);
     m_modal = true;
     return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent, &DialogProc,
                              reinterpret_cast<LPARAM>(this));

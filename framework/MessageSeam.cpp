@@ -31,6 +31,12 @@ FolderDialogResponder& CurrentFolderDialogResponder()
     return responder;
 }
 
+DialogResponder& DialogResponderSlot()
+{
+    static DialogResponder responder;
+    return responder;
+}
+
 // "A (*.a)|*.a||" becomes "A (*.a)\0*.a\0\0".
 std::vector<wchar_t> FilterBuffer(const std::wstring& filter)
 {
@@ -105,6 +111,12 @@ std::optional<std::wstring> ChooseFolder(const FolderDialogRequest& request)
     return std::wstring(path);
 }
 
+const DialogResponder* CurrentDialogResponder()
+{
+    const DialogResponder& responder = DialogResponderSlot();
+    return responder ? &responder : nullptr;
+}
+
 ScopedMessageResponder::ScopedMessageResponder(MessageResponder responder)
     : m_previous(std::exchange(CurrentMessageResponder(), std::move(responder)))
 {
@@ -133,6 +145,16 @@ ScopedFolderDialogResponder::ScopedFolderDialogResponder(FolderDialogResponder r
 ScopedFolderDialogResponder::~ScopedFolderDialogResponder()
 {
     CurrentFolderDialogResponder() = std::move(m_previous);
+}
+
+ScopedDialogResponder::ScopedDialogResponder(DialogResponder responder)
+    : m_previous(std::exchange(DialogResponderSlot(), std::move(responder)))
+{
+}
+
+ScopedDialogResponder::~ScopedDialogResponder()
+{
+    DialogResponderSlot() = std::move(m_previous);
 }
 
 } // namespace sv

@@ -38,7 +38,12 @@ struct FolderDialogRequest
     std::wstring title; // the text above the folder tree
 };
 
+class CDialog;
+
 using MessageResponder = std::function<int(const MessageRequest&)>;
+// Answers a modal dialog of the program instead of running it: the test may show it
+// modeless, fill its controls and end it, and returns what DoModal would have.
+using DialogResponder = std::function<INT_PTR(CDialog& dialog, HWND parent)>;
 using FileDialogResponder = std::function<std::optional<std::wstring>(const FileDialogRequest&)>;
 using FolderDialogResponder = std::function<std::optional<std::wstring>(const FolderDialogRequest&)>;
 
@@ -55,6 +60,9 @@ bool AskConfirmation(HWND owner, const std::wstring& text);
 std::optional<std::wstring> ChooseFile(const FileDialogRequest& request);
 // The chosen folder's file-system path, or nullopt when the user cancelled.
 std::optional<std::wstring> ChooseFolder(const FolderDialogRequest& request);
+
+// The responder for the program's own modal dialogs, or nullptr.
+const DialogResponder* CurrentDialogResponder();
 
 // Installs responders for the scope's lifetime (tests).
 class ScopedMessageResponder
@@ -91,6 +99,18 @@ public:
 
 private:
     FolderDialogResponder m_previous;
+};
+
+class ScopedDialogResponder
+{
+public:
+    explicit ScopedDialogResponder(DialogResponder responder);
+    ~ScopedDialogResponder();
+    ScopedDialogResponder(const ScopedDialogResponder&) = delete;
+    ScopedDialogResponder& operator=(const ScopedDialogResponder&) = delete;
+
+private:
+    DialogResponder m_previous;
 };
 
 } // namespace sv

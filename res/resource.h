@@ -26,3 +26,12 @@
 #define IDB_FOLDER_TOOLBAR_16_DISABLED 162
 #define IDB_FOLDER_TOOLBAR_20_DISABLED 342
 #define IDB_FOLDER_TOOLBAR_24_DISABLED 57664
+
+// A pane's caption row, the folder-choice dialog of "Pfad einfügen" and the file-list dialog.
+#define IDD_CAPTIONBAR 173
+#define IDD_CHOOSEFOLDER 171
+#define IDC_CHOOSEFOLDER_PATH 1057
+#define IDD_FILELIST 336
+#define IDC_FILELIST_NAMES 1025
+#define IDC_FILELIST_COLUMNS 1026
+#define IDC_FILELIST_SEPARATOR 1027

@@ -10,35 +10,6 @@ namespace sv
 
 namespace
 {
-UINT IdCount(const ITEMIDLIST* pidl)
-{
-    UINT count = 0;
-    for (auto* id = pidl; id && id->mkid.cb; id = reinterpret_cast<const ITEMIDLIST*>(
-                                                  reinterpret_cast<const BYTE*>(id) + id->mkid.cb))
-        ++count;
-    return count;
-}
-
-// A copy of the first `count` ids.
-AbsolutePidl CutAfter(const ITEMIDLIST* pidl, UINT count)
-{
-    const BYTE* start = reinterpret_cast<const BYTE*>(pidl);
-    const BYTE* end = start;
-    for (UINT i = 0; i < count; ++i)
-    {
-        const auto* id = reinterpret_cast<const ITEMIDLIST*>(end);
-        if (!id->mkid.cb) break;
-        end += id->mkid.cb;
-    }
-    const size_t bytes = static_cast<size_t>(end - start);
-    auto* copy = static_cast<BYTE*>(::CoTaskMemAlloc(bytes + sizeof(USHORT)));
-    if (!copy) return AbsolutePidl();
-    std::copy(start, end, copy);
-    copy[bytes] = 0;
-    copy[bytes + 1] = 0;
-    return AbsolutePidl(reinterpret_cast<ITEMIDLIST*>(copy));
-}
-
 bool IsDriveRootName(const std::wstring& name)
 {
     return name.size() == 3 && name[1] == L':' && name[2] == L'\\';
@@ -50,15 +21,15 @@ std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, bool spaced, b
 {
     if (!absolute) return std::wstring();
     const wchar_t* separator = spaced ? L" \u203A " : L"\u203A";
-    const UINT levels = IdCount(absolute);
+    const UINT levels = PidlIdCount(absolute);
     std::vector<std::wstring> parts;
     UINT first = 1; // the first remaining level, counted in ids
 
     const ITEMIDLIST* networkRoot = m_networkRoot.Get();
     if (!fullNetworkPath && networkRoot && IsParentPidl(networkRoot, absolute, false) &&
-        levels > IdCount(networkRoot))
+        levels > PidlIdCount(networkRoot))
     {
-        first = IdCount(networkRoot) + 1;
+        first = PidlIdCount(networkRoot) + 1;
     }
     else
     {
@@ -71,7 +42,7 @@ std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, bool spaced, b
         const ITEMIDLIST* computer = m_computer.Get();
         if (computer && IsParentPidl(computer, absolute, false))
         {
-            const UINT computerLevels = IdCount(computer);
+            const UINT computerLevels = PidlIdCount(computer);
             if (showComputer || levels == computerLevels) parts.push_back(DisplayName(computer));
             first = computerLevels + 1;
         }
@@ -79,7 +50,7 @@ std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, bool spaced, b
 
     for (UINT level = first; level <= levels; ++level)
     {
-        const AbsolutePidl cut = CutAfter(absolute, level);
+        const AbsolutePidl cut = CopyFirstIds(absolute, level);
         std::wstring name;
         if (level == first)
         {

@@ -1,5 +1,7 @@
 #include "Pidl.h"
 
+#include <algorithm>
+
 #include <string>
 
 namespace sv
@@ -72,6 +74,34 @@ AbsolutePidl SpecialFolderPidl(int csidl)
     AbsolutePidl pidl;
     if (FAILED(::SHGetSpecialFolderLocation(nullptr, csidl, pidl.Put()))) pidl.Reset();
     return pidl;
+}
+
+UINT PidlIdCount(const ITEMIDLIST* pidl)
+{
+    UINT count = 0;
+    for (auto* id = pidl; id && id->mkid.cb; id = reinterpret_cast<const ITEMIDLIST*>(
+                                                  reinterpret_cast<const BYTE*>(id) + id->mkid.cb))
+        ++count;
+    return count;
+}
+
+AbsolutePidl CopyFirstIds(const ITEMIDLIST* pidl, UINT count)
+{
+    const BYTE* start = reinterpret_cast<const BYTE*>(pidl);
+    const BYTE* end = start;
+    for (UINT i = 0; i < count; ++i)
+    {
+        const auto* id = reinterpret_cast<const ITEMIDLIST*>(end);
+        if (!id->mkid.cb) break;
+        end += id->mkid.cb;
+    }
+    const size_t bytes = static_cast<size_t>(end - start);
+    auto* copy = static_cast<BYTE*>(::CoTaskMemAlloc(bytes + sizeof(USHORT)));
+    if (!copy) return AbsolutePidl();
+    std::copy(start, end, copy);
+    copy[bytes] = 0;
+    copy[bytes + 1] = 0;
+    return AbsolutePidl(reinterpret_cast<ITEMIDLIST*>(copy));
 }
 
 } // namespace sv

@@ -106,6 +106,10 @@ ChildPidl CloneFirstId(const ITEMIDLIST* pidl);
 // The last id of `pidl` (a pointer into it), or null for an empty or null list.
 const ITEMIDLIST* LastId(const ITEMIDLIST* pidl);
 UINT PidlSize(const ITEMIDLIST* pidl);
+// The number of ids; 0 for the desktop and for null.
+UINT PidlIdCount(const ITEMIDLIST* pidl);
+// A copy of the first `count` ids (all of them when there are fewer).
+AbsolutePidl CopyFirstIds(const ITEMIDLIST* pidl, UINT count);
 // Byte-for-byte as the shell compares ids (ILIsEqual); false when either is null.
 bool PidlsEqual(const ITEMIDLIST* a, const ITEMIDLIST* b);
 // Whether `parent` is an ancestor of `child` (with `immediate`: its direct parent).

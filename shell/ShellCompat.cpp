@@ -30,4 +30,9 @@ bool ViewHasNoUndo()
     return IsWine();
 }
 
+bool ShellDropTargetsDoNothing()
+{
+    return IsWine();
+}
+
 } // namespace sv

@@ -13,5 +13,7 @@ bool ShellFindDataTruncatesSizes();
 // anything, and has no undo.
 bool ViewIgnoresTransferCommands();
 bool ViewHasNoUndo();
+// Wine's shell drop targets (views and folders) take a drop and do nothing.
+bool ShellDropTargetsDoNothing();
 
 } // namespace sv

@@ -33,6 +33,12 @@ int main(int argc, char** argv)
             ADD_FAILURE() << "unexpected folder dialog: " << sv::ToUtf8(request.title);
             return std::optional<std::wstring>();
         });
+    sv::ScopedDialogResponder noDialogsOfOurOwn(
+        [](sv::CDialog&, HWND)
+        {
+            ADD_FAILURE() << "unexpected modal dialog";
+            return static_cast<INT_PTR>(IDCANCEL);
+        });
     const int result = RUN_ALL_TESTS();
     ::OleUninitialize();
     return result;

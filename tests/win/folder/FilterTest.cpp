@@ -277,13 +277,14 @@ TEST_F(QuickFilterEdit, SitsLeftInTheCaptionRowAndKeepsItsAppliedTextWhileHidden
     EXPECT_TRUE(pane.QuickFilterShown());
     EXPECT_TRUE(::IsWindowVisible(edit.Edit()));
     EXPECT_EQ(::GetFocus(), edit.Edit());
+    // Inside the caption row: the edit at 2, the breadcrumb from 120 on.
     const RECT box = RectInParent(edit.Hwnd());
-    const RECT captionRect = RectInParent(caption);
-    EXPECT_EQ(box.left, row);
+    EXPECT_EQ(::GetParent(edit.Hwnd()), caption);
+    EXPECT_EQ(box.left, 2);
     EXPECT_EQ(box.right - box.left, 116);
-    EXPECT_EQ(box.top, captionRect.top);
+    EXPECT_EQ(box.top, 0);
     EXPECT_EQ(box.bottom - box.top, 19) << "one pixel short of the row at the bottom";
-    EXPECT_EQ(captionRect.left, row + 118);
+    EXPECT_EQ(RectInParent(pane.Caption().Hwnd()).left, 120);
     EXPECT_EQ(ItemCount(pane), 4) << "an empty quick filter hides nothing";
 
     Type(edit.Edit(), L"doc");
@@ -295,7 +296,7 @@ TEST_F(QuickFilterEdit, SitsLeftInTheCaptionRowAndKeepsItsAppliedTextWhileHidden
     PumpUntilIdle();
     EXPECT_FALSE(pane.QuickFilterShown());
     EXPECT_FALSE(::IsWindowVisible(edit.Edit()));
-    EXPECT_EQ(RectInParent(caption).left, row);
+    EXPECT_EQ(RectInParent(pane.Caption().Hwnd()).left, 0) << "the breadcrumb fills the row again";
     EXPECT_EQ(ItemCount(pane), 4);
     EXPECT_EQ(pane.QuickFilter().AppliedText(), L"doc");
     pane.ToggleQuickFilter();

@@ -166,4 +166,10 @@ std::vector<std::wstring> FolderFixture::SelectedNames(CFolderFrame& pane)
     return names;
 }
 
+CFileOperationQueue& FakeHost::FileOperations()
+{
+    if (!operations) operations = std::make_unique<CFileOperationQueue>(nullptr, 0);
+    return *operations;
+}
+
 } // namespace sv::test

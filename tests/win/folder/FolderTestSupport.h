@@ -39,6 +39,15 @@ public:
     {
         opened.push_back({std::move(folder), mode});
     }
+    void OpenWindow(const CSolObject& record) override { windowsOpened.push_back(record); }
+    CFileOperationQueue& FileOperations() override;
+    AbsolutePidl& LastCopiedPath() override { return lastCopied; }
+    void SetFileListOptions(int32_t mode, std::wstring separator) override
+    {
+        params.fileListMode = mode;
+        params.fileListSeparator = std::move(separator);
+    }
+    const ColorRamp& FavoriteRampOf(int) const override { return ramp; }
     void SyncTreeTo(const ITEMIDLIST* folder) override
     {
         ++treeSyncs;
@@ -56,6 +65,10 @@ public:
     CSolObjects favorites;
     CVisited global;
     std::vector<ToolbarButton> layout;
+    std::vector<CSolObject> windowsOpened;
+    AbsolutePidl lastCopied;
+    ColorRamp ramp = DefaultRamp();
+    std::unique_ptr<CFileOperationQueue> operations;
     bool restoring = false;
     std::vector<OpenRequest> opened;
     int treeSyncs = 0;

@@ -1,0 +1,172 @@
+// The caption's folder menus: the levels behind the chevron, nearest first, and the
+// subfolders of a level behind its arrow. Both are owner-drawn with the folders' small icons;
+// the folder shown and its ancestors are bold.
+#include "Caption.h"
+
+#include "FolderFrame.h"
+#include "framework/ImageList.h"
+#include "model/CaptionSegments.h"
+#include "shell/ExplorerSwitches.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+namespace sv
+{
+
+namespace
+{
+constexpr UINT kFirstMenuEntry = 1;
+constexpr int kIconSize = 16;
+constexpr int kIconGap = 4;
+
+struct Subfolder
+{
+    ChildPidl child;
+    std::wstring name;
+};
+
+// Folders only; hidden ones while the shell shows hidden objects; from Vista on without
+// archives the shell shows as folders; in the folder's own order.
+std::vector<Subfolder> ListSubfolders(IShellFolder* folder, OsKind os)
+{
+    std::vector<Subfolder> list;
+    if (!folder) return list;
+    SHCONTF flags = SHCONTF_FOLDERS;
+    if (SystemShowsAllObjects()) flags |= SHCONTF_INCLUDEHIDDEN;
+    ComPtr<IEnumIDList> items;
+    if (folder->EnumObjects(nullptr, flags, items.Put()) != S_OK || !items) return list;
+    for (;;)
+    {
+        ChildPidl child;
+        ULONG fetched = 0;
+        if (items->Next(1, child.Put(), &fetched) != S_OK || fetched == 0) break;
+        const SFGAOF attributes =
+            CUtils::AttributesOf(folder, child.Get(), SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_STREAM);
+        if (!(attributes & SFGAO_FOLDER)) continue;
+        if (os >= OsKind::WinVista && (attributes & SFGAO_FILESYSTEM) && (attributes & SFGAO_STREAM)) continue;
+        Subfolder entry;
+        entry.name = CUtils::DisplayNameOf(folder, child.Get(), SHGDN_INFOLDER);
+        entry.child = std::move(child);
+        list.push_back(std::move(entry));
+    }
+    std::sort(list.begin(), list.end(),
+              [folder](const Subfolder& a, const Subfolder& b)
+              {
+                  const HRESULT order = folder->CompareIDs(0, a.child.Get(), b.child.Get());
+                  return SUCCEEDED(order) && static_cast<short>(HRESULT_CODE(order)) < 0;
+              });
+    return list;
+}
+} // namespace
+
+UINT CCaption::TrackFolderMenu(HMENU menu, POINT screen)
+{
+    return static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
+                                              screen.x, screen.y, 0, Hwnd(), nullptr));
+}
+
+void CCaption::ShowChevronMenu()
+{
+    UniqueMenu menu(::CreatePopupMenu());
+    if (!menu || !LevelsCutOff()) return;
+    m_menuEntries.clear();
+    std::vector<size_t> levels;
+    for (size_t level = m_firstVisible; level-- > m_firstAllowed;)
+    {
+        const AbsolutePidl folder = SegmentPidl(level);
+        m_menuEntries.push_back({m_segments[level].text, m_utils.IconIndex(folder.Get()), true});
+        levels.push_back(level);
+        ::AppendMenuW(menu.Get(), MF_OWNERDRAW, kFirstMenuEntry + levels.size() - 1, nullptr);
+    }
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    POINT at{kCaptionLeftMargin, client.bottom};
+    ::ClientToScreen(Hwnd(), &at);
+    const UINT chosen = TrackFolderMenu(menu.Get(), at);
+    m_menuEntries.clear();
+    if (chosen < kFirstMenuEntry || chosen - kFirstMenuEntry >= levels.size()) return;
+    m_pane.BrowseTo(SegmentPidl(levels[chosen - kFirstMenuEntry]), true);
+}
+
+void CCaption::ShowSubfolderMenu(int segment)
+{
+    const AbsolutePidl level = SegmentPidl(static_cast<size_t>(segment));
+    const ComPtr<IShellFolder> folder = m_utils.BindToFolder(level.Get());
+    std::vector<Subfolder> subfolders = ListSubfolders(folder.Get(), m_pane.Host().Os());
+    UniqueMenu menu(::CreatePopupMenu());
+    if (!menu || subfolders.empty()) return;
+    m_menuEntries.clear();
+    for (size_t i = 0; i < subfolders.size(); ++i)
+    {
+        const AbsolutePidl item = CombinePidls(level.Get(), subfolders[i].child.Get());
+        // The folder shown and the levels above it stand out.
+        const bool onPath = m_folder && (PidlsEqual(item.Get(), m_folder.Get()) ||
+                                         IsParentPidl(item.Get(), m_folder.Get(), false));
+        m_menuEntries.push_back({subfolders[i].name, m_utils.IconIndex(item.Get()), onPath});
+        ::AppendMenuW(menu.Get(), MF_OWNERDRAW, kFirstMenuEntry + i, nullptr);
+    }
+    const Segment& shown = m_segments[static_cast<size_t>(segment)];
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    POINT at{ArrowLeft(shown), client.bottom};
+    ::ClientToScreen(Hwnd(), &at);
+    const UINT chosen = TrackFolderMenu(menu.Get(), at);
+    m_menuEntries.clear();
+    if (chosen < kFirstMenuEntry || chosen - kFirstMenuEntry >= subfolders.size()) return;
+    m_pane.BrowseTo(CombinePidls(level.Get(), subfolders[chosen - kFirstMenuEntry].child.Get()), true);
+}
+
+bool CCaption::OnMeasureItem(MEASUREITEMSTRUCT& measure)
+{
+    if (measure.CtlType != ODT_MENU || measure.itemID < kFirstMenuEntry ||
+        measure.itemID - kFirstMenuEntry >= m_menuEntries.size())
+        return false;
+    const MenuEntry& entry = m_menuEntries[measure.itemID - kFirstMenuEntry];
+    const HDC dc = ::GetDC(Hwnd());
+    const HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &size);
+    ::SelectObject(dc, oldFont);
+    ::ReleaseDC(Hwnd(), dc);
+    // Bold names are wider than the regular font measures them.
+    const int text = entry.bold ? size.cx * 6 / 5 : size.cx;
+    measure.itemWidth = static_cast<UINT>(kIconSize + 2 * kIconGap + text);
+    measure.itemHeight = static_cast<UINT>(std::max<int>(size.cy + 4, kIconSize + 2));
+    return true;
+}
+
+bool CCaption::OnDrawItem(const DRAWITEMSTRUCT& draw)
+{
+    if (draw.CtlType != ODT_MENU || draw.itemID < kFirstMenuEntry ||
+        draw.itemID - kFirstMenuEntry >= m_menuEntries.size())
+        return false;
+    const MenuEntry& entry = m_menuEntries[draw.itemID - kFirstMenuEntry];
+    const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+    ::FillRect(draw.hDC, &draw.rcItem, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    const int top = (draw.rcItem.top + draw.rcItem.bottom - kIconSize) / 2;
+    if (entry.icon >= 0)
+        ImageList_Draw(SystemSmallImageList(), entry.icon, draw.hDC, draw.rcItem.left + kIconGap, top,
+                       ILD_TRANSPARENT);
+    if (entry.bold && !m_boldFont)
+    {
+        LOGFONTW font{};
+        ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+        font.lfWeight = FW_BOLD;
+        m_boldFont.Reset(::CreateFontIndirectW(&font));
+    }
+    const HGDIOBJ oldFont = ::SelectObject(
+        draw.hDC, entry.bold && m_boldFont ? static_cast<HGDIOBJ>(m_boldFont.Get()) : ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetBkMode(draw.hDC, TRANSPARENT);
+    ::SetTextColor(draw.hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    RECT text = draw.rcItem;
+    text.left += kIconSize + 2 * kIconGap;
+    ::DrawTextW(draw.hDC, entry.name.c_str(), static_cast<int>(entry.name.size()), &text,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    ::SelectObject(draw.hDC, oldFont);
+    return true;
+}
+
+} // namespace sv
