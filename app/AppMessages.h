@@ -17,4 +17,6 @@ inline constexpr UINT kOpenTextMessage = WM_APP + 11;
 inline constexpr UINT kRecalcLayoutMessage = WM_APP + 30;
 // A file operation of the worker ended: views of the folders it changed are refreshed.
 inline constexpr UINT kFileOperationDoneMessage = WM_APP + 31;
+// Sent by the file-operation worker: lParam is a ReplaceRequest the frame answers.
+inline constexpr UINT kFileOperationQuestionMessage = WM_APP + 32;
 } // namespace sv

@@ -137,6 +137,7 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case kOpenTextMessage: OpenCommandLineText(TakeOwnedText(wParam)); return 0;
     case kFileOperationDoneMessage: OnFileOperationDone(); return 0;
+    case kFileOperationQuestionMessage: OnReplaceQuestion(*reinterpret_cast<ReplaceRequest*>(lParam)); return 0;
     }
     if (m_handOffMessage != 0 && message == m_handOffMessage)
     {

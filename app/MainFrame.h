@@ -233,6 +233,7 @@ private:
     void PasteInto(CFolderFrame& pane);
     void OnTransferToFolder(bool move);
     void OnFileOperationDone();
+    void OnReplaceQuestion(ReplaceRequest& request);
     void FlushOwnClipboardData();
 
     // Window creation, MainFrameBars.cpp.

@@ -126,13 +126,29 @@ void CMainFrame::OnTransferToFolder(bool move)
 CFileOperationQueue& CMainFrame::FileOperations()
 {
     if (!m_fileOperations)
-        m_fileOperations = std::make_unique<CFileOperationQueue>(Hwnd(), kFileOperationDoneMessage);
+        m_fileOperations = std::make_unique<CFileOperationQueue>(Hwnd(), kFileOperationDoneMessage,
+                                                                            kFileOperationQuestionMessage);
     return *m_fileOperations;
+}
+
+void CMainFrame::OnReplaceQuestion(ReplaceRequest& request)
+{
+    request.replace = AskConfirmation(Hwnd(), L"Die Datei \"" + request.target +
+                                                  L"\" gibt es im Zielordner schon.\nSoll sie ersetzt werden?");
 }
 
 void CMainFrame::OnFileOperationDone()
 {
     if (!m_fileOperations) return;
+    if (const std::vector<std::wstring> failures = m_fileOperations->TakeFailures(); !failures.empty())
+    {
+        // One message for the whole operation, its first lines naming what went wrong.
+        std::wstring text = L"Nicht alle Objekte konnten übertragen werden:\n";
+        for (size_t i = 0; i < failures.size() && i < 10; ++i)
+            text += L"\n" + failures[i];
+        if (failures.size() > 10) text += L"\n... (" + std::to_wstring(failures.size() - 10) + L" weitere)";
+        ShowError(Hwnd(), text);
+    }
     const std::vector<std::wstring> folders = m_fileOperations->TakeChangedFolders();
     if (folders.empty()) return;
     // Views of changed folders show the new state; the shell was told as well.

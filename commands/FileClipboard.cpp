@@ -48,15 +48,45 @@ static std::vector<std::wstring> DropPathsOf(IDataObject* data)
     StgMediumOwner medium;
     if (FAILED(data->GetData(&format, medium.Put()))) return paths;
     medium.MarkFilled();
-    const auto drop = static_cast<HDROP>(medium.Get().hGlobal);
-    const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i)
+    // Read in one pass: asking the system for file n walks the list from its start each time.
+    GlobalLockScope locked(medium.Get().hGlobal);
+    const std::span<const uint8_t> bytes = locked ? locked.Bytes() : std::span<const uint8_t>();
+    DROPFILES header{};
+    if (bytes.size() < sizeof(header)) return paths;
+    std::memcpy(&header, bytes.data(), sizeof(header));
+    if (header.pFiles < sizeof(header) || header.pFiles >= bytes.size()) return paths;
+    const std::span<const uint8_t> list = bytes.subspan(header.pFiles);
+    if (header.fWide)
     {
-        const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
-        std::wstring path(length + 1, L'\0');
-        ::DragQueryFileW(drop, i, path.data(), length + 1);
-        path.resize(length);
-        if (!path.empty()) paths.push_back(std::move(path));
+        std::wstring current;
+        for (size_t at = 0; at + 1 < list.size(); at += 2)
+        {
+            const wchar_t c = static_cast<wchar_t>(list[at] | (list[at + 1] << 8));
+            if (c != L'\0')
+            {
+                current += c;
+                continue;
+            }
+            if (current.empty()) break; // the list's closing zero
+            paths.push_back(std::move(current));
+            current.clear();
+        }
+        return paths;
+    }
+    std::string current;
+    for (const uint8_t c : list)
+    {
+        if (c != 0)
+        {
+            current += static_cast<char>(c);
+            continue;
+        }
+        if (current.empty()) break;
+        const int length = ::MultiByteToWideChar(CP_ACP, 0, current.data(), static_cast<int>(current.size()), nullptr, 0);
+        std::wstring wide(static_cast<size_t>(length), L'\0');
+        ::MultiByteToWideChar(CP_ACP, 0, current.data(), static_cast<int>(current.size()), wide.data(), length);
+        paths.push_back(std::move(wide));
+        current.clear();
     }
     return paths;
 }

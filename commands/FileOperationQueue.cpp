@@ -1,5 +1,8 @@
 #include "FileOperationQueue.h"
 
+#include "FileTransfer.h"
+#include "shell/ShellCompat.h"
+
 #include <ole2.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -43,7 +46,8 @@ void NotifyFolderChanged(const std::wstring& folder)
 }
 } // namespace
 
-CFileOperationQueue::CFileOperationQueue(HWND owner, UINT doneMessage) : m_owner(owner), m_doneMessage(doneMessage)
+CFileOperationQueue::CFileOperationQueue(HWND owner, UINT doneMessage, UINT questionMessage)
+    : m_owner(owner), m_doneMessage(doneMessage), m_questionMessage(questionMessage)
 {
 }
 
@@ -100,6 +104,20 @@ void CFileOperationQueue::Run()
 void CFileOperationQueue::Carry(const FileOperation& operation)
 {
     if (operation.sources.empty()) return;
+    if (operation.kind != FO_DELETE && ShellOperationsNotifyEveryItem())
+    {
+        const ReplaceQuestion ask = [this](const std::wstring& target)
+        {
+            if (!m_owner || !m_questionMessage) return false;
+            ReplaceRequest request{target, false};
+            ::SendMessageW(m_owner, m_questionMessage, 0, reinterpret_cast<LPARAM>(&request));
+            return request.replace;
+        };
+        TransferResult result = TransferFiles(operation.kind == FO_MOVE, operation.sources, operation.target,
+                                              (operation.flags & FOF_RENAMEONCOLLISION) != 0, ask);
+        Finished(operation, std::move(result.failures));
+        return;
+    }
     const std::wstring sources = PathList(operation.sources);
     const std::wstring target = operation.target.empty() ? std::wstring() : PathList({operation.target});
     SHFILEOPSTRUCTW request{};
@@ -111,6 +129,11 @@ void CFileOperationQueue::Carry(const FileOperation& operation)
     request.pTo = target.empty() ? nullptr : target.c_str();
     request.fFlags = operation.flags;
     ::SHFileOperationW(&request);
+    Finished(operation, {});
+}
+
+void CFileOperationQueue::Finished(const FileOperation& operation, std::vector<std::wstring> failures)
+{
     std::vector<std::wstring> changed;
     if (!operation.target.empty()) changed.push_back(operation.target);
     if (operation.kind != FO_COPY) changed.push_back(ParentFolder(operation.sources.front()));
@@ -118,6 +141,13 @@ void CFileOperationQueue::Carry(const FileOperation& operation)
         NotifyFolderChanged(folder);
     std::lock_guard lock(m_mutex);
     m_changed.insert(m_changed.end(), changed.begin(), changed.end());
+    m_failures.insert(m_failures.end(), failures.begin(), failures.end());
+}
+
+std::vector<std::wstring> CFileOperationQueue::TakeFailures()
+{
+    std::lock_guard lock(m_mutex);
+    return std::exchange(m_failures, {});
 }
 
 std::vector<std::wstring> CFileOperationQueue::TakeChangedFolders()

@@ -24,12 +24,20 @@ struct FileOperation
     FILEOP_FLAGS flags = FOF_ALLOWUNDO;
 };
 
+// Sent to the owner from the worker when a target exists: lParam points at this; the owner
+// sets `replace`.
+struct ReplaceRequest
+{
+    std::wstring target;
+    bool replace = false;
+};
+
 class CFileOperationQueue
 {
 public:
-    // `owner` parents the platform's progress and question windows and gets `doneMessage`
-    // (no parameters) after each operation.
-    CFileOperationQueue(HWND owner, UINT doneMessage);
+    // `owner` gets `doneMessage` (no parameters) after each operation, and `questionMessage`
+    // (a ReplaceRequest) where a target exists and the program carries the copy out itself.
+    CFileOperationQueue(HWND owner, UINT doneMessage, UINT questionMessage = 0);
     CFileOperationQueue(const CFileOperationQueue&) = delete;
     CFileOperationQueue& operator=(const CFileOperationQueue&) = delete;
     // Waits for the operations already queued: files half copied are worse than a late exit.
@@ -40,13 +48,19 @@ public:
     bool Busy() const;
     // The folders whose content finished operations changed, since the last call.
     std::vector<std::wstring> TakeChangedFolders();
+    // "path: reason" of items that could not be carried over, since the last call.
+    std::vector<std::wstring> TakeFailures();
 
 private:
     void Run();
     void Carry(const FileOperation& operation);
+    // The shell and the owner hear which folders changed; failures are kept for the owner.
+    void Finished(const FileOperation& operation, std::vector<std::wstring> failures);
 
     HWND m_owner;
     UINT m_doneMessage;
+    UINT m_questionMessage;
+    std::vector<std::wstring> m_failures;
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<FileOperation> m_queue;

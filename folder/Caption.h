@@ -73,6 +73,7 @@ public:
     void OpenPathEdit();
     bool PathEditShown() const;
     CEditPath& PathEdit() { return m_edit; }
+    IDropTarget* DropTarget() const { return m_dropTarget.get(); }
 
     // The context menu of the point (client coordinates), and what its entries do.
     UniqueMenu BuildContextMenu(POINT client) const;

@@ -66,6 +66,7 @@ bool CChildFrame::CreateFromRecord(CMdiFrame& frame, const CSolObject& record)
     m_activePane = record.activePane == 2 && m_panes[1] ? 1 : 0;
     Layout();
     UpdateTitle();
+    UpdateCaptionStates();
     ::ShowWindow(Hwnd(), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
     return true;
 }
@@ -128,6 +129,7 @@ bool CChildFrame::AddSecondPane(const CSolObject& record)
     }
     Layout();
     UpdateTitle();
+    UpdateCaptionStates();
     m_host.TabsChanged();
     return true;
 }
@@ -154,6 +156,7 @@ void CChildFrame::FocusOtherPane()
     m_activePane = 1 - m_activePane;
     if (m_visiblePanes != 0) m_visiblePanes = m_activePane + 1;
     Layout();
+    UpdateCaptionStates();
     ::SetFocus(ActivePane()->Hwnd());
     ActivePane()->ActivateView(true);
 }
@@ -178,6 +181,7 @@ void CChildFrame::ClosePane(int index)
     m_visiblePanes = 0;
     m_activePane = 0;
     Layout();
+    UpdateCaptionStates();
     UpdateTitle();
     m_host.TabsChanged();
 }
@@ -194,6 +198,7 @@ void CChildFrame::SwapPanes()
     m_activePane = 1 - m_activePane;
     if (m_visiblePanes != 0) m_visiblePanes = 3 - m_visiblePanes;
     Layout();
+    UpdateCaptionStates();
     UpdateTitle();
 }
 
@@ -324,6 +329,14 @@ void CChildFrame::ShowIconOf(CFolderFrame& pane)
     // The window shows the new icon before the old one goes; the last goes with the object.
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
     m_icon = std::move(icon);
+}
+
+void CChildFrame::UpdateCaptionStates()
+{
+    for (const auto& pane : m_panes)
+    {
+        if (pane) pane->UpdateCaptionState();
+    }
 }
 
 void CChildFrame::ApplySettings()

@@ -83,6 +83,8 @@ private:
     void OnMouseMove(POINT point);
     void OnLeftButtonUp();
     PaneLabel LabelOf(CFolderFrame& pane);
+    // Each pane's caption marks whether it is the active one.
+    void UpdateCaptionStates();
     // The window's small icon is the folder icon of `pane`.
     void ShowIconOf(CFolderFrame& pane);
 

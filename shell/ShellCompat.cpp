@@ -35,4 +35,9 @@ bool ShellDropTargetsDoNothing()
     return IsWine();
 }
 
+bool ShellOperationsNotifyEveryItem()
+{
+    return IsWine();
+}
+
 } // namespace sv

@@ -15,5 +15,8 @@ bool ViewIgnoresTransferCommands();
 bool ViewHasNoUndo();
 // Wine's shell drop targets (views and folders) take a drop and do nothing.
 bool ShellDropTargetsDoNothing();
+// Wine's file operation tells every view of the target about every single file, and each view
+// handles that on the window's thread; the program copies by itself there.
+bool ShellOperationsNotifyEveryItem();
 
 } // namespace sv

@@ -6,6 +6,10 @@
 #include "bars/DlgBarTab.h"
 #include "framework/Window.h"
 #include "model/ColorRamp.h"
+#include "shell/Pidl.h"
+#include "shell/Utils.h"
+
+#include <shlobj.h>
 
 #include <commctrl.h>
 
@@ -352,4 +356,42 @@ TEST_F(TabStripTest, ShownDynamicallyTheBarWantsNoHeightForASingleTab)
     RECT tabs{};
     ::GetWindowRect(m_bar.TabControl(), &tabs);
     EXPECT_EQ(tabs.bottom - tabs.top, m_bar.Height() + 10);
+}
+
+TEST_F(TabStripTest, DraggingFilesOverATabBringsItForwardAndDroppingThereDoesNothing)
+{
+    AddTabs({L"eins", L"zwei", L"drei"});
+    m_bar.SelectTab(0);
+    auto* target = static_cast<IDropTarget*>(::GetPropW(m_bar.TabControl(), L"OleDropTargetInterface"));
+    ASSERT_NE(target, nullptr) << "the tab control is a drop target";
+
+    ScopedTempFolder folder;
+    const std::wstring file = folder.File(L"datei.txt");
+    {
+        const HANDLE created = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ::CloseHandle(created);
+    }
+    CUtils utils;
+    const AbsolutePidl parent = PidlFromPath(folder.Path());
+    const AbsolutePidl item = PidlFromPath(file);
+    const ComPtr<IShellFolder> shellFolder = utils.BindToFolder(parent.Get());
+    const ITEMIDLIST* children[] = {LastId(item.Get())};
+    ComPtr<IDataObject> data;
+    ASSERT_TRUE(shellFolder);
+    ASSERT_EQ(shellFolder->GetUIObjectOf(nullptr, 1, children, IID_IDataObject, nullptr, data.PutVoid()), S_OK);
+
+    POINT over = Center(2);
+    ::ClientToScreen(m_bar.TabControl(), &over);
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    target->DragEnter(data.Get(), 0, {over.x, over.y}, &effect);
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    target->DragOver(0, {over.x, over.y}, &effect);
+    EXPECT_EQ(m_bar.SelectedTab(), 2);
+    ASSERT_FALSE(m_host.activated.empty());
+    EXPECT_EQ(m_host.activated.back(), m_bar.TabItem(2));
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    target->Drop(data.Get(), 0, {over.x, over.y}, &effect);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_TRUE(FileExists(file));
 }
