@@ -80,4 +80,45 @@ DWORD ExitCode(const StartedProgram& program)
     return code;
 }
 
+namespace
+{
+struct WindowList
+{
+    DWORD processId;
+    std::wstring text;
+};
+
+BOOL CALLBACK DescribeChild(HWND child, LPARAM data)
+{
+    auto& list = *reinterpret_cast<WindowList*>(data);
+    wchar_t text[512] = {};
+    ::GetWindowTextW(child, text, 512);
+    if (text[0]) list.text += std::wstring(L"    '") + text + L"'\n";
+    return TRUE;
+}
+
+BOOL CALLBACK DescribeTopLevel(HWND window, LPARAM data)
+{
+    auto& list = *reinterpret_cast<WindowList*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != list.processId) return TRUE;
+    wchar_t className[128] = {};
+    wchar_t title[256] = {};
+    ::GetClassNameW(window, className, 128);
+    ::GetWindowTextW(window, title, 256);
+    list.text += std::wstring(className) + L" '" + title + L"'" +
+                 (::IsWindowVisible(window) ? L"" : L" (hidden)") + L"\n";
+    if (std::wstring(className) == L"#32770") ::EnumChildWindows(window, &DescribeChild, data);
+    return TRUE;
+}
+} // namespace
+
+std::wstring DescribeProcessWindows(DWORD processId)
+{
+    WindowList list{processId, {}};
+    ::EnumWindows(&DescribeTopLevel, reinterpret_cast<LPARAM>(&list));
+    return list.text;
+}
+
 } // namespace sv::test

@@ -26,5 +26,8 @@ HWND WaitForProcessWindow(DWORD processId, const wchar_t* className, const wchar
 // Waits for the process to end while pumping messages; false on time-out.
 bool WaitForExit(const StartedProgram& program, DWORD maxMs = 20000);
 DWORD ExitCode(const StartedProgram& program);
+// The process's top-level windows as "class 'title'" lines, with the texts of a message box,
+// for failure messages.
+std::wstring DescribeProcessWindows(DWORD processId);
 
 } // namespace sv::test

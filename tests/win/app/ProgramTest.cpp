@@ -11,6 +11,8 @@
 #include "shell/ItemIdListConversion.h"
 #include "shell/Pidl.h"
 
+#include "framework/archive/TextCodec.h"
+
 #include <gtest/gtest.h>
 
 using namespace sv;
@@ -153,7 +155,9 @@ TEST(Program, AnArrangementNamedOnTheCommandLineIsRestoredAndSavedAtTheEnd)
             ++count;
         return count;
     };
-    EXPECT_TRUE(PumpUntil([&] { return windows() == 2; }, 20000)) << windows() << " folder windows";
+    EXPECT_TRUE(PumpUntil([&] { return windows() == 2; }, 20000))
+        << windows() << " folder windows; the program's windows:\n"
+        << ToUtf8(DescribeProcessWindows(program.processId));
     CloseAndWait(program, frame);
 
     CSolObjects saved;
