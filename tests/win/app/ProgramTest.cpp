@@ -146,9 +146,11 @@ TEST(Program, AnArrangementNamedOnTheCommandLineIsRestoredAndSavedAtTheEnd)
     auto program = StartSolvanta(L"\"" + file + L"\"");
     const HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass);
     ASSERT_NE(frame, nullptr);
-    const HWND client = ::FindWindowExW(frame, nullptr, L"MDICLIENT", nullptr);
-    const auto windows = [client]
+    const auto windows = [frame]
     {
+        // Asked anew each time: the frame may be found before it has made its client.
+        const HWND client = ::FindWindowExW(frame, nullptr, L"MDICLIENT", nullptr);
+        if (!client) return 0;
         int count = 0;
         for (HWND child = nullptr;
              (child = ::FindWindowExW(client, child, CChildFrame::kWindowClass, nullptr));)
