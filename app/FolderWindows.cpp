@@ -172,18 +172,18 @@ bool CFolderWindows::HandToShell(const ITEMIDLIST* folder)
     return true;
 }
 
-void CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
+bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
                                 int defaultPlacement)
 {
-    if (!folder || HandToShell(folder.Get())) return;
+    if (!folder) return false;
+    if (HandToShell(folder.Get())) return true;
     CChildFrame* active = ActiveFolderWindow();
     const int modifiers = HeldModifiers();
     if (active && active->ActivePane() &&
         (mode == OpenMode::ActivePane ||
          (mode == OpenMode::ActivePaneUnlessModifier && modifiers == 0 && ::GetKeyState(VK_SHIFT) >= 0)))
     {
-        active->ActivePane()->BrowseTo(std::move(folder), focus);
-        return;
+        return active->ActivePane()->BrowseTo(std::move(folder), focus);
     }
     const CParams& params = m_frame.Params();
     int placement = defaultPlacement;
@@ -200,7 +200,7 @@ void CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
             CSolObject split;
             split.splitMode = 2;
             split.folder2 = ToItemIdList(folder.Get());
-            if (active->AddSecondPane(split)) return;
+            if (active->AddSecondPane(split)) return true;
         }
         placement = 0;
     }
@@ -214,7 +214,7 @@ void CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
     record.activate = true;
     const int activeTab = active ? TabIndexOf(*active) : -1;
     record.tabPosition = placement == 1 && activeTab >= 0 ? activeTab + 1 : -1;
-    CreateFolderWindow(record);
+    return CreateFolderWindow(record) != nullptr;
 }
 
 void CFolderWindows::SyncTabs()

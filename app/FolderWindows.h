@@ -32,8 +32,9 @@ public:
     // One MDI child from a window record, with the shared folder-window menu.
     CChildFrame* CreateFolderWindow(const CSolObject& record);
     // The central way to open a folder; `defaultPlacement` 0 right end, 1 next to the active
-    // tab, 2 split, for new windows opened without a matching modifier.
-    void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
+    // tab, 2 split, for new windows opened without a matching modifier. False when nothing opened
+    // the folder.
+    bool OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
                     int defaultPlacement);
 
     CChildFrame* ActiveFolderWindow() const;

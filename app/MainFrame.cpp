@@ -101,6 +101,8 @@ void CMainFrame::PrepareShutdown()
     if (m_params.restoreWindowsAtStart)
         m_folderWindows.SaveArrangement(DataFilePath(kStartArrangementFileName));
     SaveMainToolbar();
+    // The tree's worker stops (waiting a bounded time) and its items go.
+    if (m_tree) m_tree->Shutdown();
 }
 
 LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -137,7 +139,9 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case kOpenTextMessage: OpenCommandLineText(TakeOwnedText(wParam)); return 0;
     case kFileOperationDoneMessage: OnFileOperationDone(); return 0;
-    case kFileOperationQuestionMessage: OnReplaceQuestion(*reinterpret_cast<ReplaceRequest*>(lParam)); return 0;
+    case kFileOperationQuestionMessage:
+        OnReplaceQuestion(*reinterpret_cast<ReplaceRequest*>(lParam));
+        return 0;
     }
     if (m_handOffMessage != 0 && message == m_handOffMessage)
     {

@@ -28,6 +28,8 @@
 #include "model/SettingsPage.h"
 #include "model/SolObject.h"
 #include "model/ToolbarFile.h"
+#include "panes/ShellTreeCtrl.h"
+#include "panes/TreeHost.h"
 #include "shell/Utils.h"
 
 #include <functional>
@@ -39,7 +41,7 @@
 namespace sv
 {
 
-class CMainFrame : public CMdiFrame, public CCommandTarget, public IFolderHost
+class CMainFrame : public CMdiFrame, public CCommandTarget, public IFolderHost, public ITreeHost
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaMainFrame";
@@ -187,6 +189,15 @@ public:
     const CDlgBarTab& TabStrip() const { return m_tabStrip; }
     CMyBar& FolderTreeBar() { return m_treeBar; }
     CMyBar& QuickViewBar() { return m_quickViewBar; }
+    CShellTreeCtrl* FolderTree() { return m_tree.get(); }
+
+    // ITreeHost (Settings, Os and FileOperations are the folder windows' too).
+    bool OpenFromTree(AbsolutePidl folder, OpenMode mode) override;
+    bool HasActivePane() const override { return ActivePane() != nullptr; }
+    void PostToActivePane(UINT command) override;
+    void TreeFocusChanged(bool focused) override;
+    void DrivesMayHaveChanged() override;
+    bool TreeVisible() const override;
 
     // The buttons a band's chevron lists, as its menu shows them.
     std::vector<ChevronItem> ChevronItems(int band);
@@ -231,6 +242,12 @@ private:
     void OnDelete(bool toRecycleBin);
     void OnClipboardCommand(UINT id);
     void PasteInto(CFolderFrame& pane);
+    void PasteIntoFolder(const std::wstring& target);
+    // Cut, copy and paste on the tree's selected folder: the folder's own verb, or the
+    // program's clipboard where the verb does nothing.
+    void OnTreeClipboardCommand(UINT id);
+    // The folder tree brought in line with the folders, from its root.
+    void RefreshFolderTree();
     void OnTransferToFolder(bool move);
     void OnFileOperationDone();
     void OnReplaceQuestion(ReplaceRequest& request);
@@ -292,6 +309,7 @@ private:
     CDlgBarTab m_tabStrip;
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;
+    std::unique_ptr<CShellTreeCtrl> m_tree;
     CChevronMenu m_chevron;
 
     // Menus built when they open, MainFrameMenus.cpp.

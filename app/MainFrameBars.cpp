@@ -71,6 +71,8 @@ bool CMainFrame::CreateBars()
         !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
         return false;
     ::ShowWindow(m_quickViewBar.Hwnd(), SW_HIDE);
+    m_tree = std::make_unique<CShellTreeCtrl>(*this);
+    if (!m_tree->Create(m_treeBar.Hwnd())) return false;
 
     m_driveList = ReadLogicalDrives();
     return true;

@@ -91,7 +91,12 @@ void CMainFrame::RegisterCommands()
         {cmd::kCloseFolderTree, [this](UINT id) { ToggleBar(id); }},
         {cmd::kTabStrip, [this](UINT id) { ToggleBar(id); }},
         {cmd::kStatusBar, [this](UINT id) { ToggleBar(id); }},
-        {cmd::kRefresh, pane([](CFolderFrame& active) { active.RefreshView(); })},
+        {cmd::kRefresh,
+         [this](UINT)
+         {
+             if (CFolderFrame* active = ActivePane()) active->RefreshView();
+             if (TreeHasFocus()) RefreshFolderTree();
+         }},
         {cmd::kViewsDropDown, [this](UINT) { ShowViewModeMenuAtButton(); }},
         {cmd::kFilterDropDown, [this](UINT) { ShowFilterMenuAtButton(); }},
         {cmd::kSettings, [this](UINT) { OpenSettings(m_lastSettingsPage); }},
@@ -221,8 +226,9 @@ void CMainFrame::ToggleBar(UINT command)
     case cmd::kFolderTree:
     case cmd::kCloseFolderTree:
         ::ShowWindow(m_treeBar.Hwnd(), show ? SW_SHOWNA : SW_HIDE);
-        // The drives may have changed while the tree was hidden.
+        // The drives and folders may have changed while the tree was hidden.
         ::PostMessageW(Hwnd(), kCheckDrivesMessage, 0, 0);
+        if (show) RefreshFolderTree();
         break;
     case cmd::kTabStrip: ::ShowWindow(m_tabStrip.Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
     case cmd::kStatusBar: ::ShowWindow(m_statusBar.Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
@@ -248,6 +254,7 @@ void CMainFrame::ApplyChangedSettings()
     LoadOrDropAccelerators();
     m_folderWindows.ApplySettings();
     ApplyTabOptions();
+    if (m_tree) m_tree->ApplySettings();
     LayoutAllBars();
 }
 

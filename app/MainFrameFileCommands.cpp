@@ -46,6 +46,11 @@ void CMainFrame::OnUndo()
 
 void CMainFrame::OnDelete(bool toRecycleBin)
 {
+    if (TreeHasFocus() && m_tree)
+    {
+        m_tree->DeleteSelected(toRecycleBin);
+        return;
+    }
     CFolderFrame* pane = ActivePane();
     if (!pane || ForwardKeystroke(VK_DELETE, false, !toRecycleBin)) return;
     const std::vector<std::wstring> paths = pane->SelectedPaths();
@@ -60,6 +65,11 @@ void CMainFrame::OnDelete(bool toRecycleBin)
 
 void CMainFrame::OnClipboardCommand(UINT id)
 {
+    if (TreeHasFocus() && m_tree)
+    {
+        OnTreeClipboardCommand(id);
+        return;
+    }
     CFolderFrame* pane = ActivePane();
     if (!pane) return;
     const UINT key = id == cmd::kCut ? 'X' : id == cmd::kCopy ? 'C' : 'V';
@@ -85,10 +95,17 @@ void CMainFrame::PasteInto(CFolderFrame& pane)
         ShowNote(Hwnd(), text::kCannotPasteHere);
         return;
     }
+    PasteIntoFolder(pane.PathText());
+}
+
+void CMainFrame::PasteIntoFolder(const std::wstring& target)
+{
+    const std::optional<ClipboardFiles> files = ReadClipboardFiles();
+    if (!files || target.empty()) return;
     FileOperation operation;
     operation.kind = files->effect == DROPEFFECT_MOVE ? FO_MOVE : FO_COPY;
     operation.sources = files->paths;
-    operation.target = pane.PathText();
+    operation.target = target;
     operation.flags = FOF_ALLOWUNDO;
     // A copy into the folder it came from gets new names instead of replacing itself.
     if (operation.kind == FO_COPY && SameFolderPath(ParentOf(files->paths.front()), operation.target))
@@ -127,14 +144,15 @@ CFileOperationQueue& CMainFrame::FileOperations()
 {
     if (!m_fileOperations)
         m_fileOperations = std::make_unique<CFileOperationQueue>(Hwnd(), kFileOperationDoneMessage,
-                                                                            kFileOperationQuestionMessage);
+                                                                 kFileOperationQuestionMessage);
     return *m_fileOperations;
 }
 
 void CMainFrame::OnReplaceQuestion(ReplaceRequest& request)
 {
-    request.replace = AskConfirmation(Hwnd(), L"Die Datei \"" + request.target +
-                                                  L"\" gibt es im Zielordner schon.\nSoll sie ersetzt werden?");
+    request.replace =
+        AskConfirmation(Hwnd(), L"Die Datei \"" + request.target +
+                                    L"\" gibt es im Zielordner schon.\nSoll sie ersetzt werden?");
 }
 
 void CMainFrame::OnFileOperationDone()

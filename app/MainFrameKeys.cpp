@@ -18,7 +18,31 @@ bool CMainFrame::PreTranslateMessage(MSG& message)
 
 bool CMainFrame::PreTranslateFrameKey(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || !m_params.ownShortcutsEnabled) return false;
+    if (message.message != WM_KEYDOWN) return false;
+    if (m_tree)
+    {
+        // Enter and Esc end the editing of a folder name instead of reaching the shortcuts.
+        if (const HWND editor = m_tree->LabelEditor();
+            editor && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE))
+        {
+            ::SendMessageW(editor, WM_KEYDOWN, message.wParam, message.lParam);
+            return true;
+        }
+        if (m_tree->HasFocus() && !m_tree->LabelEditor())
+        {
+            if (message.wParam == VK_DELETE && m_tree->SelectedCan(SFGAO_CANDELETE))
+            {
+                m_tree->DeleteSelected(true);
+                return true;
+            }
+            if (message.wParam == VK_F2 && m_tree->SelectedCan(SFGAO_CANRENAME))
+            {
+                m_tree->BeginRename();
+                return true;
+            }
+        }
+    }
+    if (!m_params.ownShortcutsEnabled) return false;
     const bool control = ::GetKeyState(VK_CONTROL) < 0;
     const bool shift = ::GetKeyState(VK_SHIFT) < 0;
     if (message.wParam == VK_TAB && control && m_folderWindows.Count() > 0)

@@ -138,18 +138,6 @@ void CMainFrame::ReadFilters()
         ShowError(Hwnd(), message);
 }
 
-void CMainFrame::SyncTreeTo(const ITEMIDLIST*)
-{
-    // The folder tree follows the active pane once the tree bar holds a tree.
-}
-
-void CMainFrame::ShowFolderTree()
-{
-    if (!m_treeBar.Hwnd() || ::IsWindowVisible(m_treeBar.Hwnd())) return;
-    ::ShowWindow(m_treeBar.Hwnd(), SW_SHOW);
-    RecalcLayout();
-}
-
 CCommandTarget& CMainFrame::CommandStart()
 {
     if (CFolderFrame* pane = ActivePane()) return *pane;

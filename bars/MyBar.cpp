@@ -39,6 +39,15 @@ LRESULT CMyBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message)
     {
     case WM_PAINT: OnPaint(); return 0;
+    case WM_SIZE:
+        // The bar's one control fills the room below the title line.
+        if (const HWND child = ::GetWindow(Hwnd(), GW_CHILD))
+        {
+            const RECT content = ContentRect();
+            ::MoveWindow(child, content.left, content.top, content.right - content.left,
+                         content.bottom - content.top, TRUE);
+        }
+        return 0;
     }
     return DefaultProc(message, wParam, lParam);
 }

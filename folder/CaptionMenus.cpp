@@ -6,7 +6,7 @@
 #include "FolderFrame.h"
 #include "framework/ImageList.h"
 #include "model/CaptionSegments.h"
-#include "shell/ExplorerSwitches.h"
+#include "shell/FolderEnumeration.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -22,44 +22,6 @@ constexpr UINT kFirstMenuEntry = 1;
 constexpr int kIconSize = 16;
 constexpr int kIconGap = 4;
 
-struct Subfolder
-{
-    ChildPidl child;
-    std::wstring name;
-};
-
-// Folders only; hidden ones while the shell shows hidden objects; from Vista on without
-// archives the shell shows as folders; in the folder's own order.
-std::vector<Subfolder> ListSubfolders(IShellFolder* folder, OsKind os)
-{
-    std::vector<Subfolder> list;
-    if (!folder) return list;
-    SHCONTF flags = SHCONTF_FOLDERS;
-    if (SystemShowsAllObjects()) flags |= SHCONTF_INCLUDEHIDDEN;
-    ComPtr<IEnumIDList> items;
-    if (folder->EnumObjects(nullptr, flags, items.Put()) != S_OK || !items) return list;
-    for (;;)
-    {
-        ChildPidl child;
-        ULONG fetched = 0;
-        if (items->Next(1, child.Put(), &fetched) != S_OK || fetched == 0) break;
-        const SFGAOF attributes =
-            CUtils::AttributesOf(folder, child.Get(), SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_STREAM);
-        if (!(attributes & SFGAO_FOLDER)) continue;
-        if (os >= OsKind::WinVista && (attributes & SFGAO_FILESYSTEM) && (attributes & SFGAO_STREAM)) continue;
-        Subfolder entry;
-        entry.name = CUtils::DisplayNameOf(folder, child.Get(), SHGDN_INFOLDER);
-        entry.child = std::move(child);
-        list.push_back(std::move(entry));
-    }
-    std::sort(list.begin(), list.end(),
-              [folder](const Subfolder& a, const Subfolder& b)
-              {
-                  const HRESULT order = folder->CompareIDs(0, a.child.Get(), b.child.Get());
-                  return SUCCEEDED(order) && static_cast<short>(HRESULT_CODE(order)) < 0;
-              });
-    return list;
-}
 } // namespace
 
 UINT CCaption::TrackFolderMenu(HMENU menu, POINT screen)
@@ -95,7 +57,7 @@ void CCaption::ShowSubfolderMenu(int segment)
 {
     const AbsolutePidl level = SegmentPidl(static_cast<size_t>(segment));
     const ComPtr<IShellFolder> folder = m_utils.BindToFolder(level.Get());
-    std::vector<Subfolder> subfolders = ListSubfolders(folder.Get(), m_pane.Host().Os());
+    const std::vector<ChildFolder> subfolders = EnumerateChildFolders(folder.Get(), m_pane.Host().Os());
     UniqueMenu menu(::CreatePopupMenu());
     if (!menu || subfolders.empty()) return;
     m_menuEntries.clear();
@@ -105,7 +67,8 @@ void CCaption::ShowSubfolderMenu(int segment)
         // The folder shown and the levels above it stand out.
         const bool onPath = m_folder && (PidlsEqual(item.Get(), m_folder.Get()) ||
                                          IsParentPidl(item.Get(), m_folder.Get(), false));
-        m_menuEntries.push_back({subfolders[i].name, m_utils.IconIndex(item.Get()), onPath});
+        m_menuEntries.push_back({CUtils::DisplayNameOf(folder.Get(), subfolders[i].child.Get(), SHGDN_INFOLDER),
+                                 m_utils.IconIndex(item.Get()), onPath});
         ::AppendMenuW(menu.Get(), MF_OWNERDRAW, kFirstMenuEntry + i, nullptr);
     }
     const Segment& shown = m_segments[static_cast<size_t>(segment)];

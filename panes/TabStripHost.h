@@ -25,7 +25,7 @@ struct TabFavorites
 // change of the settings.
 struct TabStripOptions
 {
-    bool showDynamically = false;  // tabsShowDynamically: the bar only with two tabs or more
+    bool showDynamically = false;   // tabsShowDynamically: the bar only with two tabs or more
     bool closeOnDoubleClick = true; // tabCloseOnDoubleClick
     int rightDragArrangement = 0;   // 0 side by side, 1 one above the other, 2 ask
     bool showToolTips = true;       // tabShowToolTips

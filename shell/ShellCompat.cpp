@@ -40,4 +40,9 @@ bool ShellOperationsNotifyEveryItem()
     return IsWine();
 }
 
+bool ShellClaimsSubfoldersEverywhere()
+{
+    return IsWine();
+}
+
 } // namespace sv

@@ -19,4 +19,7 @@ bool ShellDropTargetsDoNothing();
 // handles that on the window's thread; the program copies by itself there.
 bool ShellOperationsNotifyEveryItem();
 
+// Wine's file-system folders claim subfolders for every folder, empty or not.
+bool ShellClaimsSubfoldersEverywhere();
+
 } // namespace sv

@@ -1,5 +1,7 @@
 #include "WinTestSupport.h"
 
+#include "shell/ExplorerSwitches.h"
+
 #include <shellapi.h>
 
 #include <fstream>
@@ -78,6 +80,40 @@ std::vector<uint8_t> ReadWholeFile(const std::wstring& path)
 bool FileExists(const std::wstring& path)
 {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+ScopedExplorerValue::ScopedExplorerValue(const wchar_t* name, std::optional<DWORD> value) : m_name(name)
+{
+    m_saved = Read();
+    Write(value);
+}
+
+ScopedExplorerValue::~ScopedExplorerValue()
+{
+    Write(m_saved);
+}
+
+std::optional<DWORD> ScopedExplorerValue::Read() const
+{
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (::RegGetValueW(HKEY_CURRENT_USER, kExplorerAdvancedKey, m_name, RRF_RT_REG_DWORD, nullptr, &value,
+                       &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+void ScopedExplorerValue::Write(std::optional<DWORD> value) const
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kExplorerAdvancedKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return;
+    if (value)
+        ::RegSetValueExW(key, m_name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value), sizeof(DWORD));
+    else
+        ::RegDeleteValueW(key, m_name);
+    ::RegCloseKey(key);
 }
 
 } // namespace sv::test

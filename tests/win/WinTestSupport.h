@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,24 @@ public:
 private:
     std::vector<MessageRequest> m_requests;
     ScopedMessageResponder m_responder;
+};
+
+// Sets (or, with none, deletes) a DWORD under the Explorer "Advanced" key and puts the
+// value found before back when it goes.
+class ScopedExplorerValue
+{
+public:
+    ScopedExplorerValue(const wchar_t* name, std::optional<DWORD> value);
+    ~ScopedExplorerValue();
+    ScopedExplorerValue(const ScopedExplorerValue&) = delete;
+    ScopedExplorerValue& operator=(const ScopedExplorerValue&) = delete;
+
+private:
+    std::optional<DWORD> Read() const;
+    void Write(std::optional<DWORD> value) const;
+
+    const wchar_t* m_name;
+    std::optional<DWORD> m_saved;
 };
 
 std::vector<uint8_t> ReadWholeFile(const std::wstring& path);

@@ -20,48 +20,6 @@ using namespace sv::test;
 
 namespace
 {
-// Sets (or, with none, deletes) a DWORD under the Explorer "Advanced" key and puts the
-// value found before back when it goes.
-class ScopedExplorerValue
-{
-public:
-    ScopedExplorerValue(const wchar_t* name, std::optional<DWORD> value) : m_name(name)
-    {
-        m_saved = Read();
-        Write(value);
-    }
-    ~ScopedExplorerValue() { Write(m_saved); }
-    ScopedExplorerValue(const ScopedExplorerValue&) = delete;
-    ScopedExplorerValue& operator=(const ScopedExplorerValue&) = delete;
-
-private:
-    std::optional<DWORD> Read() const
-    {
-        DWORD value = 0;
-        DWORD size = sizeof(value);
-        if (::RegGetValueW(HKEY_CURRENT_USER, kExplorerAdvancedKey, m_name, RRF_RT_REG_DWORD, nullptr, &value,
-                           &size) != ERROR_SUCCESS)
-            return std::nullopt;
-        return value;
-    }
-    void Write(std::optional<DWORD> value) const
-    {
-        HKEY key = nullptr;
-        if (::RegCreateKeyExW(HKEY_CURRENT_USER, kExplorerAdvancedKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &key, nullptr) != ERROR_SUCCESS)
-            return;
-        const ScopeExit closeKey([key] { ::RegCloseKey(key); });
-        if (value)
-            ::RegSetValueExW(key, m_name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
-                             sizeof(DWORD));
-        else
-            ::RegDeleteValueW(key, m_name);
-    }
-
-    const wchar_t* m_name;
-    std::optional<DWORD> m_saved;
-};
-
 struct MenuEntry
 {
     UINT id;

@@ -1,0 +1,164 @@
+// CShellTreeCtrl: the folder tree in the "Ordner" bar. A box window holds the tree control
+// (1001, "ShellTree") and gets its notices. Folders are read when a node is first expanded;
+// whether a child has subfolders, and what changed in expanded folders, a background worker
+// finds out, so the window never waits for a slow folder. The tree opens folders in the
+// active pane, follows it, renames, offers the shell's context menu, drags and takes drops.
+#pragma once
+
+#include "FolderWatcher.h"
+#include "TreeHost.h"
+#include "framework/BackgroundWorker.h"
+#include "framework/Handles.h"
+#include "framework/Subclass.h"
+#include "framework/Window.h"
+#include "shell/Pidl.h"
+#include "shell/Utils.h"
+
+#include <commctrl.h>
+#include <shobjidl.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace sv
+{
+
+class CTreeDropTarget;
+
+inline constexpr int kShellTreeControlId = 1001;
+// Shell change notices, delivered to the tree's box.
+inline constexpr UINT kTreeShellChangeMessage = WM_APP + 2;
+// A worker result (lParam: the payload).
+inline constexpr UINT kTreeWorkDoneMessage = WM_APP + 50;
+// A watched folder changed on disk.
+inline constexpr UINT kTreeFolderChangedMessage = WM_APP + 51;
+inline constexpr UINT_PTR kTreeKeyboardTimer = 208;
+inline constexpr UINT kTreeKeyboardDelayMs = 500;
+inline constexpr UINT_PTR kTreeDragTimer = 209;
+inline constexpr UINT kTreeDragTickMs = 100;
+// The change notices the tree listens to (folders and drives made, removed, renamed, media).
+inline constexpr LONG kTreeChangeEvents = 0x311F8;
+
+class CShellTreeCtrl : public CWindow
+{
+public:
+    static constexpr const wchar_t* kWindowClass = L"SolvantaFolderTree";
+
+    explicit CShellTreeCtrl(ITreeHost& host);
+    ~CShellTreeCtrl() override;
+
+    // Inside the tree bar; the desktop as root, expanded and selected; the worker runs from here.
+    bool Create(HWND parent);
+    HWND Tree() const { return m_tree.Hwnd(); }
+
+    // The settings changed: font, in-place editing.
+    void ApplySettings();
+    // Selects the node of `folder`, expanding the way down; false (selection unchanged) when a
+    // level cannot be found.
+    bool SyncTo(const ITEMIDLIST* folder);
+    // Everything expanded is read again, after a second of quiet; only while the bar shows.
+    void QueueFullRefresh();
+
+    bool HasFocus() const;
+    // The in-place editor of a label being renamed, or nullptr.
+    HWND LabelEditor() const;
+    AbsolutePidl SelectedFolder() const;
+    bool SelectedCan(SFGAOF capability) const;
+    // F2: in-place editing of the selected folder's name.
+    void BeginRename();
+    // A verb ("cut", "copy", "paste") of the selected folder's context menu.
+    bool InvokeVerbOnSelected(const char* verb);
+    // The selected folder to the recycle bin (or gone for good).
+    void DeleteSelected(bool toRecycleBin);
+    // At shutdown: no drops, no notices, the worker stopped (at most 500 ms), the items gone.
+    void Shutdown();
+
+    // For tests and benchmarks.
+    HTREEITEM Root() const;
+    HTREEITEM ChildNamed(HTREEITEM parent, const std::wstring& name) const;
+    AbsolutePidl FolderOf(HTREEITEM item) const;
+    bool WorkerBusy() const { return m_worker && m_worker->Busy(); }
+    // Expands `item` the way a click on its button does.
+    void Expand(HTREEITEM item);
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct Node
+    {
+        ChildPidl relative; // empty for the desktop
+        Node* parent = nullptr;
+        uint32_t id = 0;
+        uint32_t childrenVersion = 0; // bumped whenever its children change
+        bool enumerated = false;
+        std::optional<std::wstring> name;
+        int icon = -1;
+        HTREEITEM item = nullptr;
+    };
+
+    // The tree control's own behaviour: middle click, double click on free space, extra
+    // buttons, focus.
+    class CTreeControl : public CSubclass
+    {
+    public:
+        explicit CTreeControl(CShellTreeCtrl& owner) : m_owner(owner) {}
+
+    protected:
+        LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    private:
+        CShellTreeCtrl& m_owner;
+    };
+
+    // Nodes (ShellTreeNodes.cpp).
+    Node* NodeOf(HTREEITEM item) const;
+    Node* NodeById(uint32_t id) const;
+    AbsolutePidl AbsoluteOf(const Node* node) const;
+    ComPtr<IShellFolder> FolderOfNode(const Node* node) const;
+    HTREEITEM InsertNode(HTREEITEM parent, HTREEITEM after, ChildPidl relative, SFGAOF attributes);
+    void OnDeleteItem(const NMTREEVIEWW& notice);
+    void OnGetDisplayInfo(NMTVDISPINFOW& info);
+    bool EnumerateInto(HTREEITEM item);
+    void SetButton(HTREEITEM item, bool hasChildren);
+    // Worker jobs (ShellTreeWorker.cpp).
+    void QueueButtonUpdate(HTREEITEM item);
+    void StartFullRefresh();
+    void OnWorkDone(LPARAM payload);
+    void UpdateWatchedFolders();
+    // Input (ShellTreeInput.cpp).
+    LRESULT OnNotify(NMHDR& header);
+    bool OnClick();
+    void OnSelectionChanged(const NMTREEVIEWW& notice);
+    void OnKeyboardTimer();
+    void OnRightClick();
+    bool OnEndLabelEdit(const NMTVDISPINFOW& info);
+    void OnBeginDrag(const NMTREEVIEWW& notice);
+    void OnMiddleClick(POINT point);
+    void OpenSelectionInActivePane();
+    bool ForwardMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void UpdateEditingStyle();
+
+    ITreeHost& m_host;
+    CUtils m_utils;
+    AbsolutePidl m_desktopPidl;
+    CTreeControl m_tree{*this};
+    std::unordered_map<uint32_t, std::unique_ptr<Node>> m_nodes;
+    uint32_t m_nextNodeId = 1;
+    std::unique_ptr<CBackgroundWorker> m_worker;
+    std::unique_ptr<CFolderWatcher> m_watcher;
+    std::unique_ptr<CTreeDropTarget> m_dropTarget;
+    ULONG m_changeRegistration = 0;
+    bool m_keyboardSelection = false;
+    bool m_syncing = false;
+    UniqueFont m_userFont;
+    ComPtr<IContextMenu2> m_openMenu;
+    bool m_shutDown = false;
+
+    friend class CTreeDropTarget;
+};
+
+} // namespace sv

@@ -1,0 +1,186 @@
+// The tree's nodes: each item's data is one relative id and its parent; the absolute list is
+// joined from the root down when needed. Names and icons are asked when the control first
+// shows an item, so that reading a large folder costs little more than the shell's reading.
+#include "ShellTreeCtrl.h"
+
+#include "shell/FolderEnumeration.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <algorithm>
+
+namespace sv
+{
+
+CShellTreeCtrl::Node* CShellTreeCtrl::NodeOf(HTREEITEM item) const
+{
+    if (!item || !m_tree.Hwnd()) return nullptr;
+    TVITEMW data{};
+    data.mask = TVIF_PARAM | TVIF_HANDLE;
+    data.hItem = item;
+    if (!::SendMessageW(m_tree.Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
+    const auto found = m_nodes.find(static_cast<uint32_t>(data.lParam));
+    return found == m_nodes.end() ? nullptr : found->second.get();
+}
+
+AbsolutePidl CShellTreeCtrl::AbsoluteOf(const Node* node) const
+{
+    std::vector<const Node*> chain;
+    for (const Node* at = node; at && at->parent; at = at->parent)
+        chain.push_back(at);
+    AbsolutePidl absolute = m_desktopPidl.Clone();
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        absolute = CombinePidls(absolute.Get(), (*it)->relative.Get());
+    return absolute;
+}
+
+ComPtr<IShellFolder> CShellTreeCtrl::FolderOfNode(const Node* node) const
+{
+    if (!node || !node->parent) return ComPtr<IShellFolder>::CopyOf(m_utils.Desktop());
+    const AbsolutePidl absolute = AbsoluteOf(node);
+    return m_utils.BindToFolder(absolute.Get());
+}
+
+HTREEITEM CShellTreeCtrl::InsertNode(HTREEITEM parent, HTREEITEM after, ChildPidl relative, SFGAOF attributes)
+{
+    auto node = std::make_unique<Node>();
+    node->relative = std::move(relative);
+    node->parent = NodeOf(parent);
+    node->id = m_nextNodeId++;
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = after;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_PARAM | TVIF_STATE;
+    insert.item.pszText = LPSTR_TEXTCALLBACKW;
+    insert.item.iImage = I_IMAGECALLBACK;
+    insert.item.iSelectedImage = I_IMAGECALLBACK;
+    insert.item.cChildren = 1;
+    insert.item.lParam = static_cast<LPARAM>(node->id);
+    // Shared folders carry the overlay; hidden ones (which the shell marks as ghosted, or at
+    // least as hidden) are dimmed.
+    insert.item.stateMask = TVIS_OVERLAYMASK | TVIS_CUT;
+    insert.item.state = ((attributes & SFGAO_SHARE) ? INDEXTOOVERLAYMASK(1) : 0) |
+                        ((attributes & (SFGAO_GHOSTED | SFGAO_HIDDEN)) ? TVIS_CUT : 0);
+    if (parent && parent != TVI_ROOT) ++NodeOf(parent)->childrenVersion;
+    const auto item = reinterpret_cast<HTREEITEM>(
+        ::SendMessageW(m_tree.Hwnd(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    if (!item) return nullptr;
+    node->item = item;
+    m_nodes.emplace(node->id, std::move(node));
+    return item;
+}
+
+void CShellTreeCtrl::OnDeleteItem(const NMTREEVIEWW& notice)
+{
+    const auto id = static_cast<uint32_t>(notice.itemOld.lParam);
+    const auto found = m_nodes.find(id);
+    if (found == m_nodes.end()) return;
+    if (Node* parent = found->second->parent) ++parent->childrenVersion;
+    m_nodes.erase(found);
+}
+
+void CShellTreeCtrl::OnGetDisplayInfo(NMTVDISPINFOW& info)
+{
+    Node* node = NodeOf(info.item.hItem);
+    if (!node) return;
+    if ((info.item.mask & TVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0)
+    {
+        if (!node->name)
+        {
+            if (!node->parent)
+            {
+                ITEMIDLIST empty{};
+                node->name = CUtils::DisplayNameOf(m_utils.Desktop(), &empty, SHGDN_NORMAL);
+            }
+            else
+            {
+                const ComPtr<IShellFolder> parent = FolderOfNode(node->parent);
+                node->name = parent
+                                 ? CUtils::DisplayNameOf(parent.Get(), node->relative.Get(), SHGDN_INFOLDER)
+                                 : std::wstring();
+            }
+            if (node->name->empty()) node->name = L"<unknown>";
+        }
+        const size_t length = std::min(node->name->size(), static_cast<size_t>(info.item.cchTextMax - 1));
+        std::copy_n(node->name->data(), length, info.item.pszText);
+        info.item.pszText[length] = L'\0';
+    }
+    if (info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))
+    {
+        if (node->icon < 0) node->icon = std::max(m_utils.IconIndex(AbsoluteOf(node).Get()), 0);
+        info.item.iImage = node->icon;
+        info.item.iSelectedImage = node->icon;
+    }
+}
+
+bool CShellTreeCtrl::EnumerateInto(HTREEITEM item)
+{
+    Node* node = NodeOf(item);
+    if (!node) return false;
+    if (node->enumerated) return true;
+    node->enumerated = true;
+    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    const ComPtr<IShellFolder> folder = FolderOfNode(node);
+    std::vector<ChildFolder> children = EnumerateChildFolders(folder.Get(), m_host.Os());
+    if (children.empty())
+    {
+        SetButton(item, false);
+    }
+    else
+    {
+        ::SendMessageW(m_tree.Hwnd(), WM_SETREDRAW, FALSE, 0);
+        for (ChildFolder& child : children)
+            InsertNode(item, TVI_LAST, std::move(child.child), child.attributes);
+        ::SendMessageW(m_tree.Hwnd(), WM_SETREDRAW, TRUE, 0);
+        QueueButtonUpdate(item);
+    }
+    ::SetCursor(previous);
+    UpdateWatchedFolders();
+    return !children.empty();
+}
+
+void CShellTreeCtrl::SetButton(HTREEITEM item, bool hasChildren)
+{
+    TVITEMW data{};
+    data.mask = TVIF_CHILDREN | TVIF_HANDLE;
+    data.hItem = item;
+    if (!::SendMessageW(m_tree.Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return;
+    if ((data.cChildren != 0) == hasChildren) return;
+    data.cChildren = hasChildren ? 1 : 0;
+    ::SendMessageW(m_tree.Hwnd(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+CShellTreeCtrl::Node* CShellTreeCtrl::NodeById(uint32_t id) const
+{
+    const auto found = m_nodes.find(id);
+    return found == m_nodes.end() ? nullptr : found->second.get();
+}
+
+HTREEITEM CShellTreeCtrl::Root() const
+{
+    return m_tree.Hwnd() ? TreeView_GetRoot(m_tree.Hwnd()) : nullptr;
+}
+
+HTREEITEM CShellTreeCtrl::ChildNamed(HTREEITEM parent, const std::wstring& name) const
+{
+    for (HTREEITEM child = TreeView_GetChild(m_tree.Hwnd(), parent); child;
+         child = TreeView_GetNextSibling(m_tree.Hwnd(), child))
+    {
+        wchar_t text[MAX_PATH] = {};
+        TVITEMW data{};
+        data.mask = TVIF_TEXT | TVIF_HANDLE;
+        data.hItem = child;
+        data.pszText = text;
+        data.cchTextMax = MAX_PATH;
+        ::SendMessageW(m_tree.Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+        if (name == text) return child;
+    }
+    return nullptr;
+}
+
+AbsolutePidl CShellTreeCtrl::FolderOf(HTREEITEM item) const
+{
+    const Node* node = NodeOf(item);
+    return node ? AbsoluteOf(node) : AbsolutePidl();
+}
+
+} // namespace sv
