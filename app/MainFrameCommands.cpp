@@ -295,6 +295,8 @@ void CMainFrame::OnNetworkDriveDialog(bool connect)
         return;
     }
     CheckDrives();
+    // The tree's drive level shows the new drive, or no longer the old one.
+    RefreshFolderTree();
 }
 
 } // namespace sv

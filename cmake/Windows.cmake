@@ -87,7 +87,11 @@ target_link_libraries(win_status_bench PRIVATE solvanta_win gtest)
 add_executable(win_drop_bench EXCLUDE_FROM_ALL bench/win/DropBench.cpp tests/win/folder/FolderTestSupport.cpp
                tests/win/WinTestSupport.cpp ${SOLVANTA_RESOURCES})
 target_link_libraries(win_drop_bench PRIVATE solvanta_win gtest)
+add_executable(win_tree_bench EXCLUDE_FROM_ALL bench/win/TreeBench.cpp tests/win/WinTestSupport.cpp
+               ${SOLVANTA_RESOURCES})
+target_link_libraries(win_tree_bench PRIVATE solvanta_win gtest)
 if(NOT MSVC)
+    target_link_options(win_tree_bench PRIVATE -municode)
     target_link_options(win_status_bench PRIVATE -municode)
     target_link_options(win_drop_bench PRIVATE -municode)
 endif()

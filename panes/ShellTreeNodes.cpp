@@ -116,7 +116,9 @@ bool CShellTreeCtrl::EnumerateInto(HTREEITEM item)
 {
     Node* node = NodeOf(item);
     if (!node) return false;
-    if (node->enumerated) return true;
+    // Read once; a node without items (an empty folder, or one collapsed with reset) is read
+    // again when it opens.
+    if (node->enumerated && TreeView_GetChild(m_tree.Hwnd(), item)) return true;
     node->enumerated = true;
     const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     const ComPtr<IShellFolder> folder = FolderOfNode(node);
