@@ -79,6 +79,7 @@ void CShellTreeCtrl::Shutdown()
     m_changeRegistration = 0;
     if (m_worker) m_worker->Stop(500);
     m_watcher.reset();
+    m_pendingButtons.clear();
     if (m_tree.Hwnd()) TreeView_DeleteAllItems(m_tree.Hwnd());
     m_nodes.clear();
 }
@@ -244,6 +245,7 @@ LRESULT CShellTreeCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case kTreeWorkDoneMessage: OnWorkDone(lParam); return 0;
+    case kTreeContinueButtonsMessage: ApplyPendingButtons(); return 0;
     case kTreeShellChangeMessage:
         m_host.DrivesMayHaveChanged();
         QueueFullRefresh();

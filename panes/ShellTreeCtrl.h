@@ -11,12 +11,14 @@
 #include "framework/Handles.h"
 #include "framework/Subclass.h"
 #include "framework/Window.h"
+#include "shell/FolderEnumeration.h"
 #include "shell/Pidl.h"
 #include "shell/Utils.h"
 
 #include <commctrl.h>
 #include <shobjidl.h>
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +37,8 @@ inline constexpr UINT kTreeShellChangeMessage = WM_APP + 2;
 inline constexpr UINT kTreeWorkDoneMessage = WM_APP + 50;
 // A watched folder changed on disk.
 inline constexpr UINT kTreeFolderChangedMessage = WM_APP + 51;
+// More expand buttons to set (the rest of a worker result).
+inline constexpr UINT kTreeContinueButtonsMessage = WM_APP + 52;
 inline constexpr UINT_PTR kTreeKeyboardTimer = 208;
 inline constexpr UINT kTreeKeyboardDelayMs = 500;
 inline constexpr UINT_PTR kTreeDragTimer = 209;
@@ -80,9 +84,11 @@ public:
     HTREEITEM Root() const;
     HTREEITEM ChildNamed(HTREEITEM parent, const std::wstring& name) const;
     AbsolutePidl FolderOf(HTREEITEM item) const;
-    bool WorkerBusy() const { return m_worker && m_worker->Busy(); }
+    bool WorkerBusy() const { return (m_worker && m_worker->Busy()) || !m_pendingButtons.empty(); }
     // Expands `item` the way a click on its button does.
     void Expand(HTREEITEM item);
+    // Collapses `item` and drops its children; they are read again when it opens.
+    void ForgetChildren(HTREEITEM item);
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -119,7 +125,10 @@ private:
     Node* NodeById(uint32_t id) const;
     AbsolutePidl AbsoluteOf(const Node* node) const;
     ComPtr<IShellFolder> FolderOfNode(const Node* node) const;
-    HTREEITEM InsertNode(HTREEITEM parent, HTREEITEM after, ChildPidl relative, SFGAOF attributes);
+    HTREEITEM InsertNode(HTREEITEM parent, HTREEITEM after, ChildFolder folder);
+    // Many items change at once: the control skips its per-item work until the end.
+    void BeginBulkChange();
+    void EndBulkChange();
     void OnDeleteItem(const NMTREEVIEWW& notice);
     void OnGetDisplayInfo(NMTVDISPINFOW& info);
     bool EnumerateInto(HTREEITEM item);
@@ -128,6 +137,8 @@ private:
     void QueueButtonUpdate(HTREEITEM item);
     void StartFullRefresh();
     void OnWorkDone(LPARAM payload);
+    // Sets the found buttons for a while, then lets the window answer before the rest.
+    void ApplyPendingButtons();
     void UpdateWatchedFolders();
     // Input (ShellTreeInput.cpp).
     LRESULT OnNotify(NMHDR& header);
@@ -149,6 +160,7 @@ private:
     std::unordered_map<uint32_t, std::unique_ptr<Node>> m_nodes;
     uint32_t m_nextNodeId = 1;
     std::unique_ptr<CBackgroundWorker> m_worker;
+    std::deque<std::pair<uint32_t, bool>> m_pendingButtons;
     std::unique_ptr<CFolderWatcher> m_watcher;
     std::unique_ptr<CTreeDropTarget> m_dropTarget;
     ULONG m_changeRegistration = 0;

@@ -228,8 +228,7 @@ bool CShellTreeCtrl::OnEndLabelEdit(const NMTVDISPINFOW& info)
     node->icon = -1;
     // Its children carry the old name in their lists: they are read again when it opens.
     const HWND tree = m_tree.Hwnd();
-    TreeView_Expand(tree, info.item.hItem, TVE_COLLAPSE | TVE_COLLAPSERESET);
-    node->enumerated = false;
+    ForgetChildren(info.item.hItem);
     SetButton(info.item.hItem, true);
     ++node->parent->childrenVersion;
     TVITEMW redraw{};

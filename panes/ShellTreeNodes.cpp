@@ -40,10 +40,12 @@ ComPtr<IShellFolder> CShellTreeCtrl::FolderOfNode(const Node* node) const
     return m_utils.BindToFolder(absolute.Get());
 }
 
-HTREEITEM CShellTreeCtrl::InsertNode(HTREEITEM parent, HTREEITEM after, ChildPidl relative, SFGAOF attributes)
+HTREEITEM CShellTreeCtrl::InsertNode(HTREEITEM parent, HTREEITEM after, ChildFolder folder)
 {
+    const SFGAOF attributes = folder.attributes;
     auto node = std::make_unique<Node>();
-    node->relative = std::move(relative);
+    node->relative = std::move(folder.child);
+    if (!folder.name.empty()) node->name = std::move(folder.name);
     node->parent = NodeOf(parent);
     node->id = m_nextNodeId++;
     TVINSERTSTRUCTW insert{};
@@ -129,15 +131,44 @@ bool CShellTreeCtrl::EnumerateInto(HTREEITEM item)
     }
     else
     {
-        ::SendMessageW(m_tree.Hwnd(), WM_SETREDRAW, FALSE, 0);
+        BeginBulkChange();
         for (ChildFolder& child : children)
-            InsertNode(item, TVI_LAST, std::move(child.child), child.attributes);
-        ::SendMessageW(m_tree.Hwnd(), WM_SETREDRAW, TRUE, 0);
+            InsertNode(item, TVI_LAST, std::move(child));
+        EndBulkChange();
         QueueButtonUpdate(item);
     }
     ::SetCursor(previous);
     UpdateWatchedFolders();
     return !children.empty();
+}
+
+void CShellTreeCtrl::BeginBulkChange()
+{
+    // Without redrawing the control adds items without measuring each one.
+    ::SendMessageW(m_tree.Hwnd(), WM_SETREDRAW, FALSE, 0);
+}
+
+void CShellTreeCtrl::EndBulkChange()
+{
+    ::SendMessageW(m_tree.Hwnd(), WM_SETREDRAW, TRUE, 0);
+}
+
+void CShellTreeCtrl::ForgetChildren(HTREEITEM item)
+{
+    // Collapsing with reset trips up some tree controls when the first visible item goes
+    // with the children; deleting them one by one does not.
+    const HWND tree = m_tree.Hwnd();
+    TreeView_Expand(tree, item, TVE_COLLAPSE);
+    BeginBulkChange();
+    while (const HTREEITEM child = TreeView_GetChild(tree, item))
+        TreeView_DeleteItem(tree, child);
+    EndBulkChange();
+    TVITEMW state{};
+    state.mask = TVIF_STATE | TVIF_HANDLE;
+    state.hItem = item;
+    state.stateMask = TVIS_EXPANDED | TVIS_EXPANDEDONCE;
+    ::SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&state));
+    if (Node* node = NodeOf(item)) node->enumerated = false;
 }
 
 void CShellTreeCtrl::SetButton(HTREEITEM item, bool hasChildren)

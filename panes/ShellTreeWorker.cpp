@@ -19,6 +19,7 @@ constexpr size_t kButtonChunk = 500;
 constexpr DWORD kButtonQuietMs = 100;
 constexpr DWORD kRefreshQuietMs = 1100; // 100 ms as for every job, then a further second
 constexpr int kRefreshKey = 1;
+constexpr ULONGLONG kButtonSliceMs = 25;
 
 struct ButtonsResult final : WorkResult
 {
@@ -34,8 +35,7 @@ struct NodeRefresh
     struct Entry
     {
         uint32_t existing = 0; // the child that stays, or 0 for a new one
-        ChildPidl child;
-        SFGAOF attributes = 0;
+        ChildFolder folder;
         bool hasChildren = true;
     };
     uint32_t node = 0;
@@ -78,9 +78,8 @@ NodeRefresh Compare(IShellFolder* folder, const NodeSnapshot& snapshot, std::vec
         }
         NodeRefresh::Entry entry;
         entry.hasChildren = ChildHasSubfolders(folder, fresh[now].child.Get(), showHidden);
-        entry.attributes = fresh[now].attributes;
         if (order == 0) entry.existing = snapshot.children[old++].first;
-        entry.child = std::move(fresh[now++].child);
+        entry.folder = std::move(fresh[now++]);
         refresh.entries.push_back(std::move(entry));
     }
     return refresh;
@@ -204,6 +203,7 @@ void CShellTreeCtrl::OnWorkDone(LPARAM payload)
     auto* refresh = dynamic_cast<RefreshResult*>(result.get());
     if (!refresh) return;
     const HWND tree = m_tree.Hwnd();
+    BeginBulkChange();
     for (NodeRefresh& changes : refresh->nodes)
     {
         Node* node = NodeById(changes.node);
@@ -246,16 +246,34 @@ void CShellTreeCtrl::OnWorkDone(LPARAM payload)
             }
             else
             {
-                child = InsertNode(item, previous, std::move(entry.child), entry.attributes);
+                child = InsertNode(item, previous, std::move(entry.folder));
             }
             if (!child) continue;
+            // Set a little at a time, as the workers' own button results are.
             if (const Node* data = NodeOf(child); data && !data->enumerated)
-                SetButton(child, entry.hasChildren);
+                m_pendingButtons.emplace_back(data->id, entry.hasChildren);
             previous = child;
         }
         SetButton(item, true);
     }
+    EndBulkChange();
+    ApplyPendingButtons();
     UpdateWatchedFolders();
+}
+
+void CShellTreeCtrl::ApplyPendingButtons()
+{
+    // Some tree controls take milliseconds for every changed item on the screen.
+    const ULONGLONG deadline = ::GetTickCount64() + kButtonSliceMs;
+    while (!m_pendingButtons.empty() && !m_shutDown)
+    {
+        const auto [id, hasChildren] = m_pendingButtons.front();
+        m_pendingButtons.pop_front();
+        // An expanded node keeps what its reading found.
+        if (const Node* node = NodeById(id); node && !node->enumerated) SetButton(node->item, hasChildren);
+        if (::GetTickCount64() >= deadline) break;
+    }
+    if (!m_pendingButtons.empty() && !m_shutDown) ::PostMessageW(Hwnd(), kTreeContinueButtonsMessage, 0, 0);
 }
 
 void CShellTreeCtrl::UpdateWatchedFolders()

@@ -79,7 +79,9 @@ std::vector<ChildFolder> EnumerateChildFolders(IShellFolder* folder, OsKind os)
             if (!(attributes & SFGAO_FOLDER)) continue;
             if ((attributes & SFGAO_FILESYSTEM) && (attributes & SFGAO_STREAM)) continue;
         }
-        list.push_back(ChildFolder{std::move(child), attributes});
+        // The name is read while the folder is at hand; asked later it needs the folder bound again.
+        std::wstring name = CUtils::DisplayNameOf(folder, child.Get(), SHGDN_INFOLDER);
+        list.push_back(ChildFolder{std::move(child), attributes, std::move(name)});
     }
     std::sort(list.begin(), list.end(),
               [folder](const ChildFolder& a, const ChildFolder& b)

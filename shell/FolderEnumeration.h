@@ -18,6 +18,7 @@ struct ChildFolder
 {
     ChildPidl child;
     SFGAOF attributes = 0; // SFGAO_FOLDER, SFGAO_SHARE, SFGAO_GHOSTED and SFGAO_HIDDEN as asked
+    std::wstring name;     // as shown in the folder
 };
 
 std::vector<ChildFolder> EnumerateChildFolders(IShellFolder* folder, OsKind os);
