@@ -7,6 +7,7 @@
 #include "MainFrameMdiClient.h"
 #include "bars/ChevronMenu.h"
 #include "bars/DlgBarTab.h"
+#include "bars/DockSite.h"
 #include "bars/MyBar.h"
 #include "bars/ReBarMain.h"
 #include "bars/RebarBandSlots.h"
@@ -187,6 +188,7 @@ public:
     const CDlgBarTab& TabStrip() const { return m_tabStrip; }
     CMyBar& FolderTreeBar() { return m_treeBar; }
     CMyBar& QuickViewBar() { return m_quickViewBar; }
+    CDockSite& DockSite() { return m_dockSite; }
 
     // The buttons a band's chevron lists, as its menu shows them.
     std::vector<ChevronItem> ChevronItems(int band);
@@ -238,6 +240,8 @@ private:
 
     // Window creation, MainFrameBars.cpp.
     bool CreateBars();
+    // The sizing bars at their default places, MainFrameLayout.cpp.
+    void DockSideBars();
     void ReadFolderLayout();
     void BuildImageLists();
     bool CreateMainToolbar(HWND parent);
@@ -292,6 +296,7 @@ private:
     CDlgBarTab m_tabStrip;
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;
+    CDockSite m_dockSite;
     CChevronMenu m_chevron;
 
     // Menus built when they open, MainFrameMenus.cpp.

@@ -71,6 +71,7 @@ bool CMainFrame::CreateBars()
         !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
         return false;
     ::ShowWindow(m_quickViewBar.Hwnd(), SW_HIDE);
+    DockSideBars();
 
     m_driveList = ReadLogicalDrives();
     return true;
@@ -300,6 +301,7 @@ void CMainFrame::UpdateBarCommandStates()
     {
         if (bar->Hwnd()) bar->UpdateCommandStates(CommandStart());
     }
+    m_dockSite.UpdateCaptions();
 }
 
 } // namespace sv
