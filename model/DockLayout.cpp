@@ -172,6 +172,8 @@ size_t FitRow(std::vector<RowBar>& bars, int32_t available)
     for (size_t i = 0; i < staying; ++i)
         sum += bars[i].length;
     int64_t difference = int64_t{available} - sum;
+    // Keep-size bars give way only when no other bar can: the row is always filled.
+    bool spareKeepSize = true;
     while (difference != 0)
     {
         const bool growing = difference > 0;
@@ -180,11 +182,16 @@ size_t FitRow(std::vector<RowBar>& bars, int32_t available)
         for (size_t i = 0; i < staying; ++i)
         {
             const RowBar& bar = bars[i];
-            if (bar.keepSize || (!growing && bar.length <= bar.minimum)) continue;
+            if ((spareKeepSize && bar.keepSize) || (!growing && bar.length <= bar.minimum)) continue;
             takers.push_back(i);
             if (!growing) room = std::min<int64_t>(room, bar.length - bar.minimum);
         }
-        if (takers.empty()) break;
+        if (takers.empty())
+        {
+            if (!spareKeepSize) break;
+            spareKeepSize = false;
+            continue;
+        }
         const auto count = static_cast<int64_t>(takers.size());
         const int64_t amount = growing ? difference : -difference;
         // Whole rounds at once, as long as no bar reaches its minimum before the round ends;

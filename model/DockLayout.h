@@ -102,8 +102,9 @@ struct RowBar
 
 // Refits a row to `available` pixels. The bars that fit at their minimum lengths stay in the
 // row (the first always does); their lengths then take up the difference to `available` one
-// pixel at a time, bar after bar and round again, skipping keep-size bars and, when the row
-// shrinks, bars at their minimum. Returns how many bars stay; the rest need a row of their own.
+// pixel at a time, bar after bar and round again, skipping keep-size bars (unless no other bar
+// can take it) and, when the row shrinks, bars at their minimum. Returns how many bars stay; the rest need a
+// row of their own.
 size_t FitRow(std::vector<RowBar>& bars, int32_t available);
 
 // Moves the edge between bars[edge] and bars[edge + 1] by `delta` pixels (positive: towards

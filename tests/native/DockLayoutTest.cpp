@@ -159,6 +159,11 @@ TEST(DockLayoutTest, RefittingARowHandsOutTheDifferencePixelByPixel)
     EXPECT_EQ(FitRow(bars, 407), 4u);
     EXPECT_EQ(Lengths(bars), (std::vector<int32_t>{103, 100, 102, 102}));
 
+    // A bar alone in its row fills it even when it was to keep its size.
+    bars = {{100, 30, true}};
+    EXPECT_EQ(FitRow(bars, 640), 1u);
+    EXPECT_EQ(bars[0].length, 640);
+
     // Shrinking stops at the minimum of each bar, the others give the rest.
     bars = {{100, 95, false}, {100, 30, false}};
     EXPECT_EQ(FitRow(bars, 150), 2u);
