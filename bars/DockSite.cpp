@@ -56,6 +56,27 @@ RECT RowRect(const RECT& rest, DockSide side, int thickness)
     return rest;
 }
 
+RECT WindowRect(HWND hwnd)
+{
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+// The sizing edge `edge` of a window's rectangle, as thick as an edge.
+RECT EdgeStrip(const RECT& window, UINT edge)
+{
+    const int width = CSizingControlBar::kEdgeWidth;
+    switch (edge)
+    {
+    case kEdgeLeft: return RECT{window.left, window.top, window.left + width, window.bottom};
+    case kEdgeRight: return RECT{window.right - width, window.top, window.right, window.bottom};
+    case kEdgeTop: return RECT{window.left, window.top, window.right, window.top + width};
+    case kEdgeBottom: return RECT{window.left, window.bottom - width, window.right, window.bottom};
+    }
+    return window;
+}
+
 RECT WindowRectIn(HWND hwnd, HWND parent)
 {
     RECT rect{};
@@ -567,6 +588,10 @@ void CDockSite::BeginResize(CSizingControlBar& bar, UINT edge, POINT screen)
     m_resize.entry = entry;
     m_resize.edge = edge;
     m_resize.start = screen;
+    BOOL fullDrag = TRUE;
+    ::SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
+    m_resize.fullDrag = fullDrag != FALSE;
+    m_resize.edgeLine = EdgeStrip(WindowRect(bar.Hwnd()), edge);
     m_resize.facing = edge == FacingEdge(side);
     if (m_resize.facing)
     {
@@ -596,30 +621,39 @@ void CDockSite::TrackResize(POINT screen)
     const bool horizontal = IsHorizontal(side);
     const int dx = screen.x - m_resize.start.x;
     const int dy = screen.y - m_resize.start.y;
+    // How far the edge really moves, within its limits, along x or y.
+    int moved = 0;
     if (m_resize.facing)
     {
-        const int delta = side == DockSide::Left    ? dx
-                          : side == DockSide::Right ? -dx
-                          : side == DockSide::Top   ? dy
-                                                    : -dy;
+        const int sign = side == DockSide::Left || side == DockSide::Top ? 1 : -1;
         const int thickness =
-            std::clamp(m_resize.startThickness + delta, m_resize.minThickness,
+            std::clamp(m_resize.startThickness + sign * (horizontal ? dy : dx), m_resize.minThickness,
                        std::max(m_resize.minThickness, m_resize.startThickness + m_resize.maxGrowth));
         for (Entry* member : m_resize.row)
             member->bar->SetThickness(horizontal, thickness);
+        moved = sign * (thickness - m_resize.startThickness);
     }
     else
     {
         std::vector<RowBar> lengths = m_resize.startLengths;
-        MoveRowEdge(lengths, m_resize.edgeIndex, horizontal ? dx : dy);
+        moved = MoveRowEdge(lengths, m_resize.edgeIndex, horizontal ? dx : dy);
         for (size_t i = 0; i < m_resize.row.size(); ++i)
             m_resize.row[i]->bar->SetLength(horizontal, lengths[i].length);
     }
-    Relayout();
+    if (m_resize.fullDrag)
+    {
+        Relayout();
+        return;
+    }
+    RECT line = m_resize.edgeLine;
+    const bool acrossX = (m_resize.edge & (kEdgeLeft | kEdgeRight)) != 0;
+    ::OffsetRect(&line, acrossX ? moved : 0, acrossX ? 0 : moved);
+    m_tracker.Show(line, true);
 }
 
 void CDockSite::EndResize()
 {
+    m_tracker.Hide();
     m_resize = ResizeState{};
     Relayout();
 }

@@ -73,7 +73,8 @@ public:
     void EndMove(POINT screen, bool forceFloat, bool apply);
     DockTarget TargetAt(const CSizingControlBar& bar, POINT screen, bool forceFloat) const;
 
-    // Dragging a sizing edge of a docked bar; sizes follow at every step.
+    // Dragging a sizing edge of a docked bar: the sizes follow at every step, the layout too
+    // when the system drags full windows.
     void BeginResize(CSizingControlBar& bar, UINT edge, POINT screen);
     void TrackResize(POINT screen);
     void EndResize();
@@ -105,6 +106,9 @@ private:
         std::vector<Entry*> row;
         std::vector<RowBar> startLengths;
         size_t edgeIndex = 0;
+        // Without full-window dragging only a line follows the mouse, the layout the release.
+        bool fullDrag = true;
+        RECT edgeLine{};
     };
 
     Entry* Find(const CSizingControlBar& bar) const;

@@ -2,6 +2,7 @@
 #include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "bars/BarIds.h"
+#include "framework/Handles.h"
 #include "model/CommandCatalogue.h"
 #include "model/DockLayout.h"
 #include "model/SettingsFile.h"
@@ -317,6 +318,25 @@ TEST_F(DockingBarsTest, TwoBarsShareARowAndTheCloseButtonIsTheMenuCommand)
     DragEdge(quickView, HTTOP, 0, 5000);
     EXPECT_EQ(Height(WindowRect(quickView.Hwnd())), CSizingControlBar::MinLength(false));
     EXPECT_EQ(WindowRect(quickView.Hwnd()).bottom, client.bottom);
+
+    // Without full-window dragging only a line follows the mouse; the bars follow the release.
+    {
+        BOOL fullDrag = TRUE;
+        ::SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
+        ::SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, FALSE, nullptr, 0);
+        ScopeExit restore([&] { ::SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, fullDrag, nullptr, 0); });
+        const auto edge = FindHit(tree.Hwnd(), HTBOTTOM);
+        ASSERT_TRUE(edge);
+        const RECT before = WindowRect(tree.Hwnd());
+        ::SendMessageW(tree.Hwnd(), WM_NCLBUTTONDOWN, HTBOTTOM, PointParam(*edge));
+        POINT to{edge->x, edge->y - 40};
+        ::ScreenToClient(tree.Hwnd(), &to);
+        ::SendMessageW(tree.Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, PointParam(to));
+        const RECT during = WindowRect(tree.Hwnd());
+        EXPECT_TRUE(::EqualRect(&during, &before));
+        ::SendMessageW(tree.Hwnd(), WM_LBUTTONUP, 0, PointParam(to));
+        EXPECT_EQ(Height(WindowRect(tree.Hwnd())), Height(before) - 40);
+    }
 
     // The close button hides the bar as the menu command does, and the row is the other's.
     const auto close = FindHit(tree.Hwnd(), HTCLOSE);
