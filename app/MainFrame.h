@@ -7,6 +7,7 @@
 #include "MainFrameMdiClient.h"
 #include "bars/ChevronMenu.h"
 #include "bars/DlgBarTab.h"
+#include "bars/DockSite.h"
 #include "bars/MyBar.h"
 #include "bars/ReBarMain.h"
 #include "bars/RebarBandSlots.h"
@@ -198,6 +199,7 @@ public:
     void TreeFocusChanged(bool focused) override;
     void DrivesMayHaveChanged() override;
     bool TreeVisible() const override;
+    CDockSite& DockSite() { return m_dockSite; }
 
     // The buttons a band's chevron lists, as its menu shows them.
     std::vector<ChevronItem> ChevronItems(int band);
@@ -255,6 +257,8 @@ private:
 
     // Window creation, MainFrameBars.cpp.
     bool CreateBars();
+    // The sizing bars at their default places, MainFrameLayout.cpp.
+    void DockSideBars();
     void ReadFolderLayout();
     void BuildImageLists();
     bool CreateMainToolbar(HWND parent);
@@ -310,6 +314,7 @@ private:
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;
     std::unique_ptr<CShellTreeCtrl> m_tree;
+    CDockSite m_dockSite;
     CChevronMenu m_chevron;
 
     // Menus built when they open, MainFrameMenus.cpp.

@@ -73,6 +73,7 @@ bool CMainFrame::CreateBars()
     ::ShowWindow(m_quickViewBar.Hwnd(), SW_HIDE);
     m_tree = std::make_unique<CShellTreeCtrl>(*this);
     if (!m_tree->Create(m_treeBar.Hwnd())) return false;
+    DockSideBars();
 
     m_driveList = ReadLogicalDrives();
     return true;
@@ -302,6 +303,7 @@ void CMainFrame::UpdateBarCommandStates()
     {
         if (bar->Hwnd()) bar->UpdateCommandStates(CommandStart());
     }
+    m_dockSite.UpdateCaptions();
 }
 
 } // namespace sv

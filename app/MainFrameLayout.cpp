@@ -7,6 +7,7 @@
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
 #include "folder/PaneCommands.h"
+#include "model/DockLayout.h"
 #include "model/ToolbarCatalogue.h"
 
 #include <algorithm>
@@ -28,6 +29,12 @@ void Place(HWND hwnd, int x, int y, int width, int height)
 {
     ::SetWindowPos(hwnd, nullptr, x, y, std::max(width, 0), std::max(height, 0),
                    SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+ScreenArea VirtualScreen()
+{
+    return ScreenArea{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 int ClampSize(uint32_t stored)
@@ -77,19 +84,9 @@ void CMainFrame::RecalcLayout()
     }
     if (HasVisibleStyle(m_statusBar.Hwnd())) bottom -= m_statusBar.PlaceAtBottom();
     bottom = std::max(bottom, top);
-    if (HasVisibleStyle(m_treeBar.Hwnd()))
-    {
-        const int barWidth = m_treeBar.DockedWidth((right - left) / 2);
-        Place(m_treeBar.Hwnd(), left, top, barWidth, bottom - top);
-        left += barWidth;
-    }
-    if (HasVisibleStyle(m_quickViewBar.Hwnd()))
-    {
-        const int barWidth = m_quickViewBar.DockedWidth((right - left) / 2);
-        Place(m_quickViewBar.Hwnd(), right - barWidth, top, barWidth, bottom - top);
-        right -= barWidth;
-    }
-    Place(MdiClient(), left, top, right - left, bottom - top);
+    // The sizing bars take their rows at the edges of what is left; the rest is the client's.
+    const RECT rest = m_dockSite.Layout(RECT{left, top, right, bottom});
+    Place(MdiClient(), rest.left, rest.top, rest.right - rest.left, rest.bottom - rest.top);
     m_inLayout = false;
 }
 
@@ -189,13 +186,24 @@ void CMainFrame::RestoreBarLayout()
             if (!stored) m_rebar.ShowIdealWidth(i);
         }
     }
-    // In docking mode the bars keep their row until they can be docked freely; the stored
-    // dock layout stays in the settings for that.
     ::ShowWindow(m_tabStrip.Hwnd(), m_params.tabBarVisible ? SW_SHOWNA : SW_HIDE);
     ::ShowWindow(m_statusBar.Hwnd(), m_params.statusBarVisible ? SW_SHOWNA : SW_HIDE);
-    m_treeBar.SetSizes(m_params.treeBarSizes);
-    m_quickViewBar.SetSizes(m_params.quickViewBarSizes);
+    // Sizes first, so that the bars dock in them. The sizing bars dock in either toolbar
+    // mode, so their layout comes back in both; a damaged one leaves the default places.
+    const ScreenArea screen = VirtualScreen();
+    m_treeBar.SetSizes(BarSizesOrDefault(m_params.treeBarSizes, screen));
+    m_quickViewBar.SetSizes(BarSizesOrDefault(m_params.quickViewBarSizes, screen));
+    m_dockSite.Apply(DecodeDockLayout(m_params.dockLayout), screen);
     ApplyTabOptions();
+}
+
+void CMainFrame::DockSideBars()
+{
+    m_dockSite.Attach(Hwnd(), [this] { RecalcLayout(); });
+    m_dockSite.Register(m_treeBar, DockSide::Left, true);
+    m_dockSite.Register(m_quickViewBar, DockSide::Right, false);
+    // The tree bar's close button is its menu command, which also looks at the drives.
+    m_treeBar.SetCloseCommand(cmd::kCloseFolderTree);
 }
 
 void CMainFrame::ApplyTabOptions()
@@ -240,6 +248,8 @@ void CMainFrame::StoreBarLayout()
     if (m_statusBar.Hwnd()) m_params.statusBarVisible = HasVisibleStyle(m_statusBar.Hwnd()) ? 1 : 0;
     if (m_treeBar.Hwnd()) m_params.treeBarSizes = m_treeBar.Sizes();
     if (m_quickViewBar.Hwnd()) m_params.quickViewBarSizes = m_quickViewBar.Sizes();
+    if (m_treeBar.Hwnd() && m_quickViewBar.Hwnd())
+        m_params.dockLayout = EncodeDockLayout(m_dockSite.Capture());
 
     WINDOWPLACEMENT placement{sizeof(placement)};
     if (::GetWindowPlacement(Hwnd(), &placement))

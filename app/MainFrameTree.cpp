@@ -37,7 +37,7 @@ void CMainFrame::TreeFocusChanged(bool focused)
 {
     m_treeFocused = focused;
     // The bar's title line shows whether the tree has the focus.
-    ::InvalidateRect(m_treeBar.Hwnd(), nullptr, FALSE);
+    ::RedrawWindow(m_treeBar.Hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     UpdateBarCommandStates();
 }
 

@@ -22,6 +22,8 @@ inline constexpr const wchar_t* kFavoritesBarText = L"Favoriten";
 inline constexpr const wchar_t* kDrivesBarText = L"Laufwerke";
 inline constexpr const wchar_t* kFolderTreeBarText = L"Ordner";
 inline constexpr const wchar_t* kQuickViewBarText = L"Schnellansicht";
+// The close item of a floating bar's system menu.
+inline constexpr const wchar_t* kHideFloatingBarText = L"&Ausblenden";
 
 // The tab strip's dialog template and its tab control.
 inline constexpr UINT kTabStripTemplate = 131;

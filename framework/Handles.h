@@ -104,6 +104,13 @@ using UniqueFont = UniqueResource<HFONT, GdiTraits<HFONT>>;
 using UniqueBrush = UniqueResource<HBRUSH, GdiTraits<HBRUSH>>;
 using UniqueBitmap = UniqueResource<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueIcon = UniqueResource<HICON, IconTraits>;
+struct MemoryDcTraits
+{
+    static HDC Invalid() { return nullptr; }
+    static bool IsValid(HDC dc) { return dc != nullptr; }
+    static void Close(HDC dc) { ::DeleteDC(dc); }
+};
+using UniqueMemoryDc = UniqueResource<HDC, MemoryDcTraits>;
 using UniqueWindow = UniqueResource<HWND, WindowTraits>;
 using UniqueAccelerators = UniqueResource<HACCEL, AcceleratorTraits>;
 using UniqueMappedView = UniqueResource<void*, MappedViewTraits>;
@@ -120,6 +127,24 @@ public:
 private:
     HDC m_dc;
     HGDIOBJ m_previous;
+};
+
+// A device context from GetDC, GetWindowDC or GetDCEx, released with the scope.
+class WindowDcScope
+{
+public:
+    WindowDcScope(HWND hwnd, HDC dc) : m_hwnd(hwnd), m_dc(dc) {}
+    ~WindowDcScope()
+    {
+        if (m_dc) ::ReleaseDC(m_hwnd, m_dc);
+    }
+    WindowDcScope(const WindowDcScope&) = delete;
+    WindowDcScope& operator=(const WindowDcScope&) = delete;
+    HDC Get() const { return m_dc; }
+
+private:
+    HWND m_hwnd;
+    HDC m_dc;
 };
 
 // A reference-counted COM pointer.

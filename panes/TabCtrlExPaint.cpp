@@ -12,13 +12,6 @@ namespace sv
 
 namespace
 {
-struct MemoryDcTraits
-{
-    static HDC Invalid() { return nullptr; }
-    static bool IsValid(HDC h) { return h != nullptr; }
-    static void Close(HDC h) { ::DeleteDC(h); }
-};
-using UniqueMemoryDc = UniqueResource<HDC, MemoryDcTraits>;
 using UniquePen = UniqueResource<HPEN, GdiTraits<HPEN>>;
 
 constexpr COLORREF kOutlineColor = RGB(0xA0, 0xA0, 0xA0);

@@ -1,0 +1,393 @@
+#include "../ScopedDataFolder.h"
+#include "../WinTestSupport.h"
+#include "app/MainFrame.h"
+#include "bars/BarIds.h"
+#include "framework/Handles.h"
+#include "model/CommandCatalogue.h"
+#include "model/DockLayout.h"
+#include "model/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+RECT WindowRect(HWND hwnd)
+{
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+int Width(const RECT& rect)
+{
+    return rect.right - rect.left;
+}
+
+int Height(const RECT& rect)
+{
+    return rect.bottom - rect.top;
+}
+
+LPARAM PointParam(POINT point)
+{
+    return MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y));
+}
+
+// The first point of the window (screen coordinates) that its hit test answers with `hit`.
+std::optional<POINT> FindHit(HWND hwnd, LRESULT hit)
+{
+    const RECT rect = WindowRect(hwnd);
+    for (LONG y = rect.top; y < rect.bottom; ++y)
+    {
+        for (LONG x = rect.left; x < rect.right; x += 2)
+        {
+            const POINT point{x, y};
+            if (::SendMessageW(hwnd, WM_NCHITTEST, 0, PointParam(point)) == hit) return point;
+        }
+    }
+    return std::nullopt;
+}
+
+// A press at `from`, one move and the release at `to`, as the mouse sends them to the bar
+// that took the capture.
+void Drag(HWND pressed, LRESULT hit, POINT from, HWND captured, POINT to)
+{
+    ::SendMessageW(pressed, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), PointParam(from));
+    EXPECT_EQ(::GetCapture(), captured);
+    POINT client = to;
+    ::ScreenToClient(captured, &client);
+    ::SendMessageW(captured, WM_MOUSEMOVE, MK_LBUTTON, PointParam(client));
+    ::SendMessageW(captured, WM_LBUTTONUP, 0, PointParam(client));
+    PumpUntilIdle();
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+// Drags a bar by its caption so that the cursor ends at `to`.
+void DragCaption(CSizingControlBar& bar, POINT to)
+{
+    const auto caption = FindHit(bar.Hwnd(), HTCAPTION);
+    ASSERT_TRUE(caption);
+    Drag(bar.Hwnd(), HTCAPTION, *caption, bar.Hwnd(), to);
+}
+
+// Drags the edge answering `hit` by `dx`, `dy`.
+void DragEdge(CSizingControlBar& bar, LRESULT hit, int dx, int dy)
+{
+    const auto edge = FindHit(bar.Hwnd(), hit);
+    ASSERT_TRUE(edge);
+    Drag(bar.Hwnd(), hit, *edge, bar.Hwnd(), POINT{edge->x + dx, edge->y + dy});
+}
+
+class DockingBarsTest : public ::testing::Test
+{
+protected:
+    std::wstring DataPath(const std::wstring& name) const
+    {
+        return m_folder.Path() + L"\\Solvanta (x64)\\" + name;
+    }
+
+    void Start(CMainFrame& frame)
+    {
+        ASSERT_TRUE(frame.CreateFrame());
+        ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
+        ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
+        frame.RestoreBarLayout();
+        frame.LayoutAllBars();
+        PumpUntilIdle();
+    }
+
+    bool Close(CMainFrame& frame)
+    {
+        ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
+        PumpUntilIdle();
+        return frame.Hwnd() == nullptr;
+    }
+
+    CParams StoredSettings(const CMainFrame& frame)
+    {
+        CParams params;
+        EXPECT_EQ(ReadSettingsFile(DataPath(L"Solvanta.cfg"), params, frame.Defaults()), ReadStatus::Ok);
+        return params;
+    }
+
+    // A few pixels inside the left or right edge of the frame's client area, half-way down
+    // the folder windows' client.
+    static POINT NearFrameEdge(CMainFrame& frame, bool right)
+    {
+        const RECT client = WindowRect(frame.MdiClient());
+        RECT area{};
+        ::GetClientRect(frame.Hwnd(), &area);
+        ::MapWindowPoints(frame.Hwnd(), nullptr, reinterpret_cast<POINT*>(&area), 2);
+        return POINT{right ? area.right - 5 : area.left + 5, (client.top + client.bottom) / 2};
+    }
+
+    static void ExpectDockedLeft(CMainFrame& frame)
+    {
+        const HWND tree = frame.FolderTreeBar().Hwnd();
+        EXPECT_EQ(::GetParent(tree), frame.Hwnd());
+        const RECT bar = WindowRect(tree);
+        const RECT client = WindowRect(frame.MdiClient());
+        EXPECT_EQ(client.left, bar.right);
+        EXPECT_EQ(bar.top, client.top);
+        EXPECT_EQ(bar.bottom, client.bottom);
+        ASSERT_NE(frame.DockSite().PlaceOf(frame.FolderTreeBar()), nullptr);
+        EXPECT_EQ(frame.DockSite().PlaceOf(frame.FolderTreeBar())->side, DockSide::Left);
+        EXPECT_FALSE(frame.DockSite().PlaceOf(frame.FolderTreeBar())->floating);
+    }
+
+    ScopedDataFolder m_folder;
+};
+} // namespace
+
+TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutSurvivesARestart)
+{
+    MessageRecorder messages;
+    RECT floatingAt{};
+    int quickViewHeight = 0;
+    {
+        CMainFrame frame;
+        frame.Params().treeBarSizes.verticalWidth = 240;
+        Start(frame);
+        CMyBar& tree = frame.FolderTreeBar();
+        ExpectDockedLeft(frame);
+        EXPECT_EQ(Width(WindowRect(tree.Hwnd())), 240);
+        // The child control fills what the caption and border leave.
+        const HWND child = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1,
+                                             tree.Hwnd(), nullptr, nullptr, nullptr);
+        ::SendMessageW(tree.Hwnd(), WM_SIZE, 0, 0);
+        RECT content = tree.ContentRect();
+        RECT childRect{};
+        ::GetClientRect(child, &childRect);
+        EXPECT_EQ(Width(childRect), Width(content));
+        EXPECT_EQ(Height(childRect), Height(content));
+        EXPECT_LT(Height(content), Height(WindowRect(tree.Hwnd())) - CSizingControlBar::kCaptionSize);
+
+        // Right.
+        DragCaption(tree, NearFrameEdge(frame, true));
+        EXPECT_EQ(::GetParent(tree.Hwnd()), frame.Hwnd());
+        EXPECT_EQ(frame.DockSite().PlaceOf(tree)->side, DockSide::Right);
+        RECT bar = WindowRect(tree.Hwnd());
+        RECT client = WindowRect(frame.MdiClient());
+        EXPECT_EQ(bar.left, client.right);
+        EXPECT_EQ(Width(bar), 240);
+        ::GetClientRect(child, &childRect);
+        EXPECT_EQ(Height(childRect), Height(tree.ContentRect())) << "the control follows every size";
+
+        // The edge facing the client sizes the bar, never below its minimum.
+        DragEdge(tree, HTLEFT, -40, 0);
+        EXPECT_EQ(Width(WindowRect(tree.Hwnd())), 280);
+        DragEdge(tree, HTLEFT, 2000, 0);
+        EXPECT_EQ(Width(WindowRect(tree.Hwnd())), CSizingControlBar::MinThickness(false));
+        DragEdge(tree, HTLEFT, -(250 - CSizingControlBar::MinThickness(false)), 0);
+        EXPECT_EQ(Width(WindowRect(tree.Hwnd())), 250);
+
+        // Floating, over the middle of the client.
+        client = WindowRect(frame.MdiClient());
+        DragCaption(tree, POINT{(client.left + client.right) / 2, (client.top + client.bottom) / 2});
+        CSCBMiniDockFrameWnd* floating = frame.DockSite().FloatingFrameOf(tree);
+        ASSERT_NE(floating, nullptr);
+        EXPECT_EQ(::GetParent(tree.Hwnd()), floating->Hwnd());
+        EXPECT_EQ(::GetWindow(floating->Hwnd(), GW_OWNER), frame.Hwnd());
+        EXPECT_TRUE(::IsWindowVisible(floating->Hwnd()));
+        EXPECT_TRUE(::GetWindowLongPtrW(floating->Hwnd(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+        wchar_t title[32] = {};
+        ::GetWindowTextW(floating->Hwnd(), title, 32);
+        EXPECT_STREQ(title, L"Ordner");
+        RECT frameClient{};
+        ::GetClientRect(frame.Hwnd(), &frameClient);
+        client = WindowRect(frame.MdiClient());
+        EXPECT_EQ(Width(client), Width(frameClient)) << "the client takes the room the bar left";
+        // The frame's size is the bar's floating size.
+        ::SetWindowPos(floating->Hwnd(), nullptr, 0, 0, 320, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT inner{};
+        ::GetClientRect(floating->Hwnd(), &inner);
+        EXPECT_EQ(tree.Sizes().floatingWidth, inner.right);
+        EXPECT_EQ(tree.Sizes().floatingHeight, inner.bottom);
+        EXPECT_EQ(Width(WindowRect(tree.Hwnd())), inner.right);
+        ::SetWindowTextW(tree.Hwnd(), L"Baum");
+        ::GetWindowTextW(floating->Hwnd(), title, 32);
+        EXPECT_STREQ(title, L"Baum");
+        ::SetWindowTextW(tree.Hwnd(), kFolderTreeBarText);
+        // Hiding the bar hides its frame; the menu command shows both again.
+        ::SendMessageW(frame.Hwnd(), WM_COMMAND, cmd::kFolderTree, 0);
+        EXPECT_FALSE(::IsWindowVisible(floating->Hwnd()));
+        ::SendMessageW(frame.Hwnd(), WM_COMMAND, cmd::kFolderTree, 0);
+        EXPECT_TRUE(::IsWindowVisible(floating->Hwnd()));
+
+        // Back to the left by the floating frame's caption.
+        const auto frameCaption = FindHit(floating->Hwnd(), HTCAPTION);
+        ASSERT_TRUE(frameCaption);
+        Drag(floating->Hwnd(), HTCAPTION, *frameCaption, tree.Hwnd(), NearFrameEdge(frame, false));
+        EXPECT_EQ(frame.DockSite().FloatingFrameOf(tree), nullptr);
+        ExpectDockedLeft(frame);
+        EXPECT_EQ(Width(WindowRect(tree.Hwnd())), 250) << "the docked size came back";
+
+        // A double click on the caption floats it; one on the frame's caption docks it back.
+        const auto caption = FindHit(tree.Hwnd(), HTCAPTION);
+        ASSERT_TRUE(caption);
+        ::SendMessageW(tree.Hwnd(), WM_NCLBUTTONDBLCLK, HTCAPTION, PointParam(*caption));
+        floating = frame.DockSite().FloatingFrameOf(tree);
+        ASSERT_NE(floating, nullptr);
+        const auto again = FindHit(floating->Hwnd(), HTCAPTION);
+        ASSERT_TRUE(again);
+        ::SendMessageW(floating->Hwnd(), WM_NCLBUTTONDBLCLK, HTCAPTION, PointParam(*again));
+        PumpUntilIdle();
+        ExpectDockedLeft(frame);
+
+        // The quick view docked at the bottom, and the tree floating, for the next start.
+        CMyBar& quickView = frame.QuickViewBar();
+        ::ShowWindow(quickView.Hwnd(), SW_SHOWNA);
+        frame.DockSite().Dock(quickView, DockSide::Bottom, 0, 0);
+        PumpUntilIdle();
+        bar = WindowRect(quickView.Hwnd());
+        client = WindowRect(frame.MdiClient());
+        EXPECT_EQ(bar.top, client.bottom);
+        EXPECT_EQ(Width(bar), Width(frameClient)) << "a bottom row spans the frame";
+        EXPECT_TRUE(FindHit(quickView.Hwnd(), HTTOP)) << "its edge towards the client sizes it";
+        DragEdge(quickView, HTTOP, 0, -30);
+        quickViewHeight = Height(WindowRect(quickView.Hwnd()));
+        EXPECT_EQ(quickViewHeight, 230);
+        frame.DockSite().Float(tree, POINT{300, 250});
+        floatingAt = WindowRect(frame.DockSite().FloatingFrameOf(tree)->Hwnd());
+        ASSERT_TRUE(Close(frame));
+
+        const DockLayout stored = DecodeDockLayout(StoredSettings(frame).dockLayout);
+        ASSERT_NE(stored.Find(kFolderTreeBarId), nullptr);
+        EXPECT_TRUE(stored.Find(kFolderTreeBarId)->floating);
+        EXPECT_EQ(stored.Find(kFolderTreeBarId)->floatLeft, floatingAt.left);
+        ASSERT_NE(stored.Find(kQuickViewBarId), nullptr);
+        EXPECT_EQ(stored.Find(kQuickViewBarId)->side, DockSide::Bottom);
+        EXPECT_TRUE(stored.Find(kQuickViewBarId)->visible);
+    }
+    {
+        CMainFrame frame;
+        frame.ReadSettings();
+        Start(frame);
+        CSCBMiniDockFrameWnd* floating = frame.DockSite().FloatingFrameOf(frame.FolderTreeBar());
+        ASSERT_NE(floating, nullptr);
+        EXPECT_EQ(::GetParent(frame.FolderTreeBar().Hwnd()), floating->Hwnd());
+        const RECT now = WindowRect(floating->Hwnd());
+        EXPECT_EQ(now.left, floatingAt.left);
+        EXPECT_EQ(now.top, floatingAt.top);
+        EXPECT_EQ(Width(now), Width(floatingAt));
+        EXPECT_EQ(Height(now), Height(floatingAt));
+        EXPECT_TRUE(::IsWindowVisible(floating->Hwnd()));
+        const HWND quickView = frame.QuickViewBar().Hwnd();
+        EXPECT_TRUE(::IsWindowVisible(quickView));
+        EXPECT_EQ(frame.DockSite().PlaceOf(frame.QuickViewBar())->side, DockSide::Bottom);
+        EXPECT_EQ(Height(WindowRect(quickView)), quickViewHeight);
+        EXPECT_EQ(WindowRect(quickView).top, WindowRect(frame.MdiClient()).bottom);
+        ASSERT_TRUE(Close(frame));
+    }
+    EXPECT_TRUE(messages.Requests().empty());
+}
+
+TEST_F(DockingBarsTest, TwoBarsShareARowAndTheCloseButtonIsTheMenuCommand)
+{
+    MessageRecorder messages;
+    CMainFrame frame;
+    Start(frame);
+    CMyBar& tree = frame.FolderTreeBar();
+    CMyBar& quickView = frame.QuickViewBar();
+    ::ShowWindow(quickView.Hwnd(), SW_SHOWNA);
+    frame.DockSite().Dock(quickView, DockSide::Left, 0, 1);
+    PumpUntilIdle();
+
+    const RECT client = WindowRect(frame.MdiClient());
+    RECT upper = WindowRect(tree.Hwnd());
+    RECT lower = WindowRect(quickView.Hwnd());
+    EXPECT_EQ(upper.left, lower.left);
+    EXPECT_EQ(Width(upper), Width(lower)) << "a row is as thick as its thickest bar";
+    EXPECT_EQ(upper.bottom, lower.top);
+    EXPECT_EQ(upper.top, client.top);
+    EXPECT_EQ(lower.bottom, client.bottom) << "the bars share the row's length";
+    EXPECT_EQ(lower.right, client.left);
+
+    // The edge between them moves only their lengths; no bar goes below its minimum.
+    DragEdge(tree, HTBOTTOM, 0, 50);
+    RECT upper2 = WindowRect(tree.Hwnd());
+    RECT lower2 = WindowRect(quickView.Hwnd());
+    EXPECT_EQ(Height(upper2), Height(upper) + 50);
+    EXPECT_EQ(Height(lower2), Height(lower) - 50);
+    EXPECT_EQ(lower2.bottom, client.bottom);
+    DragEdge(quickView, HTTOP, 0, 5000);
+    EXPECT_EQ(Height(WindowRect(quickView.Hwnd())), CSizingControlBar::MinLength(false));
+    EXPECT_EQ(WindowRect(quickView.Hwnd()).bottom, client.bottom);
+
+    // Without full-window dragging only a line follows the mouse; the bars follow the release.
+    {
+        BOOL fullDrag = TRUE;
+        ::SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
+        ::SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, FALSE, nullptr, 0);
+        ScopeExit restore([&] { ::SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, fullDrag, nullptr, 0); });
+        const auto edge = FindHit(tree.Hwnd(), HTBOTTOM);
+        ASSERT_TRUE(edge);
+        const RECT before = WindowRect(tree.Hwnd());
+        ::SendMessageW(tree.Hwnd(), WM_NCLBUTTONDOWN, HTBOTTOM, PointParam(*edge));
+        POINT to{edge->x, edge->y - 40};
+        ::ScreenToClient(tree.Hwnd(), &to);
+        ::SendMessageW(tree.Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, PointParam(to));
+        const RECT during = WindowRect(tree.Hwnd());
+        EXPECT_TRUE(::EqualRect(&during, &before));
+        ::SendMessageW(tree.Hwnd(), WM_LBUTTONUP, 0, PointParam(to));
+        EXPECT_EQ(Height(WindowRect(tree.Hwnd())), Height(before) - 40);
+    }
+
+    // The close button hides the bar as the menu command does, and the row is the other's.
+    const auto close = FindHit(tree.Hwnd(), HTCLOSE);
+    ASSERT_TRUE(close);
+    Drag(tree.Hwnd(), HTCLOSE, *close, tree.Hwnd(), *close);
+    EXPECT_FALSE(::IsWindowVisible(tree.Hwnd()));
+    EXPECT_FALSE(frame.RouteCommandState(cmd::kFolderTree).checked);
+    EXPECT_EQ(WindowRect(quickView.Hwnd()).top, client.top);
+    EXPECT_EQ(WindowRect(quickView.Hwnd()).bottom, client.bottom);
+    ::SendMessageW(frame.Hwnd(), WM_COMMAND, cmd::kFolderTree, 0);
+    EXPECT_TRUE(::IsWindowVisible(tree.Hwnd()));
+    EXPECT_TRUE(frame.RouteCommandState(cmd::kFolderTree).checked);
+    ASSERT_TRUE(Close(frame));
+    EXPECT_TRUE(messages.Requests().empty());
+}
+
+TEST_F(DockingBarsTest, ADamagedDockRecordGivesTheDefaultLayout)
+{
+    MessageRecorder messages;
+    const DockLayout moved{{DockBarPlace{kFolderTreeBarId, DockSide::Right, 0, 0, true, false, 0, 0},
+                            DockBarPlace{kQuickViewBarId, DockSide::Top, 0, 0, true, false, 0, 0}}};
+    std::vector<uint8_t> truncated = EncodeDockLayout(moved);
+    truncated.resize(truncated.size() - 3);
+    std::vector<uint8_t> countBeyondBytes = EncodeDockLayout(moved);
+    countBeyondBytes[8] = 0x7F;
+    // An unknown bar, a floating place far off the screen, and sizes beyond it.
+    const DockLayout strange{
+        {DockBarPlace{4711, DockSide::Bottom, 0, 0, true, false, 0, 0},
+         DockBarPlace{kFolderTreeBarId, DockSide::Left, 0, 0, true, true, 40000, -40000}}};
+    const std::vector<std::vector<uint8_t>> records{
+        truncated, countBeyondBytes, {0x01, 0x02, 0x03}, EncodeDockLayout(strange)};
+    for (const auto& record : records)
+    {
+        CParams params;
+        params.Reset(SettingsDefaults{});
+        params.version = 1370;
+        params.dockLayout = record;
+        params.treeBarSizes.verticalWidth = 100000;
+        ASSERT_EQ(WriteSettingsFile(DataPath(L"Solvanta.cfg"), params), WriteStatus::Ok);
+
+        CMainFrame frame;
+        frame.ReadSettings();
+        Start(frame);
+        ExpectDockedLeft(frame);
+        EXPECT_EQ(Width(WindowRect(frame.FolderTreeBar().Hwnd())), 200)
+            << "sizes beyond the screen are no sizes";
+        EXPECT_TRUE(::IsWindowVisible(frame.FolderTreeBar().Hwnd()));
+        EXPECT_FALSE(::IsWindowVisible(frame.QuickViewBar().Hwnd()));
+        EXPECT_EQ(frame.DockSite().PlaceOf(frame.QuickViewBar())->side, DockSide::Right);
+        EXPECT_EQ(frame.DockSite().FloatingFrameOf(frame.FolderTreeBar()), nullptr);
+        ASSERT_TRUE(Close(frame));
+    }
+    EXPECT_TRUE(messages.Requests().empty());
+}
