@@ -73,6 +73,7 @@ bool CMainFrame::CreateBars()
     ::ShowWindow(m_quickViewBar.Hwnd(), SW_HIDE);
     m_tree = std::make_unique<CShellTreeCtrl>(*this);
     if (!m_tree->Create(m_treeBar.Hwnd())) return false;
+    m_treeBar.SetChild(m_tree->Hwnd());
     DockSideBars();
 
     m_driveList = ReadLogicalDrives();

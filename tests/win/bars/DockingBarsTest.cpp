@@ -156,9 +156,9 @@ TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutS
         CMyBar& tree = frame.FolderTreeBar();
         ExpectDockedLeft(frame);
         EXPECT_EQ(Width(WindowRect(tree.Hwnd())), 240);
-        // The child control fills what the caption and border leave.
-        const HWND child = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1,
-                                             tree.Hwnd(), nullptr, nullptr, nullptr);
+        // The folder tree fills what the caption and border leave.
+        const HWND child = frame.FolderTree()->Hwnd();
+        ASSERT_EQ(::GetParent(child), tree.Hwnd());
         ::SendMessageW(tree.Hwnd(), WM_SIZE, 0, 0);
         RECT content = tree.ContentRect();
         RECT childRect{};
