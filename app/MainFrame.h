@@ -3,16 +3,19 @@
 
 #include "AppMessages.h"
 #include "FolderWindows.h"
+#include "FrameSelectionTarget.h"
 #include "HtmlHelp.h"
 #include "MainFrameMdiClient.h"
 #include "bars/ChevronMenu.h"
 #include "bars/DlgBarTab.h"
 #include "bars/DockSite.h"
 #include "bars/MyBar.h"
+#include "bars/QuickView.h"
 #include "bars/ReBarMain.h"
 #include "bars/RebarBandSlots.h"
 #include "bars/StatusBarEx.h"
 #include "bars/ToolBarXP.h"
+#include "commands/DlgSelect.h"
 #include "commands/FileClipboard.h"
 #include "commands/FileOperationQueue.h"
 #include "folder/ChildFrame.h"
@@ -166,6 +169,10 @@ public:
 
     OsKind Os() const override { return m_osKind; }
     CFilters& EditableFilters() { return m_filters; }
+    // "file::/topic" of the help file beside the program.
+    void ShowHelpTopic(const wchar_t* topic);
+    // "Objekte auswählen" once it was opened, else nullptr.
+    CDlgSelect* SelectDialog() { return m_selectDialog.get(); }
     CUtils& Utils() { return m_utils; }
     const CUtils& Utils() const { return m_utils; }
     CParams& Params() { return m_params; }
@@ -190,6 +197,9 @@ public:
     const CDlgBarTab& TabStrip() const { return m_tabStrip; }
     CMyBar& FolderTreeBar() { return m_treeBar; }
     CMyBar& QuickViewBar() { return m_quickViewBar; }
+    CQuickView& QuickView() { return m_quickView; }
+    // The quick view follows the focused item of the active pane while its bar shows.
+    void UpdateQuickView();
     CShellTreeCtrl* FolderTree() { return m_tree.get(); }
 
     // ITreeHost (Settings, Os and FileOperations are the folder windows' too).
@@ -234,6 +244,10 @@ private:
     void ToggleBar(UINT command);
     bool TreeHasFocus() const { return m_treeFocused; }
     void ShowHelp();
+    // Compare and selection commands, MainFrameCompare.cpp.
+    void OnCompareFiles(bool external);
+    void OnCompareFolders();
+    void OnSelectSome();
     void OnNetworkDriveDialog(bool connect);
     // The tab options of the settings onto the tab strip.
     void ApplyTabOptions();
@@ -313,6 +327,7 @@ private:
     CDlgBarTab m_tabStrip;
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;
+    CQuickView m_quickView;
     std::unique_ptr<CShellTreeCtrl> m_tree;
     CDockSite m_dockSite;
     CChevronMenu m_chevron;
@@ -383,6 +398,8 @@ private:
     CFileClipboard m_fileClipboard;
     // Made with the first operation; waits for the queued ones when the frame goes.
     std::unique_ptr<CFileOperationQueue> m_fileOperations;
+    std::unique_ptr<CFrameSelectionTarget> m_selectionTarget;
+    std::unique_ptr<CDlgSelect> m_selectDialog;
 };
 
 } // namespace sv

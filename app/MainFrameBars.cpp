@@ -71,6 +71,7 @@ bool CMainFrame::CreateBars()
         !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
         return false;
     ::ShowWindow(m_quickViewBar.Hwnd(), SW_HIDE);
+    if (!m_quickView.Create(m_quickViewBar)) return false;
     m_tree = std::make_unique<CShellTreeCtrl>(*this);
     if (!m_tree->Create(m_treeBar.Hwnd())) return false;
     m_treeBar.SetChild(m_tree->Hwnd());

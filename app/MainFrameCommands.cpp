@@ -91,6 +91,7 @@ void CMainFrame::RegisterCommands()
         {cmd::kCloseFolderTree, [this](UINT id) { ToggleBar(id); }},
         {cmd::kTabStrip, [this](UINT id) { ToggleBar(id); }},
         {cmd::kStatusBar, [this](UINT id) { ToggleBar(id); }},
+        {cmd::kQuickView, [this](UINT id) { ToggleBar(id); }},
         {cmd::kRefresh,
          [this](UINT)
          {
@@ -115,6 +116,10 @@ void CMainFrame::RegisterCommands()
         {cmd::kSwapPanes, windows([](CFolderWindows& all) { all.SwapActivePanes(); })},
         {cmd::kTabLeft, windows([](CFolderWindows& all) { all.MoveSelectedTab(-1); })},
         {cmd::kTabRight, windows([](CFolderWindows& all) { all.MoveSelectedTab(1); })},
+        {cmd::kCompareFiles, [this](UINT) { OnCompareFiles(false); }},
+        {cmd::kCompareFilesExternally, [this](UINT) { OnCompareFiles(true); }},
+        {cmd::kCompareFolders, [this](UINT) { OnCompareFolders(); }},
+        {cmd::kSelectSome, [this](UINT) { OnSelectSome(); }},
         {cmd::kHelp, [this](UINT) { ShowHelp(); }},
         {cmd::kContextHelp, [this](UINT) { ShowHelp(); }},
     };
@@ -232,6 +237,7 @@ void CMainFrame::ToggleBar(UINT command)
         break;
     case cmd::kTabStrip: ::ShowWindow(m_tabStrip.Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
     case cmd::kStatusBar: ::ShowWindow(m_statusBar.Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
+    case cmd::kQuickView: ::ShowWindow(m_quickViewBar.Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
     default: return;
     }
     RecalcLayout();
@@ -268,14 +274,7 @@ void CMainFrame::LoadOrDropAccelerators()
 
 void CMainFrame::ShowHelp()
 {
-    wchar_t module[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-    std::wstring file = module;
-    file.erase(file.find_last_of(L'\\') + 1);
-    file += text::kHelpFileName;
-    const std::wstring topic = file + (m_settingsOpen ? L"::/Config.html" : L"::/About.html");
-    if (!m_help.DisplayTopic(Hwnd(), topic) && ::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES)
-        ShowError(Hwnd(), L"Die Hilfedatei \"" + file + L"\" wurde nicht gefunden.");
+    ShowHelpTopic(m_settingsOpen ? L"::/Config.html" : L"::/About.html");
 }
 
 void CMainFrame::OnNetworkDriveDialog(bool connect)

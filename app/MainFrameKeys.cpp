@@ -2,11 +2,16 @@
 // to the active pane's view as if they were typed there.
 #include "MainFrame.h"
 
+#include "commands/DlgSelect.h"
+
 namespace sv
 {
 
 bool CMainFrame::PreTranslateMessage(MSG& message)
 {
+    // The modeless "Objekte auswählen" gets its dialog keys (Tab, Enter, Esc).
+    if (m_selectDialog && m_selectDialog->IsShown() && ::IsDialogMessageW(m_selectDialog->Hwnd(), &message))
+        return true;
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
     // Keys of other top-level windows (dialogs, the platform's progress windows) are theirs.
     if (!Hwnd() || (message.hwnd != Hwnd() && !::IsChild(Hwnd(), message.hwnd))) return false;
@@ -51,7 +56,11 @@ bool CMainFrame::PreTranslateFrameKey(const MSG& message)
         return true;
     }
     // The quick view follows the key; the key itself goes on to the usual translation.
-    if (message.wParam == VK_F11) CommandStart().RouteCommand(cmd::kQuickView);
+    if (message.wParam == VK_F11)
+    {
+        CommandStart().RouteCommand(cmd::kQuickView);
+        UpdateQuickView();
+    }
     return false;
 }
 

@@ -146,7 +146,15 @@ CCommandTarget& CMainFrame::CommandStart()
 
 void CMainFrame::SelectionChanged(CFolderFrame&)
 {
-    // The quick view follows the selection once the quick-view bar shows pictures.
+    UpdateQuickView();
+}
+
+void CMainFrame::UpdateQuickView()
+{
+    if (!IsBarVisible(cmd::kQuickView)) return;
+    CFolderFrame* pane = ActivePane();
+    if (!pane || !pane->View()) return;
+    m_quickView.Follow(pane->FocusedItemPath());
 }
 
 void CMainFrame::TabsChanged()

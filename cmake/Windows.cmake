@@ -90,7 +90,15 @@ target_link_libraries(win_drop_bench PRIVATE solvanta_win gtest)
 add_executable(win_tree_bench EXCLUDE_FROM_ALL bench/win/TreeBench.cpp tests/win/WinTestSupport.cpp
                ${SOLVANTA_RESOURCES})
 target_link_libraries(win_tree_bench PRIVATE solvanta_win gtest)
+add_executable(win_compare_bench EXCLUDE_FROM_ALL bench/win/CompareBench.cpp tests/win/WinTestSupport.cpp
+               ${SOLVANTA_RESOURCES})
+target_link_libraries(win_compare_bench PRIVATE solvanta_win gtest)
+add_executable(win_quick_view_bench EXCLUDE_FROM_ALL bench/win/QuickViewBench.cpp tests/win/WinTestSupport.cpp
+               ${SOLVANTA_RESOURCES})
+target_link_libraries(win_quick_view_bench PRIVATE solvanta_win gtest)
 if(NOT MSVC)
+    target_link_options(win_compare_bench PRIVATE -municode)
+    target_link_options(win_quick_view_bench PRIVATE -municode)
     target_link_options(win_tree_bench PRIVATE -municode)
     target_link_options(win_status_bench PRIVATE -municode)
     target_link_options(win_drop_bench PRIVATE -municode)

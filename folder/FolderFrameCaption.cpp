@@ -129,7 +129,7 @@ void CFolderFrame::PastePath()
         const AbsolutePidl& copied = m_host.LastCopiedPath();
         text = copied ? m_utils.Path(copied.Get()).text : std::wstring();
     }
-    CDlgChooseFolder dialog(text);
+    CDlgInsert dialog(text);
     if (dialog.DoModal(Hwnd()) == IDOK) EnterPath(dialog.Path());
 }
 
@@ -146,7 +146,7 @@ void CFolderFrame::CopyFileListToClipboard(bool ask)
 {
     if (ask)
     {
-        CDlgFileList dialog(m_host.Settings().fileListMode, m_host.Settings().fileListSeparator);
+        CDlgCopySelection dialog(m_host.Settings().fileListMode, m_host.Settings().fileListSeparator);
         if (dialog.DoModal(Hwnd()) != IDOK) return;
         m_host.SetFileListOptions(dialog.Mode(), dialog.Separator());
     }
@@ -157,8 +157,8 @@ void CFolderFrame::CopyFileListToClipboard(bool ask)
     const std::wstring separator = DecodeListSeparator(settings.fileListSeparator);
     const bool selection = ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) > 0;
     const UINT which = selection ? LVNI_SELECTED : LVNI_ALL;
-    const size_t items = static_cast<size_t>(
-        selection ? ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) : ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const size_t items = static_cast<size_t>(selection ? ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0)
+                                                       : ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
     const int headerColumns = header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
     const size_t columns = settings.fileListMode == 1 ? static_cast<size_t>(std::max(headerColumns, 1)) : 1;
@@ -182,7 +182,8 @@ void CFolderFrame::CopyFileListToClipboard(bool ask)
             item.iSubItem = static_cast<int>(column);
             item.pszText = text;
             item.cchTextMax = static_cast<int>(std::size(text));
-            ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+            ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index),
+                           reinterpret_cast<LPARAM>(&item));
             row.emplace_back(text);
         }
         rows.push_back(std::move(row));

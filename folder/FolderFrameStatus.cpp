@@ -58,7 +58,8 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
     {
         if (sizes.Count() > 0 && m_folder)
         {
-            const std::wstring name = CUtils::DisplayNameOf(m_folder.Get(), child, SHGDN_INFOLDER | SHGDN_FORPARSING);
+            const std::wstring name =
+                CUtils::DisplayNameOf(m_folder.Get(), child, SHGDN_INFOLDER | SHGDN_FORPARSING);
             if (const ItemFileData* known = sizes.Find(name))
             {
                 size += known->size;
@@ -90,14 +91,15 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
         if (FAILED(read)) return false;
         count = static_cast<uint32_t>(items.items.size());
         // Asked once: the shell's own parent test costs too much for thousands of items.
-        const bool inFolder = m_current && items.parent && m_utils.SameFolder(items.parent.Get(), m_current.Get());
+        const bool inFolder =
+            m_current && items.parent && m_utils.SameFolder(items.parent.Get(), m_current.Get());
         const UINT parentSize = items.parent ? PidlSize(items.parent.Get()) : 0;
         for (const auto& item : items.items)
         {
             const ITEMIDLIST* last = LastId(item.Get());
             // One id below the parent: that id names the item in the pane's folder.
-            const bool direct = inFolder && last && last->mkid.cb != 0 &&
-                                PidlSize(item.Get()) == parentSize + last->mkid.cb;
+            const bool direct =
+                inFolder && last && last->mkid.cb != 0 && PidlSize(item.Get()) == parentSize + last->mkid.cb;
             if (direct)
                 addSize(last, item.Get());
             else if (const auto file = m_utils.FileData(item.Get()))
@@ -158,7 +160,6 @@ void CFolderFrame::UpdateStatusLine()
         if (selection)
         {
             text = count >= 2 ? SelectionStatusText(count, size) : SingleItemTip();
-            m_host.SelectionChanged(*this);
         }
         else
         {
@@ -175,6 +176,8 @@ void CFolderFrame::UpdateStatusLine()
         WritePart(bar, 0, text);
     WritePart(bar, 1, L"");
     WritePart(bar, 2, L"");
+    // The focus may have moved with the selection: the quick view follows it.
+    m_host.SelectionChanged(*this);
 }
 
 std::wstring CFolderFrame::FocusedItemPath()

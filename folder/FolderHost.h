@@ -72,7 +72,8 @@ public:
     virtual bool TreeSyncSuppressed() const = 0;
     // The folder the tree was last synchronised to, one for all panes.
     virtual AbsolutePidl& LastTreeSyncFolder() = 0;
-    // The active pane's selection changed (the quick view follows it).
+    // The active pane's status line was rebuilt after a selection or focus change (the quick
+    // view follows the focused item).
     virtual void SelectionChanged(CFolderFrame& pane) = 0;
     // A tab label, colour or icon changed.
     virtual void TabsChanged() = 0;

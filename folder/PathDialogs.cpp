@@ -18,26 +18,26 @@ std::wstring ItemText(HWND dialog, int id)
 }
 } // namespace
 
-CDlgChooseFolder::CDlgChooseFolder(std::wstring path) : CDialog(IDD_CHOOSEFOLDER), m_path(std::move(path)) {}
+CDlgInsert::CDlgInsert(std::wstring path) : CDialog(IDD_CHOOSEFOLDER), m_path(std::move(path)) {}
 
-BOOL CDlgChooseFolder::OnInitDialog()
+BOOL CDlgInsert::OnInitDialog()
 {
     ::SetDlgItemTextW(Hwnd(), IDC_CHOOSEFOLDER_PATH, m_path.c_str());
     return TRUE;
 }
 
-void CDlgChooseFolder::OnOk()
+void CDlgInsert::OnOk()
 {
     m_path = ItemText(Hwnd(), IDC_CHOOSEFOLDER_PATH);
     End(IDOK);
 }
 
-CDlgFileList::CDlgFileList(int mode, std::wstring separator)
+CDlgCopySelection::CDlgCopySelection(int mode, std::wstring separator)
     : CDialog(IDD_FILELIST), m_mode(mode == 1 ? 1 : 0), m_separator(std::move(separator))
 {
 }
 
-BOOL CDlgFileList::OnInitDialog()
+BOOL CDlgCopySelection::OnInitDialog()
 {
     ::CheckRadioButton(Hwnd(), IDC_FILELIST_NAMES, IDC_FILELIST_COLUMNS,
                        m_mode == 1 ? IDC_FILELIST_COLUMNS : IDC_FILELIST_NAMES);
@@ -45,7 +45,7 @@ BOOL CDlgFileList::OnInitDialog()
     return TRUE;
 }
 
-void CDlgFileList::OnOk()
+void CDlgCopySelection::OnOk()
 {
     m_mode = ::IsDlgButtonChecked(Hwnd(), IDC_FILELIST_COLUMNS) == BST_CHECKED ? 1 : 0;
     m_separator = ItemText(Hwnd(), IDC_FILELIST_SEPARATOR);

@@ -9,10 +9,10 @@
 namespace sv
 {
 
-class CDlgChooseFolder : public CDialog
+class CDlgInsert : public CDialog
 {
 public:
-    explicit CDlgChooseFolder(std::wstring path);
+    explicit CDlgInsert(std::wstring path);
     const std::wstring& Path() const { return m_path; }
     void SetPath(std::wstring path) { m_path = std::move(path); }
 
@@ -24,11 +24,11 @@ private:
     std::wstring m_path;
 };
 
-class CDlgFileList : public CDialog
+class CDlgCopySelection : public CDialog
 {
 public:
     // `mode` 0 names only, 1 all columns with the separator.
-    CDlgFileList(int mode, std::wstring separator);
+    CDlgCopySelection(int mode, std::wstring separator);
     int Mode() const { return m_mode; }
     const std::wstring& Separator() const { return m_separator; }
     void SetChoice(int mode, std::wstring separator)

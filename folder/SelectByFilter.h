@@ -12,6 +12,10 @@ class CFolderFrame;
 // others keep their state, and items the filter does not apply to are never touched.
 void SelectByFilter(CFolderFrame& pane, const CFilter& filter, bool select);
 
+// Every file (and every folder too with `folders`) changes its selected state; other items
+// keep theirs. Archives the shell shows as folders count as files.
+void InvertSelectionAmong(CFolderFrame& pane, bool folders);
+
 // The filter as the selection commands pass it: `complement` inverted, so that the items the
 // filter would show are the ones marked.
 CFilter SelectionFilterOf(const CFilter& filter);

@@ -20,4 +20,17 @@ inline constexpr const wchar_t* kMoveToFolderTitle =
     L"Wählen Sie den Ordner, in den die markierten Objekte verschoben werden sollen.";
 inline constexpr const wchar_t* kCopyToFolderTitle =
     L"Wählen Sie den Ordner, in den die markierten Objekte kopiert werden sollen.";
+// The compare commands.
+inline constexpr const wchar_t* kCompareVirtualFolder = L"In virtuellen Ordnern ist kein Vergleich möglich.";
+inline constexpr const wchar_t* kCompareFoldersVirtual =
+    L"Zwischen virtuellen Ordnern ist kein Vergleich möglich.";
+inline constexpr const wchar_t* kCompareMarkTwoFiles = L"Bitte zwei Dateien markieren.";
+inline constexpr const wchar_t* kCompareSamePath =
+    L"Die Dateien haben den gleichen Namen und Pfad. \nEs ist kein Dateivergleich notwendig!";
+inline constexpr const wchar_t* kCompareReadError = L"Fehler beim Lesen der Datei %s.";
+inline constexpr const wchar_t* kCompareCaption = L"Dateivergleich";
+inline constexpr const wchar_t* kCompareNoExternalProgram =
+    L"Bitte in den Einstellungen ein externes Dateivergleichsprogramm auswählen!";
+inline constexpr const wchar_t* kCompareProgressText = L"Die Dateien werden verglichen ...";
+inline constexpr const wchar_t* kCompareFoldersProgressText = L"Die Ordner werden verglichen ...";
 } // namespace sv::text

@@ -12,9 +12,11 @@ fi
 
 # Under Wine: BrowseTo against the bare shell view; restoring 30 maximised tabs with lazy
 # and with immediate views; the status line over 10 000 items; 5 000 files dropped into a pane;
-# the folder tree over 10 000 subfolders and twelve levels.
+# the folder tree over 10 000 subfolders and twelve levels; the byte and folder compares; the
+# quick view following the focus through 200 pictures.
 cmake -S "$root" -B "$root/build/windows" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$root/build/windows" -j "$(nproc)" --target win_browse_bench win_arrangement_bench win_status_bench win_drop_bench win_tree_bench
+cmake --build "$root/build/windows" -j "$(nproc)" --target win_browse_bench win_arrangement_bench win_status_bench win_drop_bench win_tree_bench \
+    win_compare_bench win_quick_view_bench
 "$root/scripts/prepare-wine-prefix.sh" "$root/build/windows/wineprefix"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" "$root/build/windows/win_browse_bench.exe"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" \
@@ -22,6 +24,21 @@ xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" \
 xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" "$root/build/windows/win_status_bench.exe"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" "$root/build/windows/win_drop_bench.exe"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" "$root/build/windows/win_tree_bench.exe"
+# The byte compare under Wine against cmp on the same files (the native benchmark made them),
+# then the folder compare of 2 x 10 000 files.
+compare_dir=${TMPDIR:-/tmp}/solvanta-compare-bench
+if [ -f "$compare_dir/first.bin" ]; then
+    cmp -s "$compare_dir/first.bin" "$compare_dir/second.bin"
+    start=$(date +%s%N)
+    cmp -s "$compare_dir/first.bin" "$compare_dir/second.bin"
+    end=$(date +%s%N)
+    export SOLVANTA_CMP_SECONDS=$(awk "BEGIN { print ($end - $start) / 1e9 }")
+    windows_dir="Z:${compare_dir//\//\\}"
+    export SOLVANTA_COMPARE_FIRST="$windows_dir\\first.bin" SOLVANTA_COMPARE_SECOND="$windows_dir\\second.bin"
+fi
+xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" "$root/build/windows/win_compare_bench.exe"
+# The focus moving through 200 pictures with the quick view shown.
+xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/windows/wine-run.sh" "$root/build/windows/win_quick_view_bench.exe"
 
 seconds=${FUZZ_SECONDS:-60}
 [ "$seconds" -gt 0 ] || exit 0

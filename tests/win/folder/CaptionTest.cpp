@@ -36,7 +36,8 @@ std::wstring ClipboardUnicodeText()
 }
 
 // The shell's own data object for files of one folder.
-ComPtr<IDataObject> FilesOf(const CUtils& utils, const std::wstring& folder, const std::vector<std::wstring>& names)
+ComPtr<IDataObject> FilesOf(const CUtils& utils, const std::wstring& folder,
+                            const std::vector<std::wstring>& names)
 {
     const AbsolutePidl parent = PidlFromPath(folder);
     const ComPtr<IShellFolder> shellFolder = utils.BindToFolder(parent.Get());
@@ -49,8 +50,8 @@ ComPtr<IDataObject> FilesOf(const CUtils& utils, const std::wstring& folder, con
     }
     ComPtr<IDataObject> data;
     if (shellFolder)
-        shellFolder->GetUIObjectOf(nullptr, static_cast<UINT>(children.size()), children.data(), IID_IDataObject,
-                                   nullptr, data.PutVoid());
+        shellFolder->GetUIObjectOf(nullptr, static_cast<UINT>(children.size()), children.data(),
+                                   IID_IDataObject, nullptr, data.PutVoid());
     return data;
 }
 
@@ -239,7 +240,7 @@ TEST_F(Caption, TheFileListPutsTheSelectedNamesOnTheClipboard)
     ScopedDialogResponder answer(
         [](CDialog& dialog, HWND)
         {
-            static_cast<CDlgFileList&>(dialog).SetChoice(1, L"\\t");
+            static_cast<CDlgCopySelection&>(dialog).SetChoice(1, L"\\t");
             return static_cast<INT_PTR>(IDOK);
         });
     pane.CopyFileListToClipboard(true);

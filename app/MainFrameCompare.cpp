@@ -1,0 +1,307 @@
+// CMainFrame: the compare commands of the active window (two files, built in or by the
+// user's program; the two folders of a split window) and "Objekte auswählen".
+#include "FrameSelectionTarget.h"
+#include "MainFrame.h"
+
+#include "commands/CompareFilesWin32.h"
+#include "commands/DlgCompareFolders.h"
+#include "commands/DlgSelect.h"
+#include "folder/ListViewItems.h"
+#include "folder/SelectByFilter.h"
+#include "framework/MessageSeam.h"
+#include "framework/ProgressRunner.h"
+#include "model/Texts.h"
+
+#include <shellapi.h>
+
+namespace sv
+{
+
+namespace
+{
+// The shell view's own command.
+constexpr UINT kViewSelectNone = 28707;
+
+class WaitCursor
+{
+public:
+    WaitCursor() : m_previous(::SetCursor(::LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~WaitCursor() { ::SetCursor(m_previous); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR m_previous;
+};
+
+std::wstring WithPath(const wchar_t* pattern, const std::wstring& path)
+{
+    std::wstring text = pattern;
+    if (const size_t at = text.find(L"%s"); at != std::wstring::npos) text.replace(at, 2, path);
+    return text;
+}
+
+PaneMarks MarksOf(const CFolderFrame& pane)
+{
+    PaneMarks marks;
+    marks.fileSystem = pane.IsStorage() && !pane.PathText().empty();
+    marks.folder = pane.PathText();
+    marks.markedLabels = ListLabels(pane.ListView(), true);
+    return marks;
+}
+
+bool IsFolderOrVolume(const std::optional<CompareFileStatus>& status)
+{
+    return status && (status->attributes & (kAttributeDirectory | kAttributeVolume)) != 0;
+}
+
+// Views that ignore their own command are cleared through their list.
+void DeselectAll(HWND viewWindow, HWND list)
+{
+    if (viewWindow && ::IsWindow(viewWindow))
+        ::SendMessageW(viewWindow, WM_COMMAND, MAKEWPARAM(kViewSelectNone, 0), 0);
+    if (list && ::IsWindow(list))
+    {
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    }
+}
+
+// The folder compare's files; a content compare stops when the user cancelled.
+class CCancellableFolderFiles : public IFolderCompareFiles
+{
+public:
+    explicit CCancellableFolderFiles(const ProgressState& state) : m_state(state) {}
+    std::optional<CompareFileStatus> Status(const std::wstring& path) override
+    {
+        return ReadFileStatus(path);
+    }
+    CompareResult CompareContents(const std::wstring& first, const std::wstring& second) override
+    {
+        return CompareFileContents(first, second, m_files,
+                                   [this](uint64_t, uint64_t) { return !m_state.cancelled; });
+    }
+
+private:
+    const ProgressState& m_state;
+    CWin32CompareFiles m_files;
+};
+} // namespace
+
+void CMainFrame::OnCompareFiles(bool external)
+{
+    CChildFrame* window = ActiveFolderWindow();
+    CFolderFrame* active = ActivePane();
+    if (!window || !active) return;
+    if (external && m_params.externalCompareCommand.empty())
+    {
+        ShowError(Hwnd(), text::kCompareNoExternalProgram);
+        return;
+    }
+    const PaneMarks activeMarks = MarksOf(*active);
+    PaneMarks first;
+    PaneMarks second;
+    const bool split = window->PaneCount() == 2 && window->Pane(0) && window->Pane(1);
+    if (split)
+    {
+        first = MarksOf(*window->Pane(0));
+        second = MarksOf(*window->Pane(1));
+    }
+    const ComparePair pair =
+        ChooseComparePair(activeMarks, split ? &first : nullptr, split ? &second : nullptr);
+    if (pair.kind == ComparePairKind::VirtualFolder)
+    {
+        ShowError(Hwnd(), text::kCompareVirtualFolder);
+        return;
+    }
+    std::optional<CompareFileStatus> one;
+    std::optional<CompareFileStatus> two;
+    if (pair.kind == ComparePairKind::Pair)
+    {
+        one = ReadFileStatus(pair.first);
+        two = ReadFileStatus(pair.second);
+    }
+    if (pair.kind != ComparePairKind::Pair || IsFolderOrVolume(one) || IsFolderOrVolume(two))
+    {
+        ShowError(Hwnd(), text::kCompareMarkTwoFiles);
+        return;
+    }
+    if (external)
+    {
+        const std::optional<ExternalCompareCall> call =
+            BuildExternalCompare(m_params.externalCompareCommand, pair.first, pair.second);
+        if (call)
+            ::ShellExecuteW(window->Hwnd(), nullptr, call->program.c_str(), call->parameters.c_str(), nullptr,
+                            SW_SHOWNORMAL);
+        return;
+    }
+
+    const WaitCursor wait;
+    if (pair.first == pair.second)
+    {
+        ShowNote(Hwnd(), text::kCompareSamePath);
+        return;
+    }
+    std::wstring message =
+        L"Dateien:\t\t\t\t\t\n\n" + pair.first + L"\n" + pair.second + L"\n\nErgebnis:\n\n";
+    CWin32CompareFiles files;
+    CompareResult result = CompareResult::Cancelled;
+    if (one && one->size > kCompareProgressThreshold)
+    {
+        RunWithProgress(Hwnd(), text::kCompareCaption, text::kCompareProgressText,
+                        [&](ProgressState& state)
+                        {
+                            result = CompareFileContents(pair.first, pair.second, files,
+                                                         [&state](uint64_t done, uint64_t total)
+                                                         {
+                                                             state.total = total;
+                                                             state.done = done;
+                                                             return !state.cancelled;
+                                                         });
+                        });
+    }
+    else
+        result = CompareFileContents(pair.first, pair.second, files);
+
+    if (result == CompareResult::Cancelled) return;
+    if (result == CompareResult::SameFile)
+    {
+        ShowNote(Hwnd(), text::kCompareSamePath);
+        return;
+    }
+    if (const int unreadable = FileOfError(result); unreadable >= 0)
+    {
+        ShowError(Hwnd(), WithPath(text::kCompareReadError, unreadable == 0 ? pair.first : pair.second));
+        return;
+    }
+    message += CompareResultLine(result);
+    ShowMessage(Hwnd(), message, text::kCompareCaption, MB_OK);
+}
+
+void CMainFrame::OnCompareFolders()
+{
+    CChildFrame* window = ActiveFolderWindow();
+    if (!window || window->PaneCount() != 2 || !window->Pane(0) || !window->Pane(1)) return;
+    CFolderFrame& first = *window->Pane(0);
+    CFolderFrame& second = *window->Pane(1);
+    if (!first.IsStorage() || !second.IsStorage() || first.PathText().empty() || second.PathText().empty())
+    {
+        ShowError(Hwnd(), text::kCompareFoldersVirtual);
+        return;
+    }
+    CDlgCompareFolders dialog(m_params.folderCompareMode);
+    if (dialog.DoModal(Hwnd()) != IDOK) return;
+    m_params.folderCompareMode = dialog.Criterion();
+
+    // Only window handles are used once the work has run: the panes may change meanwhile.
+    const HWND views[2] = {first.ViewWindow(), second.ViewWindow()};
+    const HWND lists[2] = {first.ListView(), second.ListView()};
+    const WaitCursor wait;
+    DeselectAll(views[0], lists[0]);
+    DeselectAll(views[1], lists[1]);
+    if (!lists[0] || !lists[1]) return;
+    FolderCompareInput input;
+    input.criterion = static_cast<FolderCompareCriterion>(dialog.Criterion());
+    input.folders = {first.PathText(), second.PathText()};
+    input.labels = {ListLabels(lists[0], false), ListLabels(lists[1], false)};
+
+    FolderCompareOutcome outcome;
+    FolderComparePosition from;
+    const auto clearBoth = [&]
+    {
+        DeselectAll(views[0], lists[0]);
+        DeselectAll(views[1], lists[1]);
+    };
+    for (;;)
+    {
+        const bool finished = RunWithProgress(Hwnd(), L"Ordnervergleich", text::kCompareFoldersProgressText,
+                                              [&](ProgressState& state)
+                                              {
+                                                  CCancellableFolderFiles files(state);
+                                                  RunFolderCompare(input, from, files, outcome,
+                                                                   [&state](size_t done, size_t total)
+                                                                   {
+                                                                       state.total = total;
+                                                                       state.done = done;
+                                                                       return !state.cancelled;
+                                                                   });
+                                              });
+        if (!finished || outcome.stop == FolderCompareStop::Cancelled)
+        {
+            clearBoth();
+            return;
+        }
+        if (outcome.stop == FolderCompareStop::ContentUnreadable)
+        {
+            if (ShowMessage(Hwnd(), WithPath(text::kCompareReadError, outcome.path), text::kCaptionError,
+                            MB_OKCANCEL | MB_ICONERROR) == IDOK)
+            {
+                from = outcome.resume;
+                continue;
+            }
+            clearBoth();
+            return;
+        }
+        if (outcome.stop == FolderCompareStop::DateUnreadable)
+        {
+            ShowError(Hwnd(), WithPath(text::kCompareReadError, outcome.path));
+            clearBoth();
+            return;
+        }
+        break;
+    }
+    for (int side = 0; side < 2; ++side)
+        if (::IsWindow(lists[side])) MarkListItems(lists[side], outcome.marks[side], input.labels[side]);
+}
+
+void CMainFrame::OnSelectSome()
+{
+    if (!m_selectionTarget) m_selectionTarget = std::make_unique<CFrameSelectionTarget>(*this);
+    if (!m_selectDialog) m_selectDialog = std::make_unique<CDlgSelect>(*m_selectionTarget);
+    m_selectDialog->Show(Hwnd());
+}
+
+void CMainFrame::ShowHelpTopic(const wchar_t* topic)
+{
+    wchar_t module[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+    std::wstring file = module;
+    file.erase(file.find_last_of(L'\\') + 1);
+    file += text::kHelpFileName;
+    if (!m_help.DisplayTopic(Hwnd(), file + topic) &&
+        ::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES)
+        ShowError(Hwnd(), L"Die Hilfedatei \"" + file + L"\" wurde nicht gefunden.");
+}
+
+const CFilters& CFrameSelectionTarget::Filters() const
+{
+    return m_frame.Filters();
+}
+
+CMask& CFrameSelectionTarget::MaskHistory()
+{
+    return m_frame.Params().selectMaskHistory;
+}
+
+void CFrameSelectionTarget::SelectByFilter(const CFilter& filter, bool select)
+{
+    if (CFolderFrame* pane = m_frame.ActivePane()) sv::SelectByFilter(*pane, filter, select);
+}
+
+void CFrameSelectionTarget::InvertSelection(bool folders)
+{
+    if (CFolderFrame* pane = m_frame.ActivePane()) InvertSelectionAmong(*pane, folders);
+}
+
+void CFrameSelectionTarget::EditFilters()
+{
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kEditFilters, 0), 0);
+}
+
+void CFrameSelectionTarget::ShowSelectionHelp()
+{
+    m_frame.ShowHelpTopic(L"::/Selection.html");
+}
+
+} // namespace sv

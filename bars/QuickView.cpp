@@ -1,0 +1,44 @@
+#include "QuickView.h"
+
+#include "BarIds.h"
+#include "PictureCtrl.h"
+
+namespace sv
+{
+
+CQuickView::CQuickView() = default;
+CQuickView::~CQuickView() = default;
+
+bool CQuickView::Create(CMyBar& bar)
+{
+    m_bar = &bar;
+    m_picture = std::make_unique<CPictureCtrl>();
+    if (!m_picture->Create(bar.Hwnd(), kPictureId)) return false;
+    m_picture->SetLoadedHandler([this](const PictureLoadOutcome& outcome) { OnLoaded(outcome); });
+    bar.SetChild(m_picture->Hwnd());
+    return true;
+}
+
+void CQuickView::Follow(const std::wstring& path)
+{
+    if (!m_picture || path == m_lastPath) return;
+    // Remembered at once, so that further updates for the same focus wait for this load.
+    m_lastPath = path;
+    m_picture->Load(path);
+}
+
+void CQuickView::OnLoaded(const PictureLoadOutcome& outcome)
+{
+    if (outcome.file == PictureFileStatus::SharingViolation)
+    {
+        if (m_lastPath == outcome.path) m_lastPath.clear();
+        return;
+    }
+    if (outcome.file != PictureFileStatus::Read && outcome.file != PictureFileStatus::TooLarge) return;
+    const size_t slash = outcome.path.find_last_of(L'\\');
+    const std::wstring name = slash == std::wstring::npos ? outcome.path : outcome.path.substr(slash + 1);
+    if (m_bar && m_bar->Hwnd())
+        ::SetWindowTextW(m_bar->Hwnd(), (std::wstring(kQuickViewBarText) + L"  " + name).c_str());
+}
+
+} // namespace sv

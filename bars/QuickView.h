@@ -1,0 +1,43 @@
+// The quick view: the "Schnellansicht" bar's picture following the focused item of the active
+// pane. The same path twice is loaded once; a file another program holds is tried again at the
+// next update; the bar's caption names the file once it was read.
+#pragma once
+
+#include "MyBar.h"
+
+#include <memory>
+#include <string>
+
+namespace sv
+{
+
+class CPictureCtrl;
+struct PictureLoadOutcome;
+
+class CQuickView
+{
+public:
+    static constexpr UINT kPictureId = 992;
+
+    CQuickView();
+    ~CQuickView();
+    CQuickView(const CQuickView&) = delete;
+    CQuickView& operator=(const CQuickView&) = delete;
+
+    // The picture control inside `bar`, kept filling it.
+    bool Create(CMyBar& bar);
+    // The focused item's file-system path, empty for an item without one.
+    void Follow(const std::wstring& path);
+
+    CPictureCtrl* Picture() const { return m_picture.get(); }
+    const std::wstring& LastPath() const { return m_lastPath; }
+
+private:
+    void OnLoaded(const PictureLoadOutcome& outcome);
+
+    CMyBar* m_bar = nullptr;
+    std::unique_ptr<CPictureCtrl> m_picture;
+    std::wstring m_lastPath;
+};
+
+} // namespace sv
