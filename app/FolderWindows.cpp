@@ -220,6 +220,8 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
 void CFolderWindows::SyncTabs()
 {
     if (m_destroying) return;
+    // Labels follow folders, so every change of a window's folder, panes or tab passes here.
+    m_frame.ArrangementChanged();
     CDlgBarTab& strip = m_frame.TabStrip();
     for (const auto& window : m_windows)
         strip.SetTabText(TabIndexOf(*window), window->Label().tabText);
@@ -231,7 +233,10 @@ void CFolderWindows::SyncTabs()
 
 void CFolderWindows::WindowActivated(CChildFrame& window)
 {
-    if (!m_restoring && !m_destroying) m_frame.TabStrip().SelectTab(TabIndexOf(window));
+    if (m_restoring || m_destroying) return;
+    m_frame.TabStrip().SelectTab(TabIndexOf(window));
+    // The stacking order is part of the arrangement.
+    m_frame.ArrangementChanged();
 }
 
 void CFolderWindows::WindowDestroyed(CChildFrame& window)

@@ -68,8 +68,9 @@ public:
     void BeginDestroying() { m_destroying = true; }
 
     // Arrangements (FolderWindowsArrangements.cpp).
-    // The open windows into `path`; a failure is reported and leaves the old file as it was.
-    bool SaveArrangement(const std::wstring& path);
+    // The open windows into `path`; a failure leaves the old file as it was and is reported
+    // when `report` is set.
+    bool SaveArrangement(const std::wstring& path, bool report = true);
     // Nothing when the file is missing (silently) or unreadable (after one message).
     std::optional<CSolObjects> LoadArrangement(const std::wstring& path);
     // One folder window per record, behind the windows already open.

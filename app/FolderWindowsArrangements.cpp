@@ -13,7 +13,7 @@
 namespace sv
 {
 
-bool CFolderWindows::SaveArrangement(const std::wstring& path)
+bool CFolderWindows::SaveArrangement(const std::wstring& path, bool report)
 {
     // From the top of the stacking order down; the file holds them from the bottom up.
     std::vector<CChildFrame*> walk;
@@ -37,7 +37,7 @@ bool CFolderWindows::SaveArrangement(const std::wstring& path)
     const WriteStatus status = WriteArrangementFile(path, arrangement);
     if (const wchar_t* message = WriteFailureMessage(DataFileKind::Arrangement, status))
     {
-        ShowError(m_frame.Hwnd(), message);
+        if (report) ShowError(m_frame.Hwnd(), message);
         return false;
     }
     return true;

@@ -12,6 +12,8 @@ void CFolderWindows::ActivateTab(LPARAM item)
 {
     if (CChildFrame* window = WindowOfItem(item))
         ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
+    // Tabs moved by the strip end here; their order is part of the arrangement.
+    m_frame.ArrangementChanged();
 }
 
 void CFolderWindows::CloseTab(LPARAM item)

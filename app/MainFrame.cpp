@@ -92,6 +92,7 @@ void CMainFrame::PrepareShutdown()
 {
     if (m_shutdownDone) return;
     m_shutdownDone = true;
+    ::KillTimer(Hwnd(), kArrangementSaveTimer);
     // Files cut or copied to the clipboard stay there when the program has gone.
     FlushOwnClipboardData();
     m_tabStrip.RevokeDropTarget();
@@ -114,6 +115,9 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_SIZE: RecalcLayout(); return 0;
+    case WM_TIMER:
+        if (wParam == kArrangementSaveTimer) OnArrangementSaveTimer();
+        return 0;
     case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam)) ? 1 : 0;
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_DEVICECHANGE: CheckDrives(); return TRUE;

@@ -200,6 +200,11 @@ public:
     CQuickView& QuickView() { return m_quickView; }
     // The quick view follows the focused item of the active pane while its bar shows.
     void UpdateQuickView();
+    // The folder windows, their folders or their order changed: the start arrangement is saved
+    // again once they stay as they are for a moment.
+    void ArrangementChanged();
+    static constexpr UINT_PTR kArrangementSaveTimer = 210;
+    static constexpr UINT kArrangementSaveDelayMs = 3000;
     CShellTreeCtrl* FolderTree() { return m_tree.get(); }
 
     // ITreeHost (Settings, Os and FileOperations are the folder windows' too).
@@ -350,6 +355,10 @@ private:
     void RebuildArrangementList(HMENU popup);
     void SaveArrangementAs();
     void LoadListedArrangement(size_t index);
+    // The start arrangement written a moment after the windows last changed, so that a crash
+    // or a power loss keeps the tabs.
+    void OnArrangementSaveTimer();
+    bool m_arrangementSaveFailed = false;
     std::vector<std::wstring> m_arrangementNames;
     // The shell's new-item submenu of "Datei" while it is open, and how many entries it added.
     ComPtr<IContextMenu> m_newItemMenu;

@@ -123,4 +123,23 @@ void CMainFrame::RebuildArrangementList(HMENU popup)
     ::InsertMenuW(popup, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
+void CMainFrame::ArrangementChanged()
+{
+    if (!Hwnd() || m_shutdownDone || !m_params.restoreWindowsAtStart) return;
+    // Setting the timer again starts its wait again.
+    ::SetTimer(Hwnd(), kArrangementSaveTimer, kArrangementSaveDelayMs, nullptr);
+}
+
+void CMainFrame::OnArrangementSaveTimer()
+{
+    // Half restored windows are no arrangement: the timer comes again after the restore.
+    if (m_folderWindows.IsRestoring()) return;
+    ::KillTimer(Hwnd(), kArrangementSaveTimer);
+    if (m_shutdownDone || !m_params.restoreWindowsAtStart) return;
+    // A failure is told once; the file written at shutdown reports its own.
+    const bool saved =
+        m_folderWindows.SaveArrangement(DataFilePath(kStartArrangementFileName), !m_arrangementSaveFailed);
+    if (!saved) m_arrangementSaveFailed = true;
+}
+
 } // namespace sv

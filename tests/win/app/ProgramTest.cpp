@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
 #include "model/Arrangement.h"
+#include "model/CommandCatalogue.h"
 #include "model/SettingsFile.h"
 #include "shell/ItemIdListConversion.h"
 #include "shell/Pidl.h"
@@ -165,6 +166,53 @@ TEST(Program, AnArrangementNamedOnTheCommandLineIsRestoredAndSavedAtTheEnd)
     CSolObjects saved;
     ASSERT_EQ(ReadArrangementFile(start, saved), ReadStatus::Ok) << "the start arrangement at shutdown";
     EXPECT_EQ(saved.records.size(), 2u);
+    ::DeleteFileW(start.c_str());
+}
+
+TEST(Program, AKilledProgramStartsAgainWithItsTabs)
+{
+    WriteUserSettings(false);
+    ScopedTempFolder folder;
+    ::CreateDirectoryW(folder.File(L"eins").c_str(), nullptr);
+    const std::wstring start = *ApplicationDataFolder() + L"\\Solvanta (x64)\\" + kStartArrangementFileName;
+    ::DeleteFileW(start.c_str());
+    const auto windowsOf = [](HWND frame)
+    {
+        const HWND client = ::FindWindowExW(frame, nullptr, L"MDICLIENT", nullptr);
+        int count = 0;
+        for (HWND child = nullptr;
+             client && (child = ::FindWindowExW(client, child, CChildFrame::kWindowClass, nullptr));)
+            ++count;
+        return count;
+    };
+    const auto saved = [&start]
+    {
+        CSolObjects arrangement;
+        return ReadArrangementFile(start, arrangement) == ReadStatus::Ok ? arrangement : CSolObjects{};
+    };
+
+    auto program = StartSolvanta(L"\"" + folder.File(L"eins") + L"\"");
+    HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return windowsOf(frame) >= 1; }, 20000));
+    ::PostMessageW(frame, WM_COMMAND, MAKEWPARAM(cmd::kNewWindow, 0), 0);
+    ASSERT_TRUE(PumpUntil([&] { return windowsOf(frame) >= 2; }, 20000));
+    const int tabs = windowsOf(frame);
+    // Saved a few seconds after the last change, with no shutdown to do it.
+    ASSERT_TRUE(PumpUntil([&] { return static_cast<int>(saved().records.size()) == tabs; }, 20000))
+        << saved().records.size() << " windows saved of " << tabs;
+    const ItemIdList eins = ToItemIdList(PidlFromPath(folder.File(L"eins")).Get());
+    const CSolObjects before = saved();
+    EXPECT_TRUE(std::any_of(before.records.begin(), before.records.end(),
+                            [&](const CSolObject& record) { return record.folder1 == eins; }));
+    ::TerminateProcess(program.process.Get(), 9);
+    ASSERT_TRUE(WaitForExit(program));
+
+    auto again = StartSolvanta(L"");
+    frame = WaitForProcessWindow(again.processId, CMainFrame::kWindowClass);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return windowsOf(frame) == tabs; }, 20000)) << windowsOf(frame) << " windows";
+    CloseAndWait(again, frame);
     ::DeleteFileW(start.c_str());
 }
 
