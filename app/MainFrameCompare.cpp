@@ -55,17 +55,38 @@ bool IsFolderOrVolume(const std::optional<CompareFileStatus>& status)
     return status && (status->attributes & (kAttributeDirectory | kAttributeVolume)) != 0;
 }
 
-// Views that ignore their own command are cleared through their list.
-void DeselectAll(HWND viewWindow, HWND list)
+// The views' own deselect-all first; where a view ignores it, its list's marks are taken away
+// one at a time, a slice at a time, so thousands of marks do not hold up the window.
+bool DeselectAll(HWND owner, const HWND (&views)[2], const HWND (&lists)[2])
 {
-    if (viewWindow && ::IsWindow(viewWindow))
-        ::SendMessageW(viewWindow, WM_COMMAND, MAKEWPARAM(kViewSelectNone, 0), 0);
-    if (list && ::IsWindow(list))
+    for (int side = 0; side < 2; ++side)
+        if (views[side] && ::IsWindow(views[side]))
+            ::SendMessageW(views[side], WM_COMMAND, MAKEWPARAM(kViewSelectNone, 0), 0);
+    const auto marked = [&](int side)
     {
-        LVITEMW state{};
-        state.stateMask = LVIS_SELECTED;
-        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    }
+        return ::IsWindow(lists[side])
+                   ? static_cast<int>(::SendMessageW(lists[side], LVM_GETSELECTEDCOUNT, 0, 0))
+                   : 0;
+    };
+    if (marked(0) == 0 && marked(1) == 0) return true;
+    CProgressSession clearing(owner, L"Ordnervergleich", text::kCompareFoldersProgressText);
+    clearing.State().total = static_cast<uint64_t>(marked(0)) + static_cast<uint64_t>(marked(1));
+    int side = 0;
+    return clearing.RunInSlices(
+        [&](ProgressState& state)
+        {
+            while (side < 2 && marked(side) == 0)
+                ++side;
+            if (side == 2) return false;
+            const int index = static_cast<int>(
+                ::SendMessageW(lists[side], LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            LVITEMW item{};
+            item.stateMask = LVIS_SELECTED;
+            ::SendMessageW(lists[side], LVM_SETITEMSTATE, static_cast<WPARAM>(index),
+                           reinterpret_cast<LPARAM>(&item));
+            ++state.done;
+            return true;
+        });
 }
 
 // The folder compare's files; a content compare stops when the user cancelled.
@@ -75,7 +96,7 @@ public:
     explicit CCancellableFolderFiles(const ProgressState& state) : m_state(state) {}
     std::optional<CompareFileStatus> Status(const std::wstring& path) override
     {
-        return ReadFileStatus(path);
+        return m_status.Status(path);
     }
     CompareResult CompareContents(const std::wstring& first, const std::wstring& second) override
     {
@@ -85,6 +106,7 @@ public:
 
 private:
     const ProgressState& m_state;
+    CFolderStatusCache m_status;
     CWin32CompareFiles m_files;
 };
 } // namespace
@@ -194,28 +216,48 @@ void CMainFrame::OnCompareFolders()
     if (dialog.DoModal(Hwnd()) != IDOK) return;
     m_params.folderCompareMode = dialog.Criterion();
 
-    // Only window handles are used once the work has run: the panes may change meanwhile.
+    const WaitCursor wait;
+    // Only window handles are used from here on: the panes may change while messages are handled.
     const HWND views[2] = {first.ViewWindow(), second.ViewWindow()};
     const HWND lists[2] = {first.ListView(), second.ListView()};
-    const WaitCursor wait;
-    DeselectAll(views[0], lists[0]);
-    DeselectAll(views[1], lists[1]);
-    if (!lists[0] || !lists[1]) return;
+    const auto clearBoth = [&] { DeselectAll(Hwnd(), views, lists); };
+    if (!lists[0] || !lists[1] || !DeselectAll(Hwnd(), views, lists)) return;
     FolderCompareInput input;
     input.criterion = static_cast<FolderCompareCriterion>(dialog.Criterion());
     input.folders = {first.PathText(), second.PathText()};
-    input.labels = {ListLabels(lists[0], false), ListLabels(lists[1], false)};
+    const std::wstring caption = L"Ordnervergleich";
+
+    // Thousands of labels and marks are read and set on this thread, a slice at a time, so the
+    // window keeps answering; the files are compared on a worker.
+    {
+        CProgressSession reading(Hwnd(), caption, text::kCompareFoldersProgressText);
+        const int counts[2] = {ListView_GetItemCount(lists[0]), ListView_GetItemCount(lists[1])};
+        reading.State().total = static_cast<uint64_t>(counts[0]) + static_cast<uint64_t>(counts[1]);
+        int side = 0;
+        const bool read = reading.RunInSlices(
+            [&](ProgressState& state)
+            {
+                while (side < 2 && input.labels[side].size() >= static_cast<size_t>(counts[side]))
+                    ++side;
+                if (side == 2) return false;
+                if (!::IsWindow(lists[side]))
+                {
+                    state.cancelled = true;
+                    return false;
+                }
+                input.labels[side].push_back(
+                    ListLabel(lists[side], static_cast<int>(input.labels[side].size())));
+                ++state.done;
+                return true;
+            });
+        if (!read) return;
+    }
 
     FolderCompareOutcome outcome;
     FolderComparePosition from;
-    const auto clearBoth = [&]
-    {
-        DeselectAll(views[0], lists[0]);
-        DeselectAll(views[1], lists[1]);
-    };
     for (;;)
     {
-        const bool finished = RunWithProgress(Hwnd(), L"Ordnervergleich", text::kCompareFoldersProgressText,
+        const bool finished = RunWithProgress(Hwnd(), caption, text::kCompareFoldersProgressText,
                                               [&](ProgressState& state)
                                               {
                                                   CCancellableFolderFiles files(state);
@@ -251,8 +293,44 @@ void CMainFrame::OnCompareFolders()
         }
         break;
     }
-    for (int side = 0; side < 2; ++side)
-        if (::IsWindow(lists[side])) MarkListItems(lists[side], outcome.marks[side], input.labels[side]);
+
+    CProgressSession marking(Hwnd(), caption, text::kCompareFoldersProgressText);
+    marking.State().total = outcome.marks[0].size() + outcome.marks[1].size();
+    for (const HWND list : lists)
+        ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    const ScopeExit redraw(
+        [&]
+        {
+            for (const HWND list : lists)
+            {
+                if (!::IsWindow(list)) continue;
+                ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+                ::InvalidateRect(list, nullptr, TRUE);
+            }
+        });
+    int side = 0;
+    size_t next = 0;
+    // Marks set so far stay when the user stops: they are right as far as they go.
+    marking.RunInSlices(
+        [&](ProgressState& state)
+        {
+            while (side < 2 && next >= outcome.marks[side].size())
+            {
+                ++side;
+                next = 0;
+            }
+            if (side == 2) return false;
+            if (!::IsWindow(lists[side]))
+            {
+                next = outcome.marks[side].size();
+                return true;
+            }
+            const size_t index = outcome.marks[side][next++];
+            if (index < input.labels[side].size())
+                MarkListItem(lists[side], index, input.labels[side][index]);
+            ++state.done;
+            return true;
+        });
 }
 
 void CMainFrame::OnSelectSome()

@@ -1,6 +1,7 @@
 #include "CompareFilesWin32.h"
 
 #include "framework/Handles.h"
+#include "model/CaseFold.h"
 #include "shell/LongPath.h"
 
 #include <algorithm>
@@ -91,6 +92,49 @@ std::optional<CompareFileStatus> ReadFileStatus(const std::wstring& path)
     status.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     status.modifiedSeconds = WholeSeconds(data.ftLastWriteTime);
     return status;
+}
+
+namespace
+{
+CompareFileStatus StatusOf(const WIN32_FIND_DATAW& found)
+{
+    CompareFileStatus status;
+    status.attributes = found.dwFileAttributes;
+    status.size = (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    status.modifiedSeconds = WholeSeconds(found.ftLastWriteTime);
+    return status;
+}
+
+} // namespace
+
+const CFolderStatusCache::Listing& CFolderStatusCache::ListingOf(const std::wstring& folder)
+{
+    const std::wstring key = FoldCase(folder);
+    if (const auto found = m_folders.find(key); found != m_folders.end()) return found->second;
+    Listing& listing = m_folders[key];
+    WIN32_FIND_DATAW found{};
+    const UniqueFind search(::FindFirstFileExW(ExtendedPath(JoinItemPath(folder, L"*")).c_str(),
+                                               FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                               FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return listing;
+    do
+    {
+        listing.emplace(FoldCase(found.cFileName), StatusOf(found));
+    } while (::FindNextFileW(search.Get(), &found));
+    return listing;
+}
+
+std::optional<CompareFileStatus> CFolderStatusCache::Status(const std::wstring& path)
+{
+    const size_t slash = path.find_last_of(L'\\');
+    if (slash != std::wstring::npos && slash + 1 < path.size())
+    {
+        const Listing& listing = ListingOf(path.substr(0, slash + 1));
+        if (const auto found = listing.find(FoldCase(std::wstring_view(path).substr(slash + 1)));
+            found != listing.end())
+            return found->second;
+    }
+    return ReadFileStatus(path);
 }
 
 } // namespace sv

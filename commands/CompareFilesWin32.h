@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 namespace sv
 {
@@ -21,13 +22,26 @@ public:
 // Attributes, size and modification time in whole seconds; nullopt when it cannot be read.
 std::optional<CompareFileStatus> ReadFileStatus(const std::wstring& path);
 
-// The folder compare's files: status and content through the two above.
+// File status from one listing per folder: a folder compare asks for every file of two
+// folders. Names the listing does not hold (a label that is no file name) are asked singly.
+class CFolderStatusCache
+{
+public:
+    std::optional<CompareFileStatus> Status(const std::wstring& path);
+
+private:
+    using Listing = std::unordered_map<std::wstring, CompareFileStatus>;
+    const Listing& ListingOf(const std::wstring& folder);
+    std::unordered_map<std::wstring, Listing> m_folders;
+};
+
+// The folder compare's files: status and content through the ones above.
 class CWin32FolderCompareFiles : public IFolderCompareFiles
 {
 public:
     std::optional<CompareFileStatus> Status(const std::wstring& path) override
     {
-        return ReadFileStatus(path);
+        return m_status.Status(path);
     }
     CompareResult CompareContents(const std::wstring& first, const std::wstring& second) override
     {
@@ -35,6 +49,7 @@ public:
     }
 
 private:
+    CFolderStatusCache m_status;
     CWin32CompareFiles m_files;
 };
 

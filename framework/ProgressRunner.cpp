@@ -21,6 +21,11 @@ constexpr int kProgressRange = 1000;
 
 HWND g_current = nullptr;
 
+struct DoneResult : WorkResult
+{
+};
+} // namespace
+
 class CProgressDialog : public CDialog
 {
 public:
@@ -29,7 +34,8 @@ public:
           m_showAfterMs(showAfterMs)
     {
     }
-    bool Finished() const { return m_finished; }
+    bool WorkFinished() const { return m_workFinished; }
+    void ExpectWork() { m_workFinished = false; }
 
 protected:
     BOOL OnInitDialog() override
@@ -45,12 +51,12 @@ protected:
     {
         switch (message)
         {
-        case kWorkDoneMessage: m_finished = true; return TRUE;
+        case kWorkDoneMessage: m_workFinished = true; return TRUE;
         case WM_TIMER:
             if (wParam == kShowTimer)
             {
                 ::KillTimer(Hwnd(), kShowTimer);
-                if (!m_finished) ::ShowWindow(Hwnd(), SW_SHOW);
+                ::ShowWindow(Hwnd(), SW_SHOW);
             }
             else if (wParam == kProgressTimer)
                 ShowProgress();
@@ -79,73 +85,122 @@ private:
     std::wstring m_text;
     ProgressState& m_state;
     DWORD m_showAfterMs;
-    bool m_finished = false;
+    bool m_workFinished = false;
 };
 
-struct DoneResult : WorkResult
+CProgressSession::CProgressSession(HWND owner, std::wstring caption, std::wstring text, DWORD showAfterMs)
+    : m_owner(owner)
 {
-};
-} // namespace
+    m_dialog = std::make_unique<CProgressDialog>(std::move(caption), std::move(text), m_state, showAfterMs);
+    if (!m_dialog->CreateModeless(owner))
+    {
+        // Without a window the work is still done, only without a way to cancel it.
+        m_dialog.reset();
+        return;
+    }
+    m_previous = std::exchange(g_current, m_dialog->Hwnd());
+    m_ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+    if (m_ownerWasEnabled) ::EnableWindow(owner, FALSE);
+}
+
+CProgressSession::~CProgressSession()
+{
+    if (m_dialog)
+    {
+        if (m_ownerWasEnabled) ::EnableWindow(m_owner, TRUE);
+        g_current = m_previous;
+        ::DestroyWindow(m_dialog->Hwnd());
+        if (m_owner) ::SetActiveWindow(m_owner);
+    }
+    // The program is to end: the quit goes on to the main loop.
+    if (m_quit) ::PostQuitMessage(static_cast<int>(m_quitCode));
+}
+
+bool CProgressSession::PumpWaiting()
+{
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (message.message == WM_QUIT)
+        {
+            m_quit = true;
+            m_quitCode = message.wParam;
+            m_state.cancelled = true;
+            return false;
+        }
+        if (m_dialog && ::IsDialogMessageW(m_dialog->Hwnd(), &message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return true;
+}
+
+bool CProgressSession::RunOnWorker(const ProgressWork& work)
+{
+    if (m_state.cancelled) return false;
+    if (!m_dialog)
+    {
+        work(m_state);
+        return !m_state.cancelled;
+    }
+    m_dialog->ExpectWork();
+    CBackgroundWorker worker(m_dialog->Hwnd(), kWorkDoneMessage);
+    worker.Submit(
+        [&work, this](const WorkControl&)
+        {
+            // A failing work must still end the wait; it counts as not done.
+            try
+            {
+                work(m_state);
+            }
+            catch (...)
+            {
+                m_state.cancelled = true;
+            }
+            return std::make_unique<DoneResult>();
+        });
+    MSG message{};
+    while (!m_dialog->WorkFinished())
+    {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0)
+        {
+            // The program is to end: the work stops, then the quit goes on.
+            m_quit = true;
+            m_quitCode = message.wParam;
+            m_state.cancelled = true;
+            continue;
+        }
+        if (got < 0) break;
+        if (message.hwnd == m_dialog->Hwnd() && message.message == kWorkDoneMessage)
+            worker.Accept(message.lParam);
+        if (::IsDialogMessageW(m_dialog->Hwnd(), &message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    worker.Stop(INFINITE);
+    return !m_state.cancelled;
+}
+
+bool CProgressSession::RunInSlices(const ProgressSlice& slice, DWORD sliceMs)
+{
+    for (;;)
+    {
+        if (m_state.cancelled) return false;
+        const ULONGLONG end = ::GetTickCount64() + sliceMs;
+        bool more = true;
+        while (more && ::GetTickCount64() < end)
+            more = slice(m_state);
+        if (!PumpWaiting()) return false;
+        if (!more) return !m_state.cancelled;
+    }
+}
 
 bool RunWithProgress(HWND owner, const std::wstring& caption, const std::wstring& text,
                      const ProgressWork& work, DWORD showAfterMs)
 {
-    ProgressState state;
-    CProgressDialog dialog(caption, text, state, showAfterMs);
-    if (!dialog.CreateModeless(owner))
-    {
-        // Without a window the work still has to be done.
-        work(state);
-        return !state.cancelled;
-    }
-    const HWND previous = std::exchange(g_current, dialog.Hwnd());
-    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
-    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
-    {
-        CBackgroundWorker worker(dialog.Hwnd(), kWorkDoneMessage);
-        worker.Submit(
-            [&work, &state](const WorkControl&)
-            {
-                // A failing work must still end the wait; it counts as not done.
-                try
-                {
-                    work(state);
-                }
-                catch (...)
-                {
-                    state.cancelled = true;
-                }
-                return std::make_unique<DoneResult>();
-            });
-        bool quit = false;
-        WPARAM quitCode = 0;
-        MSG message{};
-        while (!dialog.Finished())
-        {
-            const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-            if (got == 0)
-            {
-                // The program is to end: the work stops, then the quit goes on.
-                quit = true;
-                quitCode = message.wParam;
-                state.cancelled = true;
-                continue;
-            }
-            if (got < 0) break;
-            if (message.hwnd == dialog.Hwnd() && message.message == kWorkDoneMessage)
-                worker.Accept(message.lParam);
-            if (::IsDialogMessageW(dialog.Hwnd(), &message)) continue;
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        worker.Stop(INFINITE);
-        if (quit) ::PostQuitMessage(static_cast<int>(quitCode));
-    }
-    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
-    g_current = previous;
-    ::DestroyWindow(dialog.Hwnd());
-    if (owner) ::SetActiveWindow(owner);
-    return !state.cancelled;
+    CProgressSession session(owner, caption, text, showAfterMs);
+    return session.RunOnWorker(work);
 }
 
 HWND CurrentProgressWindow()

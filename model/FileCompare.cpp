@@ -62,12 +62,13 @@ CompareResult CompareFileContents(const std::wstring& first, const std::wstring&
                                   ICompareFileSystem& files, const CompareProgress& progress)
 {
     if (first == second) return CompareResult::Identical;
-    // Another spelling of the same file would otherwise fail at the second exclusive open.
-    if (files.SameFile(first, second)) return CompareResult::SameFile;
     const std::unique_ptr<ICompareFile> one = files.OpenExclusive(first);
     if (!one) return CompareResult::FirstUnopenable;
     const std::unique_ptr<ICompareFile> two = files.OpenExclusive(second);
-    if (!two) return CompareResult::SecondUnopenable;
+    // Another spelling of the first file cannot be opened while the first is: only then is it
+    // worth asking whether both name one file.
+    if (!two)
+        return files.SameFile(first, second) ? CompareResult::SameFile : CompareResult::SecondUnopenable;
 
     const std::optional<uint64_t> size = one->Size();
     if (!size) return CompareResult::FirstReadFailed;
@@ -76,21 +77,23 @@ CompareResult CompareFileContents(const std::wstring& first, const std::wstring&
     if (*size != *otherSize)
         return *size > *otherSize ? CompareResult::FirstLarger : CompareResult::SecondLarger;
 
-    const auto firstBlock = std::make_unique_for_overwrite<uint8_t[]>(kCompareBlockSize);
-    const auto secondBlock = std::make_unique_for_overwrite<uint8_t[]>(kCompareBlockSize);
+    // Small files need small buffers; one byte more than the size tells a file that grew.
+    const size_t block = *size < kCompareBlockSize ? static_cast<size_t>(*size) + 1 : kCompareBlockSize;
+    const auto firstBlock = std::make_unique_for_overwrite<uint8_t[]>(block);
+    const auto secondBlock = std::make_unique_for_overwrite<uint8_t[]>(block);
     uint64_t done = 0;
     for (;;)
     {
-        const std::optional<size_t> count = one->Read(firstBlock.get(), kCompareBlockSize);
+        const std::optional<size_t> count = one->Read(firstBlock.get(), block);
         if (!count) return CompareResult::FirstReadFailed;
-        const std::optional<size_t> otherCount = two->Read(secondBlock.get(), kCompareBlockSize);
+        const std::optional<size_t> otherCount = two->Read(secondBlock.get(), block);
         if (!otherCount) return CompareResult::SecondReadFailed;
         // Equal sizes were read at the start: a different count means a file changed meanwhile.
         if (*count != *otherCount) return CompareResult::ContentsDiffer;
         if (!BlocksEqualFromTheEnd(firstBlock.get(), secondBlock.get(), *count))
             return CompareResult::ContentsDiffer;
         done += *count;
-        if (*count != kCompareBlockSize) break;
+        if (*count != block) break;
         if (progress && !progress(done, *size)) return CompareResult::Cancelled;
     }
     // Both grew or shrank alike while they were read: what was compared is not the file.
@@ -168,8 +171,15 @@ namespace
 class StdCompareFile : public ICompareFile
 {
 public:
-    StdCompareFile(std::FILE* file, std::filesystem::path path) : m_file(file), m_path(std::move(path)) {}
-    ~StdCompareFile() override { std::fclose(m_file); }
+    StdCompareFile(std::FILE* file, std::filesystem::path path, std::function<void()> closed)
+        : m_file(file), m_path(std::move(path)), m_closed(std::move(closed))
+    {
+    }
+    ~StdCompareFile() override
+    {
+        std::fclose(m_file);
+        m_closed();
+    }
     StdCompareFile(const StdCompareFile&) = delete;
     StdCompareFile& operator=(const StdCompareFile&) = delete;
 
@@ -190,12 +200,17 @@ public:
 private:
     std::FILE* m_file;
     std::filesystem::path m_path;
+    std::function<void()> m_closed;
 };
 } // namespace
 
 std::unique_ptr<ICompareFile> StdCompareFileSystem::OpenExclusive(const std::wstring& path)
 {
     const std::filesystem::path name(path);
+    // As on Windows, a file that is open here cannot be opened again, under any of its names.
+    std::error_code error;
+    for (const std::filesystem::path& open : m_open)
+        if (std::filesystem::equivalent(open, name, error) && !error) return nullptr;
 #ifdef _WIN32
     std::FILE* file = _wfopen(name.c_str(), L"rb");
 #else
@@ -204,7 +219,8 @@ std::unique_ptr<ICompareFile> StdCompareFileSystem::OpenExclusive(const std::wst
     if (!file) return nullptr;
     // Whole blocks are read at once; the library's own buffer would only add a copy.
     std::setvbuf(file, nullptr, _IONBF, 0);
-    return std::make_unique<StdCompareFile>(file, name);
+    m_open.push_back(name);
+    return std::make_unique<StdCompareFile>(file, name, [this, name] { std::erase(m_open, name); });
 }
 
 bool StdCompareFileSystem::SameFile(const std::wstring& first, const std::wstring& second)

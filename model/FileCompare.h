@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -109,13 +110,16 @@ struct ExternalCompareCall
 std::optional<ExternalCompareCall> BuildExternalCompare(std::wstring_view setting, std::wstring_view first,
                                                         std::wstring_view second);
 
-// Plain files through the C library, for the portable tests and the benchmark: no
-// exclusive opening, sameness by the file system's own equivalence.
+// Plain files through the C library, for the portable tests and the benchmark: exclusive
+// within this object only, sameness by the file system's own equivalence.
 class StdCompareFileSystem : public ICompareFileSystem
 {
 public:
     std::unique_ptr<ICompareFile> OpenExclusive(const std::wstring& path) override;
     bool SameFile(const std::wstring& first, const std::wstring& second) override;
+
+private:
+    std::vector<std::filesystem::path> m_open;
 };
 
 } // namespace sv

@@ -21,17 +21,18 @@ struct DateOrder
     int unreadable = -1;
 };
 
-DateOrder CompareDates(const std::wstring& first, const std::wstring& second, IFolderCompareFiles& files)
+// The statuses were read for the pair already; reading them again would tell nothing new.
+DateOrder CompareDates(const std::wstring& first, const std::wstring& second,
+                       const std::optional<CompareFileStatus>& one,
+                       const std::optional<CompareFileStatus>& two)
 {
     DateOrder result;
     if (first == second) return result;
-    const std::optional<CompareFileStatus> one = files.Status(first);
     if (!one)
     {
         result.unreadable = 0;
         return result;
     }
-    const std::optional<CompareFileStatus> two = files.Status(second);
     if (!two)
     {
         result.unreadable = 1;
@@ -90,7 +91,8 @@ void RunFolderCompare(const FolderCompareInput& input, FolderComparePosition fro
             if (criterion == FolderCompareCriterion::Missing) continue;
             const std::wstring otherPath =
                 JoinItemPath(input.folders[b], input.labels[b][static_cast<size_t>(partner)]);
-            if (IsFolderOrVolume(status) || IsFolderOrVolume(files.Status(otherPath))) continue;
+            const std::optional<CompareFileStatus> otherStatus = files.Status(otherPath);
+            if (IsFolderOrVolume(status) || IsFolderOrVolume(otherStatus)) continue;
             const auto markBoth = [&]
             {
                 outcome.marks[a].push_back(item);
@@ -121,7 +123,7 @@ void RunFolderCompare(const FolderCompareInput& input, FolderComparePosition fro
             }
             default:
             {
-                const DateOrder dates = CompareDates(path, otherPath, files);
+                const DateOrder dates = CompareDates(path, otherPath, status, otherStatus);
                 if (dates.unreadable >= 0)
                 {
                     outcome.stop = FolderCompareStop::DateUnreadable;
