@@ -33,7 +33,8 @@ bool IsNetworkPath(const std::wstring& path)
 CFolderFrame::CFolderFrame(IFolderHost& host, CChildFrame& owner)
     : m_host(host), m_owner(owner),
       m_dropTarget(CDropTargetView::Site{[this](POINTL point) { return DropFolderAt(point); },
-                                         [this]() -> CFileOperationQueue& { return m_host.FileOperations(); }})
+                                         [this]() -> CFileOperationQueue&
+                                         { return m_host.FileOperations(); }})
 {
     RegisterCommands();
 }
@@ -262,8 +263,9 @@ void CFolderFrame::SignalStatus()
     if (m_statusWorker) m_statusWorker->Signal();
 }
 
-void CFolderFrame::OnStatusRequest()
+void CFolderFrame::OnStatusRequest(WPARAM reason)
 {
+    if (reason == StatusWorker::kFolderChanged) ForgetKeptSizes();
     ++m_statusRequests;
     UpdateStatusLine();
 }
@@ -312,7 +314,7 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TIMER: OnTimer(wParam); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
-    case kStatusLineMessage: OnStatusRequest(); return 0;
+    case kStatusLineMessage: OnStatusRequest(wParam); return 0;
     case kOpenSelectionElsewhereMessage: OpenSelection(OpenMode::NewWindow); return 0;
     case kRenameNewItemMessage: SelectAndRename(ChildPidl(reinterpret_cast<ITEMIDLIST*>(wParam))); return 0;
     case kOpenFolderElsewhereMessage:

@@ -22,6 +22,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace sv
@@ -113,6 +114,8 @@ public:
     int StatusRequests() const { return m_statusRequests; }
     // Rebuilds the status line; only the active pane of the active window writes.
     void UpdateStatusLine();
+    // The next status line reads the folder's sizes anew.
+    void ForgetKeptSizes() { m_statusIndexCurrent = false; }
     bool SelectionPresent() const { return m_selectionPresent; }
     // The file-system path of the view's focused item, or empty.
     std::wstring FocusedItemPath();
@@ -240,7 +243,7 @@ private:
     void UpdateCaption();
     void OnDestroy();
     void OnTimer(UINT_PTR id);
-    void OnStatusRequest();
+    void OnStatusRequest(WPARAM reason);
     void ReleaseView();
 
     IFolderHost& m_host;
@@ -277,6 +280,12 @@ private:
     int m_filterIndex = -1;
     bool m_enumerating = false;
     FolderFileIndex m_enumerationIndex;
+    // The sizes of the shown folder's files for the status line, kept until the folder changes
+    // (the status worker watches it), the pane navigates or the view is refreshed.
+    FolderFileIndex m_statusIndex;
+    bool m_statusIndexCurrent = false;
+    // The size found for each one-level id of the folder, so that a name is asked once.
+    std::unordered_map<std::string, uint64_t> m_statusSizeOfChild;
     CQuickFilter m_quickFilter;
     CEditQuickFilter m_quickFilterEdit;
     CHistory m_history;

@@ -229,6 +229,10 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     m_entering = m_current.Get();
     m_pathText = path.text;
     m_drive = path.isFileSystemPath && IsDrivePath(path.text);
+    ForgetKeptSizes();
+    if (m_statusWorker)
+        m_statusWorker->WatchFolder(m_storage && IsFileSystemPathText(m_pathText) ? m_pathText
+                                                                                  : std::wstring());
     FindFavorite();
     if (m_viewWindow)
     {
@@ -314,6 +318,7 @@ void CFolderFrame::RefreshView()
         try
         {
             BeginEnumeration();
+            ForgetKeptSizes();
             m_view->Refresh();
             ::PostMessageW(Hwnd(), kEndEnumerationMessage, 0, 0);
             // What the view shows changed (a filter, the quick filter, the folder itself).

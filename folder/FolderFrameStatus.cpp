@@ -51,17 +51,32 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
     size = 0;
     // One pass over a file-system folder gives every file's size; the shell is asked only
     // for what the folder does not list.
-    FolderFileIndex sizes;
-    if (m_storage && IsFileSystemPathText(m_pathText)) sizes.Load(m_pathText);
+    if (!m_statusIndexCurrent)
+    {
+        if (m_storage && IsFileSystemPathText(m_pathText))
+            m_statusIndex.Load(m_pathText);
+        else
+            m_statusIndex.Clear();
+        m_statusSizeOfChild.clear();
+        m_statusIndexCurrent = true;
+    }
+    const FolderFileIndex& sizes = m_statusIndex;
     // `child` lies directly in the pane's folder; `absolute` is the item itself when known.
     const auto addSize = [&](const ITEMIDLIST* child, const ITEMIDLIST* absolute)
     {
         if (sizes.Count() > 0 && m_folder)
         {
+            std::string key(reinterpret_cast<const char*>(child), child->mkid.cb);
+            if (const auto found = m_statusSizeOfChild.find(key); found != m_statusSizeOfChild.end())
+            {
+                size += found->second;
+                return;
+            }
             const std::wstring name =
                 CUtils::DisplayNameOf(m_folder.Get(), child, SHGDN_INFOLDER | SHGDN_FORPARSING);
             if (const ItemFileData* known = sizes.Find(name))
             {
+                m_statusSizeOfChild.emplace(std::move(key), known->size);
                 size += known->size;
                 return;
             }

@@ -34,7 +34,8 @@ public:
         const std::wstring folder = m_tree.Path(L"many");
         ::CreateDirectoryW(folder.c_str(), nullptr);
         for (int i = 0; i < count; ++i)
-            WriteFileOfSize(folder + L"\\file" + std::to_wstring(i) + L".dat", static_cast<size_t>(i % 7) * 100);
+            WriteFileOfSize(folder + L"\\file" + std::to_wstring(i) + L".dat",
+                            static_cast<size_t>(i % 7) * 100);
         CChildFrame* window = OpenWindow(RecordOf(L"many"));
         if (!window) return;
         CFolderFrame& pane = *window->ActivePane();
@@ -42,6 +43,12 @@ public:
         const HWND list = pane.ListView();
         std::printf("%d items in the view\n", static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
 
+        // The first line after a navigation reads the folder's sizes; later ones keep them.
+        pane.ForgetKeptSizes();
+        const auto coldBegin = std::chrono::steady_clock::now();
+        pane.UpdateStatusLine();
+        const double cold =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - coldBegin).count();
         auto measure = [&]
         {
             std::vector<double> times;
@@ -50,7 +57,8 @@ public:
                 const auto start = std::chrono::steady_clock::now();
                 pane.UpdateStatusLine();
                 times.push_back(
-                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                        .count());
             }
             return Median(times);
         };
@@ -61,8 +69,12 @@ public:
         ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
         PumpUntilIdle(20, 60000);
         const double all = measure();
-        std::printf("status line, nothing selected: %8.1f ms\n", none);
-        std::printf("status line, %d selected:  %8.1f ms\n", count, all);
+        std::printf(
+            "status line, nothing selected: %8.1f ms (the first after a refresh, reading the sizes: %.1f ms, "
+            "%.2f x that; goal <= 20 ms: %s)\n",
+            none, cold, none / std::max(cold, 0.01), none <= 20 ? "met" : "missed");
+        std::printf("status line, %d selected:  %8.1f ms (goal <= 20 ms: %s)\n", count, all,
+                    all <= 20 ? "met" : "missed");
         TearDown();
     }
 };

@@ -101,6 +101,12 @@ TEST_F(StatusLine, CountsSizesAndTheDriveOfTheActivePane)
     EXPECT_EQ(PartZero(), L"2 Objekte ausgewählt   3,00 KB");
     EXPECT_TRUE(pane.SelectionPresent());
     EXPECT_GE(m_host.selectionChanges, 1);
+
+    // Sizes are kept between lines, but a file that grows on disk is seen: the pane watches
+    // its folder and writes the line anew.
+    WriteFileOfSize(m_tree.Path(L"S\\one"), 5120);
+    EXPECT_TRUE(PumpUntil([&] { return PartZero() == L"2 Objekte ausgewählt   7,00 KB"; }, 5000))
+        << ToUtf8(PartZero());
 }
 
 TEST_F(StatusLine, SizesBeyondFourGigabytesCountInFull)
