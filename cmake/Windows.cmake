@@ -42,6 +42,10 @@ set_source_files_properties(${SOLVANTA_RESOURCES} PROPERTIES OBJECT_DEPENDS "${T
 add_executable(Solvanta WIN32 app/Main.cpp ${SOLVANTA_RESOURCES})
 target_link_libraries(Solvanta PRIVATE solvanta_win)
 add_dependencies(Solvanta toolbar_strips)
+# The help file lies beside the program (and beside the test executables, which ask for it
+# as the program does).
+solvanta_help_file(${CMAKE_BINARY_DIR}/Solvanta.chm)
+add_dependencies(Solvanta help_file)
 if(NOT MSVC)
     target_link_options(Solvanta PRIVATE -municode)
 endif()
