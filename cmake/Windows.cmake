@@ -78,6 +78,14 @@ foreach(suite ${WIN_TEST_SUITES})
     endif()
 endforeach()
 
+# The release installer's check under Wine (run by scripts/package.sh, not by ctest).
+add_executable(win_install_test EXCLUDE_FROM_ALL tests/package/InstallTest.cpp tests/win/ProcessSupport.cpp
+               tests/win/WinTestSupport.cpp)
+target_link_libraries(win_install_test PRIVATE solvanta_win gtest)
+if(NOT MSVC)
+    target_link_options(win_install_test PRIVATE -municode)
+endif()
+
 # Benchmarks under Wine (run by scripts/bench.sh, not by ctest).
 add_executable(win_browse_bench EXCLUDE_FROM_ALL bench/win/BrowseBench.cpp tests/win/folder/FolderTestSupport.cpp
                tests/win/WinTestSupport.cpp ${SOLVANTA_RESOURCES})
