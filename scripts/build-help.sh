@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Compiles the help file from help/: build-help.sh <help folder> <work folder> <output .chm>.
 # chmcmd writes beside its project, so the sources are copied into the work folder first.
-# The contents and the index are read by the viewer in the help file's code page
-# (Windows-1252 for German), so they go over in it; the pages say they are UTF-8.
+# The help system reads contents, index, titles and the search index in the help file's code
+# page (Windows-1252 for German), so everything goes over into it; the sources stay UTF-8.
 set -euo pipefail
 source=$1 work=$2 output=$3
 command -v chmcmd >/dev/null || { echo "chmcmd is missing (Debian package fp-utils)" >&2; exit 1; }
 rm -rf "$work"
 mkdir -p "$work"
 cp "$source"/* "$work"/
-for sitemap in "$work"/*.hhc "$work"/*.hhk; do
-    iconv -f UTF-8 -t WINDOWS-1252 "$sitemap" > "$sitemap.cp1252"
-    mv "$sitemap.cp1252" "$sitemap"
+for text in "$work"/*.hhc "$work"/*.hhk "$work"/*.html; do
+    iconv -f UTF-8 -t WINDOWS-1252 "$text" | sed 's/charset=utf-8/charset=windows-1252/' > "$text.cp1252"
+    mv "$text.cp1252" "$text"
 done
 project=$(cd "$work" && ls *.hhp)
 log=$(cd "$work" && chmcmd --verbosity 1 "$project" 2>&1) || { echo "$log" >&2; exit 1; }
