@@ -70,7 +70,9 @@ TEST_F(Help, EachPlaceAsksForTheHelpFileBesideTheProgramAtItsTopic)
     EXPECT_EQ(asked[0].owner, m_frame.Hwnd());
     EXPECT_EQ(asked[0].fileAndTopic, file + L"::/About.html");
 
-    // F1 in a folder view, through the frame's shortcut table.
+    // F1 in a folder view, through the frame's shortcut table (loaded as at start).
+    m_frame.ApplyChangedSettings();
+    ASSERT_NE(m_frame.Accelerators(), nullptr);
     m_frame.Windows().OpenFolder(PidlFromPath(m_folder.Path()), AbsolutePidl(), OpenMode::NewWindow, true, 0);
     PumpUntilIdle();
     CFolderFrame* pane = m_frame.ActivePane();
