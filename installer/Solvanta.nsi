@@ -1,7 +1,8 @@
 ; The Solvanta installer: Program Files (64-bit), a Start-menu folder, an uninstaller
 ; registered with the system, German pages. makensis is given the folder holding the files to
 ; install (-DSOURCE=...), the version (-DVERSION=...) and the output file (-DOUTFILE=...).
-Unicode true
+; A 64-bit installer for a 64-bit program: it also runs where no 32-bit layer is installed.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"

@@ -6,6 +6,7 @@
 #include "../win/WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "framework/Handles.h"
+#include "framework/archive/TextCodec.h"
 
 #include <knownfolders.h>
 #include <objbase.h>
@@ -73,9 +74,14 @@ TEST(Installer, InstallsSilentlyStartsTheProgramAndUninstallsSilently)
 
     auto program = StartProgram(Quoted(folder + L"\\Solvanta.exe"));
     ASSERT_TRUE(program.process);
-    const HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass);
-    ASSERT_NE(frame, nullptr) << "the installed program showed no frame";
-    EXPECT_TRUE(PumpUntil([frame] { return ::IsWindowVisible(frame) != FALSE; }, 20000));
+    // The first program of a fresh prefix may take a while to come up.
+    const HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass, nullptr, 90000);
+    if (!frame) ::TerminateProcess(program.process.Get(), 1);
+    ASSERT_NE(frame, nullptr) << "the installed program showed no frame; its windows: "
+                              << ToUtf8(DescribeProcessWindows(program.processId));
+    EXPECT_TRUE(PumpUntil([frame] { return ::IsWindowVisible(frame) != FALSE; }, 90000))
+        << "the frame was never shown; the program's windows: "
+        << ToUtf8(DescribeProcessWindows(program.processId));
     ::PostMessageW(frame, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitForExit(program)) << "the installed program did not end";
     EXPECT_EQ(ExitCode(program), 0u);
