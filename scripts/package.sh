@@ -40,16 +40,20 @@ prefix="$out/wineprefix"
 "$root/scripts/prepare-wine-prefix.sh" "$prefix"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 installer=$(winepath -w "$out/$name-x64-Installer.exe")
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    # The first program of a prefix boots its services; they must not hold our output open.
-    wineserver -p
-    wine cmd /c exit </dev/null >/dev/null 2>&1
-    wine "$1" "$2"
-    rc=$?
-    wineserver -k 2>/dev/null
-    exit $rc' _ "$build/win_install_test.exe" "$installer" || {
-    echo "The installer check failed under Wine." >&2
-    exit 1
-}
+# Install, start and uninstall each run in a Wine session of its own: once an installer has
+# run, Wine's desktop gives later programs of that session no display driver.
+for step in InstallsSilently TheInstalledProgramStarts UninstallsSilently; do
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+        # The first program of a prefix boots its services; they must not hold our output open.
+        wineserver -p
+        wine cmd /c exit </dev/null >/dev/null 2>&1
+        wine "$1" "$2" --gtest_filter="Installer.$3*"
+        rc=$?
+        wineserver -k 2>/dev/null
+        exit $rc' _ "$build/win_install_test.exe" "$installer" "$step" || {
+        echo "The installer check failed under Wine." >&2
+        exit 1
+    }
+done
 echo "Release: $out/$name-x64.zip"
 echo "Installer: $out/$name-x64-Installer.exe"

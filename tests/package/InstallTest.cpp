@@ -1,7 +1,7 @@
 // The release installer under Wine: a silent installation puts the program, its help, README,
 // licence and an uninstaller into Program Files with a Start-menu folder and an uninstall
 // entry; the installed program starts and shows its frame; a silent uninstallation removes
-// all of it. Run by scripts/package.sh with the installer's path.
+// all of it. Run by scripts/package.sh with the installer's path, one test per Wine session.
 #include "../win/ProcessSupport.h"
 #include "../win/WinTestSupport.h"
 #include "app/MainFrame.h"
@@ -49,14 +49,26 @@ std::wstring Quoted(const std::wstring& path)
 {
     return L"\"" + path + L"\"";
 }
+
+// Three steps, each run by scripts/package.sh in a Wine session of its own: after an installer
+// has run, Wine's desktop gives later programs of the same session no display driver.
+std::wstring InstallFolder()
+{
+    return KnownFolder(FOLDERID_ProgramFiles) + L"\\Solvanta";
+}
+
+std::wstring StartMenuFolder()
+{
+    return KnownFolder(FOLDERID_CommonPrograms) + L"\\Solvanta";
+}
 } // namespace
 
-TEST(Installer, InstallsSilentlyStartsTheProgramAndUninstallsSilently)
+TEST(Installer, InstallsSilentlyIntoProgramFilesWithStartMenuAndUninstallEntry)
 {
     ASSERT_FALSE(g_installer.empty()) << "usage: win_install_test <installer.exe>";
     ASSERT_TRUE(FileExists(g_installer)) << "no installer at the given path";
-    const std::wstring folder = KnownFolder(FOLDERID_ProgramFiles) + L"\\Solvanta";
-    const std::wstring menu = KnownFolder(FOLDERID_CommonPrograms) + L"\\Solvanta";
+    const std::wstring folder = InstallFolder();
+    const std::wstring menu = StartMenuFolder();
     ASSERT_NE(folder, L"\\Solvanta");
 
     auto setup = StartProgram(Quoted(g_installer) + L" /S");
@@ -71,21 +83,30 @@ TEST(Installer, InstallsSilentlyStartsTheProgramAndUninstallsSilently)
     EXPECT_EQ(UninstallValue(L"DisplayName"), std::wstring(L"Solvanta"));
     EXPECT_EQ(UninstallValue(L"InstallLocation"), folder);
     EXPECT_EQ(UninstallValue(L"UninstallString"), Quoted(folder + L"\\Deinstallieren.exe"));
+}
 
-    auto program = StartProgram(Quoted(folder + L"\\Solvanta.exe"));
+TEST(Installer, TheInstalledProgramStartsAndShowsItsFrame)
+{
+    const std::wstring exe = InstallFolder() + L"\\Solvanta.exe";
+    ASSERT_TRUE(FileExists(exe)) << "not installed";
+    auto program = StartProgram(Quoted(exe));
     ASSERT_TRUE(program.process);
-    // The first program of a fresh prefix may take a while to come up.
-    const HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass, nullptr, 90000);
+    const HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass, nullptr, 60000);
     if (!frame) ::TerminateProcess(program.process.Get(), 1);
-    ASSERT_NE(frame, nullptr) << "the installed program showed no frame; its windows: "
-                              << ToUtf8(DescribeProcessWindows(program.processId));
-    EXPECT_TRUE(PumpUntil([frame] { return ::IsWindowVisible(frame) != FALSE; }, 90000))
+    ASSERT_NE(frame, nullptr) << "the installed program showed no frame; exit code " << ExitCode(program)
+                              << ", its windows: " << ToUtf8(DescribeProcessWindows(program.processId));
+    EXPECT_TRUE(PumpUntil([frame] { return ::IsWindowVisible(frame) != FALSE; }, 60000))
         << "the frame was never shown; the program's windows: "
         << ToUtf8(DescribeProcessWindows(program.processId));
     ::PostMessageW(frame, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitForExit(program)) << "the installed program did not end";
     EXPECT_EQ(ExitCode(program), 0u);
+}
 
+TEST(Installer, UninstallsSilentlyAndLeavesNothingBehind)
+{
+    const std::wstring folder = InstallFolder();
+    ASSERT_TRUE(FileExists(folder + L"\\Deinstallieren.exe")) << "not installed";
     // The uninstaller runs on from a copy of itself in the temporary folder, so the one
     // started here ends at once: wait for what it removes.
     auto uninstall = StartProgram(Quoted(folder + L"\\Deinstallieren.exe") + L" /S");
@@ -93,7 +114,7 @@ TEST(Installer, InstallsSilentlyStartsTheProgramAndUninstallsSilently)
     ASSERT_TRUE(WaitForExit(uninstall, 60000));
     EXPECT_TRUE(PumpUntil([&] { return !FileExists(folder) && !UninstallValue(L"DisplayName"); }, 60000))
         << "the program folder or the uninstall entry is still there";
-    EXPECT_FALSE(FileExists(menu));
+    EXPECT_FALSE(FileExists(StartMenuFolder()));
 }
 
 int wmain(int argc, wchar_t** argv)
