@@ -1,5 +1,7 @@
 #include "HtmlHelp.h"
 
+#include <utility>
+
 namespace sv
 {
 
@@ -8,6 +10,12 @@ namespace
 constexpr UINT kDisplayTopic = 0x0000;
 constexpr UINT kInitialize = 0x001C;
 constexpr UINT kUninitialize = 0x001D;
+
+HelpResponder& CurrentHelpResponder()
+{
+    static HelpResponder responder;
+    return responder;
+}
 } // namespace
 
 HtmlHelpLibrary::~HtmlHelpLibrary()
@@ -29,8 +37,19 @@ bool HtmlHelpLibrary::Initialize()
 
 HWND HtmlHelpLibrary::DisplayTopic(HWND owner, const std::wstring& fileAndTopic)
 {
+    if (const auto& responder = CurrentHelpResponder()) return responder(owner, fileAndTopic);
     if (!m_htmlHelp && !Initialize()) return nullptr;
     return m_htmlHelp(owner, fileAndTopic.c_str(), kDisplayTopic, 0);
+}
+
+ScopedHelpResponder::ScopedHelpResponder(HelpResponder responder)
+    : m_previous(std::exchange(CurrentHelpResponder(), std::move(responder)))
+{
+}
+
+ScopedHelpResponder::~ScopedHelpResponder()
+{
+    CurrentHelpResponder() = std::move(m_previous);
 }
 
 } // namespace sv

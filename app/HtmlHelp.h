@@ -3,10 +3,15 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace sv
 {
+
+// Stands in for the help system's display call (tests): gets the owner and "file::/topic"
+// and returns the viewer's window, or nullptr as the help system does when it fails.
+using HelpResponder = std::function<HWND(HWND owner, const std::wstring& fileAndTopic)>;
 
 class HtmlHelpLibrary
 {
@@ -26,6 +31,19 @@ private:
     HMODULE m_library = nullptr;
     HtmlHelpFunction m_htmlHelp = nullptr;
     DWORD m_cookie = 0;
+};
+
+// Installs a responder for the scope's lifetime (tests).
+class ScopedHelpResponder
+{
+public:
+    explicit ScopedHelpResponder(HelpResponder responder);
+    ~ScopedHelpResponder();
+    ScopedHelpResponder(const ScopedHelpResponder&) = delete;
+    ScopedHelpResponder& operator=(const ScopedHelpResponder&) = delete;
+
+private:
+    HelpResponder m_previous;
 };
 
 } // namespace sv

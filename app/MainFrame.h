@@ -40,6 +40,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sv
@@ -170,7 +171,7 @@ public:
     OsKind Os() const override { return m_osKind; }
     CFilters& EditableFilters() { return m_filters; }
     // "file::/topic" of the help file beside the program.
-    void ShowHelpTopic(const wchar_t* topic);
+    void ShowHelpTopic(std::wstring_view topic);
     // "Objekte auswählen" once it was opened, else nullptr.
     CDlgSelect* SelectDialog() { return m_selectDialog.get(); }
     CUtils& Utils() { return m_utils; }

@@ -7,6 +7,7 @@
 #include "commands/FileClipboard.h"
 #include "framework/MenuBuilder.h"
 #include "framework/MessageSeam.h"
+#include "model/HelpTopics.h"
 #include "model/Texts.h"
 #include "model/ViewModeList.h"
 #include "res/resource.h"
@@ -274,7 +275,7 @@ void CMainFrame::LoadOrDropAccelerators()
 
 void CMainFrame::ShowHelp()
 {
-    ShowHelpTopic(m_settingsOpen ? L"::/Config.html" : L"::/About.html");
+    ShowHelpTopic(m_settingsOpen ? help::kConfig : help::kAbout);
 }
 
 void CMainFrame::OnNetworkDriveDialog(bool connect)

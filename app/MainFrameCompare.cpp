@@ -10,6 +10,7 @@
 #include "folder/SelectByFilter.h"
 #include "framework/MessageSeam.h"
 #include "framework/ProgressRunner.h"
+#include "model/HelpTopics.h"
 #include "model/Texts.h"
 
 #include <shellapi.h>
@@ -340,14 +341,14 @@ void CMainFrame::OnSelectSome()
     m_selectDialog->Show(Hwnd());
 }
 
-void CMainFrame::ShowHelpTopic(const wchar_t* topic)
+void CMainFrame::ShowHelpTopic(std::wstring_view topic)
 {
     wchar_t module[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, module, MAX_PATH);
     std::wstring file = module;
     file.erase(file.find_last_of(L'\\') + 1);
     file += text::kHelpFileName;
-    if (!m_help.DisplayTopic(Hwnd(), file + topic) &&
+    if (!m_help.DisplayTopic(Hwnd(), file + std::wstring(topic)) &&
         ::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES)
         ShowError(Hwnd(), L"Die Hilfedatei \"" + file + L"\" wurde nicht gefunden.");
 }
@@ -379,7 +380,7 @@ void CFrameSelectionTarget::EditFilters()
 
 void CFrameSelectionTarget::ShowSelectionHelp()
 {
-    m_frame.ShowHelpTopic(L"::/Selection.html");
+    m_frame.ShowHelpTopic(help::kSelection);
 }
 
 } // namespace sv

@@ -6,6 +6,11 @@ include(GoogleTest)
 file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS tests/native/*.cpp)
 add_executable(native_tests ${NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE solvanta_core GTest::gtest_main)
+# The help-file test reads the compiled help file.
+solvanta_help_file(${CMAKE_BINARY_DIR}/Solvanta.chm)
+add_dependencies(native_tests help_file)
+target_compile_definitions(native_tests PRIVATE SOLVANTA_HELP_FILE="${CMAKE_BINARY_DIR}/Solvanta.chm"
+                                                SOLVANTA_HELP_PROJECT="${CMAKE_SOURCE_DIR}/help/Solvanta.hhp")
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 
 if(SOLVANTA_FUZZ)

@@ -42,6 +42,10 @@ set_source_files_properties(${SOLVANTA_RESOURCES} PROPERTIES OBJECT_DEPENDS "${T
 add_executable(Solvanta WIN32 app/Main.cpp ${SOLVANTA_RESOURCES})
 target_link_libraries(Solvanta PRIVATE solvanta_win)
 add_dependencies(Solvanta toolbar_strips)
+# The help file lies beside the program (and beside the test executables, which ask for it
+# as the program does).
+solvanta_help_file(${CMAKE_BINARY_DIR}/Solvanta.chm)
+add_dependencies(Solvanta help_file)
 if(NOT MSVC)
     target_link_options(Solvanta PRIVATE -municode)
 endif()
@@ -68,11 +72,19 @@ foreach(suite ${WIN_TEST_SUITES})
         file(GLOB suite_sources CONFIGURE_DEPENDS ${suite}/*.cpp ${suite}/*.rc)
         add_executable(win_${name} ${suite_sources} ${WIN_TEST_SUPPORT} ${SOLVANTA_RESOURCES})
         target_link_libraries(win_${name} PRIVATE solvanta_win gtest)
-        add_dependencies(win_${name} toolbar_strips)
+        add_dependencies(win_${name} toolbar_strips help_file)
         add_test(NAME win_${name} COMMAND win_${name})
         set_tests_properties(win_${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900)
     endif()
 endforeach()
+
+# The release installer's check under Wine (run by scripts/package.sh, not by ctest).
+add_executable(win_install_test EXCLUDE_FROM_ALL tests/package/InstallTest.cpp tests/win/ProcessSupport.cpp
+               tests/win/WinTestSupport.cpp)
+target_link_libraries(win_install_test PRIVATE solvanta_win gtest)
+if(NOT MSVC)
+    target_link_options(win_install_test PRIVATE -municode)
+endif()
 
 # Benchmarks under Wine (run by scripts/bench.sh, not by ctest).
 add_executable(win_browse_bench EXCLUDE_FROM_ALL bench/win/BrowseBench.cpp tests/win/folder/FolderTestSupport.cpp

@@ -40,6 +40,11 @@ StartedProgram StartSolvanta(const std::wstring& arguments)
 {
     std::wstring commandLine = L"\"" + ExecutableFolder() + L"Solvanta.exe\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
+    return StartProgram(std::move(commandLine));
+}
+
+StartedProgram StartProgram(std::wstring commandLine)
+{
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION info{};
     StartedProgram program;

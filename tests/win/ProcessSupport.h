@@ -18,6 +18,8 @@ struct StartedProgram
 
 // Starts the Solvanta.exe beside the test executable with `arguments`.
 StartedProgram StartSolvanta(const std::wstring& arguments);
+// Starts a program from its whole command line (the program's path quoted as needed).
+StartedProgram StartProgram(std::wstring commandLine);
 // A top-level window of `processId` with `className` (and `title` when given), or nullptr.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
 // Waits up to `maxMs` for such a window, pumping this thread's messages meanwhile.

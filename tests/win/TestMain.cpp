@@ -1,5 +1,7 @@
 // Entry point of every Windows test executable: COM and common controls as the program
-// sets them up, and a message seam that fails the test instead of blocking on a box.
+// sets them up, and seams that fail the test instead of blocking on a box or opening the help
+// viewer.
+#include "app/HtmlHelp.h"
 #include "framework/MessageSeam.h"
 #include "framework/archive/TextCodec.h"
 
@@ -38,6 +40,12 @@ int main(int argc, char** argv)
         {
             ADD_FAILURE() << "unexpected modal dialog";
             return static_cast<INT_PTR>(IDCANCEL);
+        });
+    sv::ScopedHelpResponder noHelpViewer(
+        [](HWND, const std::wstring& topic)
+        {
+            ADD_FAILURE() << "unexpected help request: " << sv::ToUtf8(topic);
+            return static_cast<HWND>(nullptr);
         });
     const int result = RUN_ALL_TESTS();
     ::OleUninitialize();
