@@ -111,6 +111,9 @@ std::vector<CChildFrame*> CFolderWindows::InTabOrder() const
 
 bool CFolderWindows::CloseAll()
 {
+    // Tabs without windows go first, so that closing the last window makes none of them.
+    while (!m_parked.empty())
+        DropParked(*m_parked.back());
     while (!m_windows.empty())
     {
         CChildFrame* window = ActiveFolderWindow();
@@ -125,14 +128,13 @@ bool CFolderWindows::CloseAll()
 
 void CFolderWindows::ActivateNextTab(bool backwards)
 {
-    const std::vector<CChildFrame*> windows = InTabOrder();
-    if (windows.empty()) return;
+    const CDlgBarTab& strip = m_frame.TabStrip();
+    const int count = strip.TabCount();
+    if (count == 0) return;
     const CChildFrame* active = ActiveFolderWindow();
-    const auto it = std::find(windows.begin(), windows.end(), active);
-    const int count = static_cast<int>(windows.size());
-    int index = it == windows.end() ? 0 : static_cast<int>(it - windows.begin());
-    index = (index + (backwards ? count - 1 : 1)) % count;
-    ActivateTab(reinterpret_cast<LPARAM>(windows[static_cast<size_t>(index)]));
+    int index = active ? TabIndexOf(*active) : -1;
+    index = index < 0 ? 0 : (index + (backwards ? count - 1 : 1)) % count;
+    ActivateTab(strip.TabItem(index));
 }
 
 void CFolderWindows::MoveSelectedTab(int delta)
@@ -222,11 +224,11 @@ void CFolderWindows::SyncTabs()
     if (m_destroying) return;
     // Labels follow folders, so every change of a window's folder, panes or tab passes here.
     m_frame.ArrangementChanged();
+    // Windows being restored get their tabs with their labels; the strip is put right once after.
+    if (m_restoring) return;
     CDlgBarTab& strip = m_frame.TabStrip();
     for (const auto& window : m_windows)
         strip.SetTabText(TabIndexOf(*window), window->Label().tabText);
-    // While many windows are restored the strip waits for the last one.
-    if (m_restoring) return;
     if (const CChildFrame* active = ActiveFolderWindow()) strip.SelectTab(TabIndexOf(*active));
     if (const HWND tabs = strip.TabControl()) ::InvalidateRect(tabs, nullptr, FALSE);
 }
@@ -249,6 +251,12 @@ void CFolderWindows::WindowDestroyed(CChildFrame& window)
     m_windows.erase(it); // the window's handle is gone already
     m_frame.ShowMenuFor(!m_windows.empty());
     if (m_destroying) return;
+    // The last window went, but tabs without windows are left: one of them gets its window.
+    if (m_windows.empty() && !m_parked.empty())
+    {
+        UnparkSelected();
+        return;
+    }
     // With the last tab goes the last status line.
     if (m_windows.empty()) ::SetWindowTextW(m_frame.StatusBar().Hwnd(), L"");
     SyncTabs();
@@ -260,6 +268,13 @@ void CFolderWindows::ApplySettings()
 {
     for (const auto& window : m_windows)
         window->ApplySettings();
+    // Labels and colours of tabs without windows follow the settings and favorites too.
+    for (const auto& parked : m_parked)
+    {
+        DescribeParked(*parked);
+        m_frame.TabStrip().SetTabText(m_frame.TabStrip().FindTab(reinterpret_cast<LPARAM>(parked.get())),
+                                      parked->label.tabText);
+    }
     SyncTabs();
 }
 

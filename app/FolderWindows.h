@@ -6,6 +6,7 @@
 #include "folder/ChildFrame.h"
 #include "folder/FolderHost.h"
 #include "model/SolObject.h"
+#include "model/TabLabel.h"
 #include "panes/TabStripHost.h"
 #include "shell/Pidl.h"
 
@@ -41,7 +42,10 @@ public:
     // The active pane of the active folder window, or nullptr.
     CFolderFrame* ActivePane() const;
     CChildFrame* FolderWindowOf(HWND window) const;
-    size_t Count() const { return m_windows.size(); }
+    // Tabs, whether their windows are made yet or not.
+    size_t Count() const { return m_windows.size() + m_parked.size(); }
+    // Tabs of a restored arrangement whose windows wait for their first activation.
+    size_t ParkedCount() const { return m_parked.size(); }
     // The folder windows as their tabs stand, left to right.
     std::vector<CChildFrame*> InTabOrder() const;
     // The index of the window's tab, or -1.
@@ -91,6 +95,24 @@ public:
     const ColorRamp& RampOf(int favorite) override;
 
 private:
+    // A tab whose window is made when the tab is first chosen: of an arrangement of maximised
+    // windows only the one on top is made while it is restored (FolderWindowsParked.cpp).
+    struct ParkedWindow
+    {
+        CSolObject record;
+        TabLabelText label;
+        TabFavorites favorites;
+    };
+    ParkedWindow* ParkedOfItem(LPARAM item) const;
+    void Park(const CSolObject& record);
+    // Label and colours of a parked tab from its record, the favorites and the settings.
+    void DescribeParked(ParkedWindow& parked);
+    // Makes the window in the tab's place and activates it.
+    CChildFrame* Unpark(ParkedWindow& parked);
+    void DropParked(ParkedWindow& parked);
+    // After the last window went: the tab now selected gets its window.
+    void UnparkSelected();
+
     CChildFrame* WindowOfItem(LPARAM item) const;
     // The folder is no folder window's to show: Control Panel items and search connectors.
     bool HandToShell(const ITEMIDLIST* folder);
@@ -99,6 +121,7 @@ private:
 
     CMainFrame& m_frame;
     std::vector<std::unique_ptr<CChildFrame>> m_windows;
+    std::vector<std::unique_ptr<ParkedWindow>> m_parked;
     bool m_restoring = false;
     bool m_destroying = false;
 };

@@ -15,22 +15,28 @@ namespace sv
 
 bool CFolderWindows::SaveArrangement(const std::wstring& path, bool report)
 {
-    // From the top of the stacking order down; the file holds them from the bottom up.
-    std::vector<CChildFrame*> walk;
+    // From the top of the stacking order down; the file holds them from the bottom up. Tabs
+    // without windows were never on top: they lie under every window.
+    std::vector<CSolObject> walk;
     std::vector<int> tabIndexes;
     for (HWND child = ::GetWindow(m_frame.MdiClient(), GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT))
     {
         CChildFrame* window = FolderWindowOf(child);
         if (!window) continue;
-        walk.push_back(window);
+        walk.push_back(window->Snapshot());
         tabIndexes.push_back(TabIndexOf(*window));
+    }
+    for (auto it = m_parked.rbegin(); it != m_parked.rend(); ++it)
+    {
+        walk.push_back((*it)->record);
+        tabIndexes.push_back(m_frame.TabStrip().FindTab(reinterpret_cast<LPARAM>(it->get())));
     }
     CSolObjects arrangement;
     arrangement.records.reserve(walk.size());
     for (const ArrangementPlace& place : ArrangementPlaces(tabIndexes))
     {
-        CSolObject record = walk[place.window]->Snapshot();
+        CSolObject record = std::move(walk[place.window]);
         record.tabPosition = place.tabPosition;
         arrangement.records.push_back(std::move(record));
     }
@@ -57,9 +63,24 @@ void CFolderWindows::RestoreArrangement(CSolObjects list)
 {
     const bool wasRestoring = std::exchange(m_restoring, true);
     PrepareArrangementForRestore(list, m_frame.TabStrip().TabCount());
+    // Every new maximised window would repaint the frame's caption and menu bar, and the one
+    // before it: the frame is drawn once, when all are there.
+    const HWND frame = m_frame.Hwnd();
+    const bool drawn = frame && ::IsWindowVisible(frame);
+    if (drawn) ::SendMessageW(frame, WM_SETREDRAW, FALSE, 0);
+    const bool parkHidden = m_frame.Params().startActiveFolderOnly;
     for (const CSolObject& record : list.records)
     {
-        if (CChildFrame* window = CreateFolderWindow(record)) ::UpdateWindow(window->Hwnd());
+        // A maximised window under the one on top is not seen until its tab is chosen.
+        if (parkHidden && !record.activate && PlacementShowCommand(record.placement) == SW_SHOWMAXIMIZED)
+            Park(record);
+        else
+            CreateFolderWindow(record);
+    }
+    if (drawn)
+    {
+        ::SendMessageW(frame, WM_SETREDRAW, TRUE, 0);
+        ::RedrawWindow(frame, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
     m_restoring = wasRestoring;
     if (!m_restoring) SyncTabs();

@@ -4,12 +4,18 @@
 
 #include "MainFrame.h"
 #include "model/CommandCatalogue.h"
+#include "shell/ItemIdListConversion.h"
 
 namespace sv
 {
 
 void CFolderWindows::ActivateTab(LPARAM item)
 {
+    if (ParkedWindow* parked = ParkedOfItem(item))
+    {
+        Unpark(*parked);
+        return;
+    }
     if (CChildFrame* window = WindowOfItem(item))
         ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Hwnd()), 0);
     // Tabs moved by the strip end here; their order is part of the arrangement.
@@ -18,6 +24,12 @@ void CFolderWindows::ActivateTab(LPARAM item)
 
 void CFolderWindows::CloseTab(LPARAM item)
 {
+    if (ParkedWindow* parked = ParkedOfItem(item))
+    {
+        DropParked(*parked);
+        SyncTabs();
+        return;
+    }
     if (CChildFrame* window = WindowOfItem(item)) ::PostMessageW(window->Hwnd(), WM_CLOSE, 0, 0);
 }
 
@@ -29,8 +41,9 @@ void CFolderWindows::CloseAllTabs()
 void CFolderWindows::DuplicateTab(LPARAM item)
 {
     CChildFrame* window = WindowOfItem(item);
-    if (!window) return;
-    CSolObject record = window->Snapshot();
+    const ParkedWindow* parked = ParkedOfItem(item);
+    if (!window && !parked) return;
+    CSolObject record = window ? window->Snapshot() : parked->record;
     record.tabPosition = -1;
     record.activate = true;
     CreateFolderWindow(record);
@@ -43,6 +56,10 @@ void CFolderWindows::NewTab()
 
 void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, int mode)
 {
+    if (sourceItem == targetItem) return;
+    // Both need their windows now.
+    if (ParkedWindow* parked = ParkedOfItem(sourceItem)) sourceItem = reinterpret_cast<LPARAM>(Unpark(*parked));
+    if (ParkedWindow* parked = ParkedOfItem(targetItem)) targetItem = reinterpret_cast<LPARAM>(Unpark(*parked));
     CChildFrame* source = WindowOfItem(sourceItem);
     CChildFrame* target = WindowOfItem(targetItem);
     if (!source || !target || source == target) return;
@@ -97,6 +114,17 @@ void CFolderWindows::OpenTabSettings()
 
 std::wstring CFolderWindows::TabToolTip(LPARAM item)
 {
+    if (const ParkedWindow* parked = ParkedOfItem(item))
+    {
+        const auto pathOf = [this](const ItemIdList& folder)
+        {
+            const AbsolutePidl pidl = ToShellAllocated(folder);
+            return pidl ? m_frame.Utils().Path(pidl.Get()).text : std::wstring();
+        };
+        std::wstring tip = pathOf(parked->record.folder1);
+        if (parked->favorites.split) tip += L"\n" + pathOf(parked->record.folder2);
+        return tip;
+    }
     const CChildFrame* window = WindowOfItem(item);
     if (!window || !window->Pane(0)) return std::wstring();
     std::wstring tip = window->Pane(0)->PathText();
@@ -114,6 +142,7 @@ int CFolderWindows::ColouringFavorite(const CFolderFrame* pane) const
 
 TabFavorites CFolderWindows::TabFavoritesOf(LPARAM item)
 {
+    if (const ParkedWindow* parked = ParkedOfItem(item)) return parked->favorites;
     TabFavorites favorites;
     const CChildFrame* window = WindowOfItem(item);
     if (!window) return favorites;

@@ -271,22 +271,28 @@ void CChildFrame::Layout()
     ::InvalidateRect(Hwnd(), &splitter, TRUE);
 }
 
-PaneLabel CChildFrame::LabelOf(CFolderFrame& pane)
+PaneLabel CChildFrame::MakePaneLabel(std::wstring folderName, int favoriteIndex, int favoriteRelation,
+                                     const CSolObjects& favorites, CUtils& utils)
 {
     PaneLabel label;
-    label.rawLabel = pane.FolderName();
-    const int index = pane.FavoriteIndex();
-    const auto& favorites = m_host.Favorites().records;
-    if (index >= 0 && index < static_cast<int>(favorites.size()))
+    label.rawLabel = std::move(folderName);
+    const auto& records = favorites.records;
+    if (favoriteIndex >= 0 && favoriteIndex < static_cast<int>(records.size()))
     {
         FavoriteOfPane favorite;
-        favorite.name = favorites[index].name;
-        const AbsolutePidl folder = ToShellAllocated(favorites[index].folder1);
-        favorite.folderDisplayName = pane.Utils().DisplayName(folder.Get());
-        favorite.depth = pane.FavoriteRelation();
+        favorite.name = records[static_cast<size_t>(favoriteIndex)].name;
+        const AbsolutePidl folder = ToShellAllocated(records[static_cast<size_t>(favoriteIndex)].folder1);
+        favorite.folderDisplayName = utils.DisplayName(folder.Get());
+        favorite.depth = favoriteRelation;
         label.favorite = favorite;
     }
     return label;
+}
+
+PaneLabel CChildFrame::LabelOf(CFolderFrame& pane)
+{
+    return MakePaneLabel(pane.FolderName(), pane.FavoriteIndex(), pane.FavoriteRelation(), m_host.Favorites(),
+                         pane.Utils());
 }
 
 void CChildFrame::UpdateTitle()
@@ -309,7 +315,10 @@ void CChildFrame::UpdateTitle()
     // With the path in the title the window shows where its active pane is.
     if (CFolderFrame* active = ActivePane(); settings.pathInTitle && active && active->CurrentFolder())
         title = active->Utils().BuildAddressText(active->CurrentFolder().Get(), true, false, false, false);
-    ::SetWindowTextW(Hwnd(), title.c_str());
+    // A new text of a maximised window repaints the frame's caption and menu bar.
+    std::wstring shown(static_cast<size_t>(::GetWindowTextLengthW(Hwnd())) + 1, L'\0');
+    shown.resize(static_cast<size_t>(::GetWindowTextW(Hwnd(), shown.data(), static_cast<int>(shown.size()))));
+    if (shown != title) ::SetWindowTextW(Hwnd(), title.c_str());
 }
 
 void CChildFrame::SetPaneName(CFolderFrame& pane)

@@ -64,6 +64,9 @@ public:
     double SplitRatio() const { return m_splitRatio; }
     void SetSplitRatio(double ratio);
     const TabLabelText& Label() const { return m_label; }
+    // The label part of one pane from its folder's name and favorite.
+    static PaneLabel MakePaneLabel(std::wstring folderName, int favoriteIndex, int favoriteRelation,
+                                   const CSolObjects& favorites, CUtils& utils);
     // The splitter bar in client coordinates; empty when not split or one pane is maximised.
     RECT SplitterRect() const;
 

@@ -2,6 +2,7 @@
 // handing the old one back, then the lists, names and the favorite the folder belongs to.
 #include "ChildFrame.h"
 #include "FolderFrame.h"
+#include "FavoriteMatch.h"
 #include "FolderMessages.h"
 #include "ViewModes.h"
 #include "framework/MessageSeam.h"
@@ -266,28 +267,9 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
 
 void CFolderFrame::FindFavorite()
 {
-    m_favoriteIndex = -1;
-    m_favoriteRelation = -1;
-    const auto& favorites = m_host.Favorites().records;
-    AbsolutePidl chosen;
-    for (int i = static_cast<int>(favorites.size()) - 1; i >= 0; --i)
-    {
-        AbsolutePidl candidate = ToShellAllocated(favorites[i].folder1);
-        if (!candidate || !IsParentPidl(candidate.Get(), m_current.Get(), false)) continue;
-        // A deeper favorite wins over one that contains it.
-        if (!chosen || IsParentPidl(chosen.Get(), candidate.Get(), false))
-        {
-            chosen = std::move(candidate);
-            m_favoriteIndex = i;
-        }
-    }
-    if (!chosen) return;
-    if (PidlsEqual(chosen.Get(), m_current.Get()))
-        m_favoriteRelation = 0;
-    else if (IsParentPidl(chosen.Get(), m_current.Get(), true))
-        m_favoriteRelation = 1;
-    else
-        m_favoriteRelation = 2;
+    const FavoriteMatch match = MatchFavorite(m_host.Favorites().records, m_current.Get());
+    m_favoriteIndex = match.index;
+    m_favoriteRelation = match.relation;
 }
 
 void CFolderFrame::CreateViewNow()

@@ -110,13 +110,19 @@ protected:
         return path.substr(path.find_last_of(L'\\') + 1);
     }
     // The folders of the tabs left to right, as the tab control holds them.
-    std::vector<std::wstring> TabFolders() const
+    // The folder of every tab, whether its window is made or not.
+    static std::vector<std::wstring> TabFoldersOf(CMainFrame& frame)
     {
         std::vector<std::wstring> names;
-        for (const CChildFrame* window : m_frame.Windows().InTabOrder())
-            names.push_back(Name(window));
+        const CDlgBarTab& strip = frame.TabStrip();
+        for (int i = 0; i < strip.TabCount(); ++i)
+        {
+            const std::wstring path = frame.Windows().TabToolTip(strip.TabItem(i));
+            names.push_back(path.substr(path.find_last_of(L'\\') + 1));
+        }
         return names;
     }
+    std::vector<std::wstring> TabFolders() const { return TabFoldersOf(const_cast<CMainFrame&>(m_frame)); }
     std::vector<std::wstring> TabTexts() const
     {
         std::vector<std::wstring> texts;
@@ -396,7 +402,7 @@ TEST_F(ArrangementTest, AMaximisedTopWindowMaximisesEveryRestoredWindow)
     EXPECT_TRUE(m_messages.Requests().empty());
 }
 
-TEST_F(ArrangementTest, ThirtyMaximisedTabsCreateOneViewUntilOthersAreActivated)
+TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
 {
     ASSERT_TRUE(m_frame.Params().startActiveFolderOnly);
     CSolObjects arrangement;
@@ -404,22 +410,65 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsCreateOneViewUntilOthersAreActivated)
         arrangement.records.push_back(Record(i % 2 ? L"eins" : L"zwei", SW_SHOWMAXIMIZED, i));
     ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Viele.sws"), arrangement), WriteStatus::Ok);
     Restore(DataFilePath(L"Viele.sws"));
+    CDlgBarTab& strip = m_frame.TabStrip();
+    ASSERT_EQ(strip.TabCount(), 30);
     ASSERT_EQ(m_frame.Windows().Count(), 30u);
+    // Only the window on top is made; the others are tabs with their labels and tooltips.
+    EXPECT_EQ(m_frame.Windows().ParkedCount(), 29u);
     EXPECT_EQ(CreatedViews(), 1);
-    const std::vector<CChildFrame*> windows = m_frame.Windows().InTabOrder();
-    EXPECT_TRUE(windows.back()->Pane(0)->IsViewCreated()) << "the window on top reads its folder";
+    EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(0)->IsViewCreated()) << "the window on top reads its folder";
+    EXPECT_EQ(m_frame.ActiveFolderWindow()->Label().tabText, L"eins");
+    EXPECT_EQ(m_frame.Windows().TabToolTip(strip.TabItem(4)), m_tree.File(L"zwei"));
 
-    Activate(windows[4]);
-    EXPECT_TRUE(windows[4]->Pane(0)->IsViewCreated());
+    // Choosing a tab makes its window in its place.
+    m_frame.Windows().ActivateTab(strip.TabItem(4));
+    PumpUntilIdle();
+    CChildFrame* chosen = m_frame.ActiveFolderWindow();
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_EQ(m_frame.Windows().TabIndexOf(*chosen), 4);
+    EXPECT_EQ(Name(chosen), L"zwei");
+    EXPECT_TRUE(chosen->Pane(0)->IsViewCreated());
     EXPECT_EQ(CreatedViews(), 2);
+    EXPECT_EQ(m_frame.Windows().ParkedCount(), 28u);
+
+    // Closed, a parked tab is simply gone; saved and restored, every other tab is back in its
+    // place, the window chosen last on top.
+    m_frame.Windows().CloseTab(strip.TabItem(10));
+    const std::vector<std::wstring> tabs = TabFolders();
+    ASSERT_EQ(tabs.size(), 29u);
+    ASSERT_TRUE(m_frame.Windows().SaveArrangement(DataFilePath(L"Wieder.sws")));
+    CSolObjects saved;
+    ASSERT_EQ(ReadArrangementFile(DataFilePath(L"Wieder.sws"), saved), ReadStatus::Ok);
+    ASSERT_EQ(saved.records.size(), 29u);
+    EXPECT_EQ(PathOf(saved.records.back().folder1), m_tree.File(L"zwei"));
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
+    Restore(DataFilePath(L"Wieder.sws"));
+    EXPECT_EQ(TabFolders(), tabs);
+    EXPECT_EQ(m_frame.Windows().TabIndexOf(*m_frame.ActiveFolderWindow()), 4);
+    m_frame.Windows().ActivateTab(strip.TabItem(28));
+    PumpUntilIdle();
+
+    // When the last window closes, the tab then selected gets its window.
+    for (int i = 0; i < 2; ++i)
+    {
+        ASSERT_NE(m_frame.ActiveFolderWindow(), nullptr);
+        ::SendMessageW(m_frame.ActiveFolderWindow()->Hwnd(), WM_CLOSE, 0, 0);
+        PumpUntilIdle();
+    }
+    EXPECT_EQ(strip.TabCount(), 27);
+    EXPECT_EQ(m_frame.Windows().ParkedCount(), 26u);
+    ASSERT_NE(m_frame.ActiveFolderWindow(), nullptr);
+    EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(0)->IsViewCreated());
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
+    EXPECT_EQ(strip.TabCount(), 0);
 
     // Without the option every window reads its folder at once.
-    ASSERT_TRUE(m_frame.Windows().CloseAll());
     m_frame.Params().startActiveFolderOnly = false;
     arrangement.records.resize(4);
     ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Vier.sws"), arrangement), WriteStatus::Ok);
     Restore(DataFilePath(L"Vier.sws"));
     EXPECT_EQ(CreatedViews(), 4);
+    EXPECT_EQ(m_frame.Windows().ParkedCount(), 0u);
     EXPECT_TRUE(m_messages.Requests().empty());
 }
 
@@ -594,10 +643,7 @@ TEST_F(ArrangementTest, ShutdownSavesTheStartArrangementThatTheNextStartRestores
     StartFrame(next);
     next.OpenStartWindows(start);
     PumpUntilIdle();
-    std::vector<std::wstring> tabs;
-    for (const CChildFrame* window : next.Windows().InTabOrder())
-        tabs.push_back(Name(window));
-    EXPECT_EQ(tabs, (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
+    EXPECT_EQ(TabFoldersOf(next), (std::vector<std::wstring>{L"eins", L"zwei", L"drei"}));
     EXPECT_EQ(Name(next.ActiveFolderWindow()), L"zwei");
 
     // Without the option the start arrangement stays as it was.

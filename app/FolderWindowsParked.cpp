@@ -1,0 +1,110 @@
+// Tabs whose windows are not made yet. Restoring thirty maximised windows would make thirty
+// windows with their bars and captions that nobody looks at; a parked tab holds its record,
+// its label and its colours, and becomes a window when it is chosen.
+#include "FolderWindows.h"
+
+#include "MainFrame.h"
+#include "folder/FavoriteMatch.h"
+#include "model/Arrangement.h"
+#include "shell/ItemIdListConversion.h"
+
+#include <algorithm>
+
+namespace sv
+{
+
+namespace
+{
+// The name the folder had when the record was made: the current history entry's, when it is
+// that folder; the shell is asked only for records without one.
+std::wstring RecordedName(const ItemIdList& folder, const std::optional<CHistory>& history, CUtils& utils)
+{
+    if (history)
+        if (const HistoryEntry* entry = history->CurrentEntry();
+            entry && entry->folder == folder && !entry->name.empty())
+            return entry->name;
+    const AbsolutePidl pidl = ToShellAllocated(folder);
+    return pidl ? utils.DisplayName(pidl.Get(), SHGDN_INFOLDER) : std::wstring(L"<unknown>");
+}
+} // namespace
+
+CFolderWindows::ParkedWindow* CFolderWindows::ParkedOfItem(LPARAM item) const
+{
+    for (const auto& parked : m_parked)
+        if (reinterpret_cast<LPARAM>(parked.get()) == item) return parked.get();
+    return nullptr;
+}
+
+void CFolderWindows::DescribeParked(ParkedWindow& parked)
+{
+    CUtils& utils = m_frame.Utils();
+    const CSolObjects& favorites = m_frame.Favorites();
+    const CParams& settings = m_frame.Params();
+    const auto paneLabel =
+        [&](const ItemIdList& folder, const std::optional<CHistory>& history, int& colouring)
+    {
+        const AbsolutePidl pidl = ToShellAllocated(folder);
+        const FavoriteMatch match = MatchFavorite(favorites.records, pidl.Get());
+        colouring =
+            match.index >= 0 && (match.relation == 0 || settings.markFavoriteSubfolders) ? match.index : -1;
+        return CChildFrame::MakePaneLabel(RecordedName(folder, history, utils), match.index, match.relation,
+                                          favorites, utils);
+    };
+    const TabLabelSettings labelSettings{settings.tabMaxLabelLength, settings.markFavoriteSubfolders,
+                                         settings.tabsShowFavoriteNames};
+    const CSolObject& record = parked.record;
+    parked.favorites = TabFavorites{};
+    const PaneLabel first = paneLabel(record.folder1, record.history1, parked.favorites.first);
+    parked.favorites.split = record.splitMode == 1 || record.splitMode == 2;
+    if (parked.favorites.split)
+    {
+        // A second pane without a folder opens in the start folder.
+        const ItemIdList& folder2 = record.folder2.IsNull() ? settings.startFolder : record.folder2;
+        const PaneLabel second = paneLabel(folder2, record.history2, parked.favorites.second);
+        parked.label = BuildTabLabel(first, &second, labelSettings);
+    }
+    else
+        parked.label = BuildTabLabel(first, nullptr, labelSettings);
+}
+
+void CFolderWindows::Park(const CSolObject& record)
+{
+    auto parked = std::make_unique<ParkedWindow>();
+    parked->record = record;
+    DescribeParked(*parked);
+    CDlgBarTab& strip = m_frame.TabStrip();
+    strip.InsertTab(TabInsertIndex(record.tabPosition, strip.TabCount()), parked->label.tabText,
+                    reinterpret_cast<LPARAM>(parked.get()));
+    m_parked.push_back(std::move(parked));
+}
+
+CChildFrame* CFolderWindows::Unpark(ParkedWindow& parked)
+{
+    CSolObject record = std::move(parked.record);
+    CDlgBarTab& strip = m_frame.TabStrip();
+    const int tab = strip.FindTab(reinterpret_cast<LPARAM>(&parked));
+    record.tabPosition = tab;
+    record.activate = true;
+    DropParked(parked);
+    return CreateFolderWindow(record);
+}
+
+void CFolderWindows::DropParked(ParkedWindow& parked)
+{
+    CDlgBarTab& strip = m_frame.TabStrip();
+    if (const int tab = strip.FindTab(reinterpret_cast<LPARAM>(&parked)); tab >= 0 && !m_destroying)
+        strip.RemoveTab(tab);
+    std::erase_if(m_parked,
+                  [&](const std::unique_ptr<ParkedWindow>& owned) { return owned.get() == &parked; });
+    m_frame.ArrangementChanged();
+}
+
+void CFolderWindows::UnparkSelected()
+{
+    if (m_parked.empty() || !m_windows.empty() || m_destroying) return;
+    const CDlgBarTab& strip = m_frame.TabStrip();
+    ParkedWindow* chosen = ParkedOfItem(strip.TabItem(std::max(strip.SelectedTab(), 0)));
+    Unpark(chosen ? *chosen : *m_parked.front());
+}
+
+} // namespace sv
