@@ -192,10 +192,14 @@ TEST_F(ShellCommands, TheHiddenItemsSwitchesShowAndHideFilesSystemWide)
     EXPECT_TRUE(SystemShowsAllObjects());
     EXPECT_EQ(Shown(*pane), (std::set<std::wstring>{L"sichtbar.txt", L"versteckt.txt"}));
     EXPECT_TRUE(m_frame.RouteCommandState(cmd::kShowHiddenItems).checked);
+    // Its toolbar button stands pressed while hidden items are shown.
+    ToolbarButton button;
+    button.command = static_cast<int32_t>(cmd::kShowHiddenItems);
+    button.image = 36;
+    m_frame.MainToolbar().AddButtons(std::span<const ToolbarButton>(&button, 1));
+    const HWND toolbar = m_frame.MainToolbar().Hwnd();
     m_frame.OnIdle();
-    EXPECT_TRUE(::SendMessageW(m_frame.MainToolbar().Hwnd(), TB_ISBUTTONCHECKED, cmd::kShowHiddenItems, 0) ||
-                ::SendMessageW(m_frame.MainToolbar().Hwnd(), TB_COMMANDTOINDEX, cmd::kShowHiddenItems, 0) <
-                    0);
+    EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONCHECKED, cmd::kShowHiddenItems, 0));
 
     Command(cmd::kHideProtectedFiles);
     EXPECT_EQ(ShowSuperHiddenValue(), 1u);
@@ -209,6 +213,8 @@ TEST_F(ShellCommands, TheHiddenItemsSwitchesShowAndHideFilesSystemWide)
     Command(cmd::kShowHiddenItems);
     EXPECT_FALSE(SystemShowsAllObjects());
     EXPECT_EQ(Shown(*pane), std::set<std::wstring>{L"sichtbar.txt"});
+    m_frame.OnIdle();
+    EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONCHECKED, cmd::kShowHiddenItems, 0));
     EXPECT_TRUE(m_messages.Requests().empty());
 }
 
