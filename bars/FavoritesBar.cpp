@@ -230,8 +230,11 @@ LRESULT CFavoritesBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_MOUSEMOVE: OnMouseMove(point); break;
     case WM_MOUSELEAVE: OnMouseLeave(); break;
-    case WM_LBUTTONDOWN: m_pressed = true; break;
-    case WM_LBUTTONUP: m_pressed = false; break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        m_pressed = message == WM_LBUTTONDOWN;
+        ::InvalidateRect(Hwnd(), nullptr, FALSE);
+        break;
     case WM_MBUTTONDOWN:
         if (OnMiddleButtonDown(point)) return 0;
         break;

@@ -1,6 +1,8 @@
 #include "HiddenItemsFolder.h"
 
 #include "ExplorerSwitches.h"
+#include "FolderFileIndex.h"
+#include "Pidl.h"
 #include "ShellCompat.h"
 
 #include <new>
@@ -12,11 +14,16 @@ namespace
 {
 constexpr DWORD kProtectedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-bool IsProtectedItem(IShellFolder* folder, const ITEMIDLIST* child)
+// The file-system path of a folder, or empty.
+std::wstring FolderPath(IShellFolder* folder)
 {
-    WIN32_FIND_DATAW data{};
-    if (FAILED(::SHGetDataFromIDListW(folder, child, SHGDFIL_FINDDATA, &data, sizeof(data)))) return false;
-    return (data.dwFileAttributes & kProtectedAttributes) == kProtectedAttributes;
+    const auto persist = ComPtr<IShellFolder>::CopyOf(folder).As<IPersistFolder2>();
+    AbsolutePidl location;
+    wchar_t path[MAX_PATH] = {};
+    if (!persist || FAILED(persist->GetCurFolder(location.Put())) || !location ||
+        !::SHGetPathFromIDListW(location.Get(), path))
+        return std::wstring();
+    return path;
 }
 
 // Leaves out the items that are hidden and system files at once.
@@ -26,6 +33,9 @@ public:
     CProtectedFilesFilter(IShellFolder* folder, IEnumIDList* inner)
         : m_folder(ComPtr<IShellFolder>::CopyOf(folder)), m_inner(ComPtr<IEnumIDList>::CopyOf(inner))
     {
+        // One pass over the folder instead of a question to the shell for every item.
+        const std::wstring path = FolderPath(folder);
+        if (!path.empty()) m_files.Load(path);
     }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override
@@ -92,9 +102,30 @@ public:
 private:
     ~CProtectedFilesFilter() = default;
 
+    bool IsProtectedItem(IShellFolder* folder, const ITEMIDLIST* child) const
+    {
+        DWORD attributes = 0;
+        if (m_files.IsLoaded())
+        {
+            const ItemFileData* data =
+                m_files.Find(CUtils::DisplayNameOf(folder, child, SHGDN_INFOLDER | SHGDN_FORPARSING));
+            if (!data) return false;
+            attributes = data->attributes;
+        }
+        else
+        {
+            WIN32_FIND_DATAW data{};
+            if (FAILED(::SHGetDataFromIDListW(folder, child, SHGDFIL_FINDDATA, &data, sizeof(data))))
+                return false;
+            attributes = data.dwFileAttributes;
+        }
+        return (attributes & kProtectedAttributes) == kProtectedAttributes;
+    }
+
     LONG m_references = 1;
     ComPtr<IShellFolder> m_folder;
     ComPtr<IEnumIDList> m_inner;
+    FolderFileIndex m_files;
 };
 
 class CHiddenItemsFolder final : public IShellFolder2
