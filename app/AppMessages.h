@@ -19,4 +19,6 @@ inline constexpr UINT kRecalcLayoutMessage = WM_APP + 30;
 inline constexpr UINT kFileOperationDoneMessage = WM_APP + 31;
 // Sent by the file-operation worker: lParam is a ReplaceRequest the frame answers.
 inline constexpr UINT kFileOperationQuestionMessage = WM_APP + 32;
+// wParam: a favorite to open in a new folder window (a middle click on its button).
+inline constexpr UINT kOpenFavoriteInNewWindowMessage = WM_APP + 33;
 } // namespace sv

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "folder/ChildFrame.h"
+#include "folder/FavoriteMatch.h"
 #include "folder/FolderHost.h"
 #include "model/SolObject.h"
 #include "model/TabLabel.h"
@@ -48,6 +49,8 @@ public:
     size_t ParkedCount() const { return m_parked.size(); }
     // The folder windows as their tabs stand, left to right.
     std::vector<CChildFrame*> InTabOrder() const;
+    // For every tab, left to right, the favorite each of its panes belongs to.
+    std::vector<std::vector<FavoriteMatch>> PaneFavoritesByTab() const;
     // The index of the window's tab, or -1.
     int TabIndexOf(const CChildFrame& window) const;
     // Sends the active folder window a close request until none is left; false when one
@@ -102,6 +105,7 @@ private:
         CSolObject record;
         TabLabelText label;
         TabFavorites favorites;
+        std::vector<FavoriteMatch> matches; // per pane
     };
     ParkedWindow* ParkedOfItem(LPARAM item) const;
     void Park(const CSolObject& record);

@@ -40,11 +40,13 @@ void CFolderWindows::DescribeParked(ParkedWindow& parked)
     CUtils& utils = m_frame.Utils();
     const CSolObjects& favorites = m_frame.Favorites();
     const CParams& settings = m_frame.Params();
+    parked.matches.clear();
     const auto paneLabel =
         [&](const ItemIdList& folder, const std::optional<CHistory>& history, int& colouring)
     {
         const AbsolutePidl pidl = ToShellAllocated(folder);
         const FavoriteMatch match = MatchFavorite(favorites.records, pidl.Get());
+        parked.matches.push_back(match);
         colouring =
             match.index >= 0 && (match.relation == 0 || settings.markFavoriteSubfolders) ? match.index : -1;
         return CChildFrame::MakePaneLabel(RecordedName(folder, history, utils), match.index, match.relation,
@@ -105,6 +107,27 @@ void CFolderWindows::UnparkSelected()
     const CDlgBarTab& strip = m_frame.TabStrip();
     ParkedWindow* chosen = ParkedOfItem(strip.TabItem(std::max(strip.SelectedTab(), 0)));
     Unpark(chosen ? *chosen : *m_parked.front());
+}
+
+std::vector<std::vector<FavoriteMatch>> CFolderWindows::PaneFavoritesByTab() const
+{
+    std::vector<std::vector<FavoriteMatch>> tabs;
+    const CDlgBarTab& strip = m_frame.TabStrip();
+    for (int i = 0; i < strip.TabCount(); ++i)
+    {
+        const LPARAM item = strip.TabItem(i);
+        std::vector<FavoriteMatch> panes;
+        if (const ParkedWindow* parked = ParkedOfItem(item))
+            panes = parked->matches;
+        else if (const CChildFrame* window = WindowOfItem(item))
+        {
+            for (int index = 0; index < window->PaneCount(); ++index)
+                if (const CFolderFrame* pane = window->Pane(index))
+                    panes.push_back(FavoriteMatch{pane->FavoriteIndex(), pane->FavoriteRelation()});
+        }
+        tabs.push_back(std::move(panes));
+    }
+    return tabs;
 }
 
 } // namespace sv

@@ -142,6 +142,7 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnCommand(LOWORD(wParam))) return 0;
         break;
     case kOpenTextMessage: OpenCommandLineText(TakeOwnedText(wParam)); return 0;
+    case kOpenFavoriteInNewWindowMessage: OpenFavoriteInNewWindow(static_cast<int>(wParam)); return 0;
     case kFileOperationDoneMessage: OnFileOperationDone(); return 0;
     case kFileOperationQuestionMessage:
         OnReplaceQuestion(*reinterpret_cast<ReplaceRequest*>(lParam));

@@ -9,12 +9,15 @@
 #include "bars/ChevronMenu.h"
 #include "bars/DlgBarTab.h"
 #include "bars/DockSite.h"
+#include "bars/DrivesBar.h"
+#include "bars/FavoritesBar.h"
 #include "bars/MyBar.h"
 #include "bars/QuickView.h"
 #include "bars/ReBarMain.h"
 #include "bars/RebarBandSlots.h"
 #include "bars/StatusBarEx.h"
 #include "bars/ToolBarXP.h"
+#include "bars/ToolbarMenu.h"
 #include "commands/DlgSelect.h"
 #include "commands/FileClipboard.h"
 #include "commands/FileOperationQueue.h"
@@ -46,7 +49,11 @@
 namespace sv
 {
 
-class CMainFrame : public CMdiFrame, public CCommandTarget, public IFolderHost, public ITreeHost
+class CMainFrame : public CMdiFrame,
+                   public CCommandTarget,
+                   public IFolderHost,
+                   public ITreeHost,
+                   public IFavoritesBarHost
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaMainFrame";
@@ -166,7 +173,7 @@ public:
     void SelectionChanged(CFolderFrame& pane) override;
     void TabsChanged() override;
     void FolderWindowActivated(CChildFrame& window) override { m_folderWindows.WindowActivated(window); }
-    void FolderWindowDestroyed(CChildFrame& window) override { m_folderWindows.WindowDestroyed(window); }
+    void FolderWindowDestroyed(CChildFrame& window) override;
 
     OsKind Os() const override { return m_osKind; }
     CFilters& EditableFilters() { return m_filters; }
@@ -182,7 +189,7 @@ public:
     HMENU FolderMenu() const { return m_folderMenu; }
     CSolObjects& Favorites() { return m_favorites; }
     // Taken from `dockableToolbars` when the window is created, fixed for the run.
-    bool DockingMode() const { return m_dockingMode; }
+    bool DockingMode() const override { return m_dockingMode; }
 
     // The folder toolbars' shared layout and their 16-pixel image lists.
     const std::vector<ToolbarButton>& FolderLayout() const { return m_folderLayout; }
@@ -216,6 +223,33 @@ public:
     void DrivesMayHaveChanged() override;
     bool TreeVisible() const override;
     CDockSite& DockSite() { return m_dockSite; }
+
+    // Customising the toolbars and their context menus, MainFrameToolbars.cpp.
+    void CustomiseMainToolbar();
+    // The context menu of one of the frame's three toolbars as it opens, and a choice of it.
+    UniqueMenu BuildToolbarMenuFor(CToolBarXP& bar);
+    void RunToolbarMenuChoice(CToolBarXP& bar, ToolbarMenuChoice choice);
+    // New image lists at 16, 20 or 24 pixels (0, 1, 2), kept in mainToolbarIconSize.
+    void SetMainToolbarIconSize(int iconSize);
+    // IFolderHost: the folder toolbars' icon size and their shared layout.
+    void SetFolderToolbarIconSize(int iconSize) override;
+    void CustomiseFolderToolbar() override;
+    // "ToolBarFolder" read again (the default layout without one) and every pane's folder
+    // toolbar rebuilt from it, with image lists of folderToolbarIconSize.
+    void ReloadFolderLayout();
+
+    // IFavoritesBarHost, MainFrameFavorites.cpp.
+    void SetHotFavorite(int favorite) override;
+    int TabsShowingFavorite(int favorite, std::vector<int>* tabs) const override;
+    int SelectedTab() const override;
+    void ActivateTab(int tab) override;
+    void PostOpenFavoriteInNewWindow(int favorite) override;
+    void SuspendTreeSync(bool suspend) override;
+    void SyncTreeToActiveWindow() override;
+    void OpenFavoriteInNewWindow(int favorite);
+    // The root of the drive of a drives-bar button in a new folder window.
+    void OpenDriveInNewWindow(int button);
+    CFavoritesBar& FavoritesBarBehaviour() { return m_favoritesBarBehaviour; }
 
     // The buttons a band's chevron lists, as its menu shows them.
     std::vector<ChevronItem> ChevronItems(int band);
@@ -255,6 +289,21 @@ private:
     void OnCompareFolders();
     void OnSelectSome();
     void OnNetworkDriveDialog(bool connect);
+    // External programs and shell commands, MainFrameShellCommands.cpp.
+    void RegisterShellCommands();
+    void OnSystemSearch();
+    void OnExternalSearch();
+    void OnCommandPrompt();
+    void OnNewFolder();
+    // Where the shell has no new-folder verb: the first free "Neuer Ordner" made here and
+    // shown in rename mode.
+    void MakeNewFolderDirectly(CFolderFrame& pane);
+    void OnFolderOptions();
+    void OnToggleHiddenItems();
+    void OnToggleProtectedFiles();
+    // After a system-wide change: the drives bar, a visible tree and, for the hidden-items
+    // switches, every pane's view.
+    void RefreshAfterSystemChange(bool views);
     // The tab options of the settings onto the tab strip.
     void ApplyTabOptions();
     CommandState ViewModeState(int entry) const;
@@ -294,6 +343,20 @@ private:
     // The favorites' ramps from their hues, given out anew when that is switched on.
     void BuildFavoriteRamps();
 
+    // Toolbars, MainFrameToolbars.cpp.
+    void InitialiseToolbarCustomising();
+    // The customise dialogs' notifications and the toolbars' right clicks.
+    bool OnToolbarNotify(const NMHDR& header, LRESULT& result);
+    ToolbarKind KindOf(const CToolBarXP& bar) const;
+    void ShowToolbarMenu(CToolBarXP& bar, POINT screen);
+    // favoritesBarToolTips onto the favorites bar's tooltips.
+    void ApplyFavoritesToolTips();
+    void RebuildFolderToolbars();
+    // The hidden toolbar of the folder toolbars' customise dialog while it is open.
+    CToolBarXP* m_customisingBar = nullptr;
+    // The text a tooltip shows until it asks again.
+    std::wstring m_toolTipText;
+
     // Layout, MainFrameLayout.cpp.
     void OnChevronPushed(const NMREBARCHEVRON& chevron);
     int MeasureTextBelowHeight();
@@ -329,6 +392,8 @@ private:
     CToolBarXP m_mainToolbar;
     CToolBarXP m_favoritesBar;
     CToolBarXP m_drivesBar;
+    CFavoritesBar m_favoritesBarBehaviour{*this};
+    CDrivesBar m_drivesBarBehaviour{[this](int button) { OpenDriveInNewWindow(button); }};
     CStatusBarEx m_statusBar;
     CDlgBarTab m_tabStrip;
     CMyBar m_treeBar;

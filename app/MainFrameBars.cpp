@@ -78,6 +78,7 @@ bool CMainFrame::CreateBars()
     DockSideBars();
 
     m_driveList = ReadLogicalDrives();
+    InitialiseToolbarCustomising();
     return true;
 }
 
@@ -148,6 +149,7 @@ bool CMainFrame::CreateFavoritesBar(HWND parent)
     m_favoritesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
     m_favoritesBar.SetHideBandWhenEmpty(true);
     m_favoritesBar.SetFrameLayout([this] { RecalcLayout(); });
+    m_favoritesBarBehaviour.Attach(m_favoritesBar.Hwnd());
 
     const ReadStatus status =
         ReadFavoritesFile(DataFilePath(kFavoritesFileName), m_favorites, &DecodeSystemCodePage);
@@ -191,6 +193,8 @@ void CMainFrame::FillFavoritesBar()
         m_favoritesBar.AddTextButton(static_cast<int32_t>(cmd::kFirstFavorite + i), ImageOrNone(icon), state,
                                      favorite.name);
     }
+    // The label font may have changed with the buttons' texts.
+    ::InvalidateRect(m_favoritesBar.Hwnd(), nullptr, TRUE);
     m_favoritesVisible = m_favoritesBar.HasVisibleButtons();
     // In the rebar the band disappears instead (Relayout); the window stays the band's child.
     if (m_dockingMode)
@@ -210,6 +214,7 @@ bool CMainFrame::CreateDrivesBar(HWND parent)
     m_drivesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize));
     m_drivesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
     m_drivesBar.SetFrameLayout([this] { RecalcLayout(); });
+    m_drivesBarBehaviour.Attach(m_drivesBar.Hwnd());
     m_driveList = ReadLogicalDrives();
     FillDrivesBar();
     m_drivesBar.Relayout();

@@ -105,6 +105,7 @@ void CMainFrame::RegisterCommands()
         {cmd::kAddFavorite, [this](UINT) { OpenSettings(SettingsPage::Favorites); }},
         {cmd::kEditFavorites, [this](UINT) { OpenSettings(SettingsPage::Favorites); }},
         {cmd::kEditFilters, [this](UINT) { OpenSettings(SettingsPage::Filter); }},
+        {cmd::kCustomiseMainToolbar, [this](UINT) { CustomiseMainToolbar(); }},
         {cmd::kConnectNetworkDrive, [this](UINT) { OnNetworkDriveDialog(true); }},
         {cmd::kDisconnectNetworkDrive, [this](UINT) { OnNetworkDriveDialog(false); }},
         {cmd::kCascade, [this](UINT) { ::SendMessageW(MdiClient(), WM_MDICASCADE, 0, 0); }},
@@ -203,6 +204,7 @@ void CMainFrame::RegisterCommands()
             return CommandState{m_newItemMenu.Get() != nullptr, false, false};
         });
     RegisterFilterCommands();
+    RegisterShellCommands();
 }
 
 bool CMainFrame::IsBarVisible(UINT command) const
@@ -282,7 +284,12 @@ void CMainFrame::OnNetworkDriveDialog(bool connect)
 {
     const DWORD result = connect ? ::WNetConnectionDialog(Hwnd(), RESOURCETYPE_DISK)
                                  : ::WNetDisconnectDialog(Hwnd(), RESOURCETYPE_DISK);
-    // A cancelled dialog answers -1; without a network the system says so in its own words.
+    if (result == ERROR_NO_NETWORK)
+    {
+        ShowNote(Hwnd(), connect ? text::kNoNetworkToConnect : text::kNoNetworkToDisconnect);
+        return;
+    }
+    // A cancelled dialog answers -1; other failures are the system's to word.
     if (result != NO_ERROR && result != static_cast<DWORD>(-1))
     {
         wchar_t* text = nullptr;
@@ -296,7 +303,7 @@ void CMainFrame::OnNetworkDriveDialog(bool connect)
     }
     CheckDrives();
     // The tree's drive level shows the new drive, or no longer the old one.
-    RefreshFolderTree();
+    RefreshAfterSystemChange(false);
 }
 
 } // namespace sv

@@ -9,7 +9,9 @@
 #include "folder/ListViewItems.h"
 #include "folder/SelectByFilter.h"
 #include "framework/MessageSeam.h"
+#include "framework/ProgramStart.h"
 #include "framework/ProgressRunner.h"
+#include "framework/WaitCursor.h"
 #include "model/HelpTopics.h"
 #include "model/Texts.h"
 
@@ -22,18 +24,6 @@ namespace
 {
 // The shell view's own command.
 constexpr UINT kViewSelectNone = 28707;
-
-class WaitCursor
-{
-public:
-    WaitCursor() : m_previous(::SetCursor(::LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~WaitCursor() { ::SetCursor(m_previous); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR m_previous;
-};
 
 std::wstring WithPath(const wchar_t* pattern, const std::wstring& path)
 {
@@ -155,8 +145,13 @@ void CMainFrame::OnCompareFiles(bool external)
         const std::optional<ExternalCompareCall> call =
             BuildExternalCompare(m_params.externalCompareCommand, pair.first, pair.second);
         if (call)
-            ::ShellExecuteW(window->Hwnd(), nullptr, call->program.c_str(), call->parameters.c_str(), nullptr,
-                            SW_SHOWNORMAL);
+        {
+            ProgramStartRequest request;
+            request.owner = window->Hwnd();
+            request.file = call->program;
+            request.parameters = call->parameters;
+            StartProgram(request);
+        }
         return;
     }
 

@@ -25,22 +25,24 @@ void CMainFrame::RegisterFilterCommands()
             state.checked = pane != nullptr && pane->FilterIndex() == index;
             return state;
         });
-    // The switches themselves change the system's settings, which comes later; their checks
-    // show the system's state already. Without a handler they stay disabled.
-    Commands().Add(kHideHiddenItemsCommand, nullptr,
-                   [](UINT) {
-                       return CommandState{false, !SystemShowsAllObjects(), false};
-                   });
-    Commands().Add(cmd::kShowHiddenItems, nullptr,
-                   [](UINT) {
-                       return CommandState{false, SystemShowsAllObjects(), false};
-                   });
-    Commands().Add(kHideProtectedFilesCommand, nullptr,
-                   [](UINT)
-                   {
-                       const auto value = ShowSuperHiddenValue();
-                       return CommandState{false, value && *value == 0, false};
-                   });
+    // The system-wide switches; their checks show the system's state.
+    Commands().Add(
+        kHideHiddenItemsCommand, [this](UINT) { OnToggleHiddenItems(); },
+        [](UINT) {
+            return CommandState{true, !SystemShowsAllObjects(), false};
+        });
+    Commands().Add(
+        cmd::kShowHiddenItems, [this](UINT) { OnToggleHiddenItems(); },
+        [](UINT) {
+            return CommandState{true, SystemShowsAllObjects(), false};
+        });
+    Commands().Add(
+        kHideProtectedFilesCommand, [this](UINT) { OnToggleProtectedFiles(); },
+        [](UINT)
+        {
+            const auto value = ShowSuperHiddenValue();
+            return CommandState{true, value && *value == 0, false};
+        });
 }
 
 bool CMainFrame::IsFilterMenu(HMENU popup)

@@ -9,6 +9,7 @@
 #include "folder/PaneCommands.h"
 #include "model/DockLayout.h"
 #include "model/ToolbarCatalogue.h"
+#include "shell/ItemIdListConversion.h"
 
 #include <algorithm>
 #include <cstring>
@@ -101,6 +102,7 @@ bool CMainFrame::OnEraseBackground(HDC dc)
 
 LRESULT CMainFrame::OnNotify(const NMHDR& header)
 {
+    if (LRESULT result = 0; OnToolbarNotify(header, result)) return result;
     if (m_rebar.Hwnd() && header.hwndFrom == m_rebar.Hwnd())
     {
         switch (header.code)
@@ -122,6 +124,16 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
         if (!text.empty())
         {
             info.lpszText = const_cast<wchar_t*>(text.data());
+            return 0;
+        }
+        // A favorite's button names its folder.
+        if (header.idFrom >= cmd::kFirstFavorite && header.idFrom <= cmd::kLastFavorite &&
+            header.idFrom - cmd::kFirstFavorite < m_favorites.records.size())
+        {
+            const AbsolutePidl folder =
+                ToShellAllocated(m_favorites.records[header.idFrom - cmd::kFirstFavorite].folder1);
+            m_toolTipText = folder ? m_utils.DisplayName(folder.Get(), SHGDN_FORPARSING) : std::wstring();
+            info.lpszText = m_toolTipText.data();
             return 0;
         }
     }

@@ -5,8 +5,10 @@
 
 #include "framework/MenuBuilder.h"
 #include "model/TabLabel.h"
+#include "model/Texts.h"
 #include "model/ViewModeList.h"
 #include "shell/ItemIdListConversion.h"
+#include "shell/NewItemMenu.h"
 
 #include <shlobj.h>
 
@@ -18,9 +20,6 @@ namespace sv
 namespace
 {
 constexpr const wchar_t* kUnknownName = L"<unknown>";
-
-// CLSID_NewMenu, the shell's "Neu" submenu.
-constexpr CLSID kNewMenuClass{0xD969A300, 0xE7FF, 0x11D0, {0xA9, 0x3B, 0x00, 0xA0, 0xC9, 0x0F, 0x27, 0x19}};
 
 int LastCommandOf(HMENU popup)
 {
@@ -67,15 +66,26 @@ void CMainFrame::RebuildFileMenu(HMENU popup)
 
     CFolderFrame* pane = ActivePane();
     if (!pane || !pane->IsStorage() || !pane->CurrentFolder()) return;
-    ComPtr<IContextMenu> menu;
-    if (FAILED(::CoCreateInstance(kNewMenuClass, nullptr, CLSCTX_INPROC_SERVER, IID_IContextMenu,
-                                  menu.PutVoid())) ||
-        !menu)
-        return; // a system without the shell's new-item menu (see FolderFrame's new folder)
-    const auto init = menu.As<IShellExtInit>();
-    if (!init || FAILED(init->Initialize(pane->CurrentFolder().Get(), nullptr, nullptr))) return;
     const int exit = MenuPositionOf(popup, cmd::kExit);
     if (exit < 0) return;
+    ComPtr<IContextMenu> menu = CreateNewItemMenu(pane->CurrentFolder().Get());
+    if (!menu)
+    {
+        // A system without the shell's menu still makes folders (command 183 does it directly).
+        UniqueMenu own(::CreatePopupMenu());
+        if (!own) return;
+        ::AppendMenuW(own.Get(), MF_STRING, cmd::kNewFolder, text::kNewFolderItem);
+        const HMENU submenu = own.Get();
+        if (!::InsertMenuW(popup, static_cast<UINT>(exit), MF_BYPOSITION | MF_POPUP,
+                           reinterpret_cast<UINT_PTR>(own.Release()), text::kNewItemMenu))
+        {
+            ::DestroyMenu(submenu);
+            return;
+        }
+        ::InsertMenuW(popup, static_cast<UINT>(exit + 1), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        m_newItemEntries = 2;
+        return;
+    }
     const int before = ::GetMenuItemCount(popup);
     if (FAILED(menu->QueryContextMenu(popup, static_cast<UINT>(exit), cmd::kFirstNewItem, cmd::kLastNewItem,
                                       CMF_NORMAL)))

@@ -11,6 +11,8 @@ inline constexpr UINT kDrivesBarId = 302;
 inline constexpr UINT kFavoritesBarId = 303;
 inline constexpr UINT kFolderTreeBarId = 990;
 inline constexpr UINT kQuickViewBarId = 991;
+// The hidden toolbar that stands for the folder toolbars while their customise dialog is open.
+inline constexpr UINT kFolderCustomiseToolbarId = 304;
 
 // The framework's ids of the status bar, the first dialog bar and the rebar.
 inline constexpr UINT kStatusBarId = 0xE801;

@@ -163,6 +163,58 @@ void CToolBarXP::SetCatalogue(ToolbarCatalogue catalogue)
     m_catalogueTaken = true;
 }
 
+void CToolBarXP::Customise()
+{
+    if (Hwnd()) ::SendMessageW(Hwnd(), TB_CUSTOMIZE, 0, 0);
+}
+
+bool CToolBarXP::OnCustomiseNotify(const NMHDR& header, LRESULT& result)
+{
+    // The toolbar's codes overlap those of other controls: only this toolbar's count.
+    if (!Hwnd() || header.hwndFrom != Hwnd()) return false;
+    result = 0;
+    switch (header.code)
+    {
+    case TBN_BEGINADJUST:
+    case TBN_ENDADJUST: return true;
+    case TBN_QUERYINSERT: result = TRUE; return true;
+    case TBN_QUERYDELETE:
+    {
+        const auto& notice = reinterpret_cast<const NMTOOLBARW&>(header);
+        result = CanDeleteInCustomise(FromPlatform(notice.tbButton)) ? TRUE : FALSE;
+        return true;
+    }
+    case TBN_GETBUTTONINFOW:
+    {
+        auto& notice = const_cast<NMTOOLBARW&>(reinterpret_cast<const NMTOOLBARW&>(header));
+        if (notice.iItem < 0 || static_cast<size_t>(notice.iItem) >= m_catalogue.size()) return true;
+        const ToolbarButton& button = m_catalogue[static_cast<size_t>(notice.iItem)].button;
+        notice.tbButton = ToPlatform(button);
+        notice.tbButton.iString = -1;
+        if (notice.pszText && notice.cchText > 0)
+        {
+            const std::wstring text = CutToBuffer(ToolbarButtonText(button.command), notice.cchText);
+            std::copy(text.begin(), text.end(), notice.pszText);
+            notice.pszText[text.size()] = L'\0';
+        }
+        result = TRUE;
+        return true;
+    }
+    case TBN_RESET:
+        DeleteAllButtons();
+        AddButtons(ResetButtons(m_catalogue));
+        if (m_customiseChanged) m_customiseChanged();
+        return true;
+    case TBN_TOOLBARCHANGE:
+        if (m_customiseChanged) m_customiseChanged();
+        return true;
+    case TBN_CUSTHELP:
+        if (m_customiseHelp) m_customiseHelp();
+        return true;
+    }
+    return false;
+}
+
 bool CToolBarXP::LoadLayout(const std::wstring& file, bool wideRecords)
 {
     std::vector<ToolbarButton> buttons;

@@ -55,6 +55,18 @@ public:
     const ToolbarCatalogue& Catalogue() const { return m_catalogue; }
     bool HasCatalogue() const { return m_catalogueTaken; }
 
+    // The platform's customise dialog for this toolbar (modal). The dialog's notifications
+    // reach the toolbar's owner, which hands them to OnCustomiseNotify; `changed` runs after
+    // the dialog changed or reset the buttons, `help` when the user asks for help.
+    void Customise();
+    void SetCustomiseHandlers(std::function<void()> changed, std::function<void()> help)
+    {
+        m_customiseChanged = std::move(changed);
+        m_customiseHelp = std::move(help);
+    }
+    // True when `header` is one of the dialog's notifications; `result` is the answer.
+    bool OnCustomiseNotify(const NMHDR& header, LRESULT& result);
+
     // Reads a toolbar file; with buttons from it, they replace the toolbar's. A failure is
     // reported to the user and leaves the toolbar as it is.
     bool LoadLayout(const std::wstring& file, bool wideRecords);
@@ -106,6 +118,8 @@ private:
     bool m_hideBandWhenEmpty = false;
     bool m_userVisible = true;
     std::function<void()> m_frameLayout;
+    std::function<void()> m_customiseChanged;
+    std::function<void()> m_customiseHelp;
 };
 
 } // namespace sv

@@ -111,66 +111,62 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet
 
 void CFolderFrame::CreateBars()
 {
-    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    m_toolbar =
-        ::CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT |
-                              TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                          0, 0, 0, 0, Hwnd(), reinterpret_cast<HMENU>(kFolderToolbarId), instance, nullptr);
-    if (m_toolbar)
+    if (m_toolbar.Create(Hwnd(), kFolderToolbarId))
     {
-        ::SendMessageW(m_toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-        ::SendMessageW(m_toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-        if (const HIMAGELIST images = m_host.PaneToolbarImages(false))
-        {
-            int width = 0;
-            int height = 0;
-            ImageList_GetIconSize(images, &width, &height);
-            ::SendMessageW(m_toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
-            ::SendMessageW(m_toolbar, TB_SETBUTTONSIZE, 0,
-                           MAKELPARAM(ToolbarButtonWidth(width), ToolbarButtonHeight(height)));
-            ::SendMessageW(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-            ::SendMessageW(m_toolbar, TB_SETDISABLEDIMAGELIST, 0,
-                           reinterpret_cast<LPARAM>(m_host.PaneToolbarImages(true)));
-        }
-        const std::vector<ToolbarButton>& layout = m_host.FolderToolbarLayout();
-        for (const ToolbarButton& button : layout.empty() ? DefaultFolderLayout() : layout)
-        {
-            TBBUTTON tb{};
-            tb.iBitmap = button.IsSeparator() ? 0 : button.image;
-            tb.idCommand = button.command;
-            tb.fsState = button.state;
-            tb.fsStyle = button.style;
-            tb.iString = -1;
-            ::SendMessageW(m_toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
-        }
+        m_toolbar.SetMenuHandlers([this] { return m_host.Settings().folderToolbarIconSize; },
+                                  [this](ToolbarMenuChoice choice) { OnToolbarMenuChoice(choice); });
+        InstallToolbarLayout();
     }
     m_captionBar.Create(Hwnd());
     CreateQuickFilterEdit();
+}
+
+void CFolderFrame::InstallToolbarLayout()
+{
+    const std::vector<ToolbarButton>& layout = m_host.FolderToolbarLayout();
+    m_toolbar.SetLayout(layout.empty() ? DefaultFolderLayout() : layout, m_host.PaneToolbarImages(false),
+                        m_host.PaneToolbarImages(true));
+}
+
+void CFolderFrame::RebuildToolbar()
+{
+    InstallToolbarLayout();
+    UpdateWindowButtons(m_shownPaneCount, m_onePaneMaximised);
+    Layout();
+}
+
+void CFolderFrame::OnToolbarMenuChoice(ToolbarMenuChoice choice)
+{
+    if (choice == ToolbarMenuChoice::Customise)
+        m_host.CustomiseFolderToolbar();
+    else if (const int size = IconSizeOf(choice); size >= 0)
+        m_host.SetFolderToolbarIconSize(size);
 }
 
 RECT CFolderFrame::FitAddressPlaceholder(int width)
 {
     RECT placeholder{};
     const int index =
-        m_toolbar ? static_cast<int>(::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kAddressFieldCommand, 0))
-                  : -1;
+        m_toolbar.Hwnd()
+            ? static_cast<int>(::SendMessageW(m_toolbar.Hwnd(), TB_COMMANDTOINDEX, kAddressFieldCommand, 0))
+            : -1;
     if (index < 0) return placeholder;
     // The placeholder takes what the other visible buttons leave of the row.
     int others = 0;
-    const int count = static_cast<int>(::SendMessageW(m_toolbar, TB_BUTTONCOUNT, 0, 0));
+    const int count = static_cast<int>(::SendMessageW(m_toolbar.Hwnd(), TB_BUTTONCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
     {
         RECT rect{};
-        if (i != index && ::SendMessageW(m_toolbar, TB_GETITEMRECT, static_cast<WPARAM>(i),
+        if (i != index && ::SendMessageW(m_toolbar.Hwnd(), TB_GETITEMRECT, static_cast<WPARAM>(i),
                                          reinterpret_cast<LPARAM>(&rect)))
             others += rect.right - rect.left;
     }
     TBBUTTONINFOW info{sizeof(info)};
     info.dwMask = TBIF_SIZE;
     info.cx = static_cast<WORD>(std::clamp(width - others - 2, 0, 0xFFFF));
-    ::SendMessageW(m_toolbar, TB_SETBUTTONINFOW, kAddressFieldCommand, reinterpret_cast<LPARAM>(&info));
-    ::SendMessageW(m_toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index),
+    ::SendMessageW(m_toolbar.Hwnd(), TB_SETBUTTONINFOW, kAddressFieldCommand,
+                   reinterpret_cast<LPARAM>(&info));
+    ::SendMessageW(m_toolbar.Hwnd(), TB_GETITEMRECT, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&placeholder));
     return placeholder;
 }
@@ -182,12 +178,13 @@ void CFolderFrame::Layout()
     ::GetClientRect(Hwnd(), &client);
     int top = 0;
     RECT captionRow{2, 0, std::max(static_cast<int>(client.right) - 2, 2), kCaptionHeight};
-    if (m_toolbar)
+    if (m_toolbar.Hwnd())
     {
         // Larger icons make higher buttons.
-        const int toolbarHeight = std::max(
-            kToolbarHeight, static_cast<int>(HIWORD(::SendMessageW(m_toolbar, TB_GETBUTTONSIZE, 0, 0))) + 2);
-        ::MoveWindow(m_toolbar, 0, top, client.right, toolbarHeight, TRUE);
+        const int toolbarHeight =
+            std::max(kToolbarHeight,
+                     static_cast<int>(HIWORD(::SendMessageW(m_toolbar.Hwnd(), TB_GETBUTTONSIZE, 0, 0))) + 2);
+        ::MoveWindow(m_toolbar.Hwnd(), 0, top, client.right, toolbarHeight, TRUE);
         const RECT placeholder = FitAddressPlaceholder(client.right);
         if (placeholder.right > placeholder.left)
         {
@@ -329,10 +326,10 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
     {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == m_toolbar && header->code == TBN_DROPDOWN)
+        if (header->hwndFrom == m_toolbar.Hwnd() && header->code == TBN_DROPDOWN)
         {
             const auto* button = reinterpret_cast<const NMTOOLBARW*>(lParam);
-            ShowHistoryDropDown(button->iItem, m_toolbar);
+            ShowHistoryDropDown(button->iItem, m_toolbar.Hwnd());
             return TBDDRET_DEFAULT;
         }
         break;
@@ -340,7 +337,7 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         // Toolbar buttons and commands sent to the pane go to the pane, its window and the
         // main frame, in that order.
-        if ((reinterpret_cast<HWND>(lParam) == m_toolbar || lParam == 0) && HIWORD(wParam) <= 1 &&
+        if ((reinterpret_cast<HWND>(lParam) == m_toolbar.Hwnd() || lParam == 0) && HIWORD(wParam) <= 1 &&
             RouteCommand(LOWORD(wParam)))
             return 0;
         break;

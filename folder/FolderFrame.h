@@ -7,6 +7,7 @@
 #include "FolderHost.h"
 #include "ShellBrowserImpl.h"
 #include "StatusWorker.h"
+#include "bars/ToolBarTransparent.h"
 #include "commands/DropTargetView.h"
 #include "framework/Commands.h"
 #include "framework/Handles.h"
@@ -111,6 +112,10 @@ public:
     void SignalStatus();
     // The first item the view includes next goes into rename mode (new folder command).
     void RenameNextNewItem(bool rename = true) { m_renameNewItem = rename; }
+    // A folder of this folder that the program made itself: selected alone and in rename mode
+    // (the view is read again when it missed the folder's change notice). False when the
+    // view does not show it.
+    bool RenameNewFolder(const std::wstring& name);
     int StatusRequests() const { return m_statusRequests; }
     // Rebuilds the status line; only the active pane of the active window writes.
     void UpdateStatusLine();
@@ -164,6 +169,11 @@ public:
     // The maximise button is there only in a split window; its picture tells whether one
     // pane fills the window.
     void UpdateWindowButtons(int paneCount, bool onePaneMaximised);
+    // The folder toolbar again from the layout and images the host shares (after customising
+    // or a new icon size).
+    void RebuildToolbar();
+    HWND Toolbar() const { return m_toolbar.Hwnd(); }
+    CToolBarTransparent& FolderToolbar() { return m_toolbar; }
 
     // The pane's look at a message before the view gets it; true when it was consumed.
     bool PreTranslateMessage(MSG& message);
@@ -237,6 +247,8 @@ private:
     void ApplyQuickFilterText(const std::wstring& text);
     // Window (FolderFrame.cpp)
     void CreateBars();
+    void InstallToolbarLayout();
+    void OnToolbarMenuChoice(ToolbarMenuChoice choice);
     void Layout();
     // Widens the toolbar's address placeholder to the free width; its rect, or empty.
     RECT FitAddressPlaceholder(int width);
@@ -312,7 +324,10 @@ private:
     LOGFONTW m_ownFontData{};
     LOGFONTW m_userFontData{};
 
-    HWND m_toolbar = nullptr;
+    CToolBarTransparent m_toolbar;
+    // What UpdateWindowButtons was told last, for a rebuilt toolbar.
+    int m_shownPaneCount = 1;
+    bool m_onePaneMaximised = false;
     CDlgBarCaption m_captionBar{*this};
     std::unique_ptr<StatusWorker> m_statusWorker;
 };

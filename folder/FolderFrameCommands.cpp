@@ -33,24 +33,33 @@ CCommandTarget* CFolderFrame::NextCommandTarget()
 void CFolderFrame::RegisterCommands()
 {
     CommandTable& table = Commands();
-    table.Add(kGoBackCommand, [this](UINT) { GoBack(); }, [this](UINT) { return Enabled(m_history.CanBack()); });
-    table.Add(kGoForwardCommand, [this](UINT) { GoForward(); },
-              [this](UINT) { return Enabled(m_history.CanForward()); });
-    table.Add(kGoUpCommand, [this](UINT) { GoUp(); },
-              [this](UINT) { return Enabled(m_current && m_current.Get()->mkid.cb != 0); });
-    table.Add(kGoDriveRootCommand, [this](UINT) { GoDriveRoot(); }, [this](UINT) { return Enabled(m_drive); });
+    table.Add(
+        kGoBackCommand, [this](UINT) { GoBack(); }, [this](UINT) { return Enabled(m_history.CanBack()); });
+    table.Add(
+        kGoForwardCommand, [this](UINT) { GoForward(); },
+        [this](UINT) { return Enabled(m_history.CanForward()); });
+    table.Add(
+        kGoUpCommand, [this](UINT) { GoUp(); },
+        [this](UINT) { return Enabled(m_current && m_current.Get()->mkid.cb != 0); });
+    table.Add(
+        kGoDriveRootCommand, [this](UINT) { GoDriveRoot(); }, [this](UINT) { return Enabled(m_drive); });
     table.Add(kSyncTreeCommand, [this](UINT) { SyncTree(); });
-    table.Add(kOtherPaneFolderCommand, [this](UINT) { GoOtherPaneFolder(); },
-              [this](UINT) { return Enabled(m_owner.PaneCount() == 2); });
-    table.Add(kMaximisePaneCommand, [this](UINT) {
-        m_owner.SetActivePane(*this);
-        m_owner.ToggleMaximisePane();
-    });
+    table.Add(
+        kOtherPaneFolderCommand, [this](UINT) { GoOtherPaneFolder(); },
+        [this](UINT) { return Enabled(m_owner.PaneCount() == 2); });
+    table.Add(kMaximisePaneCommand,
+              [this](UINT)
+              {
+                  m_owner.SetActivePane(*this);
+                  m_owner.ToggleMaximisePane();
+              });
     // The pane may be the one that goes: its window closes it once this message is done.
     table.Add(kClosePaneCommand, [this](UINT) { m_owner.PostClosePane(*this); });
-    table.Add(cmd::kCopyFileList, [this](UINT) { CopyFileListToClipboard(true); },
-              [this](UINT) { return Enabled(ListView() != nullptr); });
-    table.Add(kHistoryMenuCommand, [this](UINT) { ShowHistoryDropDown(kHistoryMenuCommand, m_toolbar); });
+    table.Add(
+        cmd::kCopyFileList, [this](UINT) { CopyFileListToClipboard(true); },
+        [this](UINT) { return Enabled(ListView() != nullptr); });
+    table.Add(kHistoryMenuCommand,
+              [this](UINT) { ShowHistoryDropDown(kHistoryMenuCommand, m_toolbar.Hwnd()); });
     table.Add(kClearLocalHistoryCommand, [this](UINT) { ClearLocalHistory(); });
     table.Add(kClearGlobalHistoryCommand, [this](UINT) { m_host.GlobalVisited().ClearAllButCurrent(); });
     table.AddRange(kFirstHistoryStepCommand, kLastHistoryStepCommand,
@@ -60,13 +69,17 @@ void CFolderFrame::RegisterCommands()
 
 void CFolderFrame::UpdateWindowButtons(int paneCount, bool onePaneMaximised)
 {
-    if (!m_toolbar || ::SendMessageW(m_toolbar, TB_COMMANDTOINDEX, kMaximisePaneCommand, 0) < 0) return;
+    m_shownPaneCount = paneCount;
+    m_onePaneMaximised = onePaneMaximised;
+    if (!m_toolbar.Hwnd() || ::SendMessageW(m_toolbar.Hwnd(), TB_COMMANDTOINDEX, kMaximisePaneCommand, 0) < 0)
+        return;
     constexpr int kMaximisedImage = 8;
     constexpr int kBothShownImage = 10;
     const bool hide = paneCount < 2;
-    const bool wasHidden = ::SendMessageW(m_toolbar, TB_ISBUTTONHIDDEN, kMaximisePaneCommand, 0) != 0;
-    ::SendMessageW(m_toolbar, TB_HIDEBUTTON, kMaximisePaneCommand, MAKELPARAM(hide, 0));
-    ::SendMessageW(m_toolbar, TB_CHANGEBITMAP, kMaximisePaneCommand, onePaneMaximised ? kMaximisedImage : kBothShownImage);
+    const bool wasHidden = ::SendMessageW(m_toolbar.Hwnd(), TB_ISBUTTONHIDDEN, kMaximisePaneCommand, 0) != 0;
+    ::SendMessageW(m_toolbar.Hwnd(), TB_HIDEBUTTON, kMaximisePaneCommand, MAKELPARAM(hide, 0));
+    ::SendMessageW(m_toolbar.Hwnd(), TB_CHANGEBITMAP, kMaximisePaneCommand,
+                   onePaneMaximised ? kMaximisedImage : kBothShownImage);
     if (hide != wasHidden) Layout(); // the address placeholder takes or gives the room
 }
 

@@ -6,6 +6,7 @@
 #include "FolderMessages.h"
 #include "ViewModes.h"
 #include "framework/MessageSeam.h"
+#include "shell/HiddenItemsFolder.h"
 #include "shell/ItemIdListConversion.h"
 #include "shell/StreamBytes.h"
 
@@ -177,7 +178,8 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
         if (m_view) InstallViewCallback(m_view.Get());
         return false;
     };
-    if (FAILED(folder->CreateViewObject(Hwnd(), IID_IShellView, view.PutVoid())) || !view) return fail();
+    view = CreateFolderView(folder.Get(), Hwnd());
+    if (!view) return fail();
     const bool oldExplorerInterface = m_explorerInterface;
     m_explorerInterface = false;
     if (m_host.Os() >= OsKind::WinVista && m_host.Settings().explorerInterface != 1 && view.As<IShellView3>())

@@ -70,6 +70,30 @@ void CFolderFrame::SelectAndRename(ChildPidl child)
     if (m_view && child) m_view->SelectItem(child.Get(), kSelectForRename);
 }
 
+bool CFolderFrame::RenameNewFolder(const std::wstring& name)
+{
+    if (!m_view || !m_folder) return false;
+    ChildPidl child;
+    std::wstring parsed = name;
+    if (FAILED(m_folder->ParseDisplayName(Hwnd(), nullptr, parsed.data(), nullptr,
+                                          reinterpret_cast<PIDLIST_RELATIVE*>(child.Put()), nullptr)) ||
+        !child)
+        return false;
+    const auto renaming = [this]
+    {
+        const HWND list = ListView();
+        return list && ::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0) != 0;
+    };
+    for (int attempt = 0; attempt < 2; ++attempt)
+    {
+        SelectEveryItem(false);
+        m_view->SelectItem(child.Get(), kSelectForRename | SVSI_SELECT | SVSI_DESELECTOTHERS);
+        if (renaming()) return true;
+        RefreshView();
+    }
+    return false;
+}
+
 bool CFolderFrame::OpenSelection(OpenMode mode)
 {
     if (!m_view) return false;
@@ -170,11 +194,13 @@ std::wstring CFolderFrame::DropFolderAt(POINTL point)
         LVHITTESTINFO hit{};
         hit.pt = {point.x, point.y};
         ::ScreenToClient(list, &hit.pt);
-        const int index = static_cast<int>(::SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        const int index =
+            static_cast<int>(::SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
         const auto folderView = m_view.As<IFolderView>();
         ChildPidl child;
-        if (index >= 0 && (hit.flags & LVHT_ONITEM) && folderView && SUCCEEDED(folderView->Item(index, child.Put())) &&
-            child && (CUtils::AttributesOf(m_folder.Get(), child.Get(), SFGAO_FOLDER) & SFGAO_FOLDER))
+        if (index >= 0 && (hit.flags & LVHT_ONITEM) && folderView &&
+            SUCCEEDED(folderView->Item(index, child.Put())) && child &&
+            (CUtils::AttributesOf(m_folder.Get(), child.Get(), SFGAO_FOLDER) & SFGAO_FOLDER))
         {
             const AbsolutePidl item = CombinePidls(m_current.Get(), child.Get());
             const ItemPath path = m_utils.Path(item.Get());

@@ -47,6 +47,10 @@ public:
     virtual HIMAGELIST PaneToolbarImages(bool disabled) const = 0;
     // The folder toolbars' shared button layout.
     virtual const std::vector<ToolbarButton>& FolderToolbarLayout() const = 0;
+    // The folder toolbars' context menu: a new icon size for all of them (folderToolbarIconSize),
+    // and customising their shared layout.
+    virtual void SetFolderToolbarIconSize(int iconSize) = 0;
+    virtual void CustomiseFolderToolbar() = 0;
     // True while an arrangement is being restored: lazy panes stay lazy then.
     virtual bool IsRestoring() const = 0;
 

@@ -33,4 +33,23 @@ inline constexpr const wchar_t* kCompareNoExternalProgram =
     L"Bitte in den Einstellungen ein externes Dateivergleichsprogramm auswählen!";
 inline constexpr const wchar_t* kCompareProgressText = L"Die Dateien werden verglichen ...";
 inline constexpr const wchar_t* kCompareFoldersProgressText = L"Die Ordner werden verglichen ...";
+// External programs and shell commands.
+inline constexpr const wchar_t* kNoExternalSearchProgram =
+    L"Bitte in den Einstellungen ein externes Suchprogramm auswählen!";
+inline constexpr const wchar_t* kSystemSearchUnavailable =
+    L"Die Dateisuche des Systems steht hier nicht zur Verfügung: der Dateibrowser, den das System "
+    L"dafür startet, kann nicht suchen.\nEin externes Suchprogramm lässt sich in den Einstellungen unter "
+    L"„Extras“ eintragen und mit „Dateien/Ordner extern suchen...“ starten.";
+inline constexpr const wchar_t* kFolderOptionsUnavailable =
+    L"Die Ordneroptionen des Systems stehen hier nicht zur Verfügung: dem System fehlt der Dialog dafür.\n"
+    L"Versteckte Objekte und geschützte Systemdateien lassen sich im Menü „Filter“ ein- und ausblenden.";
+inline constexpr const wchar_t* kNewFolderFailed =
+    L"Im Ordner „%s“ konnte kein neuer Ordner angelegt werden.";
+inline constexpr const wchar_t* kNoNetworkToConnect =
+    L"Es ist kein Netzwerk vorhanden, daher können keine Netzlaufwerke verbunden werden.";
+inline constexpr const wchar_t* kNoNetworkToDisconnect =
+    L"Es ist kein Netzwerk vorhanden, daher gibt es keine Netzlaufwerke zu trennen.";
+// The "Datei" menu's own new-item submenu where the shell has none.
+inline constexpr const wchar_t* kNewItemMenu = L"&Neu";
+inline constexpr const wchar_t* kNewFolderItem = L"&Ordner\tF7";
 } // namespace sv::text

@@ -45,4 +45,19 @@ bool ShellClaimsSubfoldersEverywhere()
     return IsWine();
 }
 
+bool ShellSettingsIgnoreWrites()
+{
+    return IsWine();
+}
+
+bool ViewNeverShowsHiddenItems()
+{
+    return IsWine();
+}
+
+bool ShellHasNoSearch()
+{
+    return IsWine();
+}
+
 } // namespace sv

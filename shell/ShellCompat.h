@@ -22,4 +22,12 @@ bool ShellOperationsNotifyEveryItem();
 // Wine's file-system folders claim subfolders for every folder, empty or not.
 bool ShellClaimsSubfoldersEverywhere();
 
+// Wine's shell takes changes of its state (hidden items, protected files) without keeping
+// them; it reads the Explorer registry values instead.
+bool ShellSettingsIgnoreWrites();
+// Wine's folder view never asks its folder for hidden items.
+bool ViewNeverShowsHiddenItems();
+// Wine's file browser, which the shell starts for a search, has no search.
+bool ShellHasNoSearch();
+
 } // namespace sv

@@ -178,8 +178,7 @@ TEST_F(Commands, EachMenuBarHoldsItsPopupsAndWindowCommandsNeedAWindow)
     EXPECT_TRUE(Enabled(window, 4));
     EXPECT_FALSE(Enabled(window, 6)) << "swapping needs a split window";
 
-    // The toolbar buttons of built commands are there for the window; those of commands
-    // still to come stay disabled.
+    // The toolbar buttons follow the window: swapping needs a split one, the rest is there.
     m_frame.OnIdle();
     const HWND toolbar = m_frame.MainToolbar().Hwnd();
     for (UINT id : {cmd::kCut, cmd::kCopy, cmd::kMoveToFolder, cmd::kCopyToFolder, cmd::kDelete, cmd::kUndo,
@@ -187,7 +186,8 @@ TEST_F(Commands, EachMenuBarHoldsItsPopupsAndWindowCommandsNeedAWindow)
                     cmd::kSplitHorizontally, cmd::kSplitVertically})
         EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, id, 0)) << id;
     EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, cmd::kSwapPanes, 0));
-    EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, cmd::kSearch, 0));
+    EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, cmd::kSearch, 0));
+    EXPECT_TRUE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, cmd::kNewFolder, 0));
 
     Command(cmd::kSplitVertically);
     ASSERT_EQ(m_frame.ActiveFolderWindow()->PaneCount(), 2);

@@ -35,6 +35,8 @@ public:
     bool IsRestoring() const override { return restoring; }
     HIMAGELIST PaneToolbarImages(bool) const override { return nullptr; }
     const std::vector<ToolbarButton>& FolderToolbarLayout() const override { return layout; }
+    void SetFolderToolbarIconSize(int iconSize) override { params.folderToolbarIconSize = iconSize; }
+    void CustomiseFolderToolbar() override { ++toolbarCustomisations; }
     void OpenFolder(AbsolutePidl folder, AbsolutePidl, OpenMode mode, bool) override
     {
         opened.push_back({std::move(folder), mode});
@@ -74,6 +76,7 @@ public:
     int treeSyncs = 0;
     AbsolutePidl syncedTo;
     int treeShown = 0;
+    int toolbarCustomisations = 0;
     bool treeSyncSuppressed = false;
     AbsolutePidl lastTreeSync;
     int tabsChanged = 0;

@@ -1,0 +1,90 @@
+// CMainFrame: what the favorites bar asks of the frame (which tabs show a favorite, the tab
+// strip's hot favorite, activating tabs, new windows), and the drives bar's middle click.
+#include "MainFrame.h"
+
+#include "shell/ItemIdListConversion.h"
+
+namespace sv
+{
+
+int CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* tabs) const
+{
+    const auto& records = m_favorites.records;
+    if (favorite < 0 || static_cast<size_t>(favorite) >= records.size()) return -1;
+    const ItemIdList& folder = records[static_cast<size_t>(favorite)].folder1;
+    int firstRelation = -1;
+    const std::vector<std::vector<FavoriteMatch>> byTab = m_folderWindows.PaneFavoritesByTab();
+    for (size_t tab = 0; tab < byTab.size(); ++tab)
+    {
+        for (const FavoriteMatch& pane : byTab[tab])
+        {
+            if (pane.index < 0 || static_cast<size_t>(pane.index) >= records.size()) continue;
+            // Two favorites of one folder count as one.
+            if (records[static_cast<size_t>(pane.index)].folder1 != folder) continue;
+            if (firstRelation < 0) firstRelation = pane.relation == 0 ? 0 : 1;
+            if (tabs) tabs->push_back(static_cast<int>(tab));
+            break;
+        }
+    }
+    if (tabs) return tabs->empty() ? -1 : 0;
+    return firstRelation;
+}
+
+void CMainFrame::FolderWindowDestroyed(CChildFrame& window)
+{
+    m_folderWindows.WindowDestroyed(window);
+    // A favorite whose last tab went is no longer marked.
+    if (m_favoritesBar.Hwnd()) ::InvalidateRect(m_favoritesBar.Hwnd(), nullptr, FALSE);
+}
+
+void CMainFrame::SetHotFavorite(int favorite)
+{
+    m_tabStrip.SetHotFavorite(favorite);
+}
+
+int CMainFrame::SelectedTab() const
+{
+    return m_tabStrip.SelectedTab();
+}
+
+void CMainFrame::ActivateTab(int tab)
+{
+    if (tab < 0 || tab >= m_tabStrip.TabCount()) return;
+    m_folderWindows.ActivateTab(m_tabStrip.TabItem(tab));
+}
+
+void CMainFrame::PostOpenFavoriteInNewWindow(int favorite)
+{
+    ::PostMessageW(Hwnd(), kOpenFavoriteInNewWindowMessage, static_cast<WPARAM>(favorite), 0);
+}
+
+void CMainFrame::OpenFavoriteInNewWindow(int favorite)
+{
+    if (favorite < 0 || static_cast<size_t>(favorite) >= m_favorites.records.size()) return;
+    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].folder1),
+                               AbsolutePidl(), OpenMode::NewWindow, true, 0);
+}
+
+void CMainFrame::SuspendTreeSync(bool suspend)
+{
+    m_treeSyncSuppressions += suspend ? 1 : -1;
+}
+
+void CMainFrame::SyncTreeToActiveWindow()
+{
+    const CFolderFrame* pane = ActivePane();
+    if (!m_params.treeSyncWithFolder || !pane || !pane->CurrentFolder()) return;
+    if (m_lastTreeSyncFolder && m_utils.SameFolder(m_lastTreeSyncFolder.Get(), pane->CurrentFolder().Get()))
+        return;
+    m_lastTreeSyncFolder = pane->CurrentFolder().Clone();
+    SyncTreeTo(pane->CurrentFolder().Get());
+}
+
+void CMainFrame::OpenDriveInNewWindow(int button)
+{
+    const std::wstring letter = m_drivesBar.ButtonText(static_cast<int32_t>(cmd::kFirstDrive) + button);
+    if (letter.empty()) return;
+    m_folderWindows.OpenFolder(PidlFromPath(letter + L":\\"), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+}
+
+} // namespace sv
