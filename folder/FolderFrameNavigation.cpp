@@ -260,6 +260,14 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
     Layout();
 }
 
+void CFolderFrame::FavoritesChanged()
+{
+    if (!m_current) return;
+    FindFavorite();
+    UpdateCaptionState();
+    m_owner.SetPaneName(*this);
+}
+
 void CFolderFrame::FindFavorite()
 {
     m_favoriteIndex = -1;
