@@ -49,6 +49,9 @@ public:
     size_t ParkedCount() const { return m_parked.size(); }
     // The folder windows as their tabs stand, left to right.
     std::vector<CChildFrame*> InTabOrder() const;
+    // Tabs without windows keep their filters when the filter list was edited (see
+    // MapFilterIndex).
+    void RemapParkedFilters(const std::vector<int32_t>& newIndices);
     // For every tab, left to right, the favorite each of its panes belongs to.
     std::vector<std::vector<FavoriteMatch>> PaneFavoritesByTab() const;
     // The index of the window's tab, or -1.

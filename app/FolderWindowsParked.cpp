@@ -6,6 +6,7 @@
 #include "MainFrame.h"
 #include "folder/FavoriteMatch.h"
 #include "model/Arrangement.h"
+#include "model/ConfigRules.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <algorithm>
@@ -128,6 +129,17 @@ std::vector<std::vector<FavoriteMatch>> CFolderWindows::PaneFavoritesByTab() con
         tabs.push_back(std::move(panes));
     }
     return tabs;
+}
+
+void CFolderWindows::RemapParkedFilters(const std::vector<int32_t>& newIndices)
+{
+    for (const auto& parked : m_parked)
+    {
+        if (parked->record.filterIndex1 >= 0)
+            parked->record.filterIndex1 = MapFilterIndex(newIndices, parked->record.filterIndex1);
+        if (parked->record.filterIndex2 >= 0)
+            parked->record.filterIndex2 = MapFilterIndex(newIndices, parked->record.filterIndex2);
+    }
 }
 
 } // namespace sv

@@ -2,6 +2,7 @@
 
 #include "AppMessages.h"
 #include "DataFolder.h"
+#include "MainFrameSettings.h"
 #include "OsVersion.h"
 #include "OwnedText.h"
 #include "SingleInstance.h"
@@ -40,6 +41,7 @@ CMainFrame::CMainFrame(UINT handOffMessage, CCommandTarget* next)
       m_folderWindows(*this), m_defaultRamp(DefaultRamp())
 {
     m_params.Reset(m_defaults);
+    m_settingsDialog = &RunSettingsDialog;
     RegisterCommands();
 }
 

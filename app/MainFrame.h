@@ -116,13 +116,16 @@ public:
     // Menu 129, given by the application; the frame makes its own copy without one.
     void SetFolderMenu(HMENU menu) { m_folderMenu = menu; }
 
-    // The settings dialog, installed by whoever provides it; it returns true when confirmed.
-    using SettingsDialog = std::function<bool(CMainFrame&, SettingsPage)>;
+    // The settings dialog ("Einstellungen", MainFrameSettings.cpp unless replaced).
+    using SettingsDialog = std::function<SettingsOutcome(CMainFrame&, const SettingsRequest&)>;
     void SetSettingsDialog(SettingsDialog dialog) { m_settingsDialog = std::move(dialog); }
     bool CanOpenSettings() const override { return static_cast<bool>(m_settingsDialog) && !m_settingsOpen; }
     bool SettingsDialogOpen() const { return m_settingsOpen; }
     // Opens the dialog at `page`; after OK the frame takes over the changed settings.
-    void OpenSettings(SettingsPage page) override;
+    void OpenSettings(SettingsPage page) override { OpenSettings(SettingsRequest{page}); }
+    void OpenSettings(const SettingsRequest& request);
+    // The page "Einstellungen..." opens at.
+    SettingsPage LastSettingsPage() const { return m_lastSettingsPage; }
     // Everything that follows a confirmed settings dialog: shortcuts, folder windows, tabs,
     // bars.
     void ApplyChangedSettings();

@@ -102,9 +102,15 @@ void CMainFrame::RegisterCommands()
         {cmd::kViewsDropDown, [this](UINT) { ShowViewModeMenuAtButton(); }},
         {cmd::kFilterDropDown, [this](UINT) { ShowFilterMenuAtButton(); }},
         {cmd::kSettings, [this](UINT) { OpenSettings(m_lastSettingsPage); }},
-        {cmd::kAddFavorite, [this](UINT) { OpenSettings(SettingsPage::Favorites); }},
+        {cmd::kAddFavorite,
+         [this](UINT) {
+             OpenSettings(SettingsRequest{SettingsPage::Favorites, true});
+         }},
         {cmd::kEditFavorites, [this](UINT) { OpenSettings(SettingsPage::Favorites); }},
-        {cmd::kEditFilters, [this](UINT) { OpenSettings(SettingsPage::Filter); }},
+        {cmd::kEditFilters,
+         [this](UINT) {
+             OpenSettings(SettingsRequest{SettingsPage::Filter, false, true});
+         }},
         {cmd::kCustomiseMainToolbar, [this](UINT) { CustomiseMainToolbar(); }},
         {cmd::kConnectNetworkDrive, [this](UINT) { OnNetworkDriveDialog(true); }},
         {cmd::kDisconnectNetworkDrive, [this](UINT) { OnNetworkDriveDialog(false); }},
@@ -247,15 +253,18 @@ void CMainFrame::ToggleBar(UINT command)
     UpdateBarCommandStates();
 }
 
-void CMainFrame::OpenSettings(SettingsPage page)
+void CMainFrame::OpenSettings(const SettingsRequest& request)
 {
     if (!CanOpenSettings()) return;
     m_settingsOpen = true;
-    const bool confirmed = m_settingsDialog(*this, page);
+    const SettingsOutcome outcome = m_settingsDialog(*this, request);
     m_settingsOpen = false;
-    if (!confirmed) return;
-    m_lastSettingsPage = page;
+    if (!outcome.confirmed) return;
+    if (outcome.rememberedPage) m_lastSettingsPage = *outcome.rememberedPage;
     ApplyChangedSettings();
+    // The favorites and filters were written by their pages; the settings follow at once, so
+    // that a confirmed change survives a crash.
+    WriteSettings();
 }
 
 void CMainFrame::ApplyChangedSettings()

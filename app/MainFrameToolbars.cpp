@@ -7,15 +7,11 @@
 #include "bars/ToolbarMenu.h"
 #include "framework/MessageSeam.h"
 #include "model/FileMessages.h"
+#include "model/HelpTopics.h"
 #include "model/ToolbarCatalogue.h"
 
 namespace sv
 {
-
-namespace
-{
-constexpr const wchar_t* kCustomiseHelpTopic = L"::/ToolbarCustomize.html";
-} // namespace
 
 void CMainFrame::InitialiseToolbarCustomising()
 {
@@ -26,7 +22,7 @@ void CMainFrame::InitialiseToolbarCustomising()
             RecalcLayout();
             UpdateBarCommandStates();
         },
-        [this] { ShowHelpTopic(kCustomiseHelpTopic); });
+        [this] { ShowHelpTopic(help::kToolbarCustomize); });
     ApplyFavoritesToolTips();
 }
 
@@ -197,7 +193,7 @@ void CMainFrame::CustomiseFolderToolbar()
     // The offer is the default layout without its fixed end; the toolbar starts as it is now.
     bar.SetCatalogue(FolderCustomiseCatalogue());
     bar.AddButtons(FolderButtonsForCustomising(m_folderLayout));
-    bar.SetCustomiseHandlers(nullptr, [this] { ShowHelpTopic(kCustomiseHelpTopic); });
+    bar.SetCustomiseHandlers(nullptr, [this] { ShowHelpTopic(help::kToolbarCustomize); });
     m_customisingBar = &bar;
     bar.Customise();
     m_customisingBar = nullptr;

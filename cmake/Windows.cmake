@@ -34,6 +34,17 @@ foreach(bar main folder)
         list(APPEND TOOLBAR_STRIPS ${strip} ${greyed})
     endforeach()
 endforeach()
+# The settings pages' toolbars: 16 pixels, masked with light grey.
+set(strip ${TOOLBAR_IMAGE_DIR}/config-toolbar-16.bmp)
+set(greyed ${TOOLBAR_IMAGE_DIR}/config-toolbar-16-disabled.bmp)
+add_custom_command(
+    OUTPUT ${strip} ${greyed}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/render-toolbar-strip.sh
+            ${CMAKE_SOURCE_DIR}/res/icons/config-toolbar.list 16 ${strip} ${greyed} "#C0C0C0"
+    DEPENDS ${CMAKE_SOURCE_DIR}/scripts/render-toolbar-strip.sh ${CMAKE_SOURCE_DIR}/res/icons/config-toolbar.list
+    COMMENT "Rendering the settings pages' toolbar strip"
+    VERBATIM)
+list(APPEND TOOLBAR_STRIPS ${strip} ${greyed})
 add_custom_target(toolbar_strips DEPENDS ${TOOLBAR_STRIPS})
 string(APPEND CMAKE_RC_FLAGS " -I ${TOOLBAR_IMAGE_DIR}")
 

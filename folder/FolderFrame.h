@@ -102,6 +102,8 @@ public:
     // 0 the favorite's folder, 1 its direct subfolder, 2 deeper, -1 none.
     int FavoriteIndex() const { return m_favoriteIndex; }
     int FavoriteRelation() const { return m_favoriteRelation; }
+    // The favorites list was replaced: the folder's favorite is looked up again.
+    void FavoritesChanged();
 
     // The view's settings and state, as favorites and arrangements store them.
     StoredFolderSettings CurrentFolderSettings() const;

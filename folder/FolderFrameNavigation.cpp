@@ -267,6 +267,14 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
     Layout();
 }
 
+void CFolderFrame::FavoritesChanged()
+{
+    if (!m_current) return;
+    FindFavorite();
+    UpdateCaptionState();
+    m_owner.SetPaneName(*this);
+}
+
 void CFolderFrame::FindFavorite()
 {
     const FavoriteMatch match = MatchFavorite(m_host.Favorites().records, m_current.Get());

@@ -14,11 +14,11 @@ public:
     CDialog& operator=(const CDialog&) = delete;
     virtual ~CDialog();
 
-    INT_PTR DoModal(HWND parent);
+    virtual INT_PTR DoModal(HWND parent);
     // Modeless, for property pages and for tests that look at a dialog without blocking.
-    bool CreateModeless(HWND parent);
+    virtual bool CreateModeless(HWND parent);
     HWND Hwnd() const { return m_hwnd; }
-    void End(INT_PTR result);
+    virtual void End(INT_PTR result);
 
 protected:
     // Returns TRUE when the message was handled (DialogProc semantics).
@@ -28,6 +28,8 @@ protected:
     virtual bool OnCommand(UINT id, UINT code, HWND control);
     virtual void OnOk() { End(IDOK); }
     virtual void OnCancel() { End(IDCANCEL); }
+    // For dialogs whose window the system makes in its own way (property sheets).
+    void SetHwnd(HWND hwnd) { m_hwnd = hwnd; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

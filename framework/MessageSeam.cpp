@@ -31,6 +31,12 @@ FolderDialogResponder& CurrentFolderDialogResponder()
     return responder;
 }
 
+FontDialogResponder& CurrentFontDialogResponder()
+{
+    static FontDialogResponder responder;
+    return responder;
+}
+
 DialogResponder& DialogResponderSlot()
 {
     static DialogResponder responder;
@@ -101,14 +107,39 @@ std::optional<std::wstring> ChooseFolder(const FolderDialogRequest& request)
     BROWSEINFOW browse{};
     browse.hwndOwner = request.owner;
     browse.lpszTitle = request.title.empty() ? nullptr : request.title.c_str();
-    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    browse.ulFlags = (request.anyFolder ? 0 : BIF_RETURNONLYFSDIRS) | BIF_NEWDIALOGSTYLE;
     ITEMIDLIST* chosen = ::SHBrowseForFolderW(&browse);
     if (!chosen) return std::nullopt;
+    std::optional<std::wstring> answer;
     wchar_t path[MAX_PATH] = {};
-    const bool hasPath = ::SHGetPathFromIDListW(chosen, path) && path[0];
+    if (::SHGetPathFromIDListW(chosen, path) && path[0])
+    {
+        answer = std::wstring(path);
+    }
+    else if (request.anyFolder)
+    {
+        wchar_t* name = nullptr;
+        if (SUCCEEDED(::SHGetNameFromIDList(chosen, SIGDN_DESKTOPABSOLUTEPARSING, &name)) && name)
+        {
+            answer = std::wstring(name);
+            ::CoTaskMemFree(name);
+        }
+    }
     ::CoTaskMemFree(chosen);
-    if (!hasPath) return std::nullopt;
-    return std::wstring(path);
+    return answer;
+}
+
+std::optional<LOGFONTW> ChooseScreenFont(const FontDialogRequest& request)
+{
+    if (const auto& responder = CurrentFontDialogResponder()) return responder(request);
+
+    LOGFONTW font = request.initial;
+    CHOOSEFONTW choose{sizeof(choose)};
+    choose.hwndOwner = request.owner;
+    choose.lpLogFont = &font;
+    choose.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+    if (!::ChooseFontW(&choose)) return std::nullopt;
+    return font;
 }
 
 const DialogResponder* CurrentDialogResponder()
@@ -145,6 +176,16 @@ ScopedFolderDialogResponder::ScopedFolderDialogResponder(FolderDialogResponder r
 ScopedFolderDialogResponder::~ScopedFolderDialogResponder()
 {
     CurrentFolderDialogResponder() = std::move(m_previous);
+}
+
+ScopedFontDialogResponder::ScopedFontDialogResponder(FontDialogResponder responder)
+    : m_previous(std::exchange(CurrentFontDialogResponder(), std::move(responder)))
+{
+}
+
+ScopedFontDialogResponder::~ScopedFontDialogResponder()
+{
+    CurrentFontDialogResponder() = std::move(m_previous);
 }
 
 ScopedDialogResponder::ScopedDialogResponder(DialogResponder responder)

@@ -36,6 +36,16 @@ struct FolderDialogRequest
 {
     HWND owner = nullptr;
     std::wstring title; // the text above the folder tree
+    // Virtual folders (Computer, Control Panel) may be chosen too; they are answered with
+    // their parsing name ("::{...}").
+    bool anyFolder = false;
+};
+
+// The system's font dialog: screen fonts, with effects.
+struct FontDialogRequest
+{
+    HWND owner = nullptr;
+    LOGFONTW initial{};
 };
 
 class CDialog;
@@ -46,6 +56,7 @@ using MessageResponder = std::function<int(const MessageRequest&)>;
 using DialogResponder = std::function<INT_PTR(CDialog& dialog, HWND parent)>;
 using FileDialogResponder = std::function<std::optional<std::wstring>(const FileDialogRequest&)>;
 using FolderDialogResponder = std::function<std::optional<std::wstring>(const FolderDialogRequest&)>;
+using FontDialogResponder = std::function<std::optional<LOGFONTW>(const FontDialogRequest&)>;
 
 // Shows a message box; returns IDOK, IDYES, IDNO, ...
 int ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
@@ -60,6 +71,8 @@ bool AskConfirmation(HWND owner, const std::wstring& text);
 std::optional<std::wstring> ChooseFile(const FileDialogRequest& request);
 // The chosen folder's file-system path, or nullopt when the user cancelled.
 std::optional<std::wstring> ChooseFolder(const FolderDialogRequest& request);
+// The chosen font, or nullopt when the user cancelled.
+std::optional<LOGFONTW> ChooseScreenFont(const FontDialogRequest& request);
 
 // The responder for the program's own modal dialogs, or nullptr.
 const DialogResponder* CurrentDialogResponder();
@@ -99,6 +112,18 @@ public:
 
 private:
     FolderDialogResponder m_previous;
+};
+
+class ScopedFontDialogResponder
+{
+public:
+    explicit ScopedFontDialogResponder(FontDialogResponder responder);
+    ~ScopedFontDialogResponder();
+    ScopedFontDialogResponder(const ScopedFontDialogResponder&) = delete;
+    ScopedFontDialogResponder& operator=(const ScopedFontDialogResponder&) = delete;
+
+private:
+    FontDialogResponder m_previous;
 };
 
 class ScopedDialogResponder

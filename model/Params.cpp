@@ -1,5 +1,7 @@
 #include "Params.h"
 
+#include "SettingsFields.h"
+
 namespace sv
 {
 
@@ -11,12 +13,78 @@ constexpr uint8_t kComputerClassId[16] = {0xE0, 0x4F, 0xD0, 0x20, 0xEA, 0x3A, 0x
 constexpr uint8_t kRootItemType = 0x1F;
 constexpr uint8_t kComputerSortOrder = 0x50;
 
-std::vector<uint8_t> ReadDockLayout(ArchiveReader& reader)
+// Every kind of field in its archive encoding.
+void ReadValue(ArchiveReader& r, bool& value)
 {
-    const int32_t size = reader.ReadInt();
-    if (size < 0) throw ArchiveReadError("dock layout size");
-    return reader.ReadBlock(static_cast<uint64_t>(size));
+    value = r.ReadBool();
 }
+void ReadValue(ArchiveReader& r, int32_t& value)
+{
+    value = r.ReadInt();
+}
+void ReadValue(ArchiveReader& r, std::wstring& value)
+{
+    value = r.ReadString();
+}
+void ReadValue(ArchiveReader& r, ItemIdList& value)
+{
+    value = r.ReadItemIdList();
+}
+// Streams, and our docking layout in the place of the dock state: a byte count, the bytes.
+void ReadValue(ArchiveReader& r, std::vector<uint8_t>& value)
+{
+    value = r.ReadStream();
+}
+template <size_t N> void ReadValue(ArchiveReader& r, std::array<uint8_t, N>& value)
+{
+    r.ReadRaw(value);
+}
+template <size_t N> void ReadValue(ArchiveReader& r, std::array<int32_t, N>& value)
+{
+    for (int32_t& item : value)
+        item = r.ReadInt();
+}
+template <typename Record> void ReadValue(ArchiveReader& r, Record& value)
+{
+    value.Read(r);
+}
+
+void WriteValue(ArchiveWriter& w, bool value)
+{
+    w.WriteBool(value);
+}
+void WriteValue(ArchiveWriter& w, int32_t value)
+{
+    w.WriteInt(value);
+}
+void WriteValue(ArchiveWriter& w, const std::wstring& value)
+{
+    w.WriteString(value);
+}
+void WriteValue(ArchiveWriter& w, const ItemIdList& value)
+{
+    w.WriteItemIdList(value);
+}
+void WriteValue(ArchiveWriter& w, const std::vector<uint8_t>& value)
+{
+    w.WriteStream(value);
+}
+template <size_t N> void WriteValue(ArchiveWriter& w, const std::array<uint8_t, N>& value)
+{
+    w.WriteRaw(value);
+}
+template <size_t N> void WriteValue(ArchiveWriter& w, const std::array<int32_t, N>& value)
+{
+    for (const int32_t item : value)
+        w.WriteInt(item);
+}
+template <typename Record> void WriteValue(ArchiveWriter& w, const Record& value)
+{
+    value.Write(w);
+}
+
+constexpr int32_t kFirstFieldVersion = 1230;
+constexpr int32_t kWideToolbarVersion = 1300;
 } // namespace
 
 ItemIdList SettingsDefaults::StandardComputerFolder()
@@ -44,117 +112,23 @@ void CParams::Read(ArchiveReader& r, const SettingsDefaults& defaults)
     Reset(defaults);
     const int32_t first = r.ReadInt();
     version = first == 0 ? r.ReadInt() : first;
-    toolbarRecordsWide = version >= 1300 ? r.ReadBool() : false;
-    if (version < 1230) return;
+    toolbarRecordsWide = version >= kWideToolbarVersion ? r.ReadBool() : false;
+    if (version < kFirstFieldVersion) return;
 
-    tabMaxLabelLength = r.ReadInt();
-    tabsShowDynamically = r.ReadBool();
-    treeSyncWithFolder = r.ReadBool();
-    fullRowSelect = r.ReadBool();
-    showInfoTips = r.ReadBool();
-    showGridLines = r.ReadBool();
-    startFolder = r.ReadItemIdList();
-    dockLayout = ReadDockLayout(r);
-    treeBarVisible = r.ReadInt();
-    tabBarVisible = r.ReadInt();
-    statusBarVisible = r.ReadInt();
-    storedExtent = r.ReadInt();
+    // The version gates rise along the file, so the first newer field ends the record.
+    for (const SettingField& field : SettingFields())
+    {
+        if (version < field.since) break;
+        std::visit([&](auto member) { ReadValue(r, this->*member); }, field.member);
+    }
     if (storedExtent == 0) storedExtent = 150;
-    restoreWindowsAtStart = r.ReadBool();
-    reservedA = r.ReadInt();
-    r.ReadRaw(mainWindowPlacement);
-    selectMaskHistory.Read(r);
-    includeMaskHistory.Read(r);
-    excludeMaskHistory.Read(r);
-    tabShowToolTips = r.ReadBool();
-    addressShowToolTips = r.ReadBool();
-    tabCloseOnDoubleClick = r.ReadBool();
-    errorOnMissingFolder = r.ReadBool();
-    reservedB = r.ReadInt();
-    backupOnArrangementLoad = r.ReadBool();
-    dockableToolbars = r.ReadBool();
-    for (auto& value : reservedPairs)
-        value = r.ReadInt();
+    // Files of these versions could hold values the program of the time never showed.
+    if (version >= 1330 && version < 1340)
+    {
+        treeSyncWithFolder = true;
+        tabsShowDynamically = false;
+    }
     Complete(defaults);
-    if (version < 1260) return;
-
-    externalCompareCommand = r.ReadString();
-    folderCompareMode = r.ReadInt();
-    newWindowViewMode = r.ReadInt();
-    templateViewState = r.ReadStream();
-    templateFolderViewMode = r.ReadInt();
-    templateFolderFlags = r.ReadInt();
-    templateViewMode = r.ReadInt();
-    addressBreadcrumbs = r.ReadBool();
-    if (version < 1270) return;
-    ownShortcutsEnabled = r.ReadBool();
-    if (version < 1280) return;
-    rightDragArrangement = r.ReadInt();
-    if (version < 1290) return;
-    useUserFont = r.ReadBool();
-    r.ReadRaw(userFont);
-    treeExpandOnClick = r.ReadBool();
-    treeAutoCollapse = r.ReadBool();
-    mouseNavigationButtons = r.ReadBool();
-    doubleClickGoesUp = r.ReadBool();
-
-    if (version >= 1300)
-    {
-        addressShowDesktop = r.ReadBool();
-        addressShowComputer = r.ReadBool();
-    }
-    if (version >= 1310)
-    {
-        visitedFolders.Read(r);
-        pathInTitle = r.ReadBool();
-        addressFullNetworkPath = r.ReadBool();
-    }
-    if (version >= 1320)
-    {
-        mainToolbarIconSize = r.ReadInt();
-        favoritesBarTextMode = r.ReadInt();
-        drivesBarTextMode = r.ReadInt();
-        tabHeight = r.ReadInt();
-        r.ReadRaw(rebarBands);
-        fileListMode = r.ReadInt();
-        fileListSeparator = r.ReadString();
-        newTabRightModifier = r.ReadInt();
-        newTabNextModifier = r.ReadInt();
-        splitViewModifier = r.ReadInt();
-        folderToolbarIconSize = r.ReadInt();
-        middleClickOnEmptyArea = r.ReadBool();
-        singleInstance = r.ReadBool();
-    }
-    if (version >= 1330)
-    {
-        autoColumnWidth = r.ReadBool();
-        columnWidthMin = r.ReadInt();
-        columnWidthMax = r.ReadInt();
-        markFavoriteTabs = r.ReadBool();
-        markFavoriteSubfolders = r.ReadBool();
-        externalSearchCommand = r.ReadString();
-        favoritesBarToolTips = r.ReadBool();
-        favoriteColorsAuto = r.ReadBool();
-        explorerInterface = r.ReadInt();
-        if (version >= 1340)
-        {
-            markOpenFavoriteButtons = r.ReadBool();
-            markAddressField = r.ReadBool();
-            tabsShowFavoriteNames = r.ReadBool();
-            favoriteButtonMenus = r.ReadBool();
-        }
-        if (version >= 1350)
-        {
-            treeBarSizes.Read(r);
-            quickViewBarSizes.Read(r);
-            startActiveFolderOnly = r.ReadBool();
-        }
-        if (version < 1340)
-        {
-            treeSyncWithFolder = true;
-            tabsShowDynamically = false;
-        }
-    }
 }
 
 void CParams::Write(ArchiveWriter& w) const
@@ -162,84 +136,8 @@ void CParams::Write(ArchiveWriter& w) const
     w.WriteInt(0);
     w.WriteInt(kWrittenVersion);
     w.WriteBool(true); // the toolbar files this program writes hold wide records
-    w.WriteInt(tabMaxLabelLength);
-    w.WriteBool(tabsShowDynamically);
-    w.WriteBool(treeSyncWithFolder);
-    w.WriteBool(fullRowSelect);
-    w.WriteBool(showInfoTips);
-    w.WriteBool(showGridLines);
-    w.WriteItemIdList(startFolder);
-    w.WriteInt(static_cast<int32_t>(dockLayout.size()));
-    w.WriteRaw(dockLayout.data(), dockLayout.size());
-    w.WriteInt(treeBarVisible);
-    w.WriteInt(tabBarVisible);
-    w.WriteInt(statusBarVisible);
-    w.WriteInt(storedExtent);
-    w.WriteBool(restoreWindowsAtStart);
-    w.WriteInt(reservedA);
-    w.WriteRaw(mainWindowPlacement);
-    selectMaskHistory.Write(w);
-    includeMaskHistory.Write(w);
-    excludeMaskHistory.Write(w);
-    w.WriteBool(tabShowToolTips);
-    w.WriteBool(addressShowToolTips);
-    w.WriteBool(tabCloseOnDoubleClick);
-    w.WriteBool(errorOnMissingFolder);
-    w.WriteInt(reservedB);
-    w.WriteBool(backupOnArrangementLoad);
-    w.WriteBool(dockableToolbars);
-    for (const int32_t value : reservedPairs)
-        w.WriteInt(value);
-    w.WriteString(externalCompareCommand);
-    w.WriteInt(folderCompareMode);
-    w.WriteInt(newWindowViewMode);
-    w.WriteStream(templateViewState);
-    w.WriteInt(templateFolderViewMode);
-    w.WriteInt(templateFolderFlags);
-    w.WriteInt(templateViewMode);
-    w.WriteBool(addressBreadcrumbs);
-    w.WriteBool(ownShortcutsEnabled);
-    w.WriteInt(rightDragArrangement);
-    w.WriteBool(useUserFont);
-    w.WriteRaw(userFont);
-    w.WriteBool(treeExpandOnClick);
-    w.WriteBool(treeAutoCollapse);
-    w.WriteBool(mouseNavigationButtons);
-    w.WriteBool(doubleClickGoesUp);
-    w.WriteBool(addressShowDesktop);
-    w.WriteBool(addressShowComputer);
-    visitedFolders.Write(w);
-    w.WriteBool(pathInTitle);
-    w.WriteBool(addressFullNetworkPath);
-    w.WriteInt(mainToolbarIconSize);
-    w.WriteInt(favoritesBarTextMode);
-    w.WriteInt(drivesBarTextMode);
-    w.WriteInt(tabHeight);
-    w.WriteRaw(rebarBands);
-    w.WriteInt(fileListMode);
-    w.WriteString(fileListSeparator);
-    w.WriteInt(newTabRightModifier);
-    w.WriteInt(newTabNextModifier);
-    w.WriteInt(splitViewModifier);
-    w.WriteInt(folderToolbarIconSize);
-    w.WriteBool(middleClickOnEmptyArea);
-    w.WriteBool(singleInstance);
-    w.WriteBool(autoColumnWidth);
-    w.WriteInt(columnWidthMin);
-    w.WriteInt(columnWidthMax);
-    w.WriteBool(markFavoriteTabs);
-    w.WriteBool(markFavoriteSubfolders);
-    w.WriteString(externalSearchCommand);
-    w.WriteBool(favoritesBarToolTips);
-    w.WriteBool(favoriteColorsAuto);
-    w.WriteInt(explorerInterface);
-    w.WriteBool(markOpenFavoriteButtons);
-    w.WriteBool(markAddressField);
-    w.WriteBool(tabsShowFavoriteNames);
-    w.WriteBool(favoriteButtonMenus);
-    treeBarSizes.Write(w);
-    quickViewBarSizes.Write(w);
-    w.WriteBool(startActiveFolderOnly);
+    for (const SettingField& field : SettingFields())
+        std::visit([&](auto member) { WriteValue(w, this->*member); }, field.member);
 }
 
 } // namespace sv

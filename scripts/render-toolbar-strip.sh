@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Renders one toolbar strip: the pictures of a list file side by side at one size, as a
 # 24-bit bitmap whose transparent pixels are magenta, plus its greyed twin for disabled
-# buttons. Usage: render-toolbar-strip.sh <list> <size> <out.bmp> <out-disabled.bmp>
+# buttons. Usage: render-toolbar-strip.sh <list> <size> <out.bmp> <out-disabled.bmp> [mask colour]
+# (the mask colour defaults to magenta).
 set -euo pipefail
-list=$1 size=$2 out=$3 disabled=$4
+list=$1 size=$2 out=$3 disabled=$4 mask=${5:-#FF00FF}
 icons=$(cd "$(dirname "$list")" && pwd)
 tango=${TANGO_ICONS:-/usr/share/icons/Tango/scalable}
 work=$(mktemp -d)
@@ -39,7 +40,7 @@ done < "$list"
 convert "${frames[@]}" -background none +append "$work/strip.png"
 # Half-transparent edges become opaque or vanish: the image list has a one-bit mask.
 convert "$work/strip.png" -channel A -threshold 50% +channel "$work/masked.png"
-convert "$work/masked.png" -background '#FF00FF' -alpha remove -alpha off -type TrueColor BMP3:"$out"
+convert "$work/masked.png" -background "$mask" -alpha remove -alpha off -type TrueColor BMP3:"$out"
 convert "$work/masked.png" \( +clone -alpha off -colorspace Gray -colorspace sRGB +level 45%,92% \) \
-    +swap -compose CopyOpacity -composite -background '#FF00FF' -alpha remove -alpha off -type TrueColor \
+    +swap -compose CopyOpacity -composite -background "$mask" -alpha remove -alpha off -type TrueColor \
     BMP3:"$disabled"

@@ -43,6 +43,15 @@ StartedProgram StartSolvanta(const std::wstring& arguments)
     return StartProgram(std::move(commandLine));
 }
 
+StartedProgram::~StartedProgram()
+{
+    if (process && ::WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT)
+    {
+        ::TerminateProcess(process.Get(), 1);
+        ::WaitForSingleObject(process.Get(), 5000);
+    }
+}
+
 StartedProgram StartProgram(std::wstring commandLine)
 {
     STARTUPINFOW startup{sizeof(startup)};

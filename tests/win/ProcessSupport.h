@@ -10,8 +10,15 @@
 namespace sv::test
 {
 
+// A started process; one still running when this goes (a test that failed half-way) is ended,
+// so it cannot answer the next test's single-instance hand-off or hold its files.
 struct StartedProgram
 {
+    StartedProgram() = default;
+    StartedProgram(StartedProgram&&) = default;
+    StartedProgram& operator=(StartedProgram&&) = default;
+    ~StartedProgram();
+
     UniqueHandle process;
     DWORD processId = 0;
 };

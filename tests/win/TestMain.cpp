@@ -35,6 +35,12 @@ int main(int argc, char** argv)
             ADD_FAILURE() << "unexpected folder dialog: " << sv::ToUtf8(request.title);
             return std::optional<std::wstring>();
         });
+    sv::ScopedFontDialogResponder noFontDialogs(
+        [](const sv::FontDialogRequest&)
+        {
+            ADD_FAILURE() << "unexpected font dialog";
+            return std::optional<LOGFONTW>();
+        });
     sv::ScopedDialogResponder noDialogsOfOurOwn(
         [](sv::CDialog&, HWND)
         {

@@ -87,10 +87,10 @@ TEST_F(Help, EachPlaceAsksForTheHelpFileBesideTheProgramAtItsTopic)
 
     // While the settings dialog is open, F1 names the settings topic; afterwards the overview again.
     m_frame.SetSettingsDialog(
-        [](CMainFrame& frame, SettingsPage)
+        [](CMainFrame& frame, const SettingsRequest&)
         {
             ::SendMessageW(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kHelp, 0), 0);
-            return false;
+            return SettingsOutcome{};
         });
     Command(cmd::kSettings);
     Command(cmd::kHelp);
