@@ -119,7 +119,12 @@ target_link_libraries(win_compare_bench PRIVATE solvanta_win gtest)
 add_executable(win_quick_view_bench EXCLUDE_FROM_ALL bench/win/QuickViewBench.cpp tests/win/WinTestSupport.cpp
                ${SOLVANTA_RESOURCES})
 target_link_libraries(win_quick_view_bench PRIVATE solvanta_win gtest)
+add_executable(win_start_bench EXCLUDE_FROM_ALL bench/win/StartBench.cpp tests/win/ProcessSupport.cpp
+               tests/win/WinTestSupport.cpp ${SOLVANTA_RESOURCES})
+target_link_libraries(win_start_bench PRIVATE solvanta_win gtest)
+add_dependencies(win_start_bench Solvanta)
 if(NOT MSVC)
+    target_link_options(win_start_bench PRIVATE -municode)
     target_link_options(win_compare_bench PRIVATE -municode)
     target_link_options(win_quick_view_bench PRIVATE -municode)
     target_link_options(win_tree_bench PRIVATE -municode)

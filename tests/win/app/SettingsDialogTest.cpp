@@ -5,6 +5,7 @@
 #include "../ScopedDataFolder.h"
 #include "../WinTestSupport.h"
 #include "app/DataFolder.h"
+#include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
 #include "commands/DlgEditMask.h"
 #include "framework/PropertySheet.h"
@@ -635,6 +636,20 @@ TEST_F(SettingsDialog, FilterPageNamesNewFiltersAndKeepsThreeStateAttributes)
 
 TEST_F(SettingsDialog, FolderWindowPageTemplateFontStartFolderAndTheRememberedPage)
 {
+    std::vector<std::wstring> helpTopics;
+    ScopedHelpResponder help(
+        [&](HWND, const std::wstring& fileAndTopic)
+        {
+            helpTopics.push_back(fileAndTopic);
+            return static_cast<HWND>(nullptr);
+        });
+    const auto helpFolder = []
+    {
+        wchar_t module[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+        const std::wstring path = module;
+        return path.substr(0, path.find_last_of(L'\\') + 1);
+    };
     std::vector<FontDialogRequest> fontRequests;
     ScopedFontDialogResponder font(
         [&](const FontDialogRequest& request) -> std::optional<LOGFONTW>
@@ -674,15 +689,7 @@ TEST_F(SettingsDialog, FolderWindowPageTemplateFontStartFolderAndTheRememberedPa
         Show(sheet, SettingsPage::Tabs);
     };
     ASSERT_TRUE(RunDialog(cmd::kSettings, work, true));
-    EXPECT_TRUE(m_messages.Saw(L"Die Hilfedatei \"" +
-                               []
-                               {
-                                   wchar_t module[MAX_PATH] = {};
-                                   ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-                                   std::wstring folder = module;
-                                   return folder.substr(0, folder.find_last_of(L'\\') + 1);
-                               }() +
-                               L"Solvanta.chm\" wurde nicht gefunden."));
+    EXPECT_EQ(helpTopics, std::vector<std::wstring>{helpFolder() + L"Solvanta.chm::/Config.html"});
     ASSERT_EQ(fontRequests.size(), 1u);
     EXPECT_STREQ(fontRequests[0].initial.lfFaceName, L"Tahoma") << "no user font yet";
     EXPECT_LT(fontRequests[0].initial.lfHeight, 0);

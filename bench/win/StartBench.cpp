@@ -1,0 +1,115 @@
+// Under Wine: from starting Solvanta.exe to its first folder window shown with its view,
+// against notepad started and detected the same way in the same run.
+#include "../../tests/win/ProcessSupport.h"
+#include "../../tests/win/WinTestSupport.h"
+#include "BenchTable.h"
+#include "app/DataFolder.h"
+#include "app/MainFrame.h"
+#include "folder/ChildFrame.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace sv;
+using namespace sv::test;
+using namespace sv::bench;
+
+namespace
+{
+constexpr int kRounds = 7;
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+bool VisibleDescendant(HWND parent, const wchar_t* className)
+{
+    for (HWND child = nullptr; (child = ::FindWindowExW(parent, child, nullptr, nullptr));)
+    {
+        wchar_t name[64] = {};
+        ::GetClassNameW(child, name, 64);
+        if (::IsWindowVisible(child) && std::wstring(name) == className) return true;
+        if (VisibleDescendant(child, className)) return true;
+    }
+    return false;
+}
+
+// Milliseconds from the start of the process until `shown` holds, polled every millisecond;
+// then `close` ends the program and the wait for its end is not counted.
+double TimeToWindow(std::wstring commandLine, const std::function<HWND(DWORD)>& shown)
+{
+    const auto start = std::chrono::steady_clock::now();
+    StartedProgram program = StartProgram(std::move(commandLine));
+    if (!program.process) return -1;
+    HWND window = nullptr;
+    while (!(window = shown(program.processId)))
+    {
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(30)) return -1;
+        ::Sleep(1);
+    }
+    const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    if (!WaitForExit(program)) ::TerminateProcess(program.process.Get(), 1);
+    return elapsed;
+}
+
+HWND SolvantaFolderWindowShown(DWORD processId)
+{
+    const HWND frame = FindProcessWindow(processId, CMainFrame::kWindowClass);
+    if (!frame || !::IsWindowVisible(frame)) return nullptr;
+    const HWND client = ::FindWindowExW(frame, nullptr, L"MDICLIENT", nullptr);
+    const HWND child = client ? ::FindWindowExW(client, nullptr, CChildFrame::kWindowClass, nullptr) : nullptr;
+    return child && ::IsWindowVisible(child) && VisibleDescendant(child, L"SHELLDLL_DefView") ? frame : nullptr;
+}
+
+HWND NotepadShown(DWORD processId)
+{
+    const HWND window = FindProcessWindow(processId, L"Notepad");
+    return window && ::IsWindowVisible(window) ? window : nullptr;
+}
+} // namespace
+
+int wmain()
+{
+    ScopedTempFolder folder;
+    for (int i = 0; i < 20; ++i)
+    {
+        const std::wstring name = folder.File(L"file" + std::to_wstring(i) + L".txt");
+        const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    }
+    wchar_t system[MAX_PATH] = {};
+    ::GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring notepad = L"\"" + std::wstring(system) + L"\\notepad.exe\"";
+    const std::wstring solvanta = L"\"" + ExecutableFolder() + L"Solvanta.exe\" \"" + folder.Path() + L"\"";
+
+    std::vector<double> ours, theirs;
+    // The first round of each warms the file cache and Wine's own start-up; it is not counted.
+    for (int round = 0; round <= kRounds; ++round)
+    {
+        const double a = TimeToWindow(notepad, NotepadShown);
+        const double b = TimeToWindow(solvanta, SolvantaFolderWindowShown);
+        if (a < 0 || b < 0)
+        {
+            std::printf("a program did not show its window within 30 s\n");
+            return 1;
+        }
+        if (round == 0) continue;
+        theirs.push_back(a);
+        ours.push_back(b);
+    }
+    const double a = Median(theirs), b = Median(ours);
+    std::printf("start to the first window (median of %d): notepad %.0f ms, Solvanta's first folder window %.0f ms "
+                "(%.2fx)\n",
+                kRounds, a, b, b / a);
+    ReportBenchRow("Start to the first folder window shown",
+                   FormatText("%.0f ms; notepad %.0f ms: %.2f x", b, a, b / a), "<= 1.5 x notepad", b / a <= 1.5);
+    return 0;
+}
