@@ -73,7 +73,9 @@ void CFolderFrame::FitColumns()
         return;
     }
     width = std::max(minimum, std::min(maximum, width));
-    ::SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(width, 0));
+    // Setting a width lays out every item again (tens of ms over 10 000 items under Wine).
+    if (::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0) != width)
+        ::SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(width, 0));
 }
 
 void CFolderFrame::ApplyListViewStyles(HWND list)
