@@ -20,6 +20,9 @@ namespace
 // At 96 dpi.
 constexpr int kCaptionHeight = 20;
 constexpr int kToolbarHeight = 26;
+// Narrower than this, the caption row leaves the toolbar for a row of its own, where a level's
+// name has room.
+constexpr int kCaptionMinWidthInToolbar = 60;
 
 bool IsDrivePath(const std::wstring& path)
 {
@@ -189,7 +192,7 @@ void CFolderFrame::Layout()
                      static_cast<int>(HIWORD(::SendMessageW(m_toolbar.Hwnd(), TB_GETBUTTONSIZE, 0, 0))) + 2);
         ::MoveWindow(m_toolbar.Hwnd(), 0, top, client.right, toolbarHeight, TRUE);
         const RECT placeholder = FitAddressPlaceholder(client.right);
-        if (placeholder.right > placeholder.left)
+        if (placeholder.right - placeholder.left >= ScaleForDpi(kCaptionMinWidthInToolbar))
         {
             // The caption row lies on the toolbar's placeholder.
             captionRow = {placeholder.left, (toolbarHeight - captionHeight) / 2, placeholder.right,
