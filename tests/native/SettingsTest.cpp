@@ -252,7 +252,8 @@ TEST(Settings, IconSizesStartFromTheScreensDefaultUntilAFileStoresThem)
     CParams chosen = Defaults();
     chosen.mainToolbarIconSize = 0;
     chosen.folderToolbarIconSize = 1;
-    MemorySource source(WrittenSettings(chosen));
+    const std::vector<uint8_t> bytes = WrittenSettings(chosen);
+    MemorySource source(bytes);
     ArchiveReader reader(source);
     CParams read;
     read.Read(reader, largeScreen);
