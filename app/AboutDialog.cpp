@@ -1,5 +1,6 @@
 #include "AboutDialog.h"
 
+#include "framework/Dpi.h"
 #include "framework/Handles.h"
 
 #include <commctrl.h>
@@ -13,6 +14,7 @@ namespace sv
 namespace
 {
 constexpr COLORREF kDarkBlue = RGB(0, 0, 128);
+// Pixels at 96 dpi, like the dialog's own units they grow with the screen's dpi.
 constexpr int kLinkTop = 170;
 
 struct TextLine
@@ -35,7 +37,7 @@ BOOL CAboutDialog::OnInitDialog()
         ::GetWindowRect(link, &linkRect);
         const int width = linkRect.right - linkRect.left;
         const int height = linkRect.bottom - linkRect.top;
-        ::MoveWindow(link, (client.right - width) / 2, kLinkTop, width, height, TRUE);
+        ::MoveWindow(link, (client.right - width) / 2, ScaleForDpi(kLinkTop), width, height, TRUE);
     }
     return TRUE;
 }
@@ -49,13 +51,15 @@ void CAboutDialog::PaintTexts(HDC dc, int width)
     for (const auto& line : kLines)
     {
         LOGFONTW font{};
-        font.lfHeight = line.height;
+        const int height = ScaleForDpi(line.height);
+        const int top = ScaleForDpi(line.top);
+        font.lfHeight = height;
         font.lfWeight = FW_NORMAL;
         font.lfCharSet = DEFAULT_CHARSET;
         std::wcsncpy(font.lfFaceName, guiFont.lfFaceName, LF_FACESIZE - 1);
         UniqueFont handle(::CreateFontIndirectW(&font));
         SelectObjectScope select(dc, handle.Get());
-        RECT rect{0, line.top, width, line.top + line.height + 4};
+        RECT rect{0, top, width, top + height + ScaleForDpi(4)};
         ::DrawTextW(dc, line.text, -1, &rect, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     ::SetTextColor(dc, previousColor);

@@ -7,6 +7,7 @@
 #include "OwnedText.h"
 #include "SingleInstance.h"
 #include "bars/BarIds.h"
+#include "framework/Dpi.h"
 #include "framework/MenuBuilder.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
@@ -32,6 +33,7 @@ SettingsDefaults ShellDefaults()
 {
     SettingsDefaults defaults;
     defaults.startFolder = SpecialFolderList(CSIDL_DRIVES);
+    defaults.toolbarIconSize = DefaultToolbarIconSize(ScreenDpi());
     return defaults;
 }
 } // namespace

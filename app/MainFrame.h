@@ -364,6 +364,8 @@ private:
     void OnChevronPushed(const NMREBARCHEVRON& chevron);
     int MeasureTextBelowHeight();
     void ApplyTextPosition(CToolBarXP& bar, int textMode, int height);
+    // The system's small icons on the favorites and drives bars: 16 pixels at 96 dpi.
+    int SmallIconSize() const;
 
     OsKind m_osKind;
     UINT m_handOffMessage;

@@ -3,6 +3,7 @@
 
 #include "DataFolder.h"
 #include "bars/BarIds.h"
+#include "framework/Dpi.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
 #include "model/FavoritesFile.h"
@@ -21,7 +22,6 @@ namespace
 constexpr size_t kDriveListCompareLength = 260;
 // Drive and favorite buttons each have a hundred command ids.
 constexpr size_t kMaxBarButtons = 100;
-constexpr int kSmallIcon = 16;
 
 std::vector<std::wstring> SplitDriveStrings(const std::wstring& list)
 {
@@ -110,14 +110,24 @@ void CMainFrame::BuildImageLists()
     m_systemImages = SystemSmallImageList();
 }
 
+int CMainFrame::SmallIconSize() const
+{
+    int width = 0;
+    int height = 0;
+    if (m_systemImages && ::ImageList_GetIconSize(m_systemImages, &width, &height) && height > 0)
+        return height;
+    return ::GetSystemMetrics(SM_CYSMICON);
+}
+
 bool CMainFrame::CreateMainToolbar(HWND parent)
 {
     if (!m_mainToolbar.Create(parent, Hwnd(), kMainToolbarId, kMainToolbarText, m_dockingMode)) return false;
     m_mainToolbar.SetImageLists(m_mainImages.Get(), m_mainDisabledImages.Get());
     const ToolbarImages images = MainToolbarImages(m_params.mainToolbarIconSize);
-    m_mainToolbar.SetSizes(images.imageSize, images.imageSize, ToolbarButtonWidth(images.imageSize),
-                           ToolbarButtonHeight(images.imageSize));
-    m_mainToolbar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize));
+    m_mainToolbar.SetSizes(images.imageSize, images.imageSize,
+                           ToolbarButtonWidth(images.imageSize, ScreenDpi()),
+                           ToolbarButtonHeight(images.imageSize, ScreenDpi()));
+    m_mainToolbar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
 
     // The catalogue is what the system offers; the toolbar starts with its default set.
     const MainToolbarSetup setup = BuildMainToolbarSetup(static_cast<int>(m_osKind));
@@ -143,9 +153,10 @@ bool CMainFrame::CreateFavoritesBar(HWND parent)
                                m_params.favoritesBarTextMode == 0))
         return false;
     m_favoritesBar.SetImageLists(m_systemImages, nullptr);
-    m_favoritesBar.SetSizes(kSmallIcon, kSmallIcon, ToolbarButtonWidth(kSmallIcon),
-                            CommonBarHeight(m_params.mainToolbarIconSize));
-    m_favoritesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize));
+    const int icon = SmallIconSize();
+    m_favoritesBar.SetSizes(icon, icon, ToolbarButtonWidth(icon, ScreenDpi()),
+                            CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
+    m_favoritesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
     m_favoritesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
     m_favoritesBar.SetHideBandWhenEmpty(true);
     m_favoritesBar.SetFrameLayout([this] { RecalcLayout(); });
@@ -209,9 +220,10 @@ bool CMainFrame::CreateDrivesBar(HWND parent)
                             m_params.drivesBarTextMode == 0))
         return false;
     m_drivesBar.SetImageLists(m_systemImages, nullptr);
-    m_drivesBar.SetSizes(kSmallIcon, kSmallIcon, ToolbarButtonWidth(kSmallIcon),
-                         CommonBarHeight(m_params.mainToolbarIconSize));
-    m_drivesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize));
+    const int icon = SmallIconSize();
+    m_drivesBar.SetSizes(icon, icon, ToolbarButtonWidth(icon, ScreenDpi()),
+                         CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
+    m_drivesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
     m_drivesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
     m_drivesBar.SetFrameLayout([this] { RecalcLayout(); });
     m_drivesBarBehaviour.Attach(m_drivesBar.Hwnd());

@@ -7,6 +7,7 @@
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
 #include "folder/PaneCommands.h"
+#include "framework/Dpi.h"
 #include "model/DockLayout.h"
 #include "model/ToolbarCatalogue.h"
 #include "shell/ItemIdListConversion.h"
@@ -278,7 +279,9 @@ int CMainFrame::MeasureTextBelowHeight()
                                          0, Hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr));
     if (!probe) return 0;
     ::SendMessageW(probe.Get(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    ::SendMessageW(probe.Get(), TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 14));
+    // As the bars show the icons with text below: two pixels less high.
+    const int icon = SmallIconSize();
+    ::SendMessageW(probe.Get(), TB_SETBITMAPSIZE, 0, MAKELPARAM(icon, icon - 2));
     TBBUTTON button{};
     button.iBitmap = I_IMAGENONE;
     button.idCommand = 1;
@@ -295,8 +298,9 @@ void CMainFrame::ApplyTextPosition(CToolBarXP& bar, int textMode, int height)
     const LONG_PTR wanted =
         textRight ? (style | TBSTYLE_LIST) : (style & ~static_cast<LONG_PTR>(TBSTYLE_LIST));
     if (wanted != style) ::SetWindowLongPtrW(bar.Hwnd(), GWL_STYLE, wanted);
-    bar.SetSizes(16, textRight ? 16 : 14, ToolbarButtonWidth(16), height);
-    ::SendMessageW(bar.Hwnd(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(0, 100));
+    const int icon = SmallIconSize();
+    bar.SetSizes(icon, textRight ? icon : icon - 2, ToolbarButtonWidth(icon, ScreenDpi()), height);
+    ::SendMessageW(bar.Hwnd(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(0, ScaleForDpi(100)));
     bar.SetBarHeight(height);
     // The control measures texts when buttons are added, so they are added again.
     bar.RebuildButtons();
@@ -305,13 +309,14 @@ void CMainFrame::ApplyTextPosition(CToolBarXP& bar, int textMode, int height)
 void CMainFrame::LayoutAllBars()
 {
     if (!m_mainToolbar.Hwnd() || !m_favoritesBar.Hwnd() || !m_drivesBar.Hwnd()) return;
-    int height = CommonBarHeight(m_params.mainToolbarIconSize);
+    int height = CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi());
     if (m_params.favoritesBarTextMode == 1 || m_params.drivesBarTextMode == 1)
         height = std::max(height, MeasureTextBelowHeight() - 1);
 
     const ToolbarImages images = MainToolbarImages(m_params.mainToolbarIconSize);
-    m_mainToolbar.SetSizes(images.imageSize, images.imageSize, ToolbarButtonWidth(images.imageSize), height);
-    ::SendMessageW(m_mainToolbar.Hwnd(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(0, 100));
+    m_mainToolbar.SetSizes(images.imageSize, images.imageSize,
+                           ToolbarButtonWidth(images.imageSize, ScreenDpi()), height);
+    ::SendMessageW(m_mainToolbar.Hwnd(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(0, ScaleForDpi(100)));
     m_mainToolbar.SetBarHeight(height);
     ApplyTextPosition(m_favoritesBar, m_params.favoritesBarTextMode, height);
     ApplyTextPosition(m_drivesBar, m_params.drivesBarTextMode, height);

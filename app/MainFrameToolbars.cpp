@@ -5,6 +5,7 @@
 #include "DataFolder.h"
 #include "bars/BarIds.h"
 #include "bars/ToolbarMenu.h"
+#include "framework/Dpi.h"
 #include "framework/MessageSeam.h"
 #include "model/FileMessages.h"
 #include "model/HelpTopics.h"
@@ -136,8 +137,9 @@ void CMainFrame::SetMainToolbarIconSize(int iconSize)
     // The old lists go only once the toolbar no longer shows them.
     m_mainImages = std::move(normal);
     m_mainDisabledImages = std::move(disabled);
-    m_mainToolbar.SetSizes(images.imageSize, images.imageSize, ToolbarButtonWidth(images.imageSize),
-                           ToolbarButtonHeight(images.imageSize));
+    m_mainToolbar.SetSizes(images.imageSize, images.imageSize,
+                           ToolbarButtonWidth(images.imageSize, ScreenDpi()),
+                           ToolbarButtonHeight(images.imageSize, ScreenDpi()));
     m_mainToolbar.RebuildButtons();
     m_params.mainToolbarIconSize = iconSize;
     LayoutAllBars();
@@ -188,8 +190,8 @@ void CMainFrame::CustomiseFolderToolbar()
     ::ShowWindow(bar.Hwnd(), SW_HIDE);
     bar.SetImageLists(m_folderImages.Get(), m_folderDisabledImages.Get());
     const ToolbarImages images = FolderToolbarImages(m_params.folderToolbarIconSize);
-    bar.SetSizes(images.imageSize, images.imageSize, ToolbarButtonWidth(images.imageSize),
-                 ToolbarButtonHeight(images.imageSize));
+    bar.SetSizes(images.imageSize, images.imageSize, ToolbarButtonWidth(images.imageSize, ScreenDpi()),
+                 ToolbarButtonHeight(images.imageSize, ScreenDpi()));
     // The offer is the default layout without its fixed end; the toolbar starts as it is now.
     bar.SetCatalogue(FolderCustomiseCatalogue());
     bar.AddButtons(FolderButtonsForCustomising(m_folderLayout));

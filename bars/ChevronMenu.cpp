@@ -2,6 +2,8 @@
 
 #include "framework/Handles.h"
 
+#include <algorithm>
+
 namespace sv
 {
 
@@ -63,7 +65,7 @@ bool CChevronMenu::OnMeasureItem(MEASUREITEMSTRUCT& measure) const
         ::ReleaseDC(nullptr, dc);
     }
     measure.itemWidth = static_cast<UINT>(text.cx + image.cx + kTextGap);
-    measure.itemHeight = static_cast<UINT>(image.cy + 2);
+    measure.itemHeight = static_cast<UINT>(std::max(image.cy, text.cy) + 2);
     return true;
 }
 

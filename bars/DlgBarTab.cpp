@@ -1,6 +1,7 @@
 #include "DlgBarTab.h"
 
 #include "BarIds.h"
+#include "framework/Dpi.h"
 
 #include <commctrl.h>
 
@@ -11,7 +12,7 @@ namespace sv
 
 namespace
 {
-// The tab control reaches below the bar, so that its lower border stays out of sight.
+// The tab control reaches below the bar, so that its lower border stays out of sight (at 96 dpi).
 constexpr int kHiddenBorder = 10;
 } // namespace
 
@@ -58,7 +59,7 @@ void CDlgBarTab::ApplyOptions(const TabStripOptions& options)
     if (m_strip)
         m_strip->ApplyOptions(m_options);
     else if (const HWND tabs = TabControl())
-        ::SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(1, m_options.tabHeight));
+        ::SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(1, ScaleForDpi(m_options.tabHeight)));
     FitTabControl();
     HeightMayHaveChanged();
 }
@@ -90,7 +91,7 @@ void CDlgBarTab::FitTabControl()
     if (!tabs) return;
     RECT rect{};
     ::GetClientRect(Hwnd(), &rect);
-    ::SetWindowPos(tabs, nullptr, 0, 0, rect.right, rect.bottom + kHiddenBorder,
+    ::SetWindowPos(tabs, nullptr, 0, 0, rect.right, rect.bottom + ScaleForDpi(kHiddenBorder),
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,5 +1,7 @@
 #include "DockSite.h"
 
+#include "framework/Dpi.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -10,7 +12,8 @@ namespace
 {
 // Top and bottom first, so that they span the whole width.
 constexpr DockSide kLayoutOrder[] = {DockSide::Top, DockSide::Bottom, DockSide::Left, DockSide::Right};
-// How near an edge of the dock area a dragged bar docks: inside past its rows, and outside.
+// How near an edge of the dock area a dragged bar docks: inside past its rows, and outside
+// (at 96 dpi).
 constexpr int kZoneInside = 24;
 constexpr int kZoneOutside = 16;
 // The thickness and length of a bar in a row may not eat the whole area between the rows.
@@ -66,7 +69,7 @@ RECT WindowRect(HWND hwnd)
 // The sizing edge `edge` of a window's rectangle, as thick as an edge.
 RECT EdgeStrip(const RECT& window, UINT edge)
 {
-    const int width = CSizingControlBar::kEdgeWidth;
+    const int width = CSizingControlBar::EdgeWidth();
     switch (edge)
     {
     case kEdgeLeft: return RECT{window.left, window.top, window.left + width, window.bottom};
@@ -501,7 +504,8 @@ DockTarget CDockSite::TargetAt(const CSizingControlBar& bar, POINT screen, bool 
             across = p.y >= m_area.top && p.y < m_area.bottom;
             break;
         }
-        if (!across || distance < -kZoneOutside || distance > rows + kZoneInside) continue;
+        if (!across || distance < -ScaleForDpi(kZoneOutside) || distance > rows + ScaleForDpi(kZoneInside))
+            continue;
         if (std::abs(distance) < best)
         {
             best = std::abs(distance);

@@ -1,5 +1,6 @@
 #include "FavoritesBar.h"
 
+#include "framework/Dpi.h"
 #include "model/CommandCatalogue.h"
 
 #include <string>
@@ -9,6 +10,7 @@ namespace sv
 
 namespace
 {
+// At 96 dpi.
 constexpr int kMenuItemWidth = 20;
 constexpr int kMenuItemHeight = 18;
 // The menu stands centred under its button; the rectangle it takes on the screen.
@@ -124,10 +126,11 @@ void CFavoritesBar::ShowHoverMenu(int button, int favorite, const std::vector<in
     RECT rect{};
     ::SendMessageW(Hwnd(), TB_GETITEMRECT, static_cast<WPARAM>(button), reinterpret_cast<LPARAM>(&rect));
     ::MapWindowPoints(Hwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    const int x = (rect.left + rect.right - kMenuOffset) / 2;
+    const int x = (rect.left + rect.right - ScaleForDpi(kMenuOffset)) / 2;
     const int y = rect.bottom;
     m_buttonRect = rect;
-    m_menuRect = {x, y, x + kMenuWidth, y + static_cast<int>(tabs.size()) * kMenuItemHeight + kMenuFrame};
+    m_menuRect = {x, y, x + ScaleForDpi(kMenuWidth),
+                  y + static_cast<int>(tabs.size()) * ScaleForDpi(kMenuItemHeight) + ScaleForDpi(kMenuFrame)};
     m_previousTab = m_host.SelectedTab();
     m_menuFavorite = favorite;
     m_insideMenu = false;
@@ -188,8 +191,8 @@ void CFavoritesBar::OnMenuIdle(HWND menuWindow)
 
 void CFavoritesBar::OnMeasureItem(MEASUREITEMSTRUCT& item) const
 {
-    item.itemWidth = kMenuItemWidth;
-    item.itemHeight = kMenuItemHeight;
+    item.itemWidth = static_cast<UINT>(ScaleForDpi(kMenuItemWidth));
+    item.itemHeight = static_cast<UINT>(ScaleForDpi(kMenuItemHeight));
 }
 
 void CFavoritesBar::OnDrawItem(const DRAWITEMSTRUCT& item) const

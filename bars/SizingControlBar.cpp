@@ -11,13 +11,14 @@ namespace sv
 
 namespace
 {
+// At 96 dpi.
 constexpr int kBorder = 5;
 constexpr int kFloatingBorder = 3;
 constexpr COLORREF kCaptionFocused = RGB(96, 96, 96);
 constexpr COLORREF kCaptionUnfocused = RGB(160, 160, 160);
-// 8.5 and 6 points at 96 dpi, in pixels: the caption keeps its size on any screen.
-constexpr int kCaptionFontHeight = -11;
-constexpr int kCloseGlyphHeight = -8;
+// In tenths of a point: the caption's text and close glyph grow with the caption.
+constexpr int kCaptionFontSize = 85;
+constexpr int kCloseGlyphSize = 60;
 
 int CALLBACK NoteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 {
@@ -39,7 +40,7 @@ bool IsFontInstalled(const wchar_t* family)
 UniqueFont CaptionFont(int escapement)
 {
     LOGFONTW font{};
-    font.lfHeight = kCaptionFontHeight;
+    font.lfHeight = FontHeightForPoints(kCaptionFontSize);
     font.lfEscapement = escapement;
     font.lfOrientation = escapement;
     font.lfWeight = FW_NORMAL;
@@ -75,7 +76,7 @@ void CSizingControlBar::CreateFonts()
     m_captionFont = CaptionFont(0);
     m_rotatedFont = CaptionFont(900);
     LOGFONTW glyphs{};
-    glyphs.lfHeight = kCloseGlyphHeight;
+    glyphs.lfHeight = FontHeightForPoints(kCloseGlyphSize);
     glyphs.lfCharSet = SYMBOL_CHARSET;
     ::wcscpy(glyphs.lfFaceName, L"Marlett");
     m_closeFont.Reset(::CreateFontIndirectW(&glyphs));
@@ -147,17 +148,22 @@ void CSizingControlBar::BeginMove(POINT screen)
 
 RECT CSizingControlBar::NonClientInsets() const
 {
-    if (m_floating) return RECT{kFloatingBorder, kBorder, kFloatingBorder, kFloatingBorder};
+    const int border = ScaleForDpi(kBorder);
+    if (m_floating)
+    {
+        const int floatingBorder = ScaleForDpi(kFloatingBorder);
+        return RECT{floatingBorder, border, floatingBorder, floatingBorder};
+    }
     // The sizing edges are a pixel wider, to the full edge width.
-    const int extra = kEdgeWidth - kBorder;
-    RECT insets{kBorder + ((m_sizingEdges & kEdgeLeft) ? extra : 0),
-                kBorder + ((m_sizingEdges & kEdgeTop) ? extra : 0),
-                kBorder + ((m_sizingEdges & kEdgeRight) ? extra : 0),
-                kBorder + ((m_sizingEdges & kEdgeBottom) ? extra : 0)};
+    const int extra = EdgeWidth() - border;
+    RECT insets{border + ((m_sizingEdges & kEdgeLeft) ? extra : 0),
+                border + ((m_sizingEdges & kEdgeTop) ? extra : 0),
+                border + ((m_sizingEdges & kEdgeRight) ? extra : 0),
+                border + ((m_sizingEdges & kEdgeBottom) ? extra : 0)};
     if (CaptionOnLeft())
-        insets.left += kCaptionSize;
+        insets.left += CaptionSize();
     else if (HasCaption())
-        insets.top += kCaptionSize;
+        insets.top += CaptionSize();
     return insets;
 }
 
@@ -173,22 +179,21 @@ RECT CSizingControlBar::CaptionRect() const
     if (!HasCaption()) return RECT{};
     const RECT box = WindowBox();
     const RECT insets = NonClientInsets();
-    if (CaptionOnLeft())
-        return RECT{insets.left - kCaptionSize, insets.top, insets.left, box.bottom - insets.bottom};
-    return RECT{insets.left, insets.top - kCaptionSize, box.right - insets.right, insets.top};
+    const int size = CaptionSize();
+    if (CaptionOnLeft()) return RECT{insets.left - size, insets.top, insets.left, box.bottom - insets.bottom};
+    return RECT{insets.left, insets.top - size, box.right - insets.right, insets.top};
 }
 
 RECT CSizingControlBar::CloseButtonRect() const
 {
     const RECT caption = CaptionRect();
     if (::IsRectEmpty(&caption)) return RECT{};
-    const int inset = (kCaptionSize - kCloseButtonSize) / 2;
+    const int size = CloseButtonSize();
+    const int inset = (CaptionSize() - size) / 2;
     // At the caption's end: the right of a caption on top, the top of one at the left.
     if (CaptionOnLeft())
-        return RECT{caption.left + inset, caption.top, caption.left + inset + kCloseButtonSize,
-                    caption.top + kCloseButtonSize};
-    return RECT{caption.right - kCloseButtonSize, caption.top + inset, caption.right,
-                caption.top + inset + kCloseButtonSize};
+        return RECT{caption.left + inset, caption.top, caption.left + inset + size, caption.top + size};
+    return RECT{caption.right - size, caption.top + inset, caption.right, caption.top + inset + size};
 }
 
 LRESULT CSizingControlBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -241,6 +246,7 @@ LRESULT CSizingControlBar::OnNcHitTest(POINT screen) const
     if (!m_floating)
     {
         const bool horizontal = IsHorizontal(m_side);
+        const int width = EdgeWidth();
         struct Edge
         {
             UINT bit;
@@ -248,10 +254,10 @@ LRESULT CSizingControlBar::OnNcHitTest(POINT screen) const
             RECT rect;
         };
         const Edge edges[] = {
-            {kEdgeLeft, HTLEFT, {0, 0, kEdgeWidth, box.bottom}},
-            {kEdgeRight, HTRIGHT, {box.right - kEdgeWidth, 0, box.right, box.bottom}},
-            {kEdgeTop, HTTOP, {0, 0, box.right, kEdgeWidth}},
-            {kEdgeBottom, HTBOTTOM, {0, box.bottom - kEdgeWidth, box.right, box.bottom}},
+            {kEdgeLeft, HTLEFT, {0, 0, width, box.bottom}},
+            {kEdgeRight, HTRIGHT, {box.right - width, 0, box.right, box.bottom}},
+            {kEdgeTop, HTTOP, {0, 0, box.right, width}},
+            {kEdgeBottom, HTBOTTOM, {0, box.bottom - width, box.right, box.bottom}},
         };
         for (Edge edge : edges)
         {
@@ -262,9 +268,9 @@ LRESULT CSizingControlBar::OnNcHitTest(POINT screen) const
             if (alongRow)
             {
                 if (horizontal)
-                    ::InflateRect(&edge.rect, 0, -kEdgeWidth);
+                    ::InflateRect(&edge.rect, 0, -width);
                 else
-                    ::InflateRect(&edge.rect, -kEdgeWidth, 0);
+                    ::InflateRect(&edge.rect, -width, 0);
             }
             if (Contains(edge.rect, p)) return edge.hit;
         }

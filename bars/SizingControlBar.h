@@ -4,6 +4,7 @@
 // filling. Its edges size it; its caption moves it to another edge or out to float.
 #pragma once
 
+#include "framework/Dpi.h"
 #include "framework/Handles.h"
 #include "framework/Window.h"
 #include "model/DockLayout.h"
@@ -27,9 +28,13 @@ class CSizingControlBar : public CWindow
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaSizingBar";
+    // At 96 dpi; on the screen they grow with its dpi.
     static constexpr int kEdgeWidth = 6;
     static constexpr int kCaptionSize = 12;
     static constexpr int kCloseButtonSize = 11;
+    static int EdgeWidth() { return ScaleForDpi(kEdgeWidth); }
+    static int CaptionSize() { return ScaleForDpi(kCaptionSize); }
+    static int CloseButtonSize() { return ScaleForDpi(kCloseButtonSize); }
 
     bool CreateBar(HWND frame, UINT id, const wchar_t* title);
     UINT Id() const;
@@ -47,9 +52,9 @@ public:
     }
     void SetLength(bool horizontal, int length);
     void SetThickness(bool horizontal, int thickness);
-    static int MinLength(bool horizontal) { return horizontal ? 33 : 32; }
-    static int MinThickness(bool horizontal) { return horizontal ? 32 : 33; }
-    static SIZE MinFloating() { return SIZE{37, 32}; }
+    static int MinLength(bool horizontal) { return ScaleForDpi(horizontal ? 33 : 32); }
+    static int MinThickness(bool horizontal) { return ScaleForDpi(horizontal ? 32 : 33); }
+    static SIZE MinFloating() { return SIZE{ScaleForDpi(37), ScaleForDpi(32)}; }
 
     // The dock site's view of the bar: where it is and which edges size it. Returns whether
     // that changed; the border then needs recomputing (SWP_FRAMECHANGED), which is the

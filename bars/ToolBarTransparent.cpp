@@ -1,6 +1,7 @@
 #include "ToolBarTransparent.h"
 
 #include "ToolbarMenu.h"
+#include "framework/Dpi.h"
 #include "model/ToolbarCatalogue.h"
 
 namespace sv
@@ -38,8 +39,9 @@ void CToolBarTransparent::SetLayout(std::span<const ToolbarButton> layout, HIMAG
         ::SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(normal));
         ::SendMessageW(toolbar, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled));
         ::SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
-        ::SendMessageW(toolbar, TB_SETBUTTONSIZE, 0,
-                       MAKELPARAM(ToolbarButtonWidth(width), ToolbarButtonHeight(height)));
+        ::SendMessageW(
+            toolbar, TB_SETBUTTONSIZE, 0,
+            MAKELPARAM(ToolbarButtonWidth(width, ScreenDpi()), ToolbarButtonHeight(height, ScreenDpi())));
     }
     for (const ToolbarButton& button : layout)
     {

@@ -4,6 +4,7 @@
 
 #include "ChildFrame.h"
 #include "FolderFrame.h"
+#include "framework/Dpi.h"
 #include "model/CaptionSegments.h"
 #include "shell/ItemIdListConversion.h"
 
@@ -19,7 +20,7 @@ namespace sv
 namespace
 {
 constexpr int kEditInset = 2;
-constexpr int kEditHeight = 20;
+constexpr int kEditHeight = 20; // at 96 dpi
 
 bool IsDriveRootName(const std::wstring& name)
 {
@@ -228,8 +229,9 @@ void CCaption::OpenPathEdit()
 {
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
-    const int top = std::max<int>((client.bottom - kEditHeight) / 2, 0);
-    const RECT place{kEditInset, top, client.right - kEditInset, std::min<int>(top + kEditHeight, client.bottom)};
+    const int height = ScaleForDpi(kEditHeight);
+    const int top = std::max<int>((client.bottom - height) / 2, 0);
+    const RECT place{kEditInset, top, client.right - kEditInset, std::min<int>(top + height, client.bottom)};
     m_edit.Show(m_pane.PathText(), place);
     ::InvalidateRect(Hwnd(), nullptr, TRUE);
 }

@@ -4,6 +4,7 @@
 #include "Caption.h"
 
 #include "FolderFrame.h"
+#include "framework/Dpi.h"
 #include "framework/ImageList.h"
 #include "model/CaptionSegments.h"
 #include "shell/FolderEnumeration.h"
@@ -19,8 +20,16 @@ namespace sv
 namespace
 {
 constexpr UINT kFirstMenuEntry = 1;
-constexpr int kIconSize = 16;
-constexpr int kIconGap = 4;
+constexpr int kIconGap = 4; // at 96 dpi
+
+// The system's small icons grow with the screen's dpi.
+int IconSize()
+{
+    int width = 0;
+    int height = 0;
+    if (::ImageList_GetIconSize(SystemSmallImageList(), &width, &height) && height > 0) return height;
+    return ::GetSystemMetrics(SM_CYSMICON);
+}
 
 } // namespace
 
@@ -96,8 +105,8 @@ bool CCaption::OnMeasureItem(MEASUREITEMSTRUCT& measure)
     ::ReleaseDC(Hwnd(), dc);
     // Bold names are wider than the regular font measures them.
     const int text = entry.bold ? size.cx * 6 / 5 : size.cx;
-    measure.itemWidth = static_cast<UINT>(kIconSize + 2 * kIconGap + text);
-    measure.itemHeight = static_cast<UINT>(std::max<int>(size.cy + 4, kIconSize + 2));
+    measure.itemWidth = static_cast<UINT>(IconSize() + 2 * ScaleForDpi(kIconGap) + text);
+    measure.itemHeight = static_cast<UINT>(std::max<int>(size.cy + 4, IconSize() + 2));
     return true;
 }
 
@@ -109,10 +118,10 @@ bool CCaption::OnDrawItem(const DRAWITEMSTRUCT& draw)
     const MenuEntry& entry = m_menuEntries[draw.itemID - kFirstMenuEntry];
     const bool selected = (draw.itemState & ODS_SELECTED) != 0;
     ::FillRect(draw.hDC, &draw.rcItem, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-    const int top = (draw.rcItem.top + draw.rcItem.bottom - kIconSize) / 2;
+    const int top = (draw.rcItem.top + draw.rcItem.bottom - IconSize()) / 2;
     if (entry.icon >= 0)
-        ImageList_Draw(SystemSmallImageList(), entry.icon, draw.hDC, draw.rcItem.left + kIconGap, top,
-                       ILD_TRANSPARENT);
+        ImageList_Draw(SystemSmallImageList(), entry.icon, draw.hDC, draw.rcItem.left + ScaleForDpi(kIconGap),
+                       top, ILD_TRANSPARENT);
     if (entry.bold && !m_boldFont)
     {
         LOGFONTW font{};
@@ -125,7 +134,7 @@ bool CCaption::OnDrawItem(const DRAWITEMSTRUCT& draw)
     ::SetBkMode(draw.hDC, TRANSPARENT);
     ::SetTextColor(draw.hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     RECT text = draw.rcItem;
-    text.left += kIconSize + 2 * kIconGap;
+    text.left += IconSize() + 2 * ScaleForDpi(kIconGap);
     ::DrawTextW(draw.hDC, entry.name.c_str(), static_cast<int>(entry.name.size()), &text,
                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     ::SelectObject(draw.hDC, oldFont);

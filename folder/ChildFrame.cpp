@@ -2,6 +2,7 @@
 
 #include "FolderMessages.h"
 
+#include "framework/Dpi.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -222,12 +223,14 @@ RECT CChildFrame::SplitterRect() const
     if (!IsSplitShown()) return rect;
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
-    // The splitter's middle lies at the ratio of the whole extent; the gap is 2 px either side.
+    // The splitter's middle lies at the ratio of the whole extent; the gap is 2 px either side
+    // at 96 dpi.
     const int middle = static_cast<int>(SplitExtent() * m_splitRatio);
+    const int half = ScaleForDpi(kSplitterWidth) / 2;
     if (m_splitMode == 1)
-        rect = {0, middle - kSplitterWidth / 2, client.right, middle + kSplitterWidth / 2};
+        rect = {0, middle - half, client.right, middle + half};
     else
-        rect = {middle - kSplitterWidth / 2, 0, middle + kSplitterWidth / 2, client.bottom};
+        rect = {middle - half, 0, middle + half, client.bottom};
     return rect;
 }
 

@@ -20,7 +20,7 @@ class CChildFrame : public CMdiChild, public CCommandTarget
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaFolderWindow";
-    static constexpr int kSplitterWidth = 4;
+    static constexpr int kSplitterWidth = 4; // at 96 dpi
     static constexpr int kDragThreshold = 2;
     static constexpr int kMinimumPane = 5;
 

@@ -1,6 +1,7 @@
 #include "DlgBarCaption.h"
 
 #include "EditQuickFilter.h"
+#include "framework/Dpi.h"
 
 #include <algorithm>
 
@@ -9,6 +10,7 @@ namespace sv
 
 namespace
 {
+// At 96 dpi.
 constexpr int kQuickFilterLeft = 2;
 constexpr int kQuickFilterWidth = 116;
 constexpr int kQuickFilterHeight = 20;
@@ -32,9 +34,10 @@ void CDlgBarCaption::Layout(CEditQuickFilter& quickFilter)
     int captionLeft = 0;
     if (quickFilter.IsShown())
     {
-        const int offset = std::max<int>((bar.bottom - kQuickFilterHeight) / 2, 0);
-        quickFilter.Place(kQuickFilterLeft, offset, kQuickFilterWidth, std::max<int>(bar.bottom - 2 * offset - 1, 0));
-        captionLeft = kCaptionLeftOfQuickFilter;
+        const int offset = std::max<int>((bar.bottom - ScaleForDpi(kQuickFilterHeight)) / 2, 0);
+        quickFilter.Place(ScaleForDpi(kQuickFilterLeft), offset, ScaleForDpi(kQuickFilterWidth),
+                          std::max<int>(bar.bottom - 2 * offset - 1, 0));
+        captionLeft = ScaleForDpi(kCaptionLeftOfQuickFilter);
     }
     ::MoveWindow(m_caption.Hwnd(), captionLeft, 0, std::max<int>(bar.right - captionLeft, 0), bar.bottom, TRUE);
 }

@@ -3,6 +3,7 @@
 
 #include "ChildFrame.h"
 #include "FolderMessages.h"
+#include "framework/Dpi.h"
 #include "model/ToolbarCatalogue.h"
 #include "shell/ItemIdListConversion.h"
 #include "shell/StreamBytes.h"
@@ -16,8 +17,12 @@ namespace sv
 
 namespace
 {
+// At 96 dpi.
 constexpr int kCaptionHeight = 20;
 constexpr int kToolbarHeight = 26;
+// Narrower than this, the caption row leaves the toolbar for a row of its own, where a level's
+// name has room.
+constexpr int kCaptionMinWidthInToolbar = 60;
 
 bool IsDrivePath(const std::wstring& path)
 {
@@ -177,39 +182,40 @@ void CFolderFrame::Layout()
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     int top = 0;
-    RECT captionRow{2, 0, std::max(static_cast<int>(client.right) - 2, 2), kCaptionHeight};
+    const int captionHeight = ScaleForDpi(kCaptionHeight);
+    RECT captionRow{2, 0, std::max(static_cast<int>(client.right) - 2, 2), captionHeight};
     if (m_toolbar.Hwnd())
     {
         // Larger icons make higher buttons.
         const int toolbarHeight =
-            std::max(kToolbarHeight,
+            std::max(ScaleForDpi(kToolbarHeight),
                      static_cast<int>(HIWORD(::SendMessageW(m_toolbar.Hwnd(), TB_GETBUTTONSIZE, 0, 0))) + 2);
         ::MoveWindow(m_toolbar.Hwnd(), 0, top, client.right, toolbarHeight, TRUE);
         const RECT placeholder = FitAddressPlaceholder(client.right);
-        if (placeholder.right > placeholder.left)
+        if (placeholder.right - placeholder.left >= ScaleForDpi(kCaptionMinWidthInToolbar))
         {
             // The caption row lies on the toolbar's placeholder.
-            captionRow = {placeholder.left, (toolbarHeight - kCaptionHeight) / 2, placeholder.right,
-                          (toolbarHeight - kCaptionHeight) / 2 + kCaptionHeight};
+            captionRow = {placeholder.left, (toolbarHeight - captionHeight) / 2, placeholder.right,
+                          (toolbarHeight - captionHeight) / 2 + captionHeight};
             top += toolbarHeight;
         }
         else
         {
             top += toolbarHeight;
             captionRow.top = top;
-            captionRow.bottom = top + kCaptionHeight;
-            top += kCaptionHeight;
+            captionRow.bottom = top + captionHeight;
+            top += captionHeight;
         }
     }
     else
     {
-        top += kCaptionHeight;
+        top += captionHeight;
     }
     // The caption row: the breadcrumb, and the quick-filter edit at its left while shown.
     if (m_captionBar.Hwnd())
     {
         ::MoveWindow(m_captionBar.Hwnd(), captionRow.left, captionRow.top,
-                     std::max(static_cast<int>(captionRow.right - captionRow.left), 0), kCaptionHeight, TRUE);
+                     std::max(static_cast<int>(captionRow.right - captionRow.left), 0), captionHeight, TRUE);
         m_captionBar.Layout(m_quickFilterEdit);
     }
     // The view sizes itself only when told to.

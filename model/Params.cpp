@@ -97,6 +97,8 @@ ItemIdList SettingsDefaults::StandardComputerFolder()
 void CParams::Reset(const SettingsDefaults& defaults)
 {
     *this = CParams{};
+    mainToolbarIconSize = defaults.toolbarIconSize;
+    folderToolbarIconSize = defaults.toolbarIconSize;
     Complete(defaults);
 }
 

@@ -17,6 +17,8 @@ namespace sv
 struct SettingsDefaults
 {
     ItemIdList startFolder;
+    // Both toolbars' icon size until the user chooses one: larger on screens of higher dpi.
+    int32_t toolbarIconSize = 1;
     // The drives folder as the Windows shell encodes it (a root item holding its class id).
     static ItemIdList StandardComputerFolder();
 };

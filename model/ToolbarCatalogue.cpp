@@ -217,9 +217,18 @@ ToolbarImages FolderToolbarImages(int iconSize)
     return kImages[static_cast<size_t>(ClampIconSize(iconSize))];
 }
 
-int CommonBarHeight(int mainIconSize)
+int CommonBarHeight(int mainIconSize, int dpi)
 {
-    return ClampIconSize(mainIconSize) * 4 + 22;
+    return ToolbarButtonHeight(MainToolbarImages(mainIconSize).imageSize, dpi);
+}
+
+int DefaultToolbarIconSize(int dpi)
+{
+    const int wanted = ScaledForDpi(MainToolbarImages(1).imageSize, dpi);
+    int size = 0;
+    for (int candidate = 1; candidate <= 2; ++candidate)
+        if (MainToolbarImages(candidate).imageSize <= wanted) size = candidate;
+    return size;
 }
 
 } // namespace sv

@@ -88,16 +88,25 @@ struct ToolbarImages
 // A stored size outside 0..2 is taken as small.
 ToolbarImages MainToolbarImages(int iconSize);
 ToolbarImages FolderToolbarImages(int iconSize);
-// Buttons are 7 wider and 6 higher than their image.
-inline int ToolbarButtonWidth(int imageSize)
+// A length in pixels at 96 dpi on a screen of `dpi`.
+inline int ScaledForDpi(int pixels, int dpi)
 {
-    return imageSize + 7;
+    return (pixels * dpi + 48) / 96;
 }
-inline int ToolbarButtonHeight(int imageSize)
+// Buttons are 7 wider and 6 higher than their image; the margin grows with the screen's dpi,
+// the images come in their own sizes.
+inline int ToolbarButtonWidth(int imageSize, int dpi = 96)
 {
-    return imageSize + 6;
+    return imageSize + ScaledForDpi(7, dpi);
 }
-// The height shared by the main, favorites and drives bars: 22, 26 or 30.
-int CommonBarHeight(int mainIconSize);
+inline int ToolbarButtonHeight(int imageSize, int dpi = 96)
+{
+    return imageSize + ScaledForDpi(6, dpi);
+}
+// The height shared by the main, favorites and drives bars: 22, 26 or 30 at 96 dpi.
+int CommonBarHeight(int mainIconSize, int dpi = 96);
+// The icon size setting both toolbars start with on a screen of `dpi`: the largest strip not
+// above the medium one's 20 pixels grown by the dpi, so 24-pixel images from 120 dpi on.
+int DefaultToolbarIconSize(int dpi);
 
 } // namespace sv

@@ -1,5 +1,6 @@
 #include "TabCtrlEx.h"
 
+#include "framework/Dpi.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -57,7 +58,8 @@ void CTabCtrlEx::ApplyOptions(const TabStripOptions& options)
 {
     m_options = options;
     if (!Hwnd()) return;
-    const int height = std::clamp(options.tabHeight, 1, 32767);
+    // The setting counts pixels at 96 dpi.
+    const int height = std::clamp(ScaleForDpi(std::clamp(options.tabHeight, 1, 32767)), 1, 32767);
     ::SendMessageW(Hwnd(), TCM_SETITEMSIZE, 0, MAKELPARAM(1, height));
     if (m_toolTip) ::SendMessageW(m_toolTip.Get(), TTM_ACTIVATE, options.showToolTips ? TRUE : FALSE, 0);
     ::InvalidateRect(Hwnd(), nullptr, TRUE);

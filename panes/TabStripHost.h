@@ -30,7 +30,7 @@ struct TabStripOptions
     int rightDragArrangement = 0;   // 0 side by side, 1 one above the other, 2 ask
     bool showToolTips = true;       // tabShowToolTips
     bool markFavoriteTabs = true;   // markFavoriteTabs: paint the tabs in their favorites' colours
-    int tabHeight = 24;             // tabHeight
+    int tabHeight = 24;             // tabHeight, in pixels at 96 dpi
 };
 
 class ITabStripHost

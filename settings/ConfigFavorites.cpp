@@ -1,6 +1,7 @@
 #include "ConfigFavorites.h"
 
 #include "ConfigTexts.h"
+#include "framework/Dpi.h"
 #include "framework/MessageSeam.h"
 #include "model/ColorRamp.h"
 #include "model/ConfigRules.h"
@@ -20,6 +21,7 @@ constexpr ConfigButton kButtons[] = {
     {ID_FAVORITE_UP, 3},  {ID_FAVORITE_DOWN, 4},
 };
 constexpr int kColumns = 2;
+// At 96 dpi.
 constexpr int kNameColumnWidth = 150;
 constexpr int kScaleHeight = 6;
 
@@ -105,10 +107,10 @@ void CConfigFavorites::CreateList()
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = const_cast<wchar_t*>(text::kFavoriteNameColumn);
-    column.cx = kNameColumnWidth;
+    column.cx = ScaleForDpi(kNameColumnWidth);
     ListView_InsertColumn(list, 0, &column);
     column.pszText = const_cast<wchar_t*>(text::kFavoritePathColumn);
-    column.cx = std::max<int>(client.right - kNameColumnWidth - 5, 50);
+    column.cx = std::max<int>(client.right - ScaleForDpi(kNameColumnWidth + 5), ScaleForDpi(50));
     ListView_InsertColumn(list, 1, &column);
 }
 
@@ -377,7 +379,8 @@ LRESULT CConfigFavorites::OnSliderCustomDraw(NMCUSTOMDRAW& draw) const
         if (draw.dwItemSpec != TBCD_CHANNEL) return CDRF_DODEFAULT;
         // The colour scale: a white strip under the channel holding the 64 colours.
         const RECT& channel = draw.rc;
-        const RECT strip{channel.left, channel.bottom + 1, channel.right, channel.bottom + 1 + kScaleHeight};
+        const RECT strip{channel.left, channel.bottom + 1, channel.right,
+                         channel.bottom + 1 + ScaleForDpi(kScaleHeight)};
         ::FillRect(draw.hdc, &strip, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         for (const ScaleSegment& segment : ColorScaleSegments(channel.right - channel.left))
         {

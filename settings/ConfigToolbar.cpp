@@ -1,5 +1,7 @@
 #include "ConfigToolbar.h"
 
+#include "framework/Dpi.h"
+#include "model/ToolbarCatalogue.h"
 #include "res/resource.h"
 
 namespace sv
@@ -7,8 +9,6 @@ namespace sv
 
 namespace
 {
-constexpr int kToolbarHeight = 22;
-constexpr int kButtonWidth = 23;
 constexpr int kImageSize = 16;
 constexpr COLORREF kStripMask = RGB(192, 192, 192);
 constexpr UINT kToolbarId = 100;
@@ -27,7 +27,9 @@ bool CConfigToolbar::Create(HWND page, const RECT& area, HWND list, std::span<co
         ::DeleteObject(strip);
     }
     m_toolbar.SetImageLists(m_images.Get(), nullptr);
-    m_toolbar.SetSizes(kImageSize, kImageSize, kButtonWidth, kToolbarHeight);
+    // As high as one button: 22 pixels at 96 dpi.
+    const int toolbarHeight = ToolbarButtonHeight(kImageSize, ScreenDpi());
+    m_toolbar.SetSizes(kImageSize, kImageSize, ToolbarButtonWidth(kImageSize, ScreenDpi()), toolbarHeight);
 
     std::vector<ToolbarButton> records;
     for (const ConfigButton& button : buttons)
@@ -41,8 +43,8 @@ bool CConfigToolbar::Create(HWND page, const RECT& area, HWND list, std::span<co
     }
     m_toolbar.AddButtons(records);
 
-    m_rect = RECT{area.left, area.top, area.right, area.top + kToolbarHeight};
-    ::MoveWindow(m_toolbar.Hwnd(), m_rect.left, m_rect.top, m_rect.right - m_rect.left, kToolbarHeight, TRUE);
+    m_rect = RECT{area.left, area.top, area.right, area.top + toolbarHeight};
+    ::MoveWindow(m_toolbar.Hwnd(), m_rect.left, m_rect.top, m_rect.right - m_rect.left, toolbarHeight, TRUE);
     if (list)
         ::MoveWindow(list, area.left, m_rect.bottom, area.right - area.left, area.bottom - m_rect.bottom,
                      TRUE);

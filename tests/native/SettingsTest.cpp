@@ -240,6 +240,27 @@ TEST(Settings, FileWithoutMarkerOfVersion1250KeepsNewerDefaults)
     EXPECT_EQ(read.treeBarSizes, CMyBarInfo{});
 }
 
+TEST(Settings, IconSizesStartFromTheScreensDefaultUntilAFileStoresThem)
+{
+    SettingsDefaults largeScreen = kDefaults;
+    largeScreen.toolbarIconSize = 2;
+    CParams fresh;
+    fresh.Reset(largeScreen);
+    EXPECT_EQ(fresh.mainToolbarIconSize, 2);
+    EXPECT_EQ(fresh.folderToolbarIconSize, 2);
+
+    CParams chosen = Defaults();
+    chosen.mainToolbarIconSize = 0;
+    chosen.folderToolbarIconSize = 1;
+    const std::vector<uint8_t> bytes = WrittenSettings(chosen);
+    MemorySource source(bytes);
+    ArchiveReader reader(source);
+    CParams read;
+    read.Read(reader, largeScreen);
+    EXPECT_EQ(read.mainToolbarIconSize, 0);
+    EXPECT_EQ(read.folderToolbarIconSize, 1);
+}
+
 TEST(Settings, VersionsBetween1330And1339ForceTreeSyncAndStaticTabs)
 {
     const auto full = WrittenSettings(Unusual());

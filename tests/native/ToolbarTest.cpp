@@ -325,4 +325,13 @@ TEST(ToolbarCatalogue, ImageListsAndSizesByIconSize)
     EXPECT_EQ(ToolbarButtonHeight(20), 26);
     EXPECT_EQ(CommonBarHeight(0), 22);
     EXPECT_EQ(CommonBarHeight(2), 30);
+    // On a 144-dpi screen the margins grow by half, the images keep their own sizes.
+    EXPECT_EQ(ToolbarButtonWidth(24, 144), 35);
+    EXPECT_EQ(ToolbarButtonHeight(24, 144), 33);
+    EXPECT_EQ(CommonBarHeight(2, 144), 33);
+    // Both toolbars start with images that match the screen: 24 pixels from 120 dpi on.
+    EXPECT_EQ(DefaultToolbarIconSize(96), 1);
+    EXPECT_EQ(DefaultToolbarIconSize(120), 2);
+    EXPECT_EQ(DefaultToolbarIconSize(144), 2);
+    EXPECT_EQ(DefaultToolbarIconSize(72), 0);
 }

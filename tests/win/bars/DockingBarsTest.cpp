@@ -165,7 +165,7 @@ TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutS
         ::GetClientRect(child, &childRect);
         EXPECT_EQ(Width(childRect), Width(content));
         EXPECT_EQ(Height(childRect), Height(content));
-        EXPECT_LT(Height(content), Height(WindowRect(tree.Hwnd())) - CSizingControlBar::kCaptionSize);
+        EXPECT_LT(Height(content), Height(WindowRect(tree.Hwnd())) - CSizingControlBar::CaptionSize());
 
         // Right.
         DragCaption(tree, NearFrameEdge(frame, true));

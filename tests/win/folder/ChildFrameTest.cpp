@@ -1,4 +1,5 @@
 #include "FolderTestSupport.h"
+#include "framework/Dpi.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ TEST_F(FolderWindow, SplitSwapMaximiseAndCloseEitherPane)
     EXPECT_EQ(window->Label().title, L"A :: B");
 
     const RECT splitter = window->SplitterRect();
-    EXPECT_EQ(splitter.right - splitter.left, CChildFrame::kSplitterWidth);
+    EXPECT_EQ(splitter.right - splitter.left, ScaleForDpi(CChildFrame::kSplitterWidth));
     const RECT left = ClientRectIn(window->Pane(0)->Hwnd(), window->Hwnd());
     const RECT right = ClientRectIn(window->Pane(1)->Hwnd(), window->Hwnd());
     EXPECT_EQ(left.right, splitter.left);
