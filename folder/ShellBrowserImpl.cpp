@@ -2,7 +2,7 @@
 
 #include "framework/Diagnostics.h"
 
-#include <exception>
+#include <utility>
 
 namespace sv
 {
@@ -12,19 +12,7 @@ namespace
 // Runs a pane answer so that no exception crosses into the shell.
 template <typename F> HRESULT Guarded(F&& f) noexcept
 {
-    try
-    {
-        return f();
-    }
-    catch (const std::exception& e)
-    {
-        ReportUnexpected(e.what());
-    }
-    catch (...)
-    {
-        ReportUnexpected("unknown exception in a shell-browser call");
-    }
-    return E_UNEXPECTED;
+    return CallGuarded(std::forward<F>(f), E_UNEXPECTED);
 }
 } // namespace
 

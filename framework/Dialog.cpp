@@ -67,19 +67,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     }
     auto* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!dialog) return FALSE;
-    INT_PTR result = FALSE;
-    try
-    {
-        result = dialog->OnMessage(message, wParam, lParam);
-    }
-    catch (const std::exception& e)
-    {
-        ReportUnexpected(e.what());
-    }
-    catch (...)
-    {
-        ReportUnexpected("unknown exception");
-    }
+    const INT_PTR result =
+        CallGuarded([&] { return dialog->OnMessage(message, wParam, lParam); }, static_cast<INT_PTR>(FALSE));
     if (message == WM_NCDESTROY)
     {
         ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);

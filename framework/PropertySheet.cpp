@@ -20,19 +20,8 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam,
     }
     auto* page = reinterpret_cast<CPropertyPage*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!page) return FALSE;
-    INT_PTR result = FALSE;
-    try
-    {
-        result = page->OnMessage(message, wParam, lParam);
-    }
-    catch (const std::exception& e)
-    {
-        ReportUnexpected(e.what());
-    }
-    catch (...)
-    {
-        ReportUnexpected("unknown exception");
-    }
+    const INT_PTR result =
+        CallGuarded([&] { return page->OnMessage(message, wParam, lParam); }, static_cast<INT_PTR>(FALSE));
     if (message == WM_NCDESTROY)
     {
         ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);

@@ -45,23 +45,12 @@ CConfigFavorites::CConfigFavorites(ConfigContext& context)
 
 INT_PTR CConfigFavorites::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
+    if (message == WM_HSCROLL)
     {
-    case WM_HSCROLL:
         if (reinterpret_cast<HWND>(lParam) == Control(IDC_FAVORITES_COLOR)) OnSliderMoved();
         return TRUE;
-    case kStartLabelEditMessage:
-        if (static_cast<int>(wParam) < m_list.Count()) m_list.EditLabel(static_cast<int>(wParam));
-        return TRUE;
-    case WM_PAINT:
-    {
-        PAINTSTRUCT paint{};
-        const HDC dc = ::BeginPaint(Hwnd(), &paint);
-        m_toolbar.PaintFrame(dc);
-        ::EndPaint(Hwnd(), &paint);
-        return TRUE;
     }
-    }
+    if (OnListEditorMessage(message, wParam, m_list, m_toolbar)) return TRUE;
     return CConfigPage::OnMessage(message, wParam, lParam);
 }
 

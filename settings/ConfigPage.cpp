@@ -119,4 +119,23 @@ void CConfigPage::CheckRadio(int first, int choices, int value) const
         SetChecked(first + i, i == value);
 }
 
+bool CConfigPage::OnListEditorMessage(UINT message, WPARAM wParam, const CExtListCtrl& list,
+                                      const CConfigToolbar& toolbar) const
+{
+    if (message == kStartLabelEditMessage)
+    {
+        if (static_cast<int>(wParam) < list.Count()) list.EditLabel(static_cast<int>(wParam));
+        return true;
+    }
+    if (message == WM_PAINT)
+    {
+        PAINTSTRUCT paint{};
+        const HDC dc = ::BeginPaint(Hwnd(), &paint);
+        toolbar.PaintFrame(dc);
+        ::EndPaint(Hwnd(), &paint);
+        return true;
+    }
+    return false;
+}
+
 } // namespace sv

@@ -3,6 +3,8 @@
 // are checked when the page is left, and they are stored when the dialog is confirmed.
 #pragma once
 
+#include "ConfigToolbar.h"
+#include "ExtListCtrl.h"
 #include "SettingsHost.h"
 #include "framework/PropertySheet.h"
 #include "model/SettingsPage.h"
@@ -53,6 +55,10 @@ protected:
     // The radio button of `choices` with consecutive ids from `first` that is checked, or -1.
     int CheckedRadio(int first, int choices) const;
     void CheckRadio(int first, int choices, int value) const;
+    // The messages of a page with a list editor and its toolbar: the label edit started once
+    // the page stands, and the toolbar's frame painted. True when the message was one of them.
+    bool OnListEditorMessage(UINT message, WPARAM wParam, const CExtListCtrl& list,
+                             const CConfigToolbar& toolbar) const;
 
 private:
     SettingsPage m_page;
