@@ -128,7 +128,8 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
     else
         m_mainFrame->OpenStartWindows(std::wstring());
     ::SendMessageW(frame, WM_SETREDRAW, TRUE, 0);
-    ::RedrawWindow(frame, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::RedrawWindow(frame, nullptr, nullptr,
+                   RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (!request.textToOpen.empty())
         PostOwnedText(m_mainFrame->Hwnd(), kOpenTextMessage, MakeHandOffBuffer(request.textToOpen));
 

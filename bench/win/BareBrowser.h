@@ -2,8 +2,8 @@
 // Solvanta's panes against: no ICommDlgBrowser, so the view asks nothing per item.
 #pragma once
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 namespace sv::bench
 {

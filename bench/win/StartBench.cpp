@@ -42,8 +42,8 @@ bool VisibleDescendant(HWND parent, const wchar_t* className)
     return false;
 }
 
-// Milliseconds from the start of the process until `shown` holds, polled every millisecond;
-// then `close` ends the program and the wait for its end is not counted.
+// Milliseconds from the start of the process until `shown` finds its window, polled every
+// millisecond; the program is then asked to close, and the wait for its end is not counted.
 double TimeToWindow(std::wstring commandLine, const std::function<HWND(DWORD)>& shown)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -55,7 +55,8 @@ double TimeToWindow(std::wstring commandLine, const std::function<HWND(DWORD)>& 
         if (std::chrono::steady_clock::now() - start > std::chrono::seconds(30)) return -1;
         ::Sleep(1);
     }
-    const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double elapsed =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     if (!WaitForExit(program)) ::TerminateProcess(program.process.Get(), 1);
     return elapsed;
@@ -66,14 +67,17 @@ HWND SolvantaFolderWindowShown(DWORD processId)
     const HWND frame = FindProcessWindow(processId, CMainFrame::kWindowClass);
     if (!frame || !::IsWindowVisible(frame)) return nullptr;
     const HWND client = ::FindWindowExW(frame, nullptr, L"MDICLIENT", nullptr);
-    const HWND child = client ? ::FindWindowExW(client, nullptr, CChildFrame::kWindowClass, nullptr) : nullptr;
-    return child && ::IsWindowVisible(child) && VisibleDescendant(child, L"SHELLDLL_DefView") ? frame : nullptr;
+    const HWND child =
+        client ? ::FindWindowExW(client, nullptr, CChildFrame::kWindowClass, nullptr) : nullptr;
+    return child && ::IsWindowVisible(child) && VisibleDescendant(child, L"SHELLDLL_DefView") ? frame
+                                                                                              : nullptr;
 }
 
 HWND BareViewShown(DWORD processId)
 {
     const HWND window = FindProcessWindow(processId, L"SolvantaBareViewProgram");
-    return window && ::IsWindowVisible(window) && VisibleDescendant(window, L"SHELLDLL_DefView") ? window : nullptr;
+    return window && ::IsWindowVisible(window) && VisibleDescendant(window, L"SHELLDLL_DefView") ? window
+                                                                                                 : nullptr;
 }
 
 HWND NotepadShown(DWORD processId)
@@ -95,7 +99,8 @@ int wmain()
     wchar_t system[MAX_PATH] = {};
     ::GetSystemDirectoryW(system, MAX_PATH);
     const std::wstring notepad = L"\"" + std::wstring(system) + L"\\notepad.exe\"";
-    const std::wstring bareView = L"\"" + ExecutableFolder() + L"win_bare_view_program.exe\" \"" + folder.Path() + L"\"";
+    const std::wstring bareView =
+        L"\"" + ExecutableFolder() + L"win_bare_view_program.exe\" \"" + folder.Path() + L"\"";
     const std::wstring solvanta = L"\"" + ExecutableFolder() + L"Solvanta.exe\" \"" + folder.Path() + L"\"";
 
     const std::wstring startArrangement =
@@ -124,9 +129,10 @@ int wmain()
                 "folder in the shell's view %.0f ms (%.2fx notepad); Solvanta's first folder window %.0f ms "
                 "(%.2fx notepad, %.2fx the bare view)\n",
                 kRounds, a, c, c / a, b, b / a, b / c);
-    ReportBenchRow("Start to the first folder window shown",
-                   FormatText("%.0f ms = %.2f x notepad (%.0f ms); the bare shell view alone %.0f ms = %.2f x", b,
-                              b / a, a, c, c / a),
-                   "<= 1.5 x notepad", b / a <= 1.5);
+    ReportBenchRow(
+        "Start to the first folder window shown",
+        FormatText("%.0f ms = %.2f x notepad (%.0f ms); the bare shell view alone %.0f ms = %.2f x", b, b / a,
+                   a, c, c / a),
+        "<= 1.5 x notepad", b / a <= 1.5);
     return 0;
 }

@@ -11,7 +11,8 @@ namespace sv::test
 {
 
 // A started process; one still running when this goes (a test that failed half-way) is ended,
-// so it cannot answer the next test's single-instance hand-off or hold its files.
+// so it cannot answer the next test's single-instance hand-off, hold its files, or keep the
+// test runner's output pipe open until the runner's time-out.
 struct StartedProgram
 {
     StartedProgram() = default;
