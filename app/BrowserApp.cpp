@@ -112,11 +112,10 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
         placement.showCmd = SW_HIDE;
         ::SetWindowPlacement(m_mainFrame->Hwnd(), &placement);
     }
-    // The frame is drawn once, with its bars placed and its first folder windows in it: each
-    // step drawn on its own would cost more than the start's own work (under Wine, too).
+    // The frame is shown once, with its bars placed and its first folder windows in it: each
+    // step shown and drawn on its own would cost more than the start's own work (under Wine,
+    // too).
     const HWND frame = m_mainFrame->Hwnd();
-    ::ShowWindow(frame, showCommand);
-    ::SendMessageW(frame, WM_SETREDRAW, FALSE, 0);
     m_mainFrame->RestoreBarLayout();
     m_mainFrame->LayoutAllBars();
     m_mainFrame->ReadFilters();
@@ -127,9 +126,8 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
         m_mainFrame->OpenStartWindows(DataFilePath(request.arrangement));
     else
         m_mainFrame->OpenStartWindows(std::wstring());
-    ::SendMessageW(frame, WM_SETREDRAW, TRUE, 0);
-    ::RedrawWindow(frame, nullptr, nullptr,
-                   RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::ShowWindow(frame, showCommand);
+    ::UpdateWindow(frame);
     if (!request.textToOpen.empty())
         PostOwnedText(m_mainFrame->Hwnd(), kOpenTextMessage, MakeHandOffBuffer(request.textToOpen));
 

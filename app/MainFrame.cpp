@@ -106,7 +106,8 @@ void CMainFrame::PrepareShutdown()
     if (m_params.restoreWindowsAtStart)
         m_folderWindows.SaveArrangement(DataFilePath(kStartArrangementFileName));
     SaveMainToolbar();
-    // The tree's worker stops (waiting a bounded time) and its items go.
+    // The workers stop (waiting a bounded time) and the tree's items go.
+    if (m_paneWorker) m_paneWorker->Stop(500);
     if (m_tree) m_tree->Shutdown();
 }
 
@@ -166,6 +167,7 @@ LRESULT CMainFrame::OnCreate()
     if (!m_utils.IsValid() || !CreateMdiClient(windowMenu, kFirstMdiChildId)) return -1;
     m_client.Install(MdiClient());
     m_client.SetOnChildrenChanged([this] { UpdateBarCommandStates(); });
+    m_paneWorker = std::make_unique<CBackgroundWorker>(Hwnd(), WM_NULL);
     return CreateBars() ? 0 : -1;
 }
 

@@ -23,6 +23,7 @@
 #include "commands/FileOperationQueue.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderHost.h"
+#include "framework/BackgroundWorker.h"
 #include "framework/Commands.h"
 #include "framework/Handles.h"
 #include "framework/ImageList.h"
@@ -175,6 +176,7 @@ public:
     AbsolutePidl& LastTreeSyncFolder() override { return m_lastTreeSyncFolder; }
     void SelectionChanged(CFolderFrame& pane) override;
     void TabsChanged() override;
+    CBackgroundWorker* PaneWorker() override { return m_paneWorker.get(); }
     void FolderWindowActivated(CChildFrame& window) override { m_folderWindows.WindowActivated(window); }
     void FolderWindowDestroyed(CChildFrame& window) override;
 
@@ -405,6 +407,8 @@ private:
     CMyBar m_quickViewBar;
     CQuickView m_quickView;
     std::unique_ptr<CShellTreeCtrl> m_tree;
+    // Its jobs post their answers to the panes that asked.
+    std::unique_ptr<CBackgroundWorker> m_paneWorker;
     CDockSite m_dockSite;
     CChevronMenu m_chevron;
 

@@ -3,6 +3,7 @@
 #include "FolderMessages.h"
 
 #include "framework/Dpi.h"
+#include "framework/ImageList.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -330,11 +331,14 @@ void CChildFrame::SetPaneName(CFolderFrame& pane)
     if (&pane == ActivePane() || !m_panes[1]) ShowIconOf(pane);
 }
 
+void CChildFrame::PaneIconChanged(CFolderFrame& pane)
+{
+    if (&pane == ActivePane() || !m_panes[1]) ShowIconOf(pane);
+}
+
 void CChildFrame::ShowIconOf(CFolderFrame& pane)
 {
-    SHFILEINFOW info{};
-    const auto list = reinterpret_cast<HIMAGELIST>(
-        ::SHGetFileInfoW(L"", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    const HIMAGELIST list = SystemSmallImageList();
     if (!list || pane.FolderIconIndex() < 0) return;
     UniqueIcon icon(ImageList_GetIcon(list, pane.FolderIconIndex(), ILD_NORMAL));
     if (!icon) return;

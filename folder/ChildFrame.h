@@ -49,6 +49,8 @@ public:
     void SwapPanes();
     // A pane shows a new folder under a new name: tab label, title, icon.
     void SetPaneName(CFolderFrame& pane);
+    // The pane's folder icon came in after its navigation.
+    void PaneIconChanged(CFolderFrame& pane);
     void UpdateTitle();
     // The settings changed: panes, labels and title take them over.
     void ApplySettings();

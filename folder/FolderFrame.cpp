@@ -328,6 +328,7 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (!m_enumerationReported) EnumerationDone();
         return 0;
     case kFitColumnsMessage: FitColumns(); return 0;
+    case kFolderIconMessage: OnFolderIcon(wParam, static_cast<int>(lParam)); return 0;
     case WM_PARENTNOTIFY: OnParentNotify(LOWORD(wParam), wParam, lParam); break;
     case WM_NOTIFY:
     {

@@ -206,6 +206,10 @@ private:
     void RestoreViewCallback();
     void FindFavorite();
     void AfterNavigation(int visitedPosition, bool focus);
+    // The folder's icon, from the host's worker when there is one: a slow icon never holds up
+    // a navigation.
+    void LookUpFolderIcon();
+    void OnFolderIcon(WPARAM request, int icon);
     // Callbacks (FolderFrameView.cpp)
     // The folder being read, in one pass, while the view enumerates it and a filter wants
     // file data; nullptr otherwise.
@@ -290,6 +294,7 @@ private:
     std::wstring m_pathText;
     std::wstring m_folderName;
     int m_iconIndex = -1;
+    uintptr_t m_iconRequest = 0;
 
     int m_filterIndex = -1;
     bool m_enumerating = false;

@@ -5,12 +5,16 @@
 #include "FavoriteMatch.h"
 #include "FolderMessages.h"
 #include "ViewModes.h"
+#include "framework/BackgroundWorker.h"
 #include "framework/MessageSeam.h"
 #include "shell/HiddenItemsFolder.h"
 #include "shell/ItemIdListConversion.h"
 #include "shell/StreamBytes.h"
 
 #include <commctrl.h>
+
+#include <atomic>
+#include <memory>
 
 namespace sv
 {
@@ -251,8 +255,8 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
 {
     // 14. Names and icon for the tab, the title and the caption.
     m_folderName = m_utils.DisplayName(m_current.Get(), SHGDN_INFOLDER);
-    m_iconIndex = m_utils.IconIndex(m_current.Get());
     m_owner.SetPaneName(*this);
+    LookUpFolderIcon();
     m_host.TabsChanged();
     UpdateCaption();
 
@@ -265,6 +269,36 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
     else
         m_history.Add(list, m_folderName);
     Layout();
+}
+
+void CFolderFrame::LookUpFolderIcon()
+{
+    // Unique over all panes, so that an answer for a pane gone meanwhile (whose handle another
+    // window may have taken) is never taken for a new one.
+    static std::atomic<uintptr_t> requests{0};
+    m_iconRequest = ++requests;
+    CBackgroundWorker* worker = m_host.PaneWorker();
+    if (!worker)
+    {
+        OnFolderIcon(m_iconRequest, m_utils.IconIndex(m_current.Get()));
+        return;
+    }
+    auto folder = std::make_shared<AbsolutePidl>(m_current.Clone());
+    worker->Submit(
+        [folder, target = Hwnd(), request = m_iconRequest](const WorkControl&) -> std::unique_ptr<WorkResult>
+        {
+            const int icon = CUtils().IconIndex(folder->Get());
+            ::PostMessageW(target, kFolderIconMessage, request, icon);
+            return nullptr;
+        });
+}
+
+void CFolderFrame::OnFolderIcon(WPARAM request, int icon)
+{
+    // An answer for a folder the pane has left since is no use.
+    if (request != m_iconRequest) return;
+    m_iconIndex = icon;
+    m_owner.PaneIconChanged(*this);
 }
 
 void CFolderFrame::FavoritesChanged()

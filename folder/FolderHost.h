@@ -20,6 +20,7 @@
 namespace sv
 {
 
+class CBackgroundWorker;
 class CChildFrame;
 class CFolderFrame;
 
@@ -81,6 +82,9 @@ public:
     virtual void SelectionChanged(CFolderFrame& pane) = 0;
     // A tab label, colour or icon changed.
     virtual void TabsChanged() = 0;
+    // The worker for shell lookups the panes do not wait for (a folder's icon); results are
+    // posted by the jobs themselves. Without one, a pane looks them up itself.
+    virtual CBackgroundWorker* PaneWorker() { return nullptr; }
     // The folder window became the active one (its tab follows).
     virtual void FolderWindowActivated(CChildFrame&) {}
     // The folder window's handle is gone; its owner may delete the object now.

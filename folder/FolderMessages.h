@@ -10,6 +10,8 @@ inline constexpr UINT kStatusLineMessage = WM_APP + 1;       // rebuild the stat
 inline constexpr UINT kOpenSelectionElsewhereMessage = WM_APP + 3;
 inline constexpr UINT kRenameNewItemMessage = WM_APP + 5; // wParam: ChildPidl released to the message
 inline constexpr UINT kFitColumnsMessage = WM_APP + 8;
+// The shown folder's icon (lParam) looked up by the host's worker for request wParam.
+inline constexpr UINT kFolderIconMessage = WM_APP + 23;
 inline constexpr UINT kOpenFolderElsewhereMessage = WM_APP + 9;
 // Posted after a view window was made: runs the steps of a finished enumeration when the
 // view never reported it (views without our callback).

@@ -2,6 +2,7 @@
 
 #include <ole2.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -75,15 +76,27 @@ void CBackgroundWorker::Shared::Run()
     {
         wake.wait(lock, [this] { return stopping || !queue.empty(); });
         if (stopping) break;
-        // A merged job waits for its quiet period; a newer one of its key starts it again.
-        const auto due = queue.front().due;
-        if (std::chrono::steady_clock::now() < due)
+        // A merged job waits for its quiet period (a newer one of its key starts it again);
+        // the jobs behind it that are due meanwhile run first, in their order.
+        const auto now = std::chrono::steady_clock::now();
+        auto ready = queue.end();
+        auto earliest = queue.front().due;
+        for (auto it = queue.begin(); it != queue.end(); ++it)
         {
-            wake.wait_until(lock, due);
+            if (it->due <= now)
+            {
+                ready = it;
+                break;
+            }
+            earliest = std::min(earliest, it->due);
+        }
+        if (ready == queue.end())
+        {
+            wake.wait_until(lock, earliest);
             continue;
         }
-        Queued next = std::move(queue.front());
-        queue.pop_front();
+        Queued next = std::move(*ready);
+        queue.erase(ready);
         const uint64_t jobGeneration = generation;
         running = true;
         lock.unlock();

@@ -1,6 +1,7 @@
 #include "ImageList.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace sv
 {
@@ -19,6 +20,10 @@ UniqueImageList LoadMaskedStrip(HINSTANCE instance, int bitmapId, int imageSize)
 
 HIMAGELIST SystemSmallImageList()
 {
+    // Asking for the lists themselves looks up no file (Wine spends tens of ms on a path).
+    HIMAGELIST large = nullptr;
+    HIMAGELIST small = nullptr;
+    if (::Shell_GetImageLists(&large, &small) && small) return small;
     SHFILEINFOW info{};
     return reinterpret_cast<HIMAGELIST>(
         ::SHGetFileInfoW(L"C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));

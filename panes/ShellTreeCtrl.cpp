@@ -246,6 +246,7 @@ LRESULT CShellTreeCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case kTreeWorkDoneMessage: OnWorkDone(lParam); return 0;
     case kTreeContinueButtonsMessage: ApplyPendingButtons(); return 0;
+    case kTreeIconRequestsMessage: SubmitIconRequests(); return 0;
     case kTreeShellChangeMessage:
         m_host.DrivesMayHaveChanged();
         QueueFullRefresh();

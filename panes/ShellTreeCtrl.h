@@ -39,6 +39,8 @@ inline constexpr UINT kTreeWorkDoneMessage = WM_APP + 50;
 inline constexpr UINT kTreeFolderChangedMessage = WM_APP + 51;
 // More expand buttons to set (the rest of a worker result).
 inline constexpr UINT kTreeContinueButtonsMessage = WM_APP + 52;
+// Nodes shown since the last one are waiting for their icons.
+inline constexpr UINT kTreeIconRequestsMessage = WM_APP + 53;
 inline constexpr UINT_PTR kTreeKeyboardTimer = 208;
 inline constexpr UINT kTreeKeyboardDelayMs = 500;
 inline constexpr UINT_PTR kTreeDragTimer = 209;
@@ -94,6 +96,10 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // A node's icon before it is known, and while the worker looks it up.
+    static constexpr int kIconUnknown = -1;
+    static constexpr int kIconPending = -2;
+
     struct Node
     {
         ChildPidl relative; // empty for the desktop
@@ -102,7 +108,7 @@ private:
         uint32_t childrenVersion = 0; // bumped whenever its children change
         bool enumerated = false;
         std::optional<std::wstring> name;
-        int icon = -1;
+        int icon = kIconUnknown;
         HTREEITEM item = nullptr;
     };
 
@@ -135,6 +141,9 @@ private:
     void SetButton(HTREEITEM item, bool hasChildren);
     // Worker jobs (ShellTreeWorker.cpp).
     void QueueButtonUpdate(HTREEITEM item);
+    // Icons are looked up by the worker; the node shows none until its answer is there.
+    void QueueIcon(Node& node);
+    void SubmitIconRequests();
     void StartFullRefresh();
     void OnWorkDone(LPARAM payload);
     // Sets the found buttons for a while, then lets the window answer before the rest.
@@ -161,6 +170,7 @@ private:
     uint32_t m_nextNodeId = 1;
     std::unique_ptr<CBackgroundWorker> m_worker;
     std::deque<std::pair<uint32_t, bool>> m_pendingButtons;
+    std::vector<std::pair<uint32_t, AbsolutePidl>> m_iconRequests;
     std::unique_ptr<CFolderWatcher> m_watcher;
     std::unique_ptr<CTreeDropTarget> m_dropTarget;
     ULONG m_changeRegistration = 0;

@@ -225,7 +225,7 @@ bool CShellTreeCtrl::OnEndLabelEdit(const NMTVDISPINFOW& info)
     }
     node->relative = ChildPidl(renamed);
     node->name.reset();
-    node->icon = -1;
+    node->icon = kIconUnknown;
     // Its children carry the old name in their lists: they are read again when it opens.
     const HWND tree = m_tree.Hwnd();
     ForgetChildren(info.item.hItem);

@@ -108,7 +108,7 @@ void CShellTreeCtrl::OnGetDisplayInfo(NMTVDISPINFOW& info)
     }
     if (info.item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))
     {
-        if (node->icon < 0) node->icon = std::max(m_utils.IconIndex(AbsoluteOf(node).Get()), 0);
+        if (node->icon == kIconUnknown) QueueIcon(*node);
         info.item.iImage = node->icon;
         info.item.iSelectedImage = node->icon;
     }

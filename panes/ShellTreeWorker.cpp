@@ -30,6 +30,11 @@ struct RefreshDue final : WorkResult
 {
 };
 
+struct IconsResult final : WorkResult
+{
+    std::vector<std::pair<uint32_t, int>> icons;
+};
+
 struct NodeRefresh
 {
     struct Entry
@@ -125,6 +130,38 @@ void CShellTreeCtrl::QueueButtonUpdate(HTREEITEM item)
     }
 }
 
+void CShellTreeCtrl::QueueIcon(Node& node)
+{
+    if (!m_worker || m_shutDown)
+    {
+        node.icon = std::max(m_utils.IconIndex(AbsoluteOf(&node).Get()), 0);
+        return;
+    }
+    node.icon = kIconPending;
+    // The nodes one paint shows go to the worker together.
+    if (m_iconRequests.empty()) ::PostMessageW(Hwnd(), kTreeIconRequestsMessage, 0, 0);
+    m_iconRequests.emplace_back(node.id, AbsoluteOf(&node));
+}
+
+void CShellTreeCtrl::SubmitIconRequests()
+{
+    if (m_iconRequests.empty() || !m_worker || m_shutDown) return;
+    auto requests = std::make_shared<std::vector<std::pair<uint32_t, AbsolutePidl>>>(std::move(m_iconRequests));
+    m_iconRequests.clear();
+    m_worker->Submit(
+        [requests](const WorkControl& control) -> std::unique_ptr<WorkResult>
+        {
+            CUtils utils;
+            auto result = std::make_unique<IconsResult>();
+            for (const auto& [id, folder] : *requests)
+            {
+                if (control.StopRequested()) return nullptr;
+                result->icons.emplace_back(id, std::max(utils.IconIndex(folder.Get()), 0));
+            }
+            return result;
+        });
+}
+
 void CShellTreeCtrl::QueueFullRefresh()
 {
     if (!m_worker || m_shutDown || !m_host.TreeVisible()) return;
@@ -192,6 +229,19 @@ void CShellTreeCtrl::OnWorkDone(LPARAM payload)
             // An expanded node keeps what its reading found.
             if (const Node* node = NodeById(id); node && !node->enumerated)
                 SetButton(node->item, hasChildren);
+        }
+        return;
+    }
+    if (const auto* icons = dynamic_cast<const IconsResult*>(result.get()))
+    {
+        for (const auto& [id, icon] : icons->icons)
+        {
+            Node* node = NodeById(id);
+            if (!node || !node->item) continue;
+            node->icon = icon;
+            RECT rect{};
+            if (TreeView_GetItemRect(m_tree.Hwnd(), node->item, &rect, FALSE))
+                ::InvalidateRect(m_tree.Hwnd(), &rect, FALSE);
         }
         return;
     }

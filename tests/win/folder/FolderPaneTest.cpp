@@ -7,18 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using namespace sv;
 using namespace sv::test;
 
 namespace
 {
-bool Contains(const std::vector<std::wstring>& names, const std::wstring& name)
-{
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
 UINT ViewModeOf(CFolderFrame& pane)
 {
     UINT mode = 0;
@@ -47,6 +40,13 @@ TEST_F(FolderPane, ShowsItsFolderAndIgnoresNavigationToTheSameFolder)
     wchar_t title[64] = {};
     ::GetWindowTextW(window->Hwnd(), title, 64);
     EXPECT_STREQ(title, L"A");
+    // The folder's icon comes from the host's worker after the navigation; an answer to an
+    // older request changes nothing.
+    ASSERT_TRUE(PumpUntil([&] { return pane.FolderIconIndex() >= 0; }));
+    EXPECT_EQ(pane.FolderIconIndex(), CUtils().IconIndex(m_tree.Pidl(L"A").Get()));
+    EXPECT_NE(::SendMessageW(window->Hwnd(), WM_GETICON, ICON_SMALL, 0), 0);
+    ::SendMessageW(pane.Hwnd(), kFolderIconMessage, 0, pane.FolderIconIndex() + 1);
+    EXPECT_EQ(pane.FolderIconIndex(), CUtils().IconIndex(m_tree.Pidl(L"A").Get()));
     // The view finds its browser through the pane window.
     EXPECT_EQ(reinterpret_cast<IShellBrowser*>(::SendMessageW(pane.Hwnd(), kGetShellBrowserMessage, 0, 0)),
               pane.Browser());

@@ -4,6 +4,7 @@
 #include "../WinTestSupport.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderHost.h"
+#include "framework/BackgroundWorker.h"
 #include "framework/MdiFrame.h"
 #include "shell/Utils.h"
 
@@ -59,9 +60,12 @@ public:
     bool TreeSyncSuppressed() const override { return treeSyncSuppressed; }
     AbsolutePidl& LastTreeSyncFolder() override { return lastTreeSync; }
     void TabsChanged() override { ++tabsChanged; }
+    CBackgroundWorker* PaneWorker() override { return &paneWorker; }
     void SelectionChanged(CFolderFrame&) override { ++selectionChanges; }
     void FolderWindowDestroyed(CChildFrame&) override { ++destroyed; }
 
+    // Its jobs post their own answers: it has no window of its own to post to.
+    CBackgroundWorker paneWorker{nullptr, WM_NULL};
     CParams params;
     CFilters filters;
     CSolObjects favorites;

@@ -69,15 +69,17 @@ TEST(BackgroundWorker, MergesBurstsDropsStaleResultsPausesAndStopsInBoundedTime)
     auto worker = std::make_unique<CBackgroundWorker>(window.Hwnd(), kDoneMessage);
     window.worker = worker.get();
 
-    // Plain jobs run in order; a burst of one merge key runs once, its last job, after quiet.
+    // Plain jobs run in order; a burst of one merge key runs once, its last job, after quiet,
+    // and a job queued behind it that is due runs first.
     std::atomic<int> mergedRuns{0};
     worker->Submit(Returning(1));
     worker->Submit(Returning(2));
     for (int i = 10; i < 15; ++i)
-        worker->Submit(Returning(i, &mergedRuns), 7, 100);
-    EXPECT_TRUE(PumpUntil([&] { return window.received.size() == 3; }));
+        worker->Submit(Returning(i, &mergedRuns), 7, 300);
+    worker->Submit(Returning(5));
+    EXPECT_TRUE(PumpUntil([&] { return window.received.size() == 4; }));
     PumpUntilIdle(150);
-    EXPECT_EQ(window.received, (std::vector<int>{1, 2, 14}));
+    EXPECT_EQ(window.received, (std::vector<int>{1, 2, 5, 14}));
     EXPECT_EQ(mergedRuns.load(), 1);
 
     // A result of a job cancelled while it ran is not handed out.
@@ -95,7 +97,7 @@ TEST(BackgroundWorker, MergesBurstsDropsStaleResultsPausesAndStopsInBoundedTime)
     worker->CancelAll();
     release = true;
     worker->Submit(Returning(3));
-    EXPECT_TRUE(PumpUntil([&] { return window.received.size() == 4; }));
+    EXPECT_TRUE(PumpUntil([&] { return window.received.size() == 5; }));
     EXPECT_EQ(window.received.back(), 3);
     EXPECT_EQ(std::count(window.received.begin(), window.received.end(), 99), 0);
 
@@ -115,7 +117,7 @@ TEST(BackgroundWorker, MergesBurstsDropsStaleResultsPausesAndStopsInBoundedTime)
     PumpUntilIdle(150);
     EXPECT_EQ(steps.load(), 0);
     worker->Resume();
-    EXPECT_TRUE(PumpUntil([&] { return window.received.size() == 5; }));
+    EXPECT_TRUE(PumpUntil([&] { return window.received.size() == 6; }));
     EXPECT_EQ(steps.load(), 3);
 
     // A job that ignores every request to stop holds the stop up no longer than asked.

@@ -6,6 +6,7 @@
 #include "app/MainFrame.h"
 #include "folder/FolderFrame.h"
 #include "shell/Pidl.h"
+#include "shell/Utils.h"
 
 #include <shellapi.h>
 
@@ -174,6 +175,18 @@ TEST_F(FolderTree, ButtonsFollowTheFoldersAndFoldersOfOtherProgramsAppear)
     EXPECT_TRUE(HasButton(alpha));
     EXPECT_FALSE(HasButton(beta)) << "the worker finds that beta has no subfolders";
     EXPECT_TRUE(TreeView_GetItemState(Tree(), root, TVIS_BOLD) & TVIS_BOLD) << "the selected item is bold";
+    // Icons are looked up by the worker once an item is shown (or asked for).
+    const auto image = [&](HTREEITEM item)
+    {
+        TVITEMW data{};
+        data.mask = TVIF_IMAGE | TVIF_HANDLE;
+        data.hItem = item;
+        ::SendMessageW(Tree(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+        return data.iImage;
+    };
+    image(alpha);
+    EXPECT_TRUE(PumpUntil([&] { return image(alpha) >= 0; }));
+    EXPECT_EQ(image(alpha), CUtils().IconIndex(m_tree->FolderOf(alpha).Get()));
 
     // A new subfolder gives beta its button back, and a folder another program made shows up
     // once the changes have settled.
