@@ -7,6 +7,7 @@
 #include "framework/Dpi.h"
 #include "model/CaptionSegments.h"
 #include "shell/ItemIdListConversion.h"
+#include "shell/PathLevels.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -135,11 +136,11 @@ void CCaption::Rebuild()
                                              settings.addressShowComputer, settings.addressFullNetworkPath);
 
     const UINT levels = PidlIdCount(m_folder.Get());
+    CPathLevels names(m_utils, m_folder.Get());
     const HDC dc = ::GetDC(Hwnd());
     const HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     for (UINT level = 0; level <= levels; ++level)
     {
-        const AbsolutePidl cut = CopyFirstIds(m_folder.Get(), level);
         Segment segment;
         if (level == 0)
         {
@@ -150,13 +151,13 @@ void CCaption::Rebuild()
         {
             if (level == 2 && levels > 2)
             {
-                segment.text = m_utils.DisplayName(cut.Get(), SHGDN_FORADDRESSBAR | SHGDN_FORPARSING);
+                segment.text = names.Name(level, SHGDN_FORADDRESSBAR | SHGDN_FORPARSING);
                 if (IsDriveRootName(segment.text))
                     segment.text.resize(2);
                 else
                     segment.text.clear();
             }
-            if (segment.text.empty()) segment.text = m_utils.DisplayName(cut.Get(), SHGDN_INFOLDER);
+            if (segment.text.empty()) segment.text = names.Name(level, SHGDN_INFOLDER);
         }
         if (segment.text.empty()) segment.text = L"<unknown>";
         segment.width = TextWidth(dc, segment.text) + (level < levels ? kSegmentPadding : 0);

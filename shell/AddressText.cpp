@@ -1,5 +1,6 @@
 // The address text of a folder: its levels joined by a separator, as the caption, the tab
 // tooltips and the history menu show it.
+#include "PathLevels.h"
 #include "Utils.h"
 
 #include <algorithm>
@@ -48,21 +49,21 @@ std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, bool spaced, b
         }
     }
 
+    CPathLevels names(*this, absolute);
     for (UINT level = first; level <= levels; ++level)
     {
-        const AbsolutePidl cut = CopyFirstIds(absolute, level);
         std::wstring name;
         if (level == first)
         {
             // The address-bar form of the parsing name: "C:\" for a drive, a friendly name
             // for most virtual folders.
-            name = DisplayName(cut.Get(), SHGDN_FORADDRESSBAR | SHGDN_FORPARSING);
+            name = names.Name(level, SHGDN_FORADDRESSBAR | SHGDN_FORPARSING);
             if (IsDriveRootName(name))
                 name.resize(2);
             else
                 name.clear();
         }
-        if (name.empty()) name = DisplayName(cut.Get(), SHGDN_INFOLDER);
+        if (name.empty()) name = names.Name(level, SHGDN_INFOLDER);
         parts.push_back(std::move(name));
     }
 

@@ -1,4 +1,5 @@
 #include "shell/Utils.h"
+#include "shell/PathLevels.h"
 #include "ShellTestTree.h"
 #include "model/Texts.h"
 
@@ -165,6 +166,17 @@ TEST_F(UtilsOnTree, NamesAndPathsTellRealPathsFromDisplayNames)
     const ItemPath dataPath = m_utils.Path(data.Get());
     EXPECT_TRUE(dataPath.isFileSystemPath);
     EXPECT_EQ(Upper(dataPath.text), Upper(DataFile()));
+
+    // Level by level, the names along a list are the ones each cut list has on its own.
+    CPathLevels levels(m_utils, data.Get());
+    const UINT depth = PidlIdCount(data.Get());
+    for (UINT level = 1; level <= depth; ++level)
+    {
+        const AbsolutePidl cut = CopyFirstIds(data.Get(), level);
+        for (const SHGDNF flags : {SHGDNF(SHGDN_INFOLDER), SHGDNF(SHGDN_FORADDRESSBAR | SHGDN_FORPARSING)})
+            EXPECT_EQ(levels.Name(level, flags), m_utils.DisplayName(cut.Get(), flags)) << level;
+    }
+    EXPECT_EQ(levels.Name(depth, SHGDN_INFOLDER | SHGDN_FORPARSING), L"data.bin");
 
     // Virtual folders have a name but no path, never a "::{GUID}" text.
     for (const AbsolutePidl* folder : {&m_utils.Computer(), &m_utils.Network()})
