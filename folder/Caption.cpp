@@ -132,11 +132,13 @@ void CCaption::Rebuild()
         return;
     }
     const CParams& settings = m_pane.Host().Settings();
-    m_addressText = m_utils.BuildAddressText(m_folder.Get(), true, settings.addressShowDesktop,
+    // One walk along the folder's levels gives the address text and the segments: under Wine
+    // each name of a folder of 100 000 files costs 10-30 ms.
+    CPathLevels names(m_utils, m_folder.Get());
+    m_addressText = m_utils.BuildAddressText(m_folder.Get(), names, true, settings.addressShowDesktop,
                                              settings.addressShowComputer, settings.addressFullNetworkPath);
 
     const UINT levels = PidlIdCount(m_folder.Get());
-    CPathLevels names(m_utils, m_folder.Get());
     const HDC dc = ::GetDC(Hwnd());
     const HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     for (UINT level = 0; level <= levels; ++level)

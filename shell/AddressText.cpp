@@ -20,6 +20,13 @@ bool IsDriveRootName(const std::wstring& name)
 std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, bool spaced, bool showDesktop,
                                       bool showComputer, bool fullNetworkPath) const
 {
+    CPathLevels names(*this, absolute);
+    return BuildAddressText(absolute, names, spaced, showDesktop, showComputer, fullNetworkPath);
+}
+
+std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, CPathLevels& names, bool spaced,
+                                      bool showDesktop, bool showComputer, bool fullNetworkPath) const
+{
     if (!absolute) return std::wstring();
     const wchar_t* separator = spaced ? L" \u203A " : L"\u203A";
     const UINT levels = PidlIdCount(absolute);
@@ -49,7 +56,6 @@ std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, bool spaced, b
         }
     }
 
-    CPathLevels names(*this, absolute);
     for (UINT level = first; level <= levels; ++level)
     {
         std::wstring name;

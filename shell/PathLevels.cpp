@@ -41,8 +41,13 @@ bool CPathLevels::Reach(UINT level)
 
 std::wstring CPathLevels::Name(UINT level, SHGDNF flags)
 {
-    if (Reach(level)) return CUtils::DisplayNameOf(m_parents[level - 1].Get(), m_ids[level - 1].Get(), flags);
-    return m_utils.DisplayName(CopyFirstIds(m_absolute, level).Get(), flags);
+    const auto key = std::make_pair(level, flags);
+    if (const auto known = m_names.find(key); known != m_names.end()) return known->second;
+    std::wstring name = Reach(level)
+                            ? CUtils::DisplayNameOf(m_parents[level - 1].Get(), m_ids[level - 1].Get(), flags)
+                            : m_utils.DisplayName(CopyFirstIds(m_absolute, level).Get(), flags);
+    m_names.emplace(key, name);
+    return name;
 }
 
 } // namespace sv

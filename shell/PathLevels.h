@@ -8,7 +8,9 @@
 
 #include <shobjidl.h>
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sv
@@ -21,7 +23,7 @@ public:
     CPathLevels(const CUtils& utils, const ITEMIDLIST* absolute);
 
     // The name of the folder `level` ids deep (1 is the first), as CUtils::DisplayName gives
-    // it for the list cut after that id.
+    // it for the list cut after that id; asked again, the kept one.
     std::wstring Name(UINT level, SHGDNF flags);
 
 private:
@@ -33,6 +35,7 @@ private:
     std::vector<ComPtr<IShellFolder>> m_parents; // m_parents[k] holds the id m_ids[k]
     std::vector<ChildPidl> m_ids;
     bool m_stopped = false; // a level did not bind: the names below it come the long way
+    std::map<std::pair<UINT, SHGDNF>, std::wstring> m_names;
 };
 
 } // namespace sv

@@ -18,6 +18,8 @@ namespace sv
 {
 
 // A folder and the last id of an item in it. `child` points into the list it was taken from.
+class CPathLevels;
+
 struct ParentAndChild
 {
     ComPtr<IShellFolder> folder;
@@ -88,6 +90,9 @@ public:
     // computer on unless the full network path is asked for.
     std::wstring BuildAddressText(const ITEMIDLIST* absolute, bool spaced, bool showDesktop, bool showComputer,
                                   bool fullNetworkPath) const;
+    // The same with the names of `levels` (made for `absolute`), which keeps them for others.
+    std::wstring BuildAddressText(const ITEMIDLIST* absolute, CPathLevels& levels, bool spaced, bool showDesktop,
+                                  bool showComputer, bool fullNetworkPath) const;
     // Size, attributes and times; the file system is asked where the shell cannot tell.
     std::optional<ItemFileData> FileData(const ITEMIDLIST* absolute) const;
 

@@ -71,9 +71,11 @@ struct Timing
 Timing BareView(TestMdiFrame& frame, const AbsolutePidl& folder)
 {
     CUtils utils;
-    const ComPtr<IShellFolder> shellFolder = utils.BindToFolder(folder.Get());
     BareBrowser browser(frame.Hwnd());
+    // Binding the folder is part of showing it (under Wine 40 ms for 100 000 files), as it is
+    // part of BrowseTo.
     const auto start = std::chrono::steady_clock::now();
+    const ComPtr<IShellFolder> shellFolder = utils.BindToFolder(folder.Get());
     ComPtr<IShellView> view;
     shellFolder->CreateViewObject(frame.Hwnd(), IID_IShellView, view.PutVoid());
     FOLDERSETTINGS settings{FVM_DETAILS, 0};
