@@ -96,6 +96,12 @@ void CCaption::SetFolder(const ITEMIDLIST* folder)
     Rebuild();
 }
 
+void CCaption::SetFolder(const ITEMIDLIST* folder, CPathLevels& levels)
+{
+    m_folder = folder ? AbsolutePidl::CopyOf(folder) : AbsolutePidl();
+    Rebuild(levels);
+}
+
 void CCaption::ApplySettings()
 {
     Rebuild();
@@ -123,6 +129,12 @@ void CCaption::SetFrameColor(std::optional<ColorRef> color)
 
 void CCaption::Rebuild()
 {
+    CPathLevels names(m_utils, m_folder.Get());
+    Rebuild(names);
+}
+
+void CCaption::Rebuild(CPathLevels& names)
+{
     m_segments.clear();
     m_hover = Hit{};
     if (!m_folder || !Hwnd())
@@ -134,7 +146,6 @@ void CCaption::Rebuild()
     const CParams& settings = m_pane.Host().Settings();
     // One walk along the folder's levels gives the address text and the segments: under Wine
     // each name of a folder of 100 000 files costs 10-30 ms.
-    CPathLevels names(m_utils, m_folder.Get());
     m_addressText = m_utils.BuildAddressText(m_folder.Get(), names, true, settings.addressShowDesktop,
                                              settings.addressShowComputer, settings.addressFullNetworkPath);
 

@@ -46,8 +46,10 @@ public:
     ~CCaption() override;
 
     bool Create(HWND parent);
-    // The pane's folder changed: address text and segments anew.
+    // The pane's folder changed: address text and segments anew, with the names `levels`
+    // (made for `folder`) knows already.
     void SetFolder(const ITEMIDLIST* folder);
+    void SetFolder(const ITEMIDLIST* folder, CPathLevels& levels);
     // The settings changed.
     void ApplySettings();
     // The pane became (in)active, got or lost its filter, its favorite colour.
@@ -101,6 +103,7 @@ private:
     };
 
     void Rebuild();
+    void Rebuild(CPathLevels& names);
     void Fit();
     int ArrowLeft(const Segment& segment) const { return segment.left + segment.width - 12; }
     // Painting (CaptionPaint.cpp).

@@ -230,6 +230,13 @@ void CFolderFrame::UpdateCaption()
     UpdateCaptionState();
 }
 
+void CFolderFrame::UpdateCaption(CPathLevels& names)
+{
+    if (!m_captionBar.Hwnd()) return;
+    m_captionBar.Caption().SetFolder(m_current.Get(), names);
+    UpdateCaptionState();
+}
+
 void CFolderFrame::UpdateCaptionState()
 {
     if (!m_captionBar.Hwnd()) return;

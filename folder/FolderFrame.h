@@ -259,6 +259,7 @@ private:
     // Widens the toolbar's address placeholder to the free width; its rect, or empty.
     RECT FitAddressPlaceholder(int width);
     void UpdateCaption();
+    void UpdateCaption(CPathLevels& names);
     void OnDestroy();
     void OnTimer(UINT_PTR id);
     void OnStatusRequest(WPARAM reason);

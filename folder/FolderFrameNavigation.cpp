@@ -9,6 +9,7 @@
 #include "framework/MessageSeam.h"
 #include "shell/HiddenItemsFolder.h"
 #include "shell/ItemIdListConversion.h"
+#include "shell/PathLevels.h"
 #include "shell/StreamBytes.h"
 
 #include <commctrl.h>
@@ -253,12 +254,16 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
 
 void CFolderFrame::AfterNavigation(int visitedPosition, bool)
 {
-    // 14. Names and icon for the tab, the title and the caption.
-    m_folderName = m_utils.DisplayName(m_current.Get(), SHGDN_INFOLDER);
+    // 14. Names and icon for the tab, the title and the caption; the folder's own name is
+    // asked for once for all of them (it is slow in big folders).
+    CPathLevels names(m_utils, m_current.Get());
+    const UINT levels = PidlIdCount(m_current.Get());
+    m_folderName = levels > 0 ? names.Name(levels, SHGDN_INFOLDER)
+                              : m_utils.DisplayName(m_current.Get(), SHGDN_INFOLDER);
     m_owner.SetPaneName(*this);
     LookUpFolderIcon();
     m_host.TabsChanged();
-    UpdateCaption();
+    UpdateCaption(names);
 
     // 15. The lists: pane ring, global ring (always a search), history.
     const ItemIdList list = ToItemIdList(m_current.Get());

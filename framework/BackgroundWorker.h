@@ -1,8 +1,8 @@
 // CBackgroundWorker: one thread (with COM) that runs jobs for a window and posts what they
 // find back to it as owned payloads. Jobs that share a merge key supersede each other and
-// start only after their quiet period, while the jobs behind them that are due go first; results of jobs cancelled since (a newer generation)
-// are dropped; the worker pauses between steps on request and stops with its owner, waiting
-// a bounded time.
+// start only after their quiet period, while the due jobs behind them go first; results of
+// jobs cancelled since (a newer generation) are dropped; the worker pauses between steps on
+// request and stops with its owner, waiting a bounded time.
 #pragma once
 
 #include <windows.h>

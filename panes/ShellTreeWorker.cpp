@@ -146,7 +146,8 @@ void CShellTreeCtrl::QueueIcon(Node& node)
 void CShellTreeCtrl::SubmitIconRequests()
 {
     if (m_iconRequests.empty() || !m_worker || m_shutDown) return;
-    auto requests = std::make_shared<std::vector<std::pair<uint32_t, AbsolutePidl>>>(std::move(m_iconRequests));
+    auto requests =
+        std::make_shared<std::vector<std::pair<uint32_t, AbsolutePidl>>>(std::move(m_iconRequests));
     m_iconRequests.clear();
     m_worker->Submit(
         [requests](const WorkControl& control) -> std::unique_ptr<WorkResult>
@@ -236,8 +237,9 @@ void CShellTreeCtrl::OnWorkDone(LPARAM payload)
     {
         for (const auto& [id, icon] : icons->icons)
         {
+            // A node renamed since asks again.
             Node* node = NodeById(id);
-            if (!node || !node->item) continue;
+            if (!node || !node->item || node->icon != kIconPending) continue;
             node->icon = icon;
             RECT rect{};
             if (TreeView_GetItemRect(m_tree.Hwnd(), node->item, &rect, FALSE))

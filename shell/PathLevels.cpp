@@ -23,7 +23,7 @@ bool CPathLevels::Reach(UINT level)
             parent = ComPtr<IShellFolder>::CopyOf(m_utils.Desktop());
         }
         else if (FAILED(m_parents.back()->BindToObject(m_ids.back().Get(), nullptr, IID_IShellFolder,
-                                                         parent.PutVoid())))
+                                                       parent.PutVoid())))
         {
             parent.Reset();
         }

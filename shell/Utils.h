@@ -88,11 +88,11 @@ public:
     // The folder's levels joined by " › " (spaced) or "›": the desktop and Computer only
     // when asked for or shown themselves, a drive as "C:", a network folder from its
     // computer on unless the full network path is asked for.
-    std::wstring BuildAddressText(const ITEMIDLIST* absolute, bool spaced, bool showDesktop, bool showComputer,
-                                  bool fullNetworkPath) const;
-    // The same with the names of `levels` (made for `absolute`), which keeps them for others.
-    std::wstring BuildAddressText(const ITEMIDLIST* absolute, CPathLevels& levels, bool spaced, bool showDesktop,
+    std::wstring BuildAddressText(const ITEMIDLIST* absolute, bool spaced, bool showDesktop,
                                   bool showComputer, bool fullNetworkPath) const;
+    // The same with the names of `levels` (made for `absolute`), which keeps them for others.
+    std::wstring BuildAddressText(const ITEMIDLIST* absolute, CPathLevels& levels, bool spaced,
+                                  bool showDesktop, bool showComputer, bool fullNetworkPath) const;
     // Size, attributes and times; the file system is asked where the shell cannot tell.
     std::optional<ItemFileData> FileData(const ITEMIDLIST* absolute) const;
 

@@ -1,7 +1,7 @@
 #include "shell/Utils.h"
-#include "shell/PathLevels.h"
 #include "ShellTestTree.h"
 #include "model/Texts.h"
+#include "shell/PathLevels.h"
 
 #include <shlguid.h>
 #include <shobjidl.h>
