@@ -168,9 +168,17 @@ RECT CFolderFrame::FitAddressPlaceholder(int width)
     }
     TBBUTTONINFOW info{sizeof(info)};
     info.dwMask = TBIF_SIZE;
-    info.cx = static_cast<WORD>(std::clamp(width - others - 2, 0, 0xFFFF));
-    ::SendMessageW(m_toolbar.Hwnd(), TB_SETBUTTONINFOW, kAddressFieldCommand,
-                   reinterpret_cast<LPARAM>(&info));
+    const WORD fitting = static_cast<WORD>(std::clamp(width - others - 2, 0, 0xFFFF));
+    // Setting a size lays out and repaints the whole toolbar, even an unchanged one; most
+    // layouts (every navigation) leave the width as it was.
+    if (::SendMessageW(m_toolbar.Hwnd(), TB_GETBUTTONINFOW, kAddressFieldCommand,
+                       reinterpret_cast<LPARAM>(&info)) < 0 ||
+        info.cx != fitting)
+    {
+        info.cx = fitting;
+        ::SendMessageW(m_toolbar.Hwnd(), TB_SETBUTTONINFOW, kAddressFieldCommand,
+                       reinterpret_cast<LPARAM>(&info));
+    }
     ::SendMessageW(m_toolbar.Hwnd(), TB_GETITEMRECT, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&placeholder));
     return placeholder;

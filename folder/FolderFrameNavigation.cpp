@@ -1,8 +1,8 @@
 // BrowseTo: binding the target, keeping view states per folder, building the new view and
 // handing the old one back, then the lists, names and the favorite the folder belongs to.
 #include "ChildFrame.h"
-#include "FolderFrame.h"
 #include "FavoriteMatch.h"
+#include "FolderFrame.h"
 #include "FolderMessages.h"
 #include "ViewModes.h"
 #include "framework/BackgroundWorker.h"
@@ -267,7 +267,11 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
 
     // 15. The lists: pane ring, global ring (always a search), history.
     const ItemIdList list = ToItemIdList(m_current.Get());
-    m_visited.Visit(list, visitedPosition, m_utils.Equality());
+    // BrowseTo has searched the pane's ring already; a miss is not searched for again.
+    if (visitedPosition >= 0)
+        m_visited.Visit(list, visitedPosition, m_utils.Equality());
+    else
+        m_visited.VisitMissed(list);
     m_host.GlobalVisited().Visit(list, kVisitedSearch, m_utils.Equality());
     if (m_historyHoldsFirstFolder)
         m_historyHoldsFirstFolder = false;

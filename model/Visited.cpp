@@ -35,6 +35,12 @@ void CVisited::Visit(ItemIdList folder, int knownPosition, const IItemIdEquality
         m_current = (found + m_head) % kSlots;
         return;
     }
+    VisitMissed(std::move(folder));
+}
+
+void CVisited::VisitMissed(ItemIdList folder)
+{
+    if (folder.IsNull()) return;
     int slot = m_head - 1;
     if (slot < 0) slot = kSlots - 1;
     if (m_count < kSlots) ++m_count;

@@ -39,6 +39,8 @@ public:
     // Makes `folder` current. A known position (0..19) is taken as is; -1 or 20 searches.
     // A miss inserts before head, dropping the oldest entry when the ring is full.
     void Visit(ItemIdList folder, int knownPosition, const IItemIdEquality& equality);
+    // Visit for a folder that Find has just missed: inserts without asking the shell again.
+    void VisitMissed(ItemIdList folder);
     // Keeps only the current entry, moved to slot 19; stored view states stay in their slots.
     void ClearAllButCurrent();
 

@@ -130,6 +130,12 @@ TEST(Visited, RingOfTwentyDropsTheOldestAndKeepsItsOrderOnRevisits)
     EXPECT_EQ(visited.Find(Folder(5), ByteEquality()), 16);
     EXPECT_EQ(visited.Slot(visited.Current()).folder, Folder(5));
     EXPECT_EQ(visited.Find(ItemIdList(), ByteEquality()), -1);
+
+    visited.VisitMissed(Folder(30)); // one Find has just missed: inserted like any miss
+    EXPECT_EQ(visited.Count(), 20);
+    EXPECT_EQ(visited.Find(Folder(30), ByteEquality()), 0);
+    EXPECT_EQ(visited.Slot(visited.Current()).folder, Folder(30));
+    EXPECT_EQ(visited.Find(Folder(2), ByteEquality()), -1);
 }
 
 TEST(Visited, ClearAllButCurrentKeepsTheCurrentInSlot19)
