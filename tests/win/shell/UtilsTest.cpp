@@ -1,6 +1,7 @@
 #include "shell/Utils.h"
 #include "ShellTestTree.h"
 #include "model/Texts.h"
+#include "shell/FolderFileIndex.h"
 #include "shell/PathLevels.h"
 
 #include <shlguid.h>
@@ -232,6 +233,33 @@ TEST_F(UtilsOnTree, FileDataOfFilesFoldersAndDriveRoots)
     EXPECT_NE(drive->attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
 
     EXPECT_FALSE(m_utils.FileData(nullptr));
+}
+
+TEST_F(UtilsOnTree, FolderIndexFindsNamesWhateverTheirCase)
+{
+    WriteFileBytes(Root() + L"\\Stra\u00DFe.TXT", 7);
+    WriteFileBytes(Root() + L"\\\u00C4PFEL.dat", 3);
+    FolderFileIndex index;
+    ASSERT_TRUE(index.Load(Root()));
+    EXPECT_EQ(index.Count(), 5u); // Alpha, data.bin, empty.txt and the two above
+    const ItemFileData* data = index.Find(L"DATA.Bin");
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->size, 1234u);
+    const ItemFileData* alpha = index.Find(L"alpha");
+    ASSERT_TRUE(alpha);
+    EXPECT_NE(alpha->attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(alpha->size, 0u);
+    // Names beyond ASCII fold as the system folds them.
+    ASSERT_TRUE(index.Find(L"stra\u00DFe.txt"));
+    EXPECT_EQ(index.Find(L"stra\u00DFe.txt")->size, 7u);
+    ASSERT_TRUE(index.Find(L"\u00E4pfel.DAT"));
+    EXPECT_EQ(index.Find(L"\u00E4pfel.DAT")->size, 3u);
+    EXPECT_FALSE(index.Find(L"apfel.dat"));
+    EXPECT_FALSE(index.Find(L"deep.txt")); // one level only
+
+    EXPECT_FALSE(index.Load(Root() + L"\\missing"));
+    EXPECT_TRUE(index.IsLoaded());
+    EXPECT_EQ(index.Count(), 0u);
 }
 
 TEST_F(UtilsOnTree, FileDataOfFilesBeyondFourGigabytes)
