@@ -339,12 +339,15 @@ void CChildFrame::PaneIconChanged(CFolderFrame& pane)
 void CChildFrame::ShowIconOf(CFolderFrame& pane)
 {
     const HIMAGELIST list = SystemSmallImageList();
-    if (!list || pane.FolderIconIndex() < 0) return;
-    UniqueIcon icon(ImageList_GetIcon(list, pane.FolderIconIndex(), ILD_NORMAL));
+    const int index = pane.FolderIconIndex();
+    // Most folders share one icon; setting it again repaints a maximised window's menu bar.
+    if (!list || index < 0 || (m_icon && index == m_iconIndex)) return;
+    UniqueIcon icon(ImageList_GetIcon(list, index, ILD_NORMAL));
     if (!icon) return;
     // The window shows the new icon before the old one goes; the last goes with the object.
     ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
     m_icon = std::move(icon);
+    m_iconIndex = index;
 }
 
 void CChildFrame::UpdateCaptionStates()

@@ -104,6 +104,7 @@ private:
     bool m_dragging = false;
     int m_dragLast = 0; // the pointer position taken last while dragging the splitter
     UniqueIcon m_icon;
+    int m_iconIndex = -1; // of m_icon in the system's list
 };
 
 } // namespace sv

@@ -56,6 +56,21 @@ TEST_F(FolderPane, ShowsItsFolderAndIgnoresNavigationToTheSameFolder)
     EXPECT_EQ(pane.View(), view) << "the view was rebuilt";
     EXPECT_EQ(pane.History().Count(), 1);
     EXPECT_EQ(pane.Visited().Count(), 1);
+
+    // A folder with the same icon leaves the window's icon as it is; another icon replaces it.
+    const auto shownIcon = [&] { return ::SendMessageW(window->Hwnd(), WM_GETICON, ICON_SMALL, 0); };
+    const LRESULT folderIcon = shownIcon();
+    const int subIcon = CUtils().IconIndex(m_tree.Pidl(L"A\\Sub").Get());
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"A\\Sub"), true));
+    ASSERT_TRUE(PumpUntil([&] { return pane.FolderIconIndex() == subIcon; }));
+    PumpUntilIdle();
+    if (subIcon == CUtils().IconIndex(m_tree.Pidl(L"A").Get())) EXPECT_EQ(shownIcon(), folderIcon);
+    const int computerIcon = CUtils().IconIndex(CUtils().Computer().Get());
+    ASSERT_NE(computerIcon, subIcon);
+    ASSERT_TRUE(pane.BrowseTo(CUtils().Computer().Clone(), true));
+    ASSERT_TRUE(PumpUntil([&] { return pane.FolderIconIndex() == computerIcon; }));
+    EXPECT_NE(shownIcon(), folderIcon);
+    EXPECT_NE(shownIcon(), 0);
 }
 
 TEST_F(FolderPane, GoingUpSelectsTheFolderOneCameFrom)
