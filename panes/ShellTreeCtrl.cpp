@@ -47,7 +47,7 @@ bool CShellTreeCtrl::Create(HWND parent)
     insert.item.pszText = LPSTR_TEXTCALLBACKW;
     insert.item.iImage = I_IMAGECALLBACK;
     insert.item.iSelectedImage = I_IMAGECALLBACK;
-    insert.item.cChildren = 1;
+    insert.item.cChildren = I_CHILDRENCALLBACK;
     insert.item.lParam = static_cast<LPARAM>(root->id);
     root->item = reinterpret_cast<HTREEITEM>(
         ::SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));

@@ -109,6 +109,9 @@ private:
         bool enumerated = false;
         std::optional<std::wstring> name;
         int icon = kIconUnknown;
+        // Its expand button, which the control asks for when it needs it: setting it item by
+        // item costs some tree controls work over all their items each time.
+        bool hasButton = true;
         HTREEITEM item = nullptr;
     };
 

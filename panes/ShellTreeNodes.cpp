@@ -55,7 +55,7 @@ HTREEITEM CShellTreeCtrl::InsertNode(HTREEITEM parent, HTREEITEM after, ChildFol
     insert.item.pszText = LPSTR_TEXTCALLBACKW;
     insert.item.iImage = I_IMAGECALLBACK;
     insert.item.iSelectedImage = I_IMAGECALLBACK;
-    insert.item.cChildren = 1;
+    insert.item.cChildren = I_CHILDRENCALLBACK;
     insert.item.lParam = static_cast<LPARAM>(node->id);
     // Shared folders carry the overlay; hidden ones (which the shell marks as ghosted, or at
     // least as hidden) are dimmed.
@@ -112,6 +112,7 @@ void CShellTreeCtrl::OnGetDisplayInfo(NMTVDISPINFOW& info)
         info.item.iImage = node->icon;
         info.item.iSelectedImage = node->icon;
     }
+    if (info.item.mask & TVIF_CHILDREN) info.item.cChildren = node->hasButton ? 1 : 0;
 }
 
 bool CShellTreeCtrl::EnumerateInto(HTREEITEM item)
@@ -173,13 +174,13 @@ void CShellTreeCtrl::ForgetChildren(HTREEITEM item)
 
 void CShellTreeCtrl::SetButton(HTREEITEM item, bool hasChildren)
 {
-    TVITEMW data{};
-    data.mask = TVIF_CHILDREN | TVIF_HANDLE;
-    data.hItem = item;
-    if (!::SendMessageW(m_tree.Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return;
-    if ((data.cChildren != 0) == hasChildren) return;
-    data.cChildren = hasChildren ? 1 : 0;
-    ::SendMessageW(m_tree.Hwnd(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+    Node* node = NodeOf(item);
+    if (!node || node->hasButton == hasChildren) return;
+    node->hasButton = hasChildren;
+    // The control asks again when it paints the item. Asking it for the item's place costs
+    // Wine's control a search through all its items, so the whole window is invalidated: many
+    // changes in a row still paint once.
+    ::InvalidateRect(m_tree.Hwnd(), nullptr, FALSE);
 }
 
 CShellTreeCtrl::Node* CShellTreeCtrl::NodeById(uint32_t id) const
