@@ -5,8 +5,6 @@
 #include "CrashReport.h"
 #include "DataFolder.h"
 #include "OwnedText.h"
-#include "folder/EditPath.h"
-#include "folder/EditQuickFilter.h"
 #include "framework/MenuBuilder.h"
 #include "framework/MessageLoop.h"
 #include "model/StartCommandLine.h"
@@ -141,11 +139,7 @@ int CBrowserApp::Run()
     if (m_raiseFault) ::RaiseException(EXCEPTION_ACCESS_VIOLATION, 0, 0, nullptr);
     MessageLoopHooks hooks;
     hooks.preTranslate = [this](MSG& msg)
-    {
-        // The quick-filter and path edits keep their editing keys before any shortcut sees them.
-        if (CEditQuickFilter::PreTranslate(msg) || CEditPath::PreTranslate(msg)) return true;
-        return m_mainFrame && m_mainFrame->Hwnd() && m_mainFrame->PreTranslateMessage(msg);
-    };
+    { return m_mainFrame && m_mainFrame->Hwnd() && m_mainFrame->PreTranslateMessage(msg); };
     hooks.onIdle = [this]
     {
         if (m_mainFrame && m_mainFrame->Hwnd()) m_mainFrame->OnIdle();

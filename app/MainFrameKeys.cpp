@@ -3,12 +3,16 @@
 #include "MainFrame.h"
 
 #include "commands/DlgSelect.h"
+#include "folder/EditPath.h"
+#include "folder/EditQuickFilter.h"
 
 namespace sv
 {
 
 bool CMainFrame::PreTranslateMessage(MSG& message)
 {
+    // The quick-filter and path edits keep their editing keys before any shortcut sees them.
+    if (CEditQuickFilter::PreTranslate(message) || CEditPath::PreTranslate(message)) return true;
     // The modeless "Objekte auswählen" gets its dialog keys (Tab, Enter, Esc).
     if (m_selectDialog && m_selectDialog->IsShown() && ::IsDialogMessageW(m_selectDialog->Hwnd(), &message))
         return true;

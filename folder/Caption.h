@@ -5,6 +5,7 @@
 
 #include "EditPath.h"
 #include "commands/FolderDropTarget.h"
+#include "framework/AccessibleMenuName.h"
 #include "framework/Handles.h"
 #include "framework/Window.h"
 #include "model/ColorRamp.h"
@@ -119,6 +120,8 @@ private:
     // Menus (CaptionMenus.cpp): the levels behind the chevron, a level's subfolders.
     void ShowChevronMenu();
     void ShowSubfolderMenu(int segment);
+    // Gives the owner-drawn entries of `menu` the names of m_menuEntries for screen readers.
+    void AttachNames(HMENU menu);
     UINT TrackFolderMenu(HMENU menu, POINT screen);
     bool OnMeasureItem(MEASUREITEMSTRUCT& measure);
     bool OnDrawItem(const DRAWITEMSTRUCT& draw);
@@ -148,7 +151,7 @@ private:
     // The owner-drawn folder menu being shown: its entries' icons, names and boldness.
     struct MenuEntry
     {
-        std::wstring name;
+        AccessibleMenuName name;
         int icon = -1;
         bool bold = false;
     };

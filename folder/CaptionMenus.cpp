@@ -39,6 +39,12 @@ UINT CCaption::TrackFolderMenu(HMENU menu, POINT screen)
                                               screen.x, screen.y, 0, Hwnd(), nullptr));
 }
 
+void CCaption::AttachNames(HMENU menu)
+{
+    for (size_t i = 0; i < m_menuEntries.size(); ++i)
+        AttachAccessibleName(menu, static_cast<UINT>(i), m_menuEntries[i].name);
+}
+
 void CCaption::ShowChevronMenu()
 {
     UniqueMenu menu(::CreatePopupMenu());
@@ -48,10 +54,11 @@ void CCaption::ShowChevronMenu()
     for (size_t level = m_firstVisible; level-- > m_firstAllowed;)
     {
         const AbsolutePidl folder = SegmentPidl(level);
-        m_menuEntries.push_back({m_segments[level].text, m_utils.IconIndex(folder.Get()), true});
+        m_menuEntries.push_back({AccessibleMenuName(m_segments[level].text), m_utils.IconIndex(folder.Get()), true});
         levels.push_back(level);
         ::AppendMenuW(menu.Get(), MF_OWNERDRAW, kFirstMenuEntry + levels.size() - 1, nullptr);
     }
+    AttachNames(menu.Get());
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     POINT at{kCaptionLeftMargin, client.bottom};
@@ -76,10 +83,11 @@ void CCaption::ShowSubfolderMenu(int segment)
         // The folder shown and the levels above it stand out.
         const bool onPath = m_folder && (PidlsEqual(item.Get(), m_folder.Get()) ||
                                          IsParentPidl(item.Get(), m_folder.Get(), false));
-        m_menuEntries.push_back({CUtils::DisplayNameOf(folder.Get(), subfolders[i].child.Get(), SHGDN_INFOLDER),
+        m_menuEntries.push_back({AccessibleMenuName(CUtils::DisplayNameOf(folder.Get(), subfolders[i].child.Get(), SHGDN_INFOLDER)),
                                  m_utils.IconIndex(item.Get()), onPath});
         ::AppendMenuW(menu.Get(), MF_OWNERDRAW, kFirstMenuEntry + i, nullptr);
     }
+    AttachNames(menu.Get());
     const Segment& shown = m_segments[static_cast<size_t>(segment)];
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
@@ -100,7 +108,7 @@ bool CCaption::OnMeasureItem(MEASUREITEMSTRUCT& measure)
     const HDC dc = ::GetDC(Hwnd());
     const HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     SIZE size{};
-    ::GetTextExtentPoint32W(dc, entry.name.c_str(), static_cast<int>(entry.name.size()), &size);
+    ::GetTextExtentPoint32W(dc, entry.name.name.c_str(), static_cast<int>(entry.name.name.size()), &size);
     ::SelectObject(dc, oldFont);
     ::ReleaseDC(Hwnd(), dc);
     // Bold names are wider than the regular font measures them.
@@ -135,7 +143,7 @@ bool CCaption::OnDrawItem(const DRAWITEMSTRUCT& draw)
     ::SetTextColor(draw.hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     RECT text = draw.rcItem;
     text.left += IconSize() + 2 * ScaleForDpi(kIconGap);
-    ::DrawTextW(draw.hDC, entry.name.c_str(), static_cast<int>(entry.name.size()), &text,
+    ::DrawTextW(draw.hDC, entry.name.name.c_str(), static_cast<int>(entry.name.name.size()), &text,
                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     ::SelectObject(draw.hDC, oldFont);
     return true;

@@ -122,7 +122,10 @@ void CFolderFrame::CreateBars()
                                   [this](ToolbarMenuChoice choice) { OnToolbarMenuChoice(choice); });
         InstallToolbarLayout();
     }
-    m_captionBar.Create(Hwnd());
+    // The caption row lies on the toolbar's placeholder button: it must be above the toolbar in
+    // the Z-order, or the toolbar takes every click meant for it.
+    if (m_captionBar.Create(Hwnd()))
+        ::SetWindowPos(m_captionBar.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     CreateQuickFilterEdit();
 }
 

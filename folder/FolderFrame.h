@@ -137,6 +137,8 @@ public:
     void InvertSelection();
     // The view takes the user interface's activation, with the keyboard focus or without.
     void ActivateView(bool focus);
+    // Puts the keyboard focus into the view unless it is there already.
+    void FocusView();
     // A key handed to the view's accelerator translation as if typed with the modifiers held;
     // true when the view took it.
     bool ForwardKeyToView(UINT virtualKey, bool control, bool shift);

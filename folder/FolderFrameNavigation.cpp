@@ -220,6 +220,9 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
 
     // 13. Success: the old view goes, the new one takes its place.
     const ComPtr<IShellFolderViewCB> newCallback = m_previousCallback;
+    // Keys typed into the old view must reach the new one, even where no focus was asked for.
+    const HWND focused = ::GetFocus();
+    const bool viewHadFocus = m_viewWindow && focused && (focused == m_viewWindow || ::IsChild(m_viewWindow, focused));
     if (m_view)
     {
         if (m_viewWindow) ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kOldViewControlId);
@@ -246,7 +249,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     {
         ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kViewControlId);
         if (ListView() != m_styledListView) ApplyListViewStyles(ListView());
-        m_view->UIActivate(focus ? SVUIA_ACTIVATE_FOCUS : SVUIA_ACTIVATE_NOFOCUS);
+        ActivateView(focus || viewHadFocus);
     }
     AfterNavigation(visitedPosition, focus);
     return true;
@@ -342,7 +345,7 @@ void CFolderFrame::CreateViewNow()
     m_treeSyncArmed = true;
     if (ListView() != m_styledListView) ApplyListViewStyles(ListView());
     Layout();
-    m_view->UIActivate(SVUIA_ACTIVATE_FOCUS);
+    ActivateView(true);
 }
 
 void CFolderFrame::RefreshView()

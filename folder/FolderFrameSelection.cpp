@@ -101,7 +101,20 @@ void CFolderFrame::InvertSelection()
 
 void CFolderFrame::ActivateView(bool focus)
 {
-    if (m_view && m_viewWindow) m_view->UIActivate(focus ? SVUIA_ACTIVATE_FOCUS : SVUIA_ACTIVATE_NOFOCUS);
+    if (!m_view || !m_viewWindow) return;
+    m_view->UIActivate(focus ? SVUIA_ACTIVATE_FOCUS : SVUIA_ACTIVATE_NOFOCUS);
+    // Not every shell view takes the keyboard when it is activated with focus (Wine's does
+    // not): without this the keys go nowhere after a navigation.
+    if (focus) FocusView();
+}
+
+void CFolderFrame::FocusView()
+{
+    if (!m_viewWindow) return;
+    const HWND focused = ::GetFocus();
+    if (focused && (focused == m_viewWindow || ::IsChild(m_viewWindow, focused))) return;
+    const HWND list = ListView();
+    ::SetFocus(list ? list : m_viewWindow);
 }
 
 bool CFolderFrame::ForwardKeyToView(UINT virtualKey, bool control, bool shift)

@@ -5,23 +5,46 @@
 #include <shellapi.h>
 
 #include <fstream>
+#include <utility>
 
 namespace sv::test
 {
+
+namespace
+{
+MessageLoopHooks g_pumpHooks;
+} // namespace
+
+ScopedPumpHooks::ScopedPumpHooks(MessageLoopHooks hooks) : m_saved(std::exchange(g_pumpHooks, std::move(hooks))) {}
+
+ScopedPumpHooks::~ScopedPumpHooks()
+{
+    g_pumpHooks = std::move(m_saved);
+}
 
 void PumpUntilIdle(DWORD quietMs, DWORD maxMs)
 {
     const ULONGLONG end = ::GetTickCount64() + maxMs;
     ULONGLONG lastMessage = ::GetTickCount64();
+    bool idleDue = true;
     while (::GetTickCount64() < end)
     {
         MSG msg;
         if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
+            if (!g_pumpHooks.preTranslate || !g_pumpHooks.preTranslate(msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
             lastMessage = ::GetTickCount64();
+            idleDue = true;
             continue;
+        }
+        if (idleDue && g_pumpHooks.onIdle)
+        {
+            idleDue = false;
+            g_pumpHooks.onIdle();
         }
         if (::GetTickCount64() - lastMessage >= quietMs) return;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);

@@ -1,6 +1,7 @@
 // Helpers for tests that drive real windows under Wine.
 #pragma once
 
+#include "framework/MessageLoop.h"
 #include "framework/MessageSeam.h"
 
 #include <windows.h>
@@ -12,8 +13,22 @@
 namespace sv::test
 {
 
-// Dispatches messages until none arrived for `quietMs`, at most for `maxMs`.
+// Dispatches messages until none arrived for `quietMs`, at most for `maxMs`; while a
+// ScopedPumpHooks lives, each message is offered to its pre-translation first and its idle
+// pass runs when the queue is empty, as in the program's own message loop.
 void PumpUntilIdle(DWORD quietMs = 50, DWORD maxMs = 5000);
+
+class ScopedPumpHooks
+{
+public:
+    explicit ScopedPumpHooks(MessageLoopHooks hooks);
+    ~ScopedPumpHooks();
+    ScopedPumpHooks(const ScopedPumpHooks&) = delete;
+    ScopedPumpHooks& operator=(const ScopedPumpHooks&) = delete;
+
+private:
+    MessageLoopHooks m_saved;
+};
 // Pumps until `done` holds or `maxMs` passed; returns whether it holds.
 template <typename Predicate> bool PumpUntil(Predicate done, DWORD maxMs = 5000)
 {

@@ -1,0 +1,176 @@
+// The caption row by real input in the real frame: a level's name, its arrow's subfolder menu,
+// the chevron of cut-off levels, a click on free space and a double click into the path edit,
+// typing a path, Esc, the middle click, the context menu and the quick-filter box.
+#include "../MainFrameFixture.h"
+#include "../RealInput.h"
+#include "folder/ChildFrame.h"
+#include "folder/FolderFrame.h"
+
+#include <gtest/gtest.h>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+// A point of the caption over `part` of `segment` (any segment for the chevron and None).
+std::optional<POINT> PointOn(CCaption& caption, CCaption::Part part, int segment)
+{
+    RECT client{};
+    ::GetClientRect(caption.Hwnd(), &client);
+    const int y = client.bottom / 2;
+    std::optional<POINT> first;
+    for (int x = client.right - 1; x >= 0; --x)
+    {
+        const CCaption::Hit hit = caption.HitTest(POINT{x, y});
+        if (hit.part == part && (part == CCaption::Part::Chevron || part == CCaption::Part::None ||
+                                 hit.segment == segment))
+        {
+            // The middle of the run of points that hit it.
+            int left = x;
+            while (left > 0)
+            {
+                const CCaption::Hit before = caption.HitTest(POINT{left - 1, y});
+                if (before.part != hit.part || before.segment != hit.segment) break;
+                --left;
+            }
+            return POINT{(left + x) / 2, y};
+        }
+    }
+    return first;
+}
+
+class CaptionGestures : public MainFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        MakeFolder(L"Eins\\Zwei\\Drei");
+        MakeFolder(L"Eins\\Nachbar");
+        MakeFile(L"Eins\\Zwei\\datei.txt");
+        MainFrameFixture::SetUp();
+    }
+    CCaption& CaptionOf(CFolderFrame& pane) { return pane.Caption(); }
+    Spot SpotOn(CFolderFrame& pane, CCaption::Part part, int segment = -1)
+    {
+        const std::optional<POINT> point = PointOn(pane.Caption(), part, segment);
+        EXPECT_TRUE(point.has_value()) << "no such place on the caption";
+        return At(pane.Caption().Hwnd(), point.value_or(POINT{1, 1}));
+    }
+    int LastSegment(CFolderFrame& pane) { return static_cast<int>(pane.Caption().SegmentCount()) - 1; }
+};
+} // namespace
+
+TEST_F(CaptionGestures, ALevelsNameOpensItAndItsArrowListsItsSubfolders)
+{
+    CFolderFrame* pane = Open(L"Eins\\Zwei\\Drei");
+    ASSERT_NE(pane, nullptr);
+    const int drei = LastSegment(*pane);
+    ASSERT_EQ(pane->Caption().SegmentText(static_cast<size_t>(drei)), L"Drei");
+
+    // The name of the level above.
+    ASSERT_TRUE(Click(SpotOn(*pane, CCaption::Part::Text, drei - 1)));
+    EXPECT_EQ(ActivePath(), FilePath(L"Eins\\Zwei"));
+    EXPECT_EQ(m_frame.Windows().Count(), 1u) << "a click opens the level in place";
+
+    // The arrow behind "Eins" lists its subfolders; choosing one browses there.
+    std::vector<ShownMenuEntry> entries;
+    ASSERT_TRUE(InputScript()
+                    .Click(SpotOn(*ActivePane(), CCaption::Part::Arrow, LastSegment(*ActivePane()) - 1))
+                    .ReadMenu(entries)
+                    .ChooseMenuEntry(L"Nachbar")
+                    .Run());
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].text, L"Nachbar");
+    EXPECT_EQ(entries[1].text, L"Zwei");
+    EXPECT_EQ(ActivePath(), FilePath(L"Eins\\Nachbar"));
+}
+
+TEST_F(CaptionGestures, TheChevronListsTheLevelsCutOffWhenThePaneIsNarrow)
+{
+    CFolderFrame* pane = Open(L"Eins\\Zwei\\Drei");
+    ASSERT_NE(pane, nullptr);
+    // A narrow frame leaves the caption room for the last levels only.
+    ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 420, 500, SWP_NOMOVE | SWP_NOZORDER);
+    PumpUntilIdle();
+    ASSERT_TRUE(pane->Caption().LevelsCutOff());
+    const std::wstring hidden = pane->Caption().SegmentText(pane->Caption().FirstVisible() - 1);
+    std::vector<ShownMenuEntry> entries;
+    ASSERT_TRUE(InputScript()
+                    .Click(SpotOn(*pane, CCaption::Part::Chevron))
+                    .ReadMenu(entries)
+                    .ChooseMenuEntry(hidden)
+                    .Run());
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries.front().text, hidden) << "the nearest level first";
+    EXPECT_NE(ActivePath(), FilePath(L"Eins\\Zwei\\Drei"));
+    EXPECT_EQ(pane->Caption().SegmentText(pane->Caption().SegmentCount() - 1), hidden);
+}
+
+TEST_F(CaptionGestures, AClickBesideTheLevelsOpensThePathEditWhereATypedPathIsEntered)
+{
+    CFolderFrame* pane = Open(L"Eins");
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(Click(SpotOn(*pane, CCaption::Part::None)));
+    ASSERT_TRUE(pane->Caption().PathEditShown());
+    EXPECT_EQ(FocusWindow(), pane->Caption().PathEdit().Hwnd());
+
+    // The whole path is selected: typing replaces it.
+    Type(FilePath(L"Eins\\Zwei"));
+    Keys({VK_RETURN});
+    EXPECT_FALSE(pane->Caption().PathEditShown());
+    EXPECT_EQ(ActivePath(), FilePath(L"Eins\\Zwei"));
+    EXPECT_TRUE(IsWithin(FocusWindow(), pane->ViewWindow())) << "the view has the keyboard after Enter";
+
+    // Esc leaves the folder as it was and gives the keys back to the view.
+    ASSERT_TRUE(DoubleClick(SpotOn(*pane, CCaption::Part::Text, LastSegment(*pane))));
+    ASSERT_TRUE(pane->Caption().PathEditShown());
+    Type(L"C:\\gibt-es-nicht");
+    Keys({VK_ESCAPE});
+    EXPECT_FALSE(pane->Caption().PathEditShown());
+    EXPECT_EQ(ActivePath(), FilePath(L"Eins\\Zwei"));
+    EXPECT_TRUE(IsWithin(FocusWindow(), pane->ViewWindow()));
+}
+
+TEST_F(CaptionGestures, AMiddleClickOpensTheLevelInANewWindow)
+{
+    CFolderFrame* pane = Open(L"Eins\\Zwei");
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(Click(SpotOn(*pane, CCaption::Part::Text, LastSegment(*pane) - 1), Button::Middle));
+    EXPECT_EQ(m_frame.Windows().Count(), 2u);
+    EXPECT_EQ(ActivePath(), FilePath(L"Eins"));
+}
+
+TEST_F(CaptionGestures, TheContextMenuCopiesTheLevelsPathAndShowsTheQuickFilter)
+{
+    CFolderFrame* pane = Open(L"Eins\\Zwei");
+    ASSERT_NE(pane, nullptr);
+    std::vector<ShownMenuEntry> entries;
+    ASSERT_TRUE(InputScript()
+                    .Click(SpotOn(*pane, CCaption::Part::Text, LastSegment(*pane) - 1), Button::Right)
+                    .ReadMenu(entries)
+                    .ChooseMenuEntry(L"Pfad kopieren")
+                    .Run());
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries.front().text, L"Pfad kopieren");
+    std::wstring copied;
+    if (::OpenClipboard(nullptr))
+    {
+        if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT))
+        {
+            copied = static_cast<const wchar_t*>(::GlobalLock(data));
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+    }
+    EXPECT_EQ(copied, FilePath(L"Eins"));
+
+    // The quick filter from the same menu: its box takes the keys, and what is typed filters.
+    ASSERT_TRUE(InputScript()
+                    .Click(SpotOn(*pane, CCaption::Part::Text, LastSegment(*pane)), Button::Right)
+                    .ChooseMenuEntry(L"Schnellfilter")
+                    .Run());
+    ASSERT_TRUE(pane->QuickFilterShown());
+    ASSERT_TRUE(Click(At(pane->QuickFilterEdit().Edit())));
+    EXPECT_EQ(FocusWindow(), pane->QuickFilterEdit().Edit());
+}
