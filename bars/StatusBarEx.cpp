@@ -33,7 +33,10 @@ LRESULT CStatusBarEx::Texts::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
         }
     }
     if (message == kShowFallbackStatusMessage)
-        return Default(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(fallback.c_str()));
+    {
+        Default(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(fallback.c_str()));
+        return fallback.empty() ? FALSE : TRUE;
+    }
     return Default(message, wParam, lParam);
 }
 

@@ -234,6 +234,7 @@ private:
     bool IsActivePaneOfActiveWindow() const;
     bool MeasureItems(bool& selection, uint32_t& count, uint64_t& size);
     std::wstring SingleItemTip();
+    std::wstring SingleItemOwnText();
     // Commands (FolderFrameCommands.cpp, FolderFrameHistoryMenus.cpp)
     void RegisterCommands();
     void ClearLocalHistory();

@@ -225,10 +225,18 @@ void CFolderFrame::OnParentNotify(UINT event, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN: OnLeftButtonInView(point); break;
     case WM_MBUTTONDOWN: OnMiddleButtonInView(point); break;
     case WM_XBUTTONDOWN:
+    {
         if (!m_host.Settings().mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point)) break;
-        if (HIWORD(wParam) == XBUTTON1) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoBackCommand, 0), 0);
-        if (HIWORD(wParam) == XBUTTON2) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoForwardCommand, 0), 0);
+        UINT button = HIWORD(wParam);
+        // Wine leaves the button out of the notification; the key state at the press names it.
+        if (button == 0)
+            button = (::GetKeyState(VK_XBUTTON1) & 0x8000)   ? XBUTTON1
+                     : (::GetKeyState(VK_XBUTTON2) & 0x8000) ? XBUTTON2
+                                                             : 0;
+        if (button == XBUTTON1) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoBackCommand, 0), 0);
+        if (button == XBUTTON2) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoForwardCommand, 0), 0);
         break;
+    }
     default: break;
     }
 }

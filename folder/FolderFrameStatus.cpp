@@ -155,6 +155,34 @@ std::wstring CFolderFrame::SingleItemTip()
     return tip.Get();
 }
 
+std::wstring CFolderFrame::SingleItemOwnText()
+{
+    const HWND list = ListView();
+    const auto folderView = m_view ? m_view.As<IFolderView>() : ComPtr<IFolderView>();
+    const int index = list ? static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                                             LVNI_SELECTED))
+                           : -1;
+    ChildPidl child;
+    if (!list || ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) != 1) return {};
+    if (!folderView || index < 0 || FAILED(folderView->Item(index, child.Put())) || !child || !m_folder) return {};
+    const AbsolutePidl item = CombinePidls(m_current.Get(), child.Get());
+    ItemStatus status;
+    status.name = CUtils::DisplayNameOf(m_folder.Get(), child.Get(), SHGDN_INFOLDER);
+    SHFILEINFOW info{};
+    if (::SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item.Get()), 0, &info, sizeof(info), SHGFI_PIDL | SHGFI_TYPENAME))
+        status.typeName = info.szTypeName;
+    if (const auto data = m_utils.FileData(item.Get()))
+    {
+        if (!(data->attributes & FILE_ATTRIBUTE_DIRECTORY)) status.size = data->size;
+        SYSTEMTIME utc{}, local{};
+        if ((data->lastWriteTime.dwLowDateTime || data->lastWriteTime.dwHighDateTime) &&
+            ::FileTimeToSystemTime(&data->lastWriteTime, &utc) &&
+            ::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+            status.modified = LocalDateTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute};
+    }
+    return SingleItemStatusText(status);
+}
+
 void CFolderFrame::UpdateStatusLine()
 {
     const HWND list = ListView();
@@ -185,10 +213,11 @@ void CFolderFrame::UpdateStatusLine()
             text = FolderStatusText(count, size, drive);
         }
     }
-    if (text.empty())
-        ::SendMessageW(bar, kShowFallbackStatusMessage, 0, 0);
-    else
-        WritePart(bar, 0, text);
+    // Without an info tip the view's own text stands; where the view has none either (Wine's),
+    // one selected item is described here rather than leaving the line blank.
+    if (text.empty() && !::SendMessageW(bar, kShowFallbackStatusMessage, 0, 0) && m_selectionPresent)
+        text = SingleItemOwnText();
+    if (!text.empty()) WritePart(bar, 0, text);
     WritePart(bar, 1, L"");
     WritePart(bar, 2, L"");
     // The focus may have moved with the selection: the quick view follows it.

@@ -8,6 +8,6 @@
 namespace sv
 {
 inline constexpr WPARAM kStatusOwnTextMark = 0x10;
-// Sent to the status bar: show the view's kept text in part 0.
+// Sent to the status bar: show the view's kept text in part 0; answers whether there was any.
 inline constexpr UINT kShowFallbackStatusMessage = WM_APP + 40;
 } // namespace sv

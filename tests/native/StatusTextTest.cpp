@@ -21,3 +21,14 @@ TEST(StatusText, Selection)
     EXPECT_EQ(SelectionStatusText(2, 3 * 1024), L"2 Objekte ausgewählt   3,00 KB");
     EXPECT_EQ(SelectionStatusText(10000, 1048576), L"10000 Objekte ausgewählt   1,00 MB");
 }
+
+TEST(StatusText, OneItemNamesItsTypeSizeAndDate)
+{
+    ItemStatus file{L"bericht.txt", L"Textdokument", 3 * 1024, LocalDateTime{2026, 3, 7, 9, 5}};
+    EXPECT_EQ(SingleItemStatusText(file), L"bericht.txt   Textdokument   3,00 KB   Geändert am 07.03.2026 09:05");
+    // A folder has no size; what the shell does not know is left out, not shown empty.
+    EXPECT_EQ(SingleItemStatusText(ItemStatus{L"Bilder", L"Dateiordner", std::nullopt, std::nullopt}),
+              L"Bilder   Dateiordner");
+    EXPECT_EQ(SingleItemStatusText(ItemStatus{L"x", L"", std::nullopt, LocalDateTime{1999, 12, 31, 23, 59}}),
+              L"x   Geändert am 31.12.1999 23:59");
+}

@@ -1,12 +1,18 @@
 #include "MainFrameFixture.h"
 
 #include "folder/ChildFrame.h"
+#include "model/CommandCatalogue.h"
 #include "shell/Pidl.h"
 
 #include <fstream>
 
 namespace sv::test
 {
+
+StandInApplication::StandInApplication(CMainFrame& frame)
+{
+    Commands().Add(cmd::kNewWindow, [&frame](UINT) { frame.Windows().CreateFolderWindow(CSolObject()); });
+}
 
 void MainFrameFixture::SetUp()
 {

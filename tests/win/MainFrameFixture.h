@@ -15,6 +15,14 @@
 namespace sv::test
 {
 
+// Stands in for the application object at the end of the frame's command chain: it opens the
+// new folder window of Ctrl+N as the program does.
+class StandInApplication : public CCommandTarget
+{
+public:
+    explicit StandInApplication(CMainFrame& frame);
+};
+
 class MainFrameFixture : public ::testing::Test
 {
 protected:
@@ -36,9 +44,10 @@ protected:
 
     ScopedDataFolder m_data;
     ScopedTempFolder m_files;
-    CMainFrame m_frame;
+    CMainFrame m_frame{0, &m_application};
 
 private:
+    StandInApplication m_application{m_frame};
     std::unique_ptr<ScopedPumpHooks> m_pumpHooks;
 };
 
