@@ -46,6 +46,9 @@ void CFolderWindows::DuplicateTab(LPARAM item)
     CSolObject record = window ? window->Snapshot() : parked->record;
     record.tabPosition = -1;
     record.activate = true;
+    // Only the active window of the client shows itself maximised: the copy of another tab's
+    // window would otherwise come back restored and take every window out of maximised view.
+    if (m_frame.IsActiveChildMaximized()) SetPlacementShowCommand(record.placement, SW_SHOWMAXIMIZED);
     CreateFolderWindow(record);
 }
 

@@ -91,7 +91,8 @@ void CMainFrame::ShowToolbarMenu(CToolBarXP& bar, POINT screen)
 {
     const UniqueMenu menu = BuildToolbarMenuFor(bar);
     if (!menu) return;
-    RunToolbarMenuChoice(bar, TrackToolbarMenu(menu.Get(), Hwnd(), screen));
+    // Owned by the bar: the frame's menu handling would grey every entry it does not know.
+    RunToolbarMenuChoice(bar, TrackToolbarMenu(menu.Get(), bar.Hwnd(), screen));
 }
 
 void CMainFrame::RunToolbarMenuChoice(CToolBarXP& bar, ToolbarMenuChoice choice)

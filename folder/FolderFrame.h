@@ -145,6 +145,7 @@ public:
     // The view's command for a view mode, or the mode set through the view's interface when
     // the view has no such command or ignores it.
     void SwitchViewMode(uint32_t viewCommand, int viewMode);
+    void SetViewMode(uint32_t viewCommand, int viewMode, int before);
 
     // Navigation commands; all of them end in BrowseTo.
     void GoBack() { StepHistory(-1); }

@@ -144,6 +144,15 @@ void CFolderFrame::SwitchViewMode(uint32_t viewCommand, int viewMode)
 {
     if (!m_viewWindow) return;
     const int before = CurrentViewMode();
+    SetViewMode(viewCommand, viewMode, before);
+    // A list view that changes its layout does not always repaint what the old layout drew
+    // (Wine's leaves the Details rows beside the first item in List).
+    if (CurrentViewMode() != before)
+        if (const HWND list = ListView()) ::RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void CFolderFrame::SetViewMode(uint32_t viewCommand, int viewMode, int before)
+{
     if (viewCommand != 0)
     {
         ::SendMessageW(m_viewWindow, WM_COMMAND, MAKEWPARAM(viewCommand, 0), 0);

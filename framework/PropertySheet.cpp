@@ -8,6 +8,49 @@
 namespace sv
 {
 
+namespace
+{
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp move between the pages of a modal sheet.
+// The platform's own modal loop does this before the dialog manager sees the key; Wine's loop
+// hands every key straight to the dialog manager, which offers it to this filter first.
+LRESULT CALLBACK PageKeysFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && message && message->message == WM_KEYDOWN && ::GetKeyState(VK_CONTROL) < 0 &&
+        (message->wParam == VK_TAB || message->wParam == VK_NEXT || message->wParam == VK_PRIOR))
+    {
+        const HWND sheet = ::GetAncestor(message->hwnd, GA_ROOT);
+        const auto tabs = sheet ? reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0)) : nullptr;
+        const auto wanted = static_cast<UINT>(
+            ::SendMessageW(message->hwnd, WM_GETDLGCODE, message->wParam, reinterpret_cast<LPARAM>(message)));
+        const int count = tabs ? static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+        if (count > 0 && !(wanted & DLGC_WANTMESSAGE))
+        {
+            const bool back = message->wParam == VK_PRIOR || (message->wParam == VK_TAB && ::GetKeyState(VK_SHIFT) < 0);
+            const int current = static_cast<int>(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+            ::SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>((current + (back ? count - 1 : 1)) % count), 0);
+            return TRUE;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class ScopedPageKeys
+{
+public:
+    ScopedPageKeys() : m_hook(::SetWindowsHookExW(WH_MSGFILTER, &PageKeysFilter, nullptr, ::GetCurrentThreadId())) {}
+    ~ScopedPageKeys()
+    {
+        if (m_hook) ::UnhookWindowsHookEx(m_hook);
+    }
+    ScopedPageKeys(const ScopedPageKeys&) = delete;
+    ScopedPageKeys& operator=(const ScopedPageKeys&) = delete;
+
+private:
+    HHOOK m_hook;
+};
+} // namespace
+
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG)
@@ -161,6 +204,7 @@ INT_PTR CPropertySheet::Run(HWND parent, bool modeless)
 INT_PTR CPropertySheet::DoModal(HWND parent)
 {
     if (const DialogResponder* responder = CurrentDialogResponder()) return (*responder)(*this, parent);
+    const ScopedPageKeys pageKeys;
     Run(parent, false);
     SetHwnd(nullptr);
     return m_confirmed ? IDOK : IDCANCEL;

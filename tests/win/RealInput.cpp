@@ -255,6 +255,23 @@ InputScript& InputScript::Click(Spot spot, Button button, std::initializer_list<
     return *this;
 }
 
+InputScript& InputScript::ClickFound(std::function<std::optional<Spot>()> find, std::string what, Button button)
+{
+    return Add(
+        [find = std::move(find), what = std::move(what), button]
+        {
+            std::optional<Spot> spot;
+            if (!WaitFor([&] { return (spot = find()).has_value(); }, 5000)) return "no " + what + " to click";
+            const POINT screen = ScreenPoint(*spot);
+            PointerTo(screen);
+            if (std::string wrong = CheckUnder(*spot, screen); !wrong.empty()) return wrong;
+            const ButtonFlags flags = FlagsOf(button);
+            SendMouse(flags.down, flags.data);
+            SendMouse(flags.up, flags.data);
+            return std::string();
+        });
+}
+
 InputScript& InputScript::DoubleClick(Spot spot, Button button)
 {
     return Add(
@@ -390,9 +407,18 @@ InputScript& InputScript::ChooseMenuEntry(std::wstring text)
                 if (!::GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &item))
                     return "no place for the menu entry " + Quoted(text);
                 const POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-                PointerTo(centre);
+                // The menu takes a click only on the entry it has highlighted under the pointer.
+                const bool lit = WaitFor(
+                    [&]
+                    {
+                        PointerTo(POINT{centre.x + 1, centre.y});
+                        PointerTo(centre);
+                        return (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) != 0;
+                    },
+                    2000);
                 if (const HWND under = ::WindowFromPoint(centre); under != window)
                     return "the menu entry " + Quoted(text) + " lies under " + DescribeWindow(under);
+                if (!lit) return "the menu entry " + Quoted(text) + " does not light up under the pointer";
                 SendMouse(MOUSEEVENTF_LEFTDOWN);
                 SendMouse(MOUSEEVENTF_LEFTUP);
                 return std::string();

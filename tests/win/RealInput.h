@@ -57,6 +57,10 @@ public:
     InputScript& MoveTo(Spot spot);
     InputScript& Click(Spot spot, Button button = Button::Left, std::initializer_list<WORD> held = {});
     InputScript& DoubleClick(Spot spot, Button button = Button::Left);
+    // Clicks a spot found only when the step runs (in a dialog the script opened); `find` runs
+    // on the input thread and may only look at windows.
+    InputScript& ClickFound(std::function<std::optional<Spot>()> find, std::string what,
+                            Button button = Button::Left);
     InputScript& Press(Spot spot, Button button = Button::Left);
     InputScript& Release(Button button = Button::Left);
     // Presses at `from`, moves in `steps` steps with the button held and releases over `to`;

@@ -1,4 +1,5 @@
 #include "../ScopedDataFolder.h"
+#include "../RealInput.h"
 #include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "bars/BarIds.h"
@@ -53,18 +54,24 @@ std::optional<POINT> FindHit(HWND hwnd, LRESULT hit)
     return std::nullopt;
 }
 
-// A press at `from`, one move and the release at `to`, as the mouse sends them to the bar
-// that took the capture.
-void Drag(HWND pressed, LRESULT hit, POINT from, HWND captured, POINT to)
+// A press at `from`, moves with the button held and the release at `to`, by real input: the
+// window under `from` must be the one pressed. `captured` is the window that follows the drag.
+void Drag(HWND pressed, LRESULT, POINT from, HWND captured, POINT to)
 {
-    ::SendMessageW(pressed, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), PointParam(from));
-    EXPECT_EQ(::GetCapture(), captured);
-    POINT client = to;
-    ::ScreenToClient(captured, &client);
-    ::SendMessageW(captured, WM_MOUSEMOVE, MK_LBUTTON, PointParam(client));
-    ::SendMessageW(captured, WM_LBUTTONUP, 0, PointParam(client));
+    POINT start = from;
+    ::ScreenToClient(pressed, &start);
+    POINT end = to;
+    ::ScreenToClient(captured, &end);
+    EXPECT_TRUE(InputScript().Press(At(pressed, start)).DragTo(At(captured, end), 8, false).Release().Run());
     PumpUntilIdle();
     EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+// A double click by real input at a screen point of `window`.
+void DoubleClickAt(HWND window, POINT screen)
+{
+    ::ScreenToClient(window, &screen);
+    EXPECT_TRUE(DoubleClick(At(window, screen)));
 }
 
 // Drags a bar by its caption so that the cursor ends at `to`.
@@ -96,6 +103,7 @@ protected:
         ASSERT_TRUE(frame.CreateFrame());
         ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
         ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
+        ::SetForegroundWindow(frame.Hwnd());
         frame.RestoreBarLayout();
         frame.LayoutAllBars();
         PumpUntilIdle();
@@ -230,12 +238,12 @@ TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutS
         // A double click on the caption floats it; one on the frame's caption docks it back.
         const auto caption = FindHit(tree.Hwnd(), HTCAPTION);
         ASSERT_TRUE(caption);
-        ::SendMessageW(tree.Hwnd(), WM_NCLBUTTONDBLCLK, HTCAPTION, PointParam(*caption));
+        DoubleClickAt(tree.Hwnd(), *caption);
         floating = frame.DockSite().FloatingFrameOf(tree);
         ASSERT_NE(floating, nullptr);
         const auto again = FindHit(floating->Hwnd(), HTCAPTION);
         ASSERT_TRUE(again);
-        ::SendMessageW(floating->Hwnd(), WM_NCLBUTTONDBLCLK, HTCAPTION, PointParam(*again));
+        DoubleClickAt(floating->Hwnd(), *again);
         PumpUntilIdle();
         ExpectDockedLeft(frame);
 

@@ -1,6 +1,7 @@
 // The folder tab strip in a bar of its own under a plain window, answered by a fake host:
 // real mouse input for dragging and middle clicks, pixels for the favorite colours, the
 // context menu's entries and actions.
+#include "../RealInput.h"
 #include "../WinTestSupport.h"
 #include "bars/BarIds.h"
 #include "bars/DlgBarTab.h"
@@ -131,12 +132,12 @@ protected:
         return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     }
 
-    // Real input: the pointer is put in place and a mouse event reports it there.
+    // Real input: the pointer is put in place over the tab control, which must be the window
+    // there, and a mouse event reports it.
     void MouseAt(POINT client) const
     {
-        ::ClientToScreen(m_bar.TabControl(), &client);
-        ::SetCursorPos(client.x, client.y);
-        Send(MOUSEEVENTF_MOVE);
+        EXPECT_TRUE(MoveTo(At(m_bar.TabControl(), client)));
+        PumpUntilIdle(30, 1000);
     }
 
     static void Send(DWORD flags)
