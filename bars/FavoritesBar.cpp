@@ -235,10 +235,14 @@ LRESULT CFavoritesBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSELEAVE: OnMouseLeave(); break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
+        // A click answers the button: the menu of its tabs no longer comes after it.
+        if (message == WM_LBUTTONDOWN) ::KillTimer(Hwnd(), kFavoritesHoverTimer);
         m_pressed = message == WM_LBUTTONDOWN;
         ::InvalidateRect(Hwnd(), nullptr, FALSE);
         break;
+    case WM_RBUTTONDOWN: ::KillTimer(Hwnd(), kFavoritesHoverTimer); break;
     case WM_MBUTTONDOWN:
+        ::KillTimer(Hwnd(), kFavoritesHoverTimer);
         if (OnMiddleButtonDown(point)) return 0;
         break;
     case WM_TIMER:

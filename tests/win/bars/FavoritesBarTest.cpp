@@ -2,6 +2,7 @@
 // the tab strip's hot favorite, the hover menu of a favorite's tabs, middle clicks, and the
 // drives bar following a substitute drive.
 #include "../ScopedDataFolder.h"
+#include "../RealInput.h"
 #include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "model/ColorRamp.h"
@@ -200,8 +201,8 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
     EXPECT_EQ(frame.SelectedTab(), 2) << "no choice leaves the tab that was current";
 
     // A middle click opens the favorite in a new window.
-    ::SendMessageW(bar, WM_MBUTTONDOWN, MK_MBUTTON, PointParam(ButtonCentre(bar, 2, false)));
-    PumpUntilIdle();
+    ::SetForegroundWindow(frame.Hwnd());
+    ASSERT_TRUE(test::Click(At(bar, ButtonCentre(bar, 2, false)), Button::Middle));
     ASSERT_EQ(frame.TabStrip().TabCount(), 4);
     EXPECT_EQ(frame.ActivePane()->PathText(), m_three.Path());
     EXPECT_EQ(frame.TabsShowingFavorite(2, nullptr), 0);
@@ -249,9 +250,9 @@ TEST_F(FavoritesBarTest, ASubstituteDriveAddedAndRemovedShowsAndLosesItsButton)
     EXPECT_GE(buttonOf(), 0);
 
     // A middle click on a drive opens its root in a new window.
-    ::SendMessageW(frame.DrivesBar().Hwnd(), WM_MBUTTONDOWN, MK_MBUTTON,
-                   PointParam(ButtonCentre(frame.DrivesBar().Hwnd(), 0, false)));
-    PumpUntilIdle();
+    ::SetForegroundWindow(frame.Hwnd());
+    ASSERT_TRUE(test::Click(At(frame.DrivesBar().Hwnd(), ButtonCentre(frame.DrivesBar().Hwnd(), 0, false)),
+                            Button::Middle));
     ASSERT_NE(frame.ActivePane(), nullptr);
     EXPECT_EQ(frame.ActivePane()->PathText(), frame.DrivesBar().ButtonText(cmd::kFirstDrive) + L":\\");
 

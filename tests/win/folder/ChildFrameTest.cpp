@@ -1,4 +1,5 @@
 #include "FolderTestSupport.h"
+#include "../RealInput.h"
 #include "framework/Dpi.h"
 #include "shell/ItemIdListConversion.h"
 
@@ -86,21 +87,23 @@ TEST_F(FolderWindow, ARestoredRatioAndTheSplitterDrag)
     EXPECT_EQ(bottom.top, middle + 2);
     EXPECT_EQ(bottom.bottom, client.bottom);
 
+    // Dragged by real input; the checks run while the button is still held.
+    ::SetForegroundWindow(::GetAncestor(window->Hwnd(), GA_ROOT));
     const RECT splitter = window->SplitterRect();
     const int x = (splitter.left + splitter.right) / 2;
     const int y = splitter.top + 1;
-    ::SendMessageW(window->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 1));
+    const auto dragTo = [&](int toY) { EXPECT_TRUE(InputScript().DragTo(At(window->Hwnd(), x, toY), 4, false).Run()); };
+    ASSERT_TRUE(InputScript().Press(At(window->Hwnd(), x, y)).DragTo(At(window->Hwnd(), x, y + 1), 1, false).Run());
     EXPECT_DOUBLE_EQ(window->SplitRatio(), 0.3) << "a 1-pixel jitter moved the splitter";
     // The splitter follows the pointer; at either edge 5 px stay.
-    ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 60));
+    dragTo(y + 60);
     EXPECT_EQ(window->SplitterRect().top + CChildFrame::kSplitterWidth / 2, y + 60);
-    ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, client.bottom + 100));
+    dragTo(client.bottom + 40);
     EXPECT_EQ(window->SplitterRect().top + CChildFrame::kSplitterWidth / 2,
               client.bottom - CChildFrame::kMinimumPane);
-    ::SendMessageW(window->Hwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, -50));
+    dragTo(-10);
     EXPECT_EQ(window->SplitterRect().top + CChildFrame::kSplitterWidth / 2, CChildFrame::kMinimumPane);
-    ::SendMessageW(window->Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, 0));
+    EXPECT_TRUE(InputScript().Release().Run());
 }
 
 TEST_F(FolderWindow, ASnapshotBuildsTheSameWindowAgain)

@@ -1,6 +1,7 @@
-// Mouse clicks in the pane's list view, column fitting, list-view styles and the folder
+// Mouse clicks in the pane's list view by real input, column fitting, list-view styles and the folder
 // tree's synchronisation timer, under Wine.
 #include "FolderTestSupport.h"
+#include "../RealInput.h"
 #include "folder/FolderMessages.h"
 
 #include <commctrl.h>
@@ -38,10 +39,16 @@ LPARAM OnItem(CFolderFrame& pane, int item)
     return PanePoint(pane, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
+// A real press of the button `event` names (and its release) at a point of the pane.
 void Notify(CFolderFrame& pane, UINT event, LPARAM point, WORD extra = 0)
 {
-    ::SendMessageW(pane.Hwnd(), WM_PARENTNOTIFY, MAKEWPARAM(event, extra), point);
-    PumpUntilIdle();
+    ::SetForegroundWindow(::GetAncestor(pane.Hwnd(), GA_ROOT));
+    POINT inList{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    ::MapWindowPoints(pane.Hwnd(), pane.ListView(), &inList, 1);
+    const Button button = event == WM_MBUTTONDOWN   ? Button::Middle
+                          : event == WM_XBUTTONDOWN ? (extra == XBUTTON1 ? Button::Back : Button::Forward)
+                                                    : Button::Left;
+    EXPECT_TRUE(Click(At(pane.ListView(), inList), button));
 }
 
 int ItemIndex(CFolderFrame& pane, const std::wstring& name)
@@ -298,31 +305,4 @@ TEST_F(PaneView, APaneNotToBeActivatedOnlyArmsWithItsFirstTimer)
     EXPECT_EQ(afterFirst, 0);
     ::SendMessageW(pane.Hwnd(), WM_TIMER, kTreeSyncTimer, 0);
     EXPECT_EQ(m_host.treeSyncs, 1);
-}
-
-TEST_F(PaneView, RealMiddleClickReachesThePane)
-{
-    CChildFrame* window = OpenWindow(RecordOf(L"A"));
-    ASSERT_NE(window, nullptr);
-    CFolderFrame& pane = *window->ActivePane();
-    ::SetForegroundWindow(m_frame.Hwnd());
-    PumpUntilIdle();
-    const int sub = ItemIndex(pane, L"Sub");
-    ASSERT_GE(sub, 0);
-    RECT rect{};
-    rect.left = LVIR_LABEL;
-    ::SendMessageW(pane.ListView(), LVM_GETITEMRECT, static_cast<WPARAM>(sub), reinterpret_cast<LPARAM>(&rect));
-    POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ::ClientToScreen(pane.ListView(), &at);
-    ::SetCursorPos(at.x, at.y);
-    PumpUntilIdle();
-    INPUT inputs[2]{};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MIDDLEDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_MIDDLEUP;
-    ASSERT_EQ(::SendInput(2, inputs, sizeof(INPUT)), 2u);
-    PumpUntil([&] { return !m_host.opened.empty(); }, 2000);
-    ASSERT_EQ(m_host.opened.size(), 1u);
-    EXPECT_TRUE(m_utils.SameFolder(m_host.opened[0].folder.Get(), m_tree.Pidl(L"A\\Sub").Get()));
 }

@@ -2,6 +2,7 @@
 // up to date, hidden folders, keyboard moves that navigate once, clicks, collapsing siblings,
 // renaming, and folders another program makes.
 #include "../ScopedDataFolder.h"
+#include "../RealInput.h"
 #include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "folder/FolderFrame.h"
@@ -137,14 +138,7 @@ protected:
     {
         RECT rect{};
         TreeView_GetItemRect(Tree(), item, &rect, TRUE);
-        POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-        POINT screen = point;
-        ::ClientToScreen(Tree(), &screen);
-        ::SetCursorPos(screen.x, screen.y);
-        const LPARAM where = MAKELPARAM(point.x, point.y);
-        ::PostMessageW(Tree(), WM_LBUTTONUP, 0, where);
-        ::SendMessageW(Tree(), WM_LBUTTONDOWN, MK_LBUTTON, where);
-        PumpUntilIdle();
+        EXPECT_TRUE(test::Click(At(Tree(), POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2})));
     }
     CFolderFrame* OpenPane(const std::wstring& path)
     {
@@ -233,11 +227,11 @@ TEST_F(FolderTree, KeyboardMovesNavigateOnceAndClicksOpenExpandAndCollapseSiblin
     const int historyBefore = pane->History().Count();
 
     // Down three times in a row: nothing happens until the keys rest, then one navigation.
+    ::SetForegroundWindow(m_frame.Hwnd());
     ::SetFocus(Tree());
     for (int i = 0; i < 3; ++i)
     {
-        ::SendMessageW(Tree(), WM_KEYDOWN, VK_DOWN, 0);
-        PumpUntilIdle(20, 100);
+        EXPECT_TRUE(InputScript().Keys({VK_DOWN}).Run());
         EXPECT_EQ(PaneFolder(*pane), m_folders.Path()) << "after move " << i;
     }
     EXPECT_EQ(TreeView_GetSelection(Tree()), m_tree->ChildNamed(root, L"gamma"));
@@ -282,15 +276,18 @@ TEST_F(FolderTree, RenameTakesANewNameAndARefusedOneKeepsTheLabel)
     EXPECT_EQ(Label(alpha), L"alpha");
     EXPECT_NE(::GetFileAttributesW(m_folders.Path(L"alpha").c_str()), INVALID_FILE_ATTRIBUTES);
 
-    // F2 through the frame's keys, a new name, Enter.
+    // F2 by the keyboard, a new name typed over the old, Enter; the keys pass the frame as in
+    // the program's loop.
+    MessageLoopHooks hooks;
+    hooks.preTranslate = [this](MSG& message) { return m_frame.PreTranslateMessage(message); };
+    const ScopedPumpHooks frameKeys(std::move(hooks));
+    ::SetForegroundWindow(m_frame.Hwnd());
     ::SetFocus(Tree());
-    MSG key{Tree(), WM_KEYDOWN, VK_F2, 0};
-    EXPECT_TRUE(m_frame.PreTranslateMessage(key));
+    test::Keys({VK_F2});
     editor = m_tree->LabelEditor();
     ASSERT_NE(editor, nullptr);
-    ::SetWindowTextW(editor, L"omega");
-    MSG enter{editor, WM_KEYDOWN, VK_RETURN, 0};
-    EXPECT_TRUE(m_frame.PreTranslateMessage(enter));
+    test::Type(L"omega");
+    test::Keys({VK_RETURN});
     PumpUntilIdle();
     EXPECT_EQ(m_tree->LabelEditor(), nullptr);
     EXPECT_EQ(Label(alpha), L"omega");
