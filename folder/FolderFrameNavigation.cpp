@@ -131,7 +131,13 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     ComPtr<IShellFolder> folder = m_utils.BindToFolder(target.Get());
     if (!folder) return false;
     const bool oldStorage = m_storage;
-    const bool newStorage = m_utils.Attributes(target.Get(), SFGAO_STORAGE) != 0;
+    // Wine's drive roots lack the storage bit that Windows gives them (and every folder below).
+    const bool newStorage = m_utils.Attributes(target.Get(), SFGAO_STORAGE) != 0 ||
+                            [&]
+                            {
+                                const ItemPath root = m_utils.Path(target.Get());
+                                return root.isFileSystemPath && IsDrivePath(root.text) && root.text.size() == 3;
+                            }();
 
     // 4-6. Keep the view state of the folder being left, find one for the target.
     m_entering = m_current.Get();

@@ -5,6 +5,7 @@
 #include "../RealInput.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
+#include "shell/Pidl.h"
 
 #include <commctrl.h>
 
@@ -89,6 +90,11 @@ TEST_F(PaneGestures, OneClickedItemIsDescribedInTheStatusLine)
     ASSERT_TRUE(Click(At(pane->ListView(), EmptyPoint(pane->ListView()))));
     PumpUntil([&] { return StatusText(bar).rfind(L"2 Objekte", 0) == 0; }, 3000);
     EXPECT_EQ(StatusText(bar).rfind(L"2 Objekte   1,46 KB", 0), 0u);
+
+    // A drive's root counts its items and shows the drive's space too.
+    m_frame.Windows().OpenFolder(PidlFromPath(L"C:\\"), AbsolutePidl(), OpenMode::ActivePane, true, 0);
+    EXPECT_TRUE(PumpUntil([&] { return StatusText(bar).find(L"(C: ") != std::wstring::npos; }, 3000))
+        << ::testing::PrintToString(StatusText(bar));
 }
 
 TEST_F(PaneGestures, TheKeysKeepWorkingAfterEveryNavigation)
