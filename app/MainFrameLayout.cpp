@@ -116,7 +116,12 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
         }
     }
     if (header.code == TBN_DROPDOWN && header.hwndFrom == m_mainToolbar.Hwnd())
+    {
+        // The button's tooltip would stay over the menu's first entries.
+        if (const auto tips = reinterpret_cast<HWND>(::SendMessageW(header.hwndFrom, TB_GETTOOLTIPS, 0, 0)))
+            ::SendMessageW(tips, TTM_POP, 0, 0);
         return OnToolbarDropDown(reinterpret_cast<const NMTOOLBARW&>(header));
+    }
     if (header.code == TTN_GETDISPINFOW)
     {
         // Tooltips of the main toolbar's buttons; the bars with texts show their own.

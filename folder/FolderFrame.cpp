@@ -354,6 +354,9 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (header->hwndFrom == m_toolbar.Hwnd() && header->code == TBN_DROPDOWN)
         {
             const auto* button = reinterpret_cast<const NMTOOLBARW*>(lParam);
+            // The button's tooltip would stay over the menu's first entries.
+            if (const auto tips = reinterpret_cast<HWND>(::SendMessageW(m_toolbar.Hwnd(), TB_GETTOOLTIPS, 0, 0)))
+                ::SendMessageW(tips, TTM_POP, 0, 0);
             ShowHistoryDropDown(button->iItem, m_toolbar.Hwnd());
             return TBDDRET_DEFAULT;
         }
