@@ -6,6 +6,8 @@
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 using namespace sv;
@@ -173,4 +175,14 @@ TEST_F(CaptionGestures, TheContextMenuCopiesTheLevelsPathAndShowsTheQuickFilter)
     ASSERT_TRUE(pane->QuickFilterShown());
     ASSERT_TRUE(Click(At(pane->QuickFilterEdit().Edit())));
     EXPECT_EQ(FocusWindow(), pane->QuickFilterEdit().Edit());
+    const auto shownItems = [&] { return static_cast<int>(::SendMessageW(pane->ListView(), LVM_GETITEMCOUNT, 0, 0)); };
+    ASSERT_EQ(shownItems(), 2) << "Drei and datei.txt";
+    Type(L"txt");
+    EXPECT_TRUE(PumpUntil([&] { return shownItems() == 1; }, 3000)) << "typing filters the view";
+    EXPECT_EQ(FocusWindow(), pane->QuickFilterEdit().Edit()) << "the keys stay in the box, not the list's type-ahead";
+    // Esc hides the box, shows every item again and gives the keys back to the list.
+    Keys({VK_ESCAPE});
+    EXPECT_FALSE(pane->QuickFilterShown());
+    EXPECT_TRUE(PumpUntil([&] { return shownItems() == 2; }, 3000));
+    EXPECT_TRUE(IsWithin(FocusWindow(), pane->ViewWindow()));
 }

@@ -164,6 +164,7 @@ protected:
         MakeFile(L"Ordner\\a.txt");
         MakeFile(L"Ordner\\b.txt");
         MakeFile(L"Ordner\\c.txt");
+        MakeFile(L"Ordner\\d.txt");
         MainFrameFixture::SetUp();
     }
     Spot ListItem(CFolderFrame& pane, const std::wstring& text)
@@ -349,6 +350,22 @@ TEST_F(FrameGestures, FilesAreDraggedToTheOtherPaneTheTreeAndACaptionLevel)
     ASSERT_TRUE(PumpUntil([&] { return FindTreeItem(tree, L"Ziel") != nullptr; }, 3000));
     ASSERT_TRUE(Drag(ListItem(*first, L"c.txt"), At(tree, Centre(TreeTextRect(tree, FindTreeItem(tree, L"Ziel"))))));
     EXPECT_TRUE(PumpUntil([&] { return Exists(FilePath(L"Ziel\\c.txt")); }, 5000)) << "onto a tree folder";
+
+    // Held over another window's tab, the drag brings that window forward and drops into it.
+    CFolderFrame* other = Open(L"Ordner\\Bilder");
+    ASSERT_NE(other, nullptr);
+    const HWND tabs = m_frame.TabStrip().TabControl();
+    ASSERT_TRUE(Click(At(tabs, Centre(TabRect(tabs, 0)))));
+    ASSERT_EQ(ActivePane(), window->ActivePane());
+    ASSERT_TRUE(InputScript()
+                    .Press(ListItem(*first, L"d.txt"))
+                    .DragTo(At(tabs, Centre(TabRect(tabs, 1))))
+                    .Pause(800)
+                    .DragTo(FreeListSpace(*other))
+                    .Release()
+                    .Run());
+    EXPECT_EQ(ActivePane(), other);
+    EXPECT_TRUE(PumpUntil([&] { return Exists(FilePath(L"Ordner\\Bilder\\d.txt")); }, 5000)) << "onto a tab";
 }
 
 TEST_F(FrameGestures, TheQuickViewFollowsTheFocusAfterF11)
