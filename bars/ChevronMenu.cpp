@@ -21,11 +21,15 @@ UINT CChevronMenu::Track(HWND owner, POINT at, std::vector<ChevronItem> items, H
     m_items = std::move(items);
     m_normal = normal;
     m_disabled = disabled;
+    m_names.clear();
+    for (const ChevronItem& item : m_items)
+        m_names.emplace_back(item.text);
     for (size_t i = 0; i < m_items.size(); ++i)
     {
-        // The item data is the position + 1, so that 0 never names an item.
         ::AppendMenuW(menu.Get(), MF_OWNERDRAW | (m_items[i].enabled ? MF_ENABLED : MF_GRAYED),
-                      m_items[i].command, reinterpret_cast<const wchar_t*>(i + 1));
+                      m_items[i].command, nullptr);
+        // The entry's data is its name record, which also tells the drawing which item it is.
+        AttachAccessibleName(menu.Get(), static_cast<UINT>(i), m_names[i]);
     }
     m_open = true;
     const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
@@ -33,13 +37,18 @@ UINT CChevronMenu::Track(HWND owner, POINT at, std::vector<ChevronItem> items, H
         0, owner, nullptr));
     m_open = false;
     m_items.clear();
+    m_names.clear();
     return chosen;
 }
 
 const ChevronItem* CChevronMenu::ItemOf(ULONG_PTR data) const
 {
-    if (!m_open || data == 0 || data > m_items.size()) return nullptr;
-    return &m_items[data - 1];
+    if (!m_open) return nullptr;
+    for (size_t i = 0; i < m_names.size() && i < m_items.size(); ++i)
+    {
+        if (data == reinterpret_cast<ULONG_PTR>(&m_names[i])) return &m_items[i];
+    }
+    return nullptr;
 }
 
 SIZE CChevronMenu::ImageSize() const

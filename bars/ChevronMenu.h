@@ -2,6 +2,8 @@
 // the button's image and text.
 #pragma once
 
+#include "framework/AccessibleMenuName.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -35,6 +37,7 @@ private:
     SIZE ImageSize() const;
 
     std::vector<ChevronItem> m_items;
+    std::vector<AccessibleMenuName> m_names; // one per item, the entries' item data
     HIMAGELIST m_normal = nullptr;
     HIMAGELIST m_disabled = nullptr;
     bool m_open = false;

@@ -1,4 +1,5 @@
 #include "../ScopedDataFolder.h"
+#include "../RealInput.h"
 #include "../WinTestSupport.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
@@ -556,22 +557,6 @@ TEST_F(BarsTest, ImageListsHoldEveryImageAtEachIconSize)
     }
 }
 
-namespace
-{
-int g_chevronMenuItems = -1;
-
-void CALLBACK CloseChevronMenu(HWND, UINT, UINT_PTR id, DWORD)
-{
-    ::KillTimer(nullptr, id);
-    if (const HWND menu = ::FindWindowW(L"#32768", nullptr))
-    {
-        const auto popup = reinterpret_cast<HMENU>(::SendMessageW(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
-        if (popup) g_chevronMenuItems = ::GetMenuItemCount(popup);
-    }
-    ::EndMenu();
-}
-} // namespace
-
 TEST_F(BarsTest, TheChevronListsTheButtonsThatDoNotFit)
 {
     MessageRecorder messages;
@@ -589,18 +574,25 @@ TEST_F(BarsTest, TheChevronListsTheButtonsThatDoNotFit)
     for (const auto& item : items)
         EXPECT_EQ(item.text, ToolbarButtonText(static_cast<int32_t>(item.command)));
 
-    // The real notice: the menu opens with one item per hidden button and closes unchosen.
-    NMREBARCHEVRON chevron{};
-    chevron.hdr.hwndFrom = frame.Rebar().Hwnd();
-    chevron.hdr.idFrom = kRebarId;
-    chevron.hdr.code = RBN_CHEVRONPUSHED;
-    chevron.uBand = 0;
-    chevron.wID = kMainToolbarId;
-    chevron.rc = RECT{200, 2, 214, 26};
-    g_chevronMenuItems = -1;
-    ::SetTimer(nullptr, 0, 200, &CloseChevronMenu);
-    ::SendMessageW(frame.Hwnd(), WM_NOTIFY, kRebarId, reinterpret_cast<LPARAM>(&chevron));
-    EXPECT_EQ(g_chevronMenuItems, static_cast<int>(items.size()));
+    // A click on the band's chevron opens one entry per hidden button, named as the button.
+    const HWND rebar = frame.Rebar().Hwnd();
+    std::optional<POINT> chevron;
+    RECT band{};
+    ::SendMessageW(rebar, RB_GETRECT, 0, reinterpret_cast<LPARAM>(&band));
+    for (LONG x = band.right - 1; x > band.left && !chevron; --x)
+    {
+        RBHITTESTINFO hit{};
+        hit.pt = POINT{x, (band.top + band.bottom) / 2};
+        if (::SendMessageW(rebar, RB_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) == 0 && hit.flags == RBHT_CHEVRON)
+            chevron = hit.pt;
+    }
+    ASSERT_TRUE(chevron.has_value()) << "no chevron on the main toolbar's band";
+    ::SetForegroundWindow(frame.Hwnd());
+    std::vector<ShownMenuEntry> entries;
+    ASSERT_TRUE(InputScript().Click(At(rebar, *chevron)).ReadMenu(entries).CloseMenus().Run());
+    ASSERT_EQ(entries.size(), items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(entries[i].text, items[i].text);
     ASSERT_TRUE(Close(frame));
 }
 
