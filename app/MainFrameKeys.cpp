@@ -17,8 +17,11 @@ bool CMainFrame::PreTranslateMessage(MSG& message)
     if (m_selectDialog && m_selectDialog->IsShown() && ::IsDialogMessageW(m_selectDialog->Hwnd(), &message))
         return true;
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
-    // Keys of other top-level windows (dialogs, the platform's progress windows) are theirs.
-    if (!Hwnd() || (message.hwnd != Hwnd() && !::IsChild(Hwnd(), message.hwnd))) return false;
+    // Keys of other top-level windows (dialogs, the platform's progress windows) are theirs;
+    // the floating bars are parts of this window that merely float.
+    if (!Hwnd() || (message.hwnd != Hwnd() && !::IsChild(Hwnd(), message.hwnd) &&
+                    !m_dockSite.IsInFloatingFrame(message.hwnd)))
+        return false;
     if (PreTranslateFrameKey(message)) return true;
     if (PreTranslatePaneMessage(message)) return true;
     if (MdiClient() && ::TranslateMDISysAccel(MdiClient(), &message)) return true;

@@ -136,6 +136,15 @@ CSCBMiniDockFrameWnd* CDockSite::FloatingFrameOf(const CSizingControlBar& bar) c
     return entry ? entry->floatingFrame.get() : nullptr;
 }
 
+bool CDockSite::IsInFloatingFrame(HWND window) const
+{
+    if (!window) return false;
+    const HWND root = ::GetAncestor(window, GA_ROOT);
+    return std::any_of(m_entries.begin(), m_entries.end(),
+                       [root](const std::unique_ptr<Entry>& entry)
+                       { return entry->floatingFrame && entry->floatingFrame->Hwnd() == root; });
+}
+
 std::vector<std::vector<CDockSite::Entry*>> CDockSite::Rows(DockSide side) const
 {
     std::vector<Entry*> docked;

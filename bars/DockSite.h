@@ -58,6 +58,8 @@ public:
     void ToggleFloating(CSizingControlBar& bar);
     const DockBarPlace* PlaceOf(const CSizingControlBar& bar) const;
     CSCBMiniDockFrameWnd* FloatingFrameOf(const CSizingControlBar& bar) const;
+    // Whether `window` lies in one of the floating frames (its keys belong to the frame's).
+    bool IsInFloatingFrame(HWND window) const;
 
     // The places of the bars for the settings, and the settings' places onto the bars; a
     // bar the layout does not name, or names with a place off `screen`, takes its default.

@@ -154,13 +154,13 @@ void CChildFrame::SetActivePane(CFolderFrame& pane)
 
 void CChildFrame::FocusOtherPane()
 {
-    if (!m_panes[1]) return;
-    m_activePane = 1 - m_activePane;
-    if (m_visiblePanes != 0) m_visiblePanes = m_activePane + 1;
+    CFolderFrame* other = Pane(1 - m_activePane);
+    if (!other) return;
+    // With one pane maximised, the other one takes its place on screen.
+    if (m_visiblePanes != 0) m_visiblePanes = 2 - m_activePane;
     Layout();
-    UpdateCaptionStates();
-    ::SetFocus(ActivePane()->Hwnd());
-    ActivePane()->ActivateView(true);
+    SetActivePane(*other);
+    other->ActivateView(true);
 }
 
 void CChildFrame::ToggleMaximisePane()
@@ -168,6 +168,7 @@ void CChildFrame::ToggleMaximisePane()
     if (!m_panes[1]) return;
     m_visiblePanes = m_visiblePanes == 0 ? m_activePane + 1 : 0;
     Layout();
+    if (CFolderFrame* pane = ActivePane()) pane->ActivateView(true);
 }
 
 void CChildFrame::ClosePane(int index)
@@ -186,6 +187,9 @@ void CChildFrame::ClosePane(int index)
     UpdateCaptionStates();
     UpdateTitle();
     m_host.TabsChanged();
+    // The keys were in the pane that went.
+    ShowIconOf(*m_panes[0]);
+    m_panes[0]->ActivateView(true);
 }
 
 void CChildFrame::PostClosePane(CFolderFrame& pane)
@@ -202,6 +206,7 @@ void CChildFrame::SwapPanes()
     Layout();
     UpdateCaptionStates();
     UpdateTitle();
+    m_host.TabsChanged();
 }
 
 void CChildFrame::SetSplitRatio(double ratio)

@@ -231,7 +231,16 @@ void CFolderFrame::Layout()
     }
     // The view sizes itself only when told to.
     if (m_viewWindow)
-        ::MoveWindow(m_viewWindow, 0, top, client.right, client.bottom > top ? client.bottom - top : 0, TRUE);
+    {
+        const SIZE size{client.right, client.bottom > top ? client.bottom - top : 0};
+        ::MoveWindow(m_viewWindow, 0, top, size.cx, size.cy, TRUE);
+        // The name column fills the width the view has now.
+        if (size.cx != m_fittedViewSize.cx || size.cy != m_fittedViewSize.cy)
+        {
+            m_fittedViewSize = size;
+            ::PostMessageW(Hwnd(), kFitColumnsMessage, 0, 0);
+        }
+    }
 }
 
 void CFolderFrame::UpdateCaption()

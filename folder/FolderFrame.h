@@ -329,6 +329,7 @@ private:
     DWORD m_lastFreeSpaceClick = 0;
     bool m_treeSyncArmed = false;
     HWND m_styledListView = nullptr;
+    SIZE m_fittedViewSize{}; // the view's size when its columns were last fitted to it
     UniqueFont m_userFont;
     UniqueFont m_ownFont; // the list view's own font, made again when the user font goes
     bool m_ownFontSaved = false;

@@ -135,6 +135,14 @@ void CFolderFrame::ApplyListViewStyles(HWND list)
 void CFolderFrame::ApplySettings()
 {
     ApplyListViewStyles(ListView());
+    // The address settings (desktop, computer, full network path, marked frame) change the
+    // caption's levels and colours at once, not at the next navigation.
+    if (m_captionBar.Hwnd())
+    {
+        m_captionBar.Caption().ApplySettings();
+        FindFavorite();
+        UpdateCaptionState();
+    }
     ::PostMessageW(Hwnd(), kFitColumnsMessage, 0, 0);
 }
 

@@ -105,6 +105,13 @@ std::string CheckUnder(Spot spot, POINT screen)
     if (!::IsWindowVisible(spot.window)) return "the target " + DescribeWindow(spot.window) + " is hidden";
     const HWND under = ::WindowFromPoint(screen);
     if (IsWithin(under, spot.window)) return {};
+    // A window that lets the pointer through (a group box) hands the click on to what lies
+    // below it, the target among its siblings.
+    RECT target{};
+    ::GetWindowRect(spot.window, &target);
+    if (under && ::GetParent(under) == ::GetParent(spot.window) && ::PtInRect(&target, screen) &&
+        ::SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)
+        return {};
     return "at (" + std::to_string(screen.x) + "," + std::to_string(screen.y) + ") the pointer is over " +
            DescribeWindow(under) + ", not over " + DescribeWindow(spot.window);
 }

@@ -1,0 +1,188 @@
+// A change reaches everyone who shows it: the tab after the panes swap, every caption after
+// the settings, the window's icon and the keys after moving between panes, closing or
+// maximising one, the name column after a resize, and the keys while a floating bar has them.
+#include "../MainFrameFixture.h"
+#include "../RealInput.h"
+#include "bars/DockSite.h"
+#include "folder/ChildFrame.h"
+#include "folder/FolderFrame.h"
+#include "folder/FolderMessages.h"
+#include "model/SettingsPage.h"
+#include "panes/ShellTreeCtrl.h"
+#include "res/resource.h"
+#include "shell/Pidl.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+using namespace sv;
+using namespace sv::test;
+
+namespace
+{
+std::wstring TabText(HWND tabs, int index)
+{
+    wchar_t text[400] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 400;
+    ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+RECT TabRect(HWND tabs, int index)
+{
+    RECT rect{};
+    ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+POINT Centre(const RECT& rect)
+{
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+class Updates : public MainFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        MakeFolder(L"Links\\Tief");
+        MakeFolder(L"Rechts");
+        MainFrameFixture::SetUp();
+    }
+    // A window split one above the other, "Links" in the first pane and `second` in the other,
+    // the second pane active with the keys.
+    CChildFrame* SplitWindow(const std::wstring& second)
+    {
+        CFolderFrame* first = Open(L"Links");
+        if (!first) return nullptr;
+        EXPECT_TRUE(Click(At(first->ListView())));
+        Keys({VK_CONTROL, 'H'});
+        CChildFrame* window = m_frame.ActiveFolderWindow();
+        if (!window || !window->Pane(1)) return nullptr;
+        EXPECT_TRUE(window->Pane(1)->BrowseTo(PidlFromPath(second), true));
+        PumpUntilIdle();
+        return window;
+    }
+    bool KeysIn(CFolderFrame& pane) { return IsWithin(FocusWindow(), pane.ViewWindow()); }
+};
+} // namespace
+
+TEST_F(Updates, SwappedPanesRelabelTheirTab)
+{
+    CChildFrame* window = SplitWindow(FilePath(L"Rechts"));
+    ASSERT_NE(window, nullptr);
+    const HWND tabs = m_frame.TabStrip().TabControl();
+    ASSERT_EQ(TabText(tabs, 0), L"Links :: Rechts");
+    Keys({VK_CONTROL, 'T'});
+    EXPECT_EQ(window->Pane(0)->PathText(), FilePath(L"Rechts"));
+    EXPECT_EQ(TabText(tabs, 0), L"Rechts :: Links");
+}
+
+TEST_F(Updates, ConfirmedSettingsReachEveryCaptionAtOnce)
+{
+    CFolderFrame* pane = Open(L"Links\\Tief");
+    ASSERT_NE(pane, nullptr);
+    ASSERT_GT(pane->Caption().FirstAllowed(), 0u) << "the desktop is not a level by default";
+    const auto sheet = [] { return ::FindWindowW(L"#32770", L"Einstellungen"); };
+    const auto page = [sheet]
+    { return sheet() ? reinterpret_cast<HWND>(::SendMessageW(sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr; };
+    const int addressPage = static_cast<int>(SettingsPage::AddressBar);
+    ScopedDialogResponder realDialogs{DialogResponder()};
+    ASSERT_TRUE(InputScript()
+                    .Click(At(pane->Caption().Hwnd(), 4, 4), Button::Right)
+                    .ChooseMenuEntry(L"Einstellungen...")
+                    .ClickFound(
+                        [&]() -> std::optional<Spot>
+                        {
+                            const HWND tabs = sheet() ? reinterpret_cast<HWND>(::SendMessageW(sheet(), PSM_GETTABCONTROL, 0, 0))
+                                                      : nullptr;
+                            if (!tabs) return std::nullopt;
+                            return At(tabs, Centre(TabRect(tabs, addressPage)));
+                        },
+                        "the address bar page's tab")
+                    .ClickFound(
+                        [&]() -> std::optional<Spot>
+                        {
+                            const HWND box = page() ? ::GetDlgItem(page(), IDC_ADDRESS_DESKTOP) : nullptr;
+                            if (!box || !::IsWindowVisible(box)) return std::nullopt;
+                            return At(box, 5, 5);
+                        },
+                        "\"Desktop anzeigen\"")
+                    .ClickFound([&]() -> std::optional<Spot>
+                                { return sheet() ? std::optional<Spot>(At(::GetDlgItem(sheet(), IDOK))) : std::nullopt; },
+                                "OK")
+                    .WaitUntil([&] { return sheet() == nullptr; }, "the dialog to close")
+                    .Run());
+    ASSERT_TRUE(m_frame.Params().addressShowDesktop);
+    EXPECT_EQ(pane->Caption().FirstAllowed(), 0u) << "the caption shows the desktop without a navigation";
+}
+
+TEST_F(Updates, TabToTheOtherPaneMakesItTheActivePane)
+{
+    CChildFrame* window = SplitWindow(L"C:\\");
+    ASSERT_NE(window, nullptr);
+    CFolderFrame* first = window->Pane(0);
+    CFolderFrame* second = window->Pane(1);
+    ASSERT_EQ(window->ActivePane(), second);
+    const auto icon = [&] { return ::SendMessageW(window->Hwnd(), WM_GETICON, ICON_SMALL, 0); };
+    const LRESULT driveIcon = icon();
+    Keys({VK_TAB});
+    EXPECT_EQ(window->ActivePane(), first);
+    EXPECT_TRUE(KeysIn(*first));
+    EXPECT_TRUE(first->Caption().IsActive());
+    EXPECT_FALSE(second->Caption().IsActive());
+    EXPECT_NE(icon(), driveIcon) << "the window shows the active pane's folder icon";
+}
+
+TEST_F(Updates, TheKeysStayInAViewAfterClosingOrMaximisingAPane)
+{
+    CChildFrame* window = SplitWindow(FilePath(L"Rechts"));
+    ASSERT_NE(window, nullptr);
+    Keys({VK_CONTROL, 'W'});
+    EXPECT_TRUE(KeysIn(*window->ActivePane())) << "after maximising";
+    Keys({VK_CONTROL, 'W'});
+    EXPECT_TRUE(KeysIn(*window->ActivePane())) << "after restoring";
+    Keys({VK_CONTROL, VK_SHIFT, VK_F4});
+    ASSERT_EQ(window->Pane(1), nullptr);
+    EXPECT_TRUE(KeysIn(*window->Pane(0))) << "after closing the second pane";
+}
+
+TEST_F(Updates, TheNameColumnIsFittedAgainWhenThePaneChangesSize)
+{
+    CFolderFrame* pane = Open(L"Links");
+    ASSERT_NE(pane, nullptr);
+    pane->SwitchViewMode(0, FVM_DETAILS);
+    ::PostMessageW(pane->Hwnd(), kFitColumnsMessage, 0, 0);
+    PumpUntilIdle();
+    const auto nameWidth = [&] { return static_cast<int>(::SendMessageW(pane->ListView(), LVM_GETCOLUMNWIDTH, 0, 0)); };
+    const int before = nameWidth();
+    RECT frame{};
+    ::GetWindowRect(m_frame.Hwnd(), &frame);
+    ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 560, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
+    PumpUntilIdle();
+    EXPECT_LT(nameWidth(), before) << "a narrower pane, a narrower name column";
+    const int narrow = nameWidth();
+    ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    PumpUntilIdle();
+    EXPECT_GT(nameWidth(), narrow) << "and wider again";
+}
+
+TEST_F(Updates, KeysWorkWhileAFloatingTreeHasThem)
+{
+    CFolderFrame* pane = Open(L"Links");
+    ASSERT_NE(pane, nullptr);
+    m_frame.DockSite().Float(m_frame.FolderTreeBar(), POINT{300, 300});
+    PumpUntilIdle();
+    ASSERT_NE(m_frame.DockSite().FloatingFrameOf(m_frame.FolderTreeBar()), nullptr);
+    const HWND tree = m_frame.FolderTree()->Tree();
+    ASSERT_TRUE(Click(At(tree, 5, 5)));
+    ASSERT_TRUE(IsWithin(FocusWindow(), tree));
+    Keys({VK_CONTROL, 'H'});
+    ASSERT_NE(m_frame.ActiveFolderWindow(), nullptr);
+    EXPECT_NE(m_frame.ActiveFolderWindow()->Pane(1), nullptr) << "Ctrl+H from the floating tree";
+}
