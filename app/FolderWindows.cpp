@@ -86,6 +86,8 @@ CChildFrame* CFolderWindows::CreateFolderWindow(const CSolObject& record)
     const int tab = TabInsertIndex(record.tabPosition, strip.TabCount());
     strip.InsertTab(tab, window->Label().tabText, reinterpret_cast<LPARAM>(window.get()));
     m_windows.push_back(std::move(window));
+    CChildFrame& added = *m_windows.back();
+    m_tabConnections[&added] = added.TabChanged().Connect([this](CChildFrame& changed) { UpdateTabOf(changed); });
     // Wine leaves the child's title in the frame caption after a maximised creation.
     ::SetWindowTextW(m_frame.Hwnd(), CMainFrame::kTitle);
     m_frame.TabsChanged();
@@ -233,6 +235,24 @@ void CFolderWindows::SyncTabs()
     if (const HWND tabs = strip.TabControl()) ::InvalidateRect(tabs, nullptr, FALSE);
 }
 
+void CFolderWindows::UpdateTabOf(CChildFrame& window)
+{
+    if (m_destroying) return;
+    m_frame.ArrangementChanged();
+    if (m_restoring) return;
+    CDlgBarTab& strip = m_frame.TabStrip();
+    const int index = TabIndexOf(window);
+    if (index < 0) return;
+    strip.SetTabText(index, window.Label().tabText);
+    // The tab's colours may have changed with its folders; only that tab is painted again.
+    RECT tab{};
+    if (const HWND tabs = strip.TabControl();
+        tabs && ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab)))
+        ::InvalidateRect(tabs, &tab, FALSE);
+    // The favorites bar marks the favorites that are open.
+    if (const HWND favorites = m_frame.FavoritesBar().Hwnd()) ::InvalidateRect(favorites, nullptr, FALSE);
+}
+
 void CFolderWindows::WindowActivated(CChildFrame& window)
 {
     if (m_restoring || m_destroying) return;
@@ -248,6 +268,7 @@ void CFolderWindows::WindowDestroyed(CChildFrame& window)
                      [&](const std::unique_ptr<CChildFrame>& owned) { return owned.get() == &window; });
     if (it == m_windows.end()) return;
     if (!m_destroying) m_frame.TabStrip().RemoveTab(TabIndexOf(window));
+    m_tabConnections.erase(&window);
     m_windows.erase(it); // the window's handle is gone already
     m_frame.ShowMenuFor(!m_windows.empty());
     if (m_destroying) return;

@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,6 +71,8 @@ public:
 
     // Tab texts follow the labels, the selected tab the active window.
     void SyncTabs();
+    // One window's tab follows its label and colours.
+    void UpdateTabOf(CChildFrame& window);
     void WindowActivated(CChildFrame& window);
     void WindowDestroyed(CChildFrame& window);
     // Every window takes over changed settings: labels, title, list-view styles.
@@ -128,6 +131,7 @@ private:
 
     CMainFrame& m_frame;
     std::vector<std::unique_ptr<CChildFrame>> m_windows;
+    std::map<const CChildFrame*, ScopedConnection> m_tabConnections;
     std::vector<std::unique_ptr<ParkedWindow>> m_parked;
     bool m_restoring = false;
     bool m_destroying = false;

@@ -175,7 +175,8 @@ public:
     }
     AbsolutePidl& LastTreeSyncFolder() override { return m_lastTreeSyncFolder; }
     void SelectionChanged(CFolderFrame& pane) override;
-    void TabsChanged() override;
+    // The strip, the arrangement and the favorites bar follow the windows' tabs.
+    void TabsChanged();
     CBackgroundWorker* PaneWorker() override { return m_paneWorker.get(); }
     void FolderWindowActivated(CChildFrame& window) override { m_folderWindows.WindowActivated(window); }
     void FolderWindowDestroyed(CChildFrame& window) override;

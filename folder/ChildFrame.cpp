@@ -132,7 +132,6 @@ bool CChildFrame::AddSecondPane(const CSolObject& record)
     Layout();
     UpdateTitle();
     UpdateCaptionStates();
-    m_host.TabsChanged();
     return true;
 }
 
@@ -149,7 +148,7 @@ void CChildFrame::SetActivePane(CFolderFrame& pane)
     }
     pane.UpdateCaptionState();
     ShowIconOf(pane);
-    m_host.TabsChanged();
+    m_tabChanged.Emit(*this);
 }
 
 void CChildFrame::FocusOtherPane()
@@ -186,7 +185,6 @@ void CChildFrame::ClosePane(int index)
     Layout();
     UpdateCaptionStates();
     UpdateTitle();
-    m_host.TabsChanged();
     // The keys were in the pane that went.
     ShowIconOf(*m_panes[0]);
     m_panes[0]->ActivateView(true);
@@ -206,7 +204,6 @@ void CChildFrame::SwapPanes()
     Layout();
     UpdateCaptionStates();
     UpdateTitle();
-    m_host.TabsChanged();
 }
 
 void CChildFrame::SetSplitRatio(double ratio)
@@ -328,6 +325,7 @@ void CChildFrame::UpdateTitle()
     std::wstring shown(static_cast<size_t>(::GetWindowTextLengthW(Hwnd())) + 1, L'\0');
     shown.resize(static_cast<size_t>(::GetWindowTextW(Hwnd(), shown.data(), static_cast<int>(shown.size()))));
     if (shown != title) ::SetWindowTextW(Hwnd(), title.c_str());
+    m_tabChanged.Emit(*this);
 }
 
 void CChildFrame::SetPaneName(CFolderFrame& pane)

@@ -4,6 +4,7 @@
 
 #include "FolderFrame.h"
 #include "FolderHost.h"
+#include "framework/Signal.h"
 #include "framework/Commands.h"
 #include "framework/Handles.h"
 #include "framework/MdiFrame.h"
@@ -59,6 +60,8 @@ public:
 
     CFolderFrame* Pane(int index) const { return index >= 0 && index < 2 ? m_panes[index].get() : nullptr; }
     CFolderFrame* ActivePane() const { return Pane(m_activePane); }
+    // The tab's label or colours, or the window's active pane, changed.
+    Signal<CChildFrame&>& TabChanged() { return m_tabChanged; }
     int ActivePaneIndex() const { return m_activePane; }
     int PaneCount() const { return m_panes[1] ? 2 : (m_panes[0] ? 1 : 0); }
     int SplitMode() const { return m_splitMode; }
@@ -99,6 +102,7 @@ private:
     int m_activePane = 0;
     int m_splitMode = 0;
     int m_visiblePanes = 0;
+    Signal<CChildFrame&> m_tabChanged;
     double m_splitRatio = 0.5;
     TabLabelText m_label;
     bool m_dragging = false;

@@ -269,9 +269,8 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
     const UINT levels = PidlIdCount(m_current.Get());
     m_folderName = levels > 0 ? names.Name(levels, SHGDN_INFOLDER)
                               : m_utils.DisplayName(m_current.Get(), SHGDN_INFOLDER);
-    m_owner.SetPaneName(*this);
+    m_owner.SetPaneName(*this); // the window's title and its tab follow
     LookUpFolderIcon();
-    m_host.TabsChanged();
     UpdateCaption(names);
 
     // 15. The lists: pane ring, global ring (always a search), history.

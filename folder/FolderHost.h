@@ -80,8 +80,6 @@ public:
     // The active pane's status line was rebuilt after a selection or focus change (the quick
     // view follows the focused item).
     virtual void SelectionChanged(CFolderFrame& pane) = 0;
-    // A tab label, colour or icon changed.
-    virtual void TabsChanged() = 0;
     // The worker for shell lookups the panes do not wait for (a folder's icon); results are
     // posted by the jobs themselves. Without one, a pane looks them up itself.
     virtual CBackgroundWorker* PaneWorker() { return nullptr; }

@@ -59,7 +59,6 @@ public:
     void ShowFolderTree() override { ++treeShown; }
     bool TreeSyncSuppressed() const override { return treeSyncSuppressed; }
     AbsolutePidl& LastTreeSyncFolder() override { return lastTreeSync; }
-    void TabsChanged() override { ++tabsChanged; }
     CBackgroundWorker* PaneWorker() override { return &paneWorker; }
     void SelectionChanged(CFolderFrame&) override { ++selectionChanges; }
     void FolderWindowDestroyed(CChildFrame&) override { ++destroyed; }
@@ -83,7 +82,6 @@ public:
     int toolbarCustomisations = 0;
     bool treeSyncSuppressed = false;
     AbsolutePidl lastTreeSync;
-    int tabsChanged = 0;
     int destroyed = 0;
     int selectionChanges = 0;
     HWND statusBar = nullptr;

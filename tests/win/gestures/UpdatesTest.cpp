@@ -186,3 +186,44 @@ TEST_F(Updates, KeysWorkWhileAFloatingTreeHasThem)
     ASSERT_NE(m_frame.ActiveFolderWindow(), nullptr);
     EXPECT_NE(m_frame.ActiveFolderWindow()->Pane(1), nullptr) << "Ctrl+H from the floating tree";
 }
+
+namespace
+{
+// Counts the strip's reads and writes of the labels of tabs other than `spared`, outside painting.
+struct TabTouches
+{
+    int spared = -1;
+    int touches = 0;
+    int painting = 0;
+    static LRESULT CALLBACK Count(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+    {
+        auto* self = reinterpret_cast<TabTouches*>(data);
+        if (message == WM_PAINT) ++self->painting;
+        // Finding a tab by its window reads only the item's data; labels are texts.
+        const bool text = (message == TCM_GETITEMW || message == TCM_SETITEMW) &&
+                          (reinterpret_cast<const TCITEMW*>(lParam)->mask & TCIF_TEXT);
+        if (text && self->painting == 0 && static_cast<int>(wParam) != self->spared) ++self->touches;
+        const LRESULT result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+        if (message == WM_PAINT) --self->painting;
+        return result;
+    }
+};
+} // namespace
+
+TEST_F(Updates, ANavigationTouchesOnlyItsOwnTab)
+{
+    ASSERT_NE(Open(L"Rechts"), nullptr);
+    ASSERT_NE(Open(L"Links"), nullptr);
+    CFolderFrame* pane = Open(L"Links\\Tief");
+    ASSERT_NE(pane, nullptr);
+    const HWND tabs = m_frame.TabStrip().TabControl();
+    TabTouches counter;
+    counter.spared = m_frame.TabStrip().SelectedTab();
+    ASSERT_TRUE(::SetWindowSubclass(tabs, &TabTouches::Count, 1, reinterpret_cast<DWORD_PTR>(&counter)));
+    ASSERT_TRUE(Click(At(pane->ListView())));
+    Keys({VK_BACK});
+    ASSERT_EQ(pane->PathText(), FilePath(L"Links"));
+    ::RemoveWindowSubclass(tabs, &TabTouches::Count, 1);
+    EXPECT_EQ(TabText(tabs, counter.spared), L"Links");
+    EXPECT_EQ(counter.touches, 0) << "the other windows' tabs were read or written";
+}
