@@ -203,16 +203,16 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
         {
             CSolObject split;
             split.splitMode = 2;
-            split.folder2 = ToItemIdList(folder.Get());
+            split.panes[1].folder = ToItemIdList(folder.Get());
             if (active->AddSecondPane(split)) return true;
         }
         placement = 0;
     }
     CSolObject record;
-    record.folder1 = ToItemIdList(folder.Get());
+    record.panes[0].folder = ToItemIdList(folder.Get());
     if (second)
     {
-        record.folder2 = ToItemIdList(second.Get());
+        record.panes[1].folder = ToItemIdList(second.Get());
         record.splitMode = 2;
     }
     record.activate = true;

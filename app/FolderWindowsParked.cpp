@@ -57,13 +57,13 @@ void CFolderWindows::DescribeParked(ParkedWindow& parked)
                                          settings.tabsShowFavoriteNames};
     const CSolObject& record = parked.record;
     parked.favorites = TabFavorites{};
-    const PaneLabel first = paneLabel(record.folder1, record.history1, parked.favorites.first);
+    const PaneLabel first = paneLabel(record.panes[0].folder, record.panes[0].history, parked.favorites.first);
     parked.favorites.split = record.splitMode == 1 || record.splitMode == 2;
     if (parked.favorites.split)
     {
         // A second pane without a folder opens in the start folder.
-        const ItemIdList& folder2 = record.folder2.IsNull() ? settings.startFolder : record.folder2;
-        const PaneLabel second = paneLabel(folder2, record.history2, parked.favorites.second);
+        const ItemIdList& folder2 = record.panes[1].folder.IsNull() ? settings.startFolder : record.panes[1].folder;
+        const PaneLabel second = paneLabel(folder2, record.panes[1].history, parked.favorites.second);
         parked.label = BuildTabLabel(first, &second, labelSettings);
     }
     else
@@ -135,10 +135,10 @@ void CFolderWindows::RemapParkedFilters(const std::vector<int32_t>& newIndices)
 {
     for (const auto& parked : m_parked)
     {
-        if (parked->record.filterIndex1 >= 0)
-            parked->record.filterIndex1 = MapFilterIndex(newIndices, parked->record.filterIndex1);
-        if (parked->record.filterIndex2 >= 0)
-            parked->record.filterIndex2 = MapFilterIndex(newIndices, parked->record.filterIndex2);
+        if (parked->record.panes[0].filterIndex >= 0)
+            parked->record.panes[0].filterIndex = MapFilterIndex(newIndices, parked->record.panes[0].filterIndex);
+        if (parked->record.panes[1].filterIndex >= 0)
+            parked->record.panes[1].filterIndex = MapFilterIndex(newIndices, parked->record.panes[1].filterIndex);
     }
 }
 

@@ -95,13 +95,13 @@ void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, int mode)
     const CSolObject taken = source->Snapshot();
     CSolObject split;
     split.splitMode = mode == 1 ? 1 : 2;
-    split.folder2 = taken.folder1;
-    split.folderSettings2 = taken.folderSettings1;
-    split.viewMode2 = taken.viewMode1;
-    split.history2 = taken.history1;
-    split.visited2 = taken.visited1;
-    split.filterIndex2 = taken.filterIndex1;
-    split.viewState2 = taken.viewState1;
+    split.panes[1].folder = taken.panes[0].folder;
+    split.panes[1].folderSettings = taken.panes[0].folderSettings;
+    split.panes[1].viewMode = taken.panes[0].viewMode;
+    split.panes[1].history = taken.panes[0].history;
+    split.panes[1].visited = taken.panes[0].visited;
+    split.panes[1].filterIndex = taken.panes[0].filterIndex;
+    split.panes[1].viewState = taken.panes[0].viewState;
     if (target->AddSecondPane(split)) ::PostMessageW(source->Hwnd(), WM_CLOSE, 0, 0);
 }
 
@@ -124,8 +124,8 @@ std::wstring CFolderWindows::TabToolTip(LPARAM item)
             const AbsolutePidl pidl = ToShellAllocated(folder);
             return pidl ? m_frame.Utils().Path(pidl.Get()).text : std::wstring();
         };
-        std::wstring tip = pathOf(parked->record.folder1);
-        if (parked->favorites.split) tip += L"\n" + pathOf(parked->record.folder2);
+        std::wstring tip = pathOf(parked->record.panes[0].folder);
+        if (parked->favorites.split) tip += L"\n" + pathOf(parked->record.panes[1].folder);
         return tip;
     }
     const CChildFrame* window = WindowOfItem(item);

@@ -198,7 +198,7 @@ void CMainFrame::FillFavoritesBar()
     for (size_t i = 0; i < count; ++i)
     {
         const CSolObject& favorite = m_favorites.records[i];
-        const AbsolutePidl folder = ToShellAllocated(favorite.folder1);
+        const AbsolutePidl folder = ToShellAllocated(favorite.panes[0].folder);
         const int icon = folder ? m_utils.IconIndex(folder.Get()) : -1;
         const uint8_t state = kButtonStateEnabled | (favorite.showInBar ? 0 : kButtonStateHidden);
         m_favoritesBar.AddTextButton(static_cast<int32_t>(cmd::kFirstFavorite + i), ImageOrNone(icon), state,

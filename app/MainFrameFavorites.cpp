@@ -11,7 +11,7 @@ int CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* tabs) const
 {
     const auto& records = m_favorites.records;
     if (favorite < 0 || static_cast<size_t>(favorite) >= records.size()) return -1;
-    const ItemIdList& folder = records[static_cast<size_t>(favorite)].folder1;
+    const ItemIdList& folder = records[static_cast<size_t>(favorite)].panes[0].folder;
     int firstRelation = -1;
     const std::vector<std::vector<FavoriteMatch>> byTab = m_folderWindows.PaneFavoritesByTab();
     for (size_t tab = 0; tab < byTab.size(); ++tab)
@@ -20,7 +20,7 @@ int CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* tabs) const
         {
             if (pane.index < 0 || static_cast<size_t>(pane.index) >= records.size()) continue;
             // Two favorites of one folder count as one.
-            if (records[static_cast<size_t>(pane.index)].folder1 != folder) continue;
+            if (records[static_cast<size_t>(pane.index)].panes[0].folder != folder) continue;
             if (firstRelation < 0) firstRelation = pane.relation == 0 ? 0 : 1;
             if (tabs) tabs->push_back(static_cast<int>(tab));
             break;
@@ -61,7 +61,7 @@ void CMainFrame::PostOpenFavoriteInNewWindow(int favorite)
 void CMainFrame::OpenFavoriteInNewWindow(int favorite)
 {
     if (favorite < 0 || static_cast<size_t>(favorite) >= m_favorites.records.size()) return;
-    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].folder1),
+    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].panes[0].folder),
                                AbsolutePidl(), OpenMode::NewWindow, true, 0);
 }
 

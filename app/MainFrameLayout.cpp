@@ -137,7 +137,7 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
             header.idFrom - cmd::kFirstFavorite < m_favorites.records.size())
         {
             const AbsolutePidl folder =
-                ToShellAllocated(m_favorites.records[header.idFrom - cmd::kFirstFavorite].folder1);
+                ToShellAllocated(m_favorites.records[header.idFrom - cmd::kFirstFavorite].panes[0].folder);
             m_toolTipText = folder ? m_utils.DisplayName(folder.Get(), SHGDN_FORPARSING) : std::wstring();
             info.lpszText = m_toolTipText.data();
             return 0;

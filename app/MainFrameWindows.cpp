@@ -126,7 +126,7 @@ void CMainFrame::OnDriveButton(UINT index)
 void CMainFrame::OnFavoriteButton(UINT index)
 {
     if (index >= m_favorites.records.size()) return;
-    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[index].folder1), AbsolutePidl(),
+    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[index].panes[0].folder), AbsolutePidl(),
                                OpenMode::ActivePaneUnlessModifier, true, 0);
 }
 

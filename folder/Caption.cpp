@@ -360,7 +360,7 @@ void CCaption::RunContextCommand(UINT command, POINT client)
         if (AbsolutePidl folder = CommandFolder(client))
         {
             CSolObject record;
-            record.folder1 = ToItemIdList(folder.Get());
+            record.panes[0].folder = ToItemIdList(folder.Get());
             m_pane.Host().OpenWindow(record);
         }
         break;

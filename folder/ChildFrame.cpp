@@ -86,26 +86,14 @@ CSolObject CChildFrame::Snapshot()
         CFolderFrame* pane = m_panes[i].get();
         if (!pane) continue;
         const int viewMode = pane->CurrentViewMode();
-        if (i == 0)
-        {
-            record.folder1 = ToItemIdList(pane->CurrentFolder().Get());
-            record.folderSettings1 = pane->CurrentFolderSettings();
-            record.viewMode1 = viewMode != 0 ? viewMode : 4;
-            record.history1 = pane->History();
-            record.visited1 = pane->Visited();
-            record.filterIndex1 = pane->FilterIndex();
-            record.viewState1 = pane->CurrentViewState();
-        }
-        else
-        {
-            record.folder2 = ToItemIdList(pane->CurrentFolder().Get());
-            record.folderSettings2 = pane->CurrentFolderSettings();
-            record.viewMode2 = viewMode != 0 ? viewMode : 4;
-            record.history2 = pane->History();
-            record.visited2 = pane->Visited();
-            record.filterIndex2 = pane->FilterIndex();
-            record.viewState2 = pane->CurrentViewState();
-        }
+        PaneRecord& stored = record.panes[static_cast<size_t>(i)];
+        stored.folder = ToItemIdList(pane->CurrentFolder().Get());
+        stored.folderSettings = pane->CurrentFolderSettings();
+        stored.viewMode = viewMode != 0 ? viewMode : 4;
+        stored.history = pane->History();
+        stored.visited = pane->Visited();
+        stored.filterIndex = pane->FilterIndex();
+        stored.viewState = pane->CurrentViewState();
     }
     return record;
 }
@@ -287,7 +275,7 @@ PaneLabel CChildFrame::MakePaneLabel(std::wstring folderName, int favoriteIndex,
     {
         FavoriteOfPane favorite;
         favorite.name = records[static_cast<size_t>(favoriteIndex)].name;
-        const AbsolutePidl folder = ToShellAllocated(records[static_cast<size_t>(favoriteIndex)].folder1);
+        const AbsolutePidl folder = ToShellAllocated(records[static_cast<size_t>(favoriteIndex)].panes[0].folder);
         favorite.folderDisplayName = utils.DisplayName(folder.Get());
         favorite.depth = favoriteRelation;
         label.favorite = favorite;

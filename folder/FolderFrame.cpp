@@ -51,17 +51,16 @@ CFolderFrame::~CFolderFrame()
 
 bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet)
 {
-    const bool first = paneSet != 2;
+    const PaneRecord& pane = record.panes[paneSet != 2 ? 0 : 1];
     const CParams& settings = m_host.Settings();
-    const StoredFolderSettings& stored = first ? record.folderSettings1 : record.folderSettings2;
-    m_folderSettings.ViewMode = static_cast<UINT>(stored.viewMode);
-    m_folderSettings.fFlags = static_cast<UINT>(stored.flags);
-    m_viewMode = first ? record.viewMode1 : record.viewMode2;
-    m_filterIndex = first ? record.filterIndex1 : record.filterIndex2;
-    if (const auto& history = first ? record.history1 : record.history2) m_history = *history;
-    if (const auto& visited = first ? record.visited1 : record.visited2) m_visited = *visited;
+    m_folderSettings.ViewMode = static_cast<UINT>(pane.folderSettings.viewMode);
+    m_folderSettings.fFlags = static_cast<UINT>(pane.folderSettings.flags);
+    m_viewMode = pane.viewMode;
+    m_filterIndex = pane.filterIndex;
+    if (pane.history) m_history = *pane.history;
+    if (pane.visited) m_visited = *pane.visited;
 
-    const StreamBytes& recordState = first ? record.viewState1 : record.viewState2;
+    const StreamBytes& recordState = pane.viewState;
     StreamBytes state;
     if (!recordState.empty())
         state = recordState;
@@ -87,7 +86,7 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet
     if (m_filterIndex < 0 || m_filterIndex >= static_cast<int>(m_host.Filters().filters.size()))
         m_filterIndex = -1;
 
-    AbsolutePidl initial = ToShellAllocated(first ? record.folder1 : record.folder2);
+    AbsolutePidl initial = ToShellAllocated(pane.folder);
     if (!initial) initial = ToShellAllocated(settings.startFolder);
     if (!initial) initial = m_utils.Computer().Clone();
     const ItemPath path = m_utils.Path(initial.Get());

@@ -138,7 +138,7 @@ void CFolderFrame::DuplicateInWindow(AbsolutePidl folder, int splitMode)
     if (!folder || m_owner.PaneCount() != 1) return;
     CSolObject record;
     record.splitMode = splitMode;
-    record.folder2 = ToItemIdList(folder.Get());
+    record.panes[1].folder = ToItemIdList(folder.Get());
     m_owner.AddSecondPane(record);
 }
 

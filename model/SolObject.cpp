@@ -86,31 +86,31 @@ void CSolObject::Read(ArchiveReader& reader, int32_t version)
     static_cast<SolObjectFields&>(*this) = SolObjectFields{};
     if (version >= CSolObjects::kFirstPlainVersion)
     {
-        folder1 = reader.ReadItemIdList();
+        panes[0].folder = reader.ReadItemIdList();
         name = reader.ReadString();
         showInBar = reader.ReadInt() != 0;
         return;
     }
-    folder1 = reader.ReadItemIdList();
-    folder2 = reader.ReadItemIdList();
+    panes[0].folder = reader.ReadItemIdList();
+    panes[1].folder = reader.ReadItemIdList();
     splitMode = reader.ReadInt();
     visiblePanes = reader.ReadInt();
     splitRatio = reader.ReadDouble();
     activePane = reader.ReadInt();
     tabPosition = reader.ReadInt();
     reader.ReadRaw(placement);
-    folderSettings1 = ReadFolderSettings(reader);
-    folderSettings2 = ReadFolderSettings(reader);
-    viewMode1 = reader.ReadInt();
-    viewMode2 = reader.ReadInt();
-    ReadOptional(reader, history1);
-    ReadOptional(reader, history2);
-    ReadOptional(reader, visited1);
-    ReadOptional(reader, visited2);
+    panes[0].folderSettings = ReadFolderSettings(reader);
+    panes[1].folderSettings = ReadFolderSettings(reader);
+    panes[0].viewMode = reader.ReadInt();
+    panes[1].viewMode = reader.ReadInt();
+    ReadOptional(reader, panes[0].history);
+    ReadOptional(reader, panes[1].history);
+    ReadOptional(reader, panes[0].visited);
+    ReadOptional(reader, panes[1].visited);
     if (version >= 2)
     {
-        filterIndex1 = reader.ReadInt();
-        filterIndex2 = reader.ReadInt();
+        panes[0].filterIndex = reader.ReadInt();
+        panes[1].filterIndex = reader.ReadInt();
     }
     if (version >= 3)
     {
@@ -122,38 +122,38 @@ void CSolObject::Read(ArchiveReader& reader, int32_t version)
         note = reader.ReadString();
     }
     if (version >= 4) colorHue = reader.ReadInt();
-    viewState1 = reader.ReadStream();
-    viewState2 = reader.ReadStream();
+    panes[0].viewState = reader.ReadStream();
+    panes[1].viewState = reader.ReadStream();
 }
 
 void CSolObject::Write(ArchiveWriter& writer) const
 {
-    writer.WriteItemIdList(folder1);
-    writer.WriteItemIdList(folder2);
+    writer.WriteItemIdList(panes[0].folder);
+    writer.WriteItemIdList(panes[1].folder);
     writer.WriteInt(splitMode);
     writer.WriteInt(visiblePanes);
     writer.WriteDouble(splitRatio);
     writer.WriteInt(activePane);
     writer.WriteInt(tabPosition);
     writer.WriteRaw(placement);
-    WriteFolderSettings(writer, folderSettings1);
-    WriteFolderSettings(writer, folderSettings2);
-    writer.WriteInt(viewMode1);
-    writer.WriteInt(viewMode2);
-    WriteOptional(writer, history1);
-    WriteOptional(writer, history2);
-    WriteOptional(writer, visited1);
-    WriteOptional(writer, visited2);
-    writer.WriteInt(filterIndex1);
-    writer.WriteInt(filterIndex2);
+    WriteFolderSettings(writer, panes[0].folderSettings);
+    WriteFolderSettings(writer, panes[1].folderSettings);
+    writer.WriteInt(panes[0].viewMode);
+    writer.WriteInt(panes[1].viewMode);
+    WriteOptional(writer, panes[0].history);
+    WriteOptional(writer, panes[1].history);
+    WriteOptional(writer, panes[0].visited);
+    WriteOptional(writer, panes[1].visited);
+    writer.WriteInt(panes[0].filterIndex);
+    writer.WriteInt(panes[1].filterIndex);
     writer.WriteString(name);
     writer.WriteInt(showInBar ? 1 : 0);
     writer.WriteInt(optionA);
     writer.WriteInt(optionB);
     writer.WriteString(note);
     writer.WriteInt(colorHue);
-    writer.WriteStream(viewState1);
-    writer.WriteStream(viewState2);
+    writer.WriteStream(panes[0].viewState);
+    writer.WriteStream(panes[1].viewState);
 }
 
 CSolObjects::CSolObjects(const CSolObjects& other)

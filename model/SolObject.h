@@ -23,35 +23,37 @@ inline constexpr size_t kPlacementShowCommandOffset = 8;
 int32_t PlacementShowCommand(const StoredPlacement& placement);
 void SetPlacementShowCommand(StoredPlacement& placement, int32_t showCommand);
 
-// Every field of the record; CSolObject adds the copy rule on top.
+// What the record keeps of one pane.
+struct PaneRecord
+{
+    ItemIdList folder;
+    StoredFolderSettings folderSettings{4, 4};
+    int32_t viewMode = 4;
+    std::optional<CHistory> history;
+    std::optional<CVisited> visited;
+    int32_t filterIndex = -1;
+    StreamBytes viewState;
+
+    friend bool operator==(const PaneRecord&, const PaneRecord&) = default;
+};
+
+// Every field of the record; CSolObject adds the copy rule on top. The file stores the two
+// panes' fields interleaved, field by field (see Read and Write).
 struct SolObjectFields
 {
-    ItemIdList folder1;
-    ItemIdList folder2;
+    std::array<PaneRecord, 2> panes;
     int32_t splitMode = 0;    // 0 one pane, 1 one above the other, 2 side by side
     int32_t visiblePanes = 0; // 0 both, 1 only the first, 2 only the second
     double splitRatio = 0.5;
     int32_t activePane = 1;
     int32_t tabPosition = -1;
     StoredPlacement placement{};
-    StoredFolderSettings folderSettings1{4, 4};
-    StoredFolderSettings folderSettings2{4, 4};
-    int32_t viewMode1 = 4;
-    int32_t viewMode2 = 4;
-    std::optional<CHistory> history1;
-    std::optional<CHistory> history2;
-    std::optional<CVisited> visited1;
-    std::optional<CVisited> visited2;
-    int32_t filterIndex1 = -1;
-    int32_t filterIndex2 = -1;
     std::wstring name;
     bool showInBar = true;
     int32_t optionA = 0;
     int32_t optionB = 1;
     std::wstring note;
     int32_t colorHue = 0; // 0..255, the hue fraction is colorHue / 256
-    StreamBytes viewState1;
-    StreamBytes viewState2;
     bool activate = true; // never stored
 
     friend bool operator==(const SolObjectFields&, const SolObjectFields&) = default;

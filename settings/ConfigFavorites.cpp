@@ -106,8 +106,8 @@ void CConfigFavorites::CreateList()
 void CConfigFavorites::AddRow(CSolObject favorite)
 {
     CUtils& utils = Host().Utils();
-    const int row = m_list.Append(favorite.name, IconOf(utils, favorite.folder1));
-    m_list.SetText(row, 1, PathColumn(utils, favorite.folder1));
+    const int row = m_list.Append(favorite.name, IconOf(utils, favorite.panes[0].folder));
+    m_list.SetText(row, 1, PathColumn(utils, favorite.panes[0].folder));
     m_list.SetChecked(row, favorite.showInBar);
     m_rows.push_back(std::move(favorite));
 }
@@ -129,7 +129,7 @@ bool CConfigFavorites::ChooseFavoriteFolder(ItemIdList& folder) const
 void CConfigFavorites::AddFavorite(const ItemIdList& folder)
 {
     CSolObject favorite;
-    favorite.folder1 = folder;
+    favorite.panes[0].folder = folder;
     const AbsolutePidl pidl = ToShellAllocated(folder);
     favorite.name = pidl ? Host().Utils().DisplayName(pidl.Get()) : std::wstring();
     favorite.showInBar = true;
@@ -175,8 +175,8 @@ void CConfigFavorites::OnChangeFolder()
     ItemIdList folder;
     if (!ChooseFavoriteFolder(folder)) return;
     CUtils& utils = Host().Utils();
-    m_rows[static_cast<size_t>(row)].folder1 = std::move(folder);
-    const ItemIdList& chosen = m_rows[static_cast<size_t>(row)].folder1;
+    m_rows[static_cast<size_t>(row)].panes[0].folder = std::move(folder);
+    const ItemIdList& chosen = m_rows[static_cast<size_t>(row)].panes[0].folder;
     m_list.SetImage(row, IconOf(utils, chosen));
     m_list.SetText(row, 1, PathColumn(utils, chosen));
     ::PostMessageW(Hwnd(), kStartLabelEditMessage, static_cast<WPARAM>(row), 0);

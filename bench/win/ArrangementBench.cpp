@@ -48,11 +48,11 @@ CSolObjects Arrangement(const ScopedTempFolder& tree, int tabs = kTabs)
     for (int i = 0; i < tabs; ++i)
     {
         CSolObject record;
-        record.folder1 = ToItemIdList(PidlFromPath(tree.File(L"f" + std::to_wstring(i % 5))).Get());
+        record.panes[0].folder = ToItemIdList(PidlFromPath(tree.File(L"f" + std::to_wstring(i % 5))).Get());
         // As the program writes them: every pane's history ends at its folder, with its name.
         CHistory history;
-        history.Add(record.folder1, L"f" + std::to_wstring(i % 5));
-        record.history1 = history;
+        history.Add(record.panes[0].folder, L"f" + std::to_wstring(i % 5));
+        record.panes[0].history = history;
         WINDOWPLACEMENT placement{sizeof(placement)};
         placement.showCmd = SW_SHOWMAXIMIZED;
         placement.rcNormalPosition = {10, 10, 410, 310};

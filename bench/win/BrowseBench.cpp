@@ -131,8 +131,8 @@ public:
                     if (big && filter != 0) continue;
                     // The bare view's mode, so both lay out the same list.
                     CSolObject record = RecordOf(L"B");
-                    record.folderSettings1 = {FVM_DETAILS, 0};
-                    record.viewMode1 = FVM_DETAILS;
+                    record.panes[0].folderSettings = {FVM_DETAILS, 0};
+                    record.panes[0].viewMode = FVM_DETAILS;
                     if (filter != 0)
                     {
                         CFilter chosen;
@@ -142,7 +142,7 @@ public:
                             chosen.sizeToOn = 1; // at most 0 bytes: every file's size is read
                         chosen.Compile();
                         m_host.filters.filters = {chosen};
-                        record.filterIndex1 = 0;
+                        record.panes[0].filterIndex = 0;
                     }
                     CChildFrame* window = OpenWindow(record);
                     PumpUntilIdle();

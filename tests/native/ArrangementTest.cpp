@@ -82,7 +82,7 @@ CSolObject Tab(const wchar_t* label, int32_t tabPosition, int32_t showCommand = 
     CSolObject record;
     record.name = label;
     record.tabPosition = tabPosition;
-    record.folder1 = Folder(static_cast<uint8_t>(label[1]));
+    record.panes[0].folder = Folder(static_cast<uint8_t>(label[1]));
     SetPlacementShowCommand(record.placement, showCommand);
     return record;
 }
@@ -206,9 +206,9 @@ TEST(ArrangementFile, RecordsAndPositionsSurviveTheFile)
     const auto file = folder / kStartArrangementFileName;
     CSolObjects list = Save({{L"T2", 1}, {L"T3", 2}, {L"T1", 0}});
     list.records[1].splitMode = 1;
-    list.records[1].folder2 = Folder(9);
-    list.records[1].history1.emplace();
-    list.records[1].history1->Add(Folder(8), L"Acht");
+    list.records[1].panes[1].folder = Folder(9);
+    list.records[1].panes[0].history.emplace();
+    list.records[1].panes[0].history->Add(Folder(8), L"Acht");
     ASSERT_EQ(WriteArrangementFile(file, list), WriteStatus::Ok);
     const auto bytes = FileBytes(file);
     ASSERT_GE(bytes.size(), 16u);

@@ -31,8 +31,8 @@ std::vector<uint8_t> List(const ItemIdList& list)
 CSolObject Unusual()
 {
     CSolObject r;
-    r.folder1 = Folder(1);
-    r.folder2 = Folder(2);
+    r.panes[0].folder = Folder(1);
+    r.panes[1].folder = Folder(2);
     r.splitMode = 2;
     r.visiblePanes = 1;
     r.splitRatio = 0.25;
@@ -40,26 +40,26 @@ CSolObject Unusual()
     r.tabPosition = 3;
     for (size_t i = 0; i < r.placement.size(); ++i)
         r.placement[i] = static_cast<uint8_t>(i + 1);
-    r.folderSettings1 = {1, 0x41};
-    r.folderSettings2 = {6, 0x80};
-    r.viewMode1 = 0;
-    r.viewMode2 = 7;
-    r.history1.emplace();
-    r.history1->Add(Folder(3), L"Drei");
-    r.history1->Add(Folder(4), L"Vier");
-    r.visited2.emplace();
-    r.visited2->Visit(Folder(5), -1, ByteEquality{});
-    r.visited2->CurrentSlot().viewState = {9, 8, 7};
-    r.filterIndex1 = 2;
-    r.filterIndex2 = 0;
+    r.panes[0].folderSettings = {1, 0x41};
+    r.panes[1].folderSettings = {6, 0x80};
+    r.panes[0].viewMode = 0;
+    r.panes[1].viewMode = 7;
+    r.panes[0].history.emplace();
+    r.panes[0].history->Add(Folder(3), L"Drei");
+    r.panes[0].history->Add(Folder(4), L"Vier");
+    r.panes[1].visited.emplace();
+    r.panes[1].visited->Visit(Folder(5), -1, ByteEquality{});
+    r.panes[1].visited->CurrentSlot().viewState = {9, 8, 7};
+    r.panes[0].filterIndex = 2;
+    r.panes[1].filterIndex = 0;
     r.name = L"Projekte – Übersicht";
     r.showInBar = false;
     r.optionA = 11;
     r.optionB = 12;
     r.note = L"Notiz";
     r.colorHue = 200;
-    r.viewState1 = {1, 2, 3};
-    r.viewState2 = {4};
+    r.panes[0].viewState = {1, 2, 3};
+    r.panes[1].viewState = {4};
     return r;
 }
 
@@ -103,28 +103,28 @@ std::vector<uint8_t> NoStreams()
 TEST(SolObject, DefaultsOfTheRecord)
 {
     const CSolObject r;
-    EXPECT_TRUE(r.folder1.IsNull());
-    EXPECT_TRUE(r.folder2.IsNull());
+    EXPECT_TRUE(r.panes[0].folder.IsNull());
+    EXPECT_TRUE(r.panes[1].folder.IsNull());
     EXPECT_EQ(r.splitMode, 0);
     EXPECT_EQ(r.visiblePanes, 0);
     EXPECT_EQ(r.splitRatio, 0.5);
     EXPECT_EQ(r.activePane, 1);
     EXPECT_EQ(r.tabPosition, -1);
     EXPECT_EQ(r.placement, StoredPlacement{});
-    EXPECT_EQ(r.folderSettings1, (StoredFolderSettings{4, 4}));
-    EXPECT_EQ(r.folderSettings2, (StoredFolderSettings{4, 4}));
-    EXPECT_EQ(r.viewMode1, 4);
-    EXPECT_EQ(r.viewMode2, 4);
-    EXPECT_FALSE(r.history1 || r.history2 || r.visited1 || r.visited2);
-    EXPECT_EQ(r.filterIndex1, -1);
-    EXPECT_EQ(r.filterIndex2, -1);
+    EXPECT_EQ(r.panes[0].folderSettings, (StoredFolderSettings{4, 4}));
+    EXPECT_EQ(r.panes[1].folderSettings, (StoredFolderSettings{4, 4}));
+    EXPECT_EQ(r.panes[0].viewMode, 4);
+    EXPECT_EQ(r.panes[1].viewMode, 4);
+    EXPECT_FALSE(r.panes[0].history || r.panes[1].history || r.panes[0].visited || r.panes[1].visited);
+    EXPECT_EQ(r.panes[0].filterIndex, -1);
+    EXPECT_EQ(r.panes[1].filterIndex, -1);
     EXPECT_TRUE(r.name.empty());
     EXPECT_TRUE(r.showInBar);
     EXPECT_EQ(r.optionA, 0);
     EXPECT_EQ(r.optionB, 1);
     EXPECT_TRUE(r.note.empty());
     EXPECT_EQ(r.colorHue, 0);
-    EXPECT_TRUE(r.viewState1.empty() && r.viewState2.empty());
+    EXPECT_TRUE(r.panes[0].viewState.empty() && r.panes[1].viewState.empty());
     EXPECT_TRUE(r.activate);
 }
 
@@ -142,14 +142,14 @@ TEST(SolObject, DefaultRecordInAListHasTheHandComputedBytes)
 TEST(SolObject, PresentHistoriesAndVisitedListsAreFlaggedAndFollowInTheirOrder)
 {
     CSolObject r;
-    r.history2.emplace();
-    r.history2->Add(Folder(6), L"H");
-    r.visited1.emplace();
-    r.visited1->Visit(Folder(7), -1, ByteEquality{});
+    r.panes[1].history.emplace();
+    r.panes[1].history->Add(Folder(6), L"H");
+    r.panes[0].visited.emplace();
+    r.panes[0].visited->Visit(Folder(7), -1, ByteEquality{});
     const auto bytes = WrittenList(ListOf(r));
     const size_t flags = 16 + 4 + 4 + 24 + 44 + 16 + 8;
-    const auto history = Written([&](ArchiveWriter& w) { r.history2->Write(w); });
-    const auto visited = Written([&](ArchiveWriter& w) { r.visited1->Write(w); });
+    const auto history = Written([&](ArchiveWriter& w) { r.panes[1].history->Write(w); });
+    const auto visited = Written([&](ArchiveWriter& w) { r.panes[0].visited->Write(w); });
     const auto expected = Cat({Int(0), Int(1), history, Int(1), visited, Int(0), Int(-1)});
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + flags, bytes.begin() + flags + expected.size()), expected);
 }
@@ -173,8 +173,8 @@ TEST(SolObject, ACopyHasNoTabPositionButEverythingElse)
     EXPECT_EQ(copy.tabPosition, -1);
     copy.tabPosition = original.tabPosition;
     EXPECT_EQ(copy, original);
-    copy.history1->Add(Folder(9), L"Neun");
-    EXPECT_EQ(original.history1->Count(), 2);
+    copy.panes[0].history->Add(Folder(9), L"Neun");
+    EXPECT_EQ(original.panes[0].history->Count(), 2);
 
     CSolObject assigned;
     assigned.tabPosition = 5;
@@ -240,11 +240,11 @@ TEST(SolObject, Version1000ListLoadsFoldersNamesAndBarFlagsWithDefaultsElsewhere
     EXPECT_EQ(left, 0u);
     ASSERT_EQ(list.records.size(), 2u);
     CSolObject expected1;
-    expected1.folder1 = Folder(1);
+    expected1.panes[0].folder = Folder(1);
     expected1.name = L"Data";
     expected1.showInBar = false;
     CSolObject expected2;
-    expected2.folder1 = Folder(2);
+    expected2.panes[0].folder = Folder(2);
     expected2.name = L"Bilder";
     EXPECT_EQ(list.records[0], expected1);
     EXPECT_EQ(list.records[1], expected2);
@@ -261,7 +261,7 @@ TEST(SolObject, ReadingIntoAUsedRecordKeepsNothingOfItsOldContent)
     CSolObject record = Unusual();
     record.Read(reader, 1000);
     CSolObject expected;
-    expected.folder1 = Folder(3);
+    expected.panes[0].folder = Folder(3);
     expected.name = L"X";
     EXPECT_EQ(record, expected);
 }
@@ -272,18 +272,18 @@ TEST(SolObject, OlderVersionsLeaveTheirMissingFieldsAtTheDefaults)
     const auto v1 = ReadList(Cat({Int(-1), Int(0), Int(1), Int(1), CommonPart(Folder(1)), NoStreams()}));
     ASSERT_EQ(v1.records.size(), 1u);
     CSolObject expected;
-    expected.folder1 = Folder(1);
+    expected.panes[0].folder = Folder(1);
     EXPECT_EQ(v1.records[0], expected);
 
     // Version 2 without any marker: the first int is the version.
     const auto v2 = ReadList(
         Cat({Int(2), Int(1), CommonPart(Folder(1)), Int(3), Int(4), Int(2), Bytes({7, 8}), Int(1), Int(9)}));
     ASSERT_EQ(v2.records.size(), 1u);
-    EXPECT_EQ(v2.records[0].filterIndex1, 3);
-    EXPECT_EQ(v2.records[0].filterIndex2, 4);
+    EXPECT_EQ(v2.records[0].panes[0].filterIndex, 3);
+    EXPECT_EQ(v2.records[0].panes[1].filterIndex, 4);
     EXPECT_TRUE(v2.records[0].name.empty());
-    EXPECT_EQ(v2.records[0].viewState1, (StreamBytes{7, 8}));
-    EXPECT_EQ(v2.records[0].viewState2, (StreamBytes{9}));
+    EXPECT_EQ(v2.records[0].panes[0].viewState, (StreamBytes{7, 8}));
+    EXPECT_EQ(v2.records[0].panes[1].viewState, (StreamBytes{9}));
 
     // Version 3: favorite fields, no colour.
     const auto v3 =

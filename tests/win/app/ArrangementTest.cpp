@@ -155,7 +155,7 @@ protected:
         std::vector<std::wstring> names;
         for (const CSolObject& record : arrangement.records)
         {
-            const std::wstring path = PathOf(record.folder1);
+            const std::wstring path = PathOf(record.panes[0].folder);
             names.push_back(path.substr(path.find_last_of(L'\\') + 1));
         }
         return names;
@@ -171,7 +171,7 @@ protected:
     CSolObject Record(const wchar_t* name, int showCommand, int32_t tabPosition = -1) const
     {
         CSolObject record;
-        record.folder1 = ToItemIdList(PidlFromPath(m_tree.File(name)).Get());
+        record.panes[0].folder = ToItemIdList(PidlFromPath(m_tree.File(name)).Get());
         WINDOWPLACEMENT placement{sizeof(placement)};
         placement.showCmd = static_cast<UINT>(showCommand);
         placement.rcNormalPosition = {10, 10, 410, 310};
@@ -440,7 +440,7 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
     CSolObjects saved;
     ASSERT_EQ(ReadArrangementFile(DataFilePath(L"Wieder.sws"), saved), ReadStatus::Ok);
     ASSERT_EQ(saved.records.size(), 29u);
-    EXPECT_EQ(PathOf(saved.records.back().folder1), m_tree.File(L"zwei"));
+    EXPECT_EQ(PathOf(saved.records.back().panes[0].folder), m_tree.File(L"zwei"));
     ASSERT_TRUE(m_frame.Windows().CloseAll());
     Restore(DataFilePath(L"Wieder.sws"));
     EXPECT_EQ(TabFolders(), tabs);

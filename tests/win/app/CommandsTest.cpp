@@ -239,9 +239,9 @@ TEST_F(Commands, FavoritesAreListedBarOnesFirstAndUnnamedOnesUnderTheirFolder)
 {
     CSolObject named;
     named.name = L"Arbeit & Spiel";
-    named.folder1 = ToItemIdList(PidlFromPath(m_files.Path()).Get());
+    named.panes[0].folder = ToItemIdList(PidlFromPath(m_files.Path()).Get());
     CSolObject unnamed;
-    unnamed.folder1 = ToItemIdList(PidlFromPath(m_target.Path()).Get());
+    unnamed.panes[0].folder = ToItemIdList(PidlFromPath(m_target.Path()).Get());
     unnamed.showInBar = false;
     CSolObject second = named;
     second.name = L"Zwei";

@@ -140,7 +140,7 @@ TEST(Program, AnArrangementNamedOnTheCommandLineIsRestoredAndSavedAtTheEnd)
     {
         ::CreateDirectoryW(folder.File(name).c_str(), nullptr);
         CSolObject record;
-        record.folder1 = ToItemIdList(PidlFromPath(folder.File(name)).Get());
+        record.panes[0].folder = ToItemIdList(PidlFromPath(folder.File(name)).Get());
         arrangement.records.push_back(std::move(record));
     }
     const std::wstring file = folder.File(L"Zwei Tabs.sws");
@@ -220,7 +220,7 @@ TEST(Program, AKilledProgramStartsAgainWithItsTabs)
             const CSolObjects now = saved();
             return tabs == 3 && static_cast<int>(now.records.size()) == tabs &&
                    std::any_of(now.records.begin(), now.records.end(),
-                               [&](const CSolObject& record) { return record.folder1 == eins; });
+                               [&](const CSolObject& record) { return record.panes[0].folder == eins; });
         },
         20000))
         << saved().records.size() << " windows saved of " << tabs << " tabs";

@@ -114,7 +114,7 @@ protected:
         for (const wchar_t* name : {L"Eins", L"Zwei"})
         {
             CSolObject favorite;
-            favorite.folder1 = ToItemIdList(PidlFromPath(m_files.File(name)).Get());
+            favorite.panes[0].folder = ToItemIdList(PidlFromPath(m_files.File(name)).Get());
             favorite.name = std::wstring(L"Fav ") + name;
             favorites.records.push_back(favorite);
         }
@@ -536,7 +536,7 @@ TEST_F(SettingsDialog, FavoritesPageAddsTheActiveFolderGivesColoursAndEditsItsRo
     const auto& records = m_frame.Favorites().records;
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].name, L"Fav Eins");
-    EXPECT_EQ(records[0].folder1, ToItemIdList(PidlFromPath(m_files.Path()).Get()));
+    EXPECT_EQ(records[0].panes[0].folder, ToItemIdList(PidlFromPath(m_files.Path()).Get()));
     EXPECT_EQ(records[0].colorHue, HueOfColorNumber(12));
     EXPECT_EQ(records[1].name, L"Drei");
     EXPECT_EQ(records[1].colorHue, 170);

@@ -118,7 +118,7 @@ protected:
         for (const auto& [name, shown] : favorites)
         {
             CSolObject favorite;
-            favorite.folder1 = SpecialFolderList(CSIDL_DRIVES);
+            favorite.panes[0].folder = SpecialFolderList(CSIDL_DRIVES);
             favorite.name = name;
             favorite.showInBar = shown;
             list.records.push_back(favorite);

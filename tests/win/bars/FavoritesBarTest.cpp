@@ -113,7 +113,7 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
     for (const ScopedTempFolder* folder : {&m_one, &m_two, &m_three})
     {
         CSolObject favorite;
-        favorite.folder1 = ToItemIdList(PidlFromPath(folder->Path()).Get());
+        favorite.panes[0].folder = ToItemIdList(PidlFromPath(folder->Path()).Get());
         favorite.name = L"F" + std::to_wstring(list.records.size() + 1);
         favorite.showInBar = true;
         list.records.push_back(favorite);

@@ -118,15 +118,15 @@ TEST_F(FolderWindow, ASnapshotBuildsTheSameWindowAgain)
     EXPECT_EQ(first.splitMode, 2);
     EXPECT_EQ(first.activePane, 2);
     EXPECT_DOUBLE_EQ(first.splitRatio, 0.4);
-    ASSERT_TRUE(first.history1.has_value());
-    EXPECT_EQ(first.history1->Count(), 2);
+    ASSERT_TRUE(first.panes[0].history.has_value());
+    EXPECT_EQ(first.panes[0].history->Count(), 2);
 
     CChildFrame* again = OpenWindow(first);
     ASSERT_NE(again, nullptr);
     CSolObject second = again->Snapshot();
     // The window manager places the copy elsewhere; everything else is the same.
     second.placement = first.placement;
-    EXPECT_EQ(second.history1, first.history1) << "a restored window must not repeat its last folder";
+    EXPECT_EQ(second.panes[0].history, first.panes[0].history) << "a restored window must not repeat its last folder";
     EXPECT_EQ(second, first);
 }
 

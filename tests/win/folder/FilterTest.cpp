@@ -141,7 +141,7 @@ TEST_F(ViewFilter, ArchivesAreFilteredLikeFiles)
     m_host.filters.filters.push_back(zips);
 
     CSolObject record = RecordOf(L"A");
-    record.filterIndex1 = 0;
+    record.panes[0].filterIndex = 0;
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     CFolderFrame& pane = *window->ActivePane();
@@ -179,7 +179,7 @@ TEST_F(ViewFilter, ALowerSizeBoundOfTwoGigabytesCountsEveryByte)
     m_host.filters.filters.push_back(upTo);
 
     CSolObject record = RecordOf(L"Gross");
-    record.filterIndex1 = 0;
+    record.panes[0].filterIndex = 0;
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     CFolderFrame& pane = *window->ActivePane();
@@ -215,7 +215,7 @@ TEST_F(ViewFilter, ARelativeSinceComparesWithNowLessTheSpan)
     m_host.filters.filters.push_back(month);
 
     CSolObject record = RecordOf(L"Zeit");
-    record.filterIndex1 = 0;
+    record.panes[0].filterIndex = 0;
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     CFolderFrame& pane = *window->ActivePane();
@@ -237,8 +237,8 @@ TEST_F(ViewFilter, SizeDateAndAttributesDoNotCountInFoldersWithoutStorage)
     m_host.filters.filters.push_back(impossible);
 
     CSolObject record;
-    record.folder1 = ToItemIdList(m_utils.Computer().Get());
-    record.filterIndex1 = 0;
+    record.panes[0].folder = ToItemIdList(m_utils.Computer().Get());
+    record.panes[0].filterIndex = 0;
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     CFolderFrame& pane = *window->ActivePane();

@@ -97,7 +97,7 @@ TEST_F(FolderPane, AMissingDriveOpensComputer)
     ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", target.c_str());
     ASSERT_FALSE(drive.IsNull());
     CSolObject record;
-    record.folder1 = drive;
+    record.panes[0].folder = drive;
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(m_utils.SameFolder(window->ActivePane()->CurrentFolder().Get(), m_utils.Computer().Get()));
@@ -119,7 +119,7 @@ TEST_F(FolderPane, AFilterDecidesWhatTheViewIncludes)
     m_host.filters.filters.push_back(alsoFolders);
 
     CSolObject record = RecordOf(L"A");
-    record.filterIndex1 = 0;
+    record.panes[0].filterIndex = 0;
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     CFolderFrame& pane = *window->ActivePane();

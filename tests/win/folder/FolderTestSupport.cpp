@@ -110,10 +110,10 @@ CSolObject FolderFixture::RecordOf(const std::wstring& relative1, const std::wst
                                    int splitMode)
 {
     CSolObject record;
-    record.folder1 = m_tree.List(relative1);
+    record.panes[0].folder = m_tree.List(relative1);
     if (splitMode != 0)
     {
-        record.folder2 = m_tree.List(relative2);
+        record.panes[1].folder = m_tree.List(relative2);
         record.splitMode = splitMode;
     }
     return record;

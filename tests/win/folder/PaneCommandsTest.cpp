@@ -99,7 +99,7 @@ protected:
 TEST_F(PaneCommands, UpIsDisabledOnTheDesktopAndGoesToTheParentElsewhere)
 {
     CSolObject record;
-    record.folder1 = ItemIdList::Desktop();
+    record.panes[0].folder = ItemIdList::Desktop();
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     CFolderFrame& pane = *window->ActivePane();

@@ -154,7 +154,7 @@ TEST_F(StatusLine, OnlyTheActivePaneOfTheActiveWindowWrites)
 TEST_F(StatusLine, VirtualFoldersShowTheViewsOwnText)
 {
     CSolObject record;
-    record.folder1 = ToItemIdList(m_utils.Computer().Get());
+    record.panes[0].folder = ToItemIdList(m_utils.Computer().Get());
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
     m_bar.fallbackRequests = 0;
