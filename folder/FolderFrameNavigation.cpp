@@ -124,10 +124,10 @@ bool CFolderFrame::CreateViewWindowWithRetries(IShellView* view, IShellView* pre
 bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
 {
     if (!target) return false;
-    // 1. The folder already shown: nothing at all happens.
+    // The folder already shown: nothing at all happens.
     if (m_current && m_utils.SameFolder(m_current.Get(), target.Get())) return true;
 
-    // 2-3. Bind the target and learn whether it has a storage.
+    // Bind the target and learn whether it has a storage.
     ComPtr<IShellFolder> folder = m_utils.BindToFolder(target.Get());
     if (!folder) return false;
     const bool oldStorage = m_storage;
@@ -139,7 +139,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
                                 return root.isFileSystemPath && IsDrivePath(root.text) && root.text.size() == 3;
                             }();
 
-    // 4-6. Keep the view state of the folder being left, find one for the target.
+    // Keep the view state of the folder being left, find one for the target.
     m_entering = m_current.Get();
     m_enteringFolder = m_folder;
     StoreViewStateOfCurrentFolder();
@@ -174,7 +174,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
         m_viewStateExists = false;
     }
 
-    // 7-10. The new view object.
+    // The new view object.
     RestoreViewCallback();
     ComPtr<IShellView> view;
     auto fail = [&]()
@@ -203,7 +203,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     ComPtr<IShellFolderViewCB> oldCallback = m_previousCallback;
     InstallViewCallback(view.Get());
 
-    // 11. The view window, unless the pane waits for its first activation.
+    // The view window, unless the pane waits for its first activation.
     HWND window = nullptr;
     if (!m_createViewLazily)
     {
@@ -224,7 +224,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
         }
     }
 
-    // 13. Success: the old view goes, the new one takes its place.
+    // Success: the old view goes, the new one takes its place.
     const ComPtr<IShellFolderViewCB> newCallback = m_previousCallback;
     // Keys typed into the old view must reach the new one, even where no focus was asked for.
     const HWND focused = ::GetFocus();
@@ -263,7 +263,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
 
 void CFolderFrame::AfterNavigation(int visitedPosition, bool)
 {
-    // 14. Names and icon for the tab, the title and the caption; the folder's own name is
+    // Names and icon for the tab, the title and the caption; the folder's own name is
     // asked for once for all of them (it is slow in big folders).
     CPathLevels names(m_utils, m_current.Get());
     const UINT levels = PidlIdCount(m_current.Get());
@@ -273,7 +273,7 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
     LookUpFolderIcon();
     UpdateCaption(names);
 
-    // 15. The lists: pane ring, global ring (always a search), history.
+    // The lists: pane ring, global ring (always a search), history.
     const ItemIdList list = ToItemIdList(m_current.Get());
     // BrowseTo has searched the pane's ring already; a miss is not searched for again.
     if (visitedPosition >= 0)
