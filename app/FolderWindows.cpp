@@ -145,7 +145,7 @@ void CFolderWindows::MoveSelectedTab(int delta)
     m_frame.TabStrip().MoveSelectedTab(delta);
 }
 
-void CFolderWindows::SplitActiveWindow(int splitMode)
+void CFolderWindows::SplitActiveWindow(SplitMode splitMode)
 {
     CChildFrame* window = ActiveFolderWindow();
     if (!window) return;
@@ -202,7 +202,7 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
         if (active && active->PaneCount() == 1)
         {
             CSolObject split;
-            split.splitMode = 2;
+            split.splitMode = SplitMode::SideBySide;
             split.panes[1].folder = ToItemIdList(folder.Get());
             if (active->AddSecondPane(split)) return true;
         }
@@ -213,7 +213,7 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
     if (second)
     {
         record.panes[1].folder = ToItemIdList(second.Get());
-        record.splitMode = 2;
+        record.splitMode = SplitMode::SideBySide;
     }
     record.activate = true;
     const int activeTab = active ? TabIndexOf(*active) : -1;

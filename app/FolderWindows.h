@@ -66,7 +66,7 @@ public:
     void MoveSelectedTab(int delta);
     // Splits the active window (1 one above the other, 2 side by side) with a new pane in the
     // start folder; a split window changes only how its panes stand.
-    void SplitActiveWindow(int splitMode);
+    void SplitActiveWindow(SplitMode splitMode);
     void SwapActivePanes();
 
     // Tab texts follow the labels, the selected tab the active window.
@@ -96,7 +96,7 @@ public:
     void CloseAllTabs() override;
     void DuplicateTab(LPARAM item) override;
     void NewTab() override;
-    void ArrangeTabs(LPARAM source, LPARAM target, int mode) override;
+    void ArrangeTabs(LPARAM source, LPARAM target, SplitMode mode) override;
     bool CanOpenTabSettings() const override;
     void OpenTabSettings() override;
     std::wstring TabToolTip(LPARAM item) override;

@@ -58,7 +58,7 @@ void CFolderWindows::DescribeParked(ParkedWindow& parked)
     const CSolObject& record = parked.record;
     parked.favorites = TabFavorites{};
     const PaneLabel first = paneLabel(record.panes[0].folder, record.panes[0].history, parked.favorites.first);
-    parked.favorites.split = record.splitMode == 1 || record.splitMode == 2;
+    parked.favorites.split = IsSplit(record.splitMode);
     if (parked.favorites.split)
     {
         // A second pane without a folder opens in the start folder.

@@ -57,7 +57,7 @@ void CFolderWindows::NewTab()
     CreateFolderWindow(CSolObject());
 }
 
-void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, int mode)
+void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, SplitMode mode)
 {
     if (sourceItem == targetItem) return;
     // Both need their windows now.
@@ -77,7 +77,7 @@ void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, int mode)
         ::GetClientRect(client, &area);
         RECT first = area;
         RECT second = area;
-        if (mode == 1)
+        if (mode == SplitMode::AboveEachOther)
             first.bottom = second.top = area.bottom / 2;
         else
             first.right = second.left = area.right / 2;
@@ -94,14 +94,8 @@ void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, int mode)
     ActivateTab(targetItem);
     const CSolObject taken = source->Snapshot();
     CSolObject split;
-    split.splitMode = mode == 1 ? 1 : 2;
-    split.panes[1].folder = taken.panes[0].folder;
-    split.panes[1].folderSettings = taken.panes[0].folderSettings;
-    split.panes[1].viewMode = taken.panes[0].viewMode;
-    split.panes[1].history = taken.panes[0].history;
-    split.panes[1].visited = taken.panes[0].visited;
-    split.panes[1].filterIndex = taken.panes[0].filterIndex;
-    split.panes[1].viewState = taken.panes[0].viewState;
+    split.splitMode = mode;
+    split.panes[1] = taken.panes[0];
     if (target->AddSecondPane(split)) ::PostMessageW(source->Hwnd(), WM_CLOSE, 0, 0);
 }
 

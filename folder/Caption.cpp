@@ -354,8 +354,8 @@ void CCaption::RunContextCommand(UINT command, POINT client)
     {
     case kCopyPath: m_pane.CopyPathToClipboard(CommandFolder(client).Get()); break;
     case kPastePath: m_pane.PastePath(); break;
-    case kDuplicateSideBySide: m_pane.DuplicateInWindow(CommandFolder(client), 2); break;
-    case kDuplicateOneAboveTheOther: m_pane.DuplicateInWindow(CommandFolder(client), 1); break;
+    case kDuplicateSideBySide: m_pane.DuplicateInWindow(CommandFolder(client), SplitMode::SideBySide); break;
+    case kDuplicateOneAboveTheOther: m_pane.DuplicateInWindow(CommandFolder(client), SplitMode::AboveEachOther); break;
     case kDuplicateInNewWindow:
         if (AbsolutePidl folder = CommandFolder(client))
         {

@@ -64,7 +64,7 @@ bool CChildFrame::CreateFromRecord(CMdiFrame& frame, const CSolObject& record)
         Destroy();
         return false;
     }
-    if (record.splitMode == 1 || record.splitMode == 2) AddSecondPane(record);
+    if (IsSplit(record.splitMode)) AddSecondPane(record);
     m_activePane = record.activePane == 2 && m_panes[1] ? 1 : 0;
     Layout();
     UpdateTitle();
@@ -76,7 +76,7 @@ bool CChildFrame::CreateFromRecord(CMdiFrame& frame, const CSolObject& record)
 CSolObject CChildFrame::Snapshot()
 {
     CSolObject record;
-    record.splitMode = m_panes[1] ? m_splitMode : 0;
+    record.splitMode = m_panes[1] ? m_splitMode : SplitMode::Single;
     record.visiblePanes = m_panes[1] ? m_visiblePanes : 0;
     record.splitRatio = m_splitRatio;
     record.activePane = m_activePane + 1;
@@ -101,7 +101,7 @@ CSolObject CChildFrame::Snapshot()
 bool CChildFrame::AddSecondPane(const CSolObject& record)
 {
     if (!m_panes[0]) return false;
-    m_splitMode = record.splitMode == 1 ? 1 : 2;
+    m_splitMode = record.splitMode == SplitMode::AboveEachOther ? SplitMode::AboveEachOther : SplitMode::SideBySide;
     m_visiblePanes = record.visiblePanes == 1 || record.visiblePanes == 2 ? record.visiblePanes : 0;
     m_splitRatio = record.splitRatio > 0.0 && record.splitRatio < 1.0 ? record.splitRatio : 0.5;
     if (!m_panes[1])
@@ -109,7 +109,7 @@ bool CChildFrame::AddSecondPane(const CSolObject& record)
         m_panes[1] = MakePane(record, 2);
         if (!m_panes[1])
         {
-            m_splitMode = 0;
+            m_splitMode = SplitMode::Single;
             m_visiblePanes = 0;
             Layout();
             return false;
@@ -167,7 +167,7 @@ void CChildFrame::ClosePane(int index)
     }
     if (index == 0) std::swap(m_panes[0], m_panes[1]);
     m_panes[1].reset();
-    m_splitMode = 0;
+    m_splitMode = SplitMode::Single;
     m_visiblePanes = 0;
     m_activePane = 0;
     Layout();
@@ -205,7 +205,7 @@ int CChildFrame::SplitExtent() const
 {
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
-    return m_splitMode == 1 ? client.bottom : client.right;
+    return m_splitMode == SplitMode::AboveEachOther ? client.bottom : client.right;
 }
 
 RECT CChildFrame::SplitterRect() const
@@ -218,7 +218,7 @@ RECT CChildFrame::SplitterRect() const
     // at 96 dpi.
     const int middle = static_cast<int>(SplitExtent() * m_splitRatio);
     const int half = ScaleForDpi(kSplitterWidth) / 2;
-    if (m_splitMode == 1)
+    if (m_splitMode == SplitMode::AboveEachOther)
         rect = {0, middle - half, client.right, middle + half};
     else
         rect = {middle - half, 0, middle + half, client.bottom};
@@ -250,7 +250,7 @@ void CChildFrame::Layout()
     const RECT splitter = SplitterRect();
     ::ShowWindow(m_panes[0]->Hwnd(), SW_SHOW);
     ::ShowWindow(m_panes[1]->Hwnd(), SW_SHOW);
-    if (m_splitMode == 1)
+    if (m_splitMode == SplitMode::AboveEachOther)
     {
         ::MoveWindow(m_panes[0]->Hwnd(), 0, 0, client.right, splitter.top, TRUE);
         ::MoveWindow(m_panes[1]->Hwnd(), 0, splitter.bottom, client.right, client.bottom - splitter.bottom,
@@ -382,7 +382,7 @@ bool CChildFrame::OnSetCursor()
     ::ScreenToClient(Hwnd(), &point);
     const RECT splitter = SplitterRect();
     if (!::PtInRect(&splitter, point) && !m_dragging) return false;
-    ::SetCursor(::LoadCursorW(nullptr, m_splitMode == 1 ? IDC_SIZENS : IDC_SIZEWE));
+    ::SetCursor(::LoadCursorW(nullptr, m_splitMode == SplitMode::AboveEachOther ? IDC_SIZENS : IDC_SIZEWE));
     return true;
 }
 
@@ -391,14 +391,14 @@ void CChildFrame::OnLeftButtonDown(POINT point)
     const RECT splitter = SplitterRect();
     if (!IsSplitShown() || !::PtInRect(&splitter, point)) return;
     m_dragging = true;
-    m_dragLast = m_splitMode == 1 ? point.y : point.x;
+    m_dragLast = m_splitMode == SplitMode::AboveEachOther ? point.y : point.x;
     ::SetCapture(Hwnd());
 }
 
 void CChildFrame::OnMouseMove(POINT point)
 {
     if (!m_dragging) return;
-    const int pointer = m_splitMode == 1 ? point.y : point.x;
+    const int pointer = m_splitMode == SplitMode::AboveEachOther ? point.y : point.x;
     // Small jitters of a click do not move the splitter.
     if (pointer - m_dragLast <= kDragThreshold && m_dragLast - pointer <= kDragThreshold) return;
     m_dragLast = pointer;

@@ -64,7 +64,7 @@ public:
     Signal<CChildFrame&>& TabChanged() { return m_tabChanged; }
     int ActivePaneIndex() const { return m_activePane; }
     int PaneCount() const { return m_panes[1] ? 2 : (m_panes[0] ? 1 : 0); }
-    int SplitMode() const { return m_splitMode; }
+    SplitMode Split() const { return m_splitMode; }
     int VisiblePanes() const { return m_visiblePanes; }
     double SplitRatio() const { return m_splitRatio; }
     void SetSplitRatio(double ratio);
@@ -83,7 +83,7 @@ protected:
 private:
     std::unique_ptr<CFolderFrame> MakePane(const CSolObject& record, int paneSet);
     void Layout();
-    bool IsSplitShown() const { return m_panes[1] && m_splitMode != 0 && m_visiblePanes == 0; }
+    bool IsSplitShown() const { return m_panes[1] && m_splitMode != SplitMode::Single && m_visiblePanes == 0; }
     int SplitExtent() const; // the client height (mode 1) or width (mode 2)
     void OnActivate(bool active);
     bool OnSetCursor();
@@ -100,7 +100,7 @@ private:
     CCommandTarget* m_next;
     std::array<std::unique_ptr<CFolderFrame>, 2> m_panes;
     int m_activePane = 0;
-    int m_splitMode = 0;
+    SplitMode m_splitMode = SplitMode::Single;
     int m_visiblePanes = 0;
     Signal<CChildFrame&> m_tabChanged;
     double m_splitRatio = 0.5;

@@ -73,7 +73,7 @@ public:
     // A path from the clipboard (or the copied folder's) into "Ordner wählen", then entered.
     void PastePath();
     // Splits the window with `folder` in the new pane (2 side by side, 1 one above the other).
-    void DuplicateInWindow(AbsolutePidl folder, int splitMode);
+    void DuplicateInWindow(AbsolutePidl folder, SplitMode splitMode);
     // The selected items (or all) as text, one line each; `ask` shows the options first.
     void CopyFileListToClipboard(bool ask = false);
     // Ctrl+V: the clipboard's data object made asynchronous before the view pastes.

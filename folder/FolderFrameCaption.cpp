@@ -133,7 +133,7 @@ void CFolderFrame::PastePath()
     if (dialog.DoModal(Hwnd()) == IDOK) EnterPath(dialog.Path());
 }
 
-void CFolderFrame::DuplicateInWindow(AbsolutePidl folder, int splitMode)
+void CFolderFrame::DuplicateInWindow(AbsolutePidl folder, SplitMode splitMode)
 {
     if (!folder || m_owner.PaneCount() != 1) return;
     CSolObject record;

@@ -93,7 +93,7 @@ void CSolObject::Read(ArchiveReader& reader, int32_t version)
     }
     panes[0].folder = reader.ReadItemIdList();
     panes[1].folder = reader.ReadItemIdList();
-    splitMode = reader.ReadInt();
+    splitMode = static_cast<SplitMode>(reader.ReadInt());
     visiblePanes = reader.ReadInt();
     splitRatio = reader.ReadDouble();
     activePane = reader.ReadInt();
@@ -130,7 +130,7 @@ void CSolObject::Write(ArchiveWriter& writer) const
 {
     writer.WriteItemIdList(panes[0].folder);
     writer.WriteItemIdList(panes[1].folder);
-    writer.WriteInt(splitMode);
+    writer.WriteInt(static_cast<int32_t>(splitMode));
     writer.WriteInt(visiblePanes);
     writer.WriteDouble(splitRatio);
     writer.WriteInt(activePane);

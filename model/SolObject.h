@@ -3,6 +3,7 @@
 #pragma once
 
 #include "History.h"
+#include "SplitMode.h"
 #include "Visited.h"
 #include "framework/archive/Archive.h"
 
@@ -42,7 +43,7 @@ struct PaneRecord
 struct SolObjectFields
 {
     std::array<PaneRecord, 2> panes;
-    int32_t splitMode = 0;    // 0 one pane, 1 one above the other, 2 side by side
+    SplitMode splitMode = SplitMode::Single;
     int32_t visiblePanes = 0; // 0 both, 1 only the first, 2 only the second
     double splitRatio = 0.5;
     int32_t activePane = 1;

@@ -301,7 +301,8 @@ void CTabCtrlEx::Arrange(int source, int target, POINT screen)
         if (chosen != kArrangeSideBySide && chosen != kArrangeOneAboveTheOther) return;
         mode = chosen == kArrangeSideBySide ? 0 : 1;
     }
-    m_host.ArrangeTabs(TabItem(source), TabItem(target), mode);
+    // The setting counts 0 side by side, 1 one above the other.
+    m_host.ArrangeTabs(TabItem(source), TabItem(target), mode == 0 ? SplitMode::SideBySide : SplitMode::AboveEachOther);
 }
 
 void CTabCtrlEx::OnLeftDoubleClick(POINT client)

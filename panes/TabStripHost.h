@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/ColorRamp.h"
+#include "model/SplitMode.h"
 
 #include <windows.h>
 
@@ -48,8 +49,8 @@ public:
     virtual void DuplicateTab(LPARAM item) = 0;
     // A new tab from an empty window record (the default start state).
     virtual void NewTab() = 0;
-    // After a right drag of `source` onto `target`: 0 side by side, 1 one above the other.
-    virtual void ArrangeTabs(LPARAM source, LPARAM target, int mode) = 0;
+    // After a right drag of `source` onto `target`: side by side or one above the other.
+    virtual void ArrangeTabs(LPARAM source, LPARAM target, SplitMode mode) = 0;
     // The settings dialog at its page "Tabs"; false while that dialog does not exist.
     virtual bool CanOpenTabSettings() const = 0;
     virtual void OpenTabSettings() = 0;

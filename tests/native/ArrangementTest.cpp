@@ -205,7 +205,7 @@ TEST(ArrangementFile, RecordsAndPositionsSurviveTheFile)
     ScopedFolder folder;
     const auto file = folder / kStartArrangementFileName;
     CSolObjects list = Save({{L"T2", 1}, {L"T3", 2}, {L"T1", 0}});
-    list.records[1].splitMode = 1;
+    list.records[1].splitMode = SplitMode::AboveEachOther;
     list.records[1].panes[1].folder = Folder(9);
     list.records[1].panes[0].history.emplace();
     list.records[1].panes[0].history->Add(Folder(8), L"Acht");

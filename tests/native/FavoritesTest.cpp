@@ -33,7 +33,7 @@ CSolObject Unusual()
     CSolObject r;
     r.panes[0].folder = Folder(1);
     r.panes[1].folder = Folder(2);
-    r.splitMode = 2;
+    r.splitMode = SplitMode::SideBySide;
     r.visiblePanes = 1;
     r.splitRatio = 0.25;
     r.activePane = 2;
@@ -105,7 +105,7 @@ TEST(SolObject, DefaultsOfTheRecord)
     const CSolObject r;
     EXPECT_TRUE(r.panes[0].folder.IsNull());
     EXPECT_TRUE(r.panes[1].folder.IsNull());
-    EXPECT_EQ(r.splitMode, 0);
+    EXPECT_EQ(r.splitMode, SplitMode::Single);
     EXPECT_EQ(r.visiblePanes, 0);
     EXPECT_EQ(r.splitRatio, 0.5);
     EXPECT_EQ(r.activePane, 1);

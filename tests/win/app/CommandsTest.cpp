@@ -191,9 +191,9 @@ TEST_F(Commands, EachMenuBarHoldsItsPopupsAndWindowCommandsNeedAWindow)
 
     Command(cmd::kSplitVertically);
     ASSERT_EQ(m_frame.ActiveFolderWindow()->PaneCount(), 2);
-    EXPECT_EQ(m_frame.ActiveFolderWindow()->SplitMode(), 2);
+    EXPECT_EQ(m_frame.ActiveFolderWindow()->Split(), SplitMode::SideBySide);
     Command(cmd::kSplitHorizontally);
-    EXPECT_EQ(m_frame.ActiveFolderWindow()->SplitMode(), 1) << "a split window turns";
+    EXPECT_EQ(m_frame.ActiveFolderWindow()->Split(), SplitMode::AboveEachOther) << "a split window turns";
     EXPECT_TRUE(m_frame.CommandStart().RouteCommandState(cmd::kSwapPanes).enabled);
 }
 
@@ -284,7 +284,7 @@ TEST_F(Commands, TheShortcutTableFollowsTheSetting)
     EXPECT_TRUE(pressCtrlH());
     PumpUntilIdle();
     EXPECT_EQ(m_frame.ActiveFolderWindow()->PaneCount(), 2) << "Strg+H split the window";
-    EXPECT_EQ(m_frame.ActiveFolderWindow()->SplitMode(), 1);
+    EXPECT_EQ(m_frame.ActiveFolderWindow()->Split(), SplitMode::AboveEachOther);
 }
 
 TEST_F(Commands, SelectAllNoneAndInvertWorkOnRealFiles)

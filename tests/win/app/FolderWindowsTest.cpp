@@ -109,7 +109,7 @@ TEST_F(FolderWindows, PlacementFollowsTheModifierKeys)
     }
     ASSERT_EQ(m_frame.Windows().Count(), 2u) << "Ctrl+Shift splits the active tab";
     EXPECT_EQ(m_frame.ActiveFolderWindow()->PaneCount(), 2);
-    EXPECT_EQ(m_frame.ActiveFolderWindow()->SplitMode(), 2);
+    EXPECT_EQ(m_frame.ActiveFolderWindow()->Split(), SplitMode::SideBySide);
     {
         HeldKeys both(true, true);
         Open(L"zwei", OpenMode::ActivePaneUnlessModifier);

@@ -62,7 +62,7 @@ TEST_F(FolderWindow, SplitSwapMaximiseAndCloseEitherPane)
     EXPECT_EQ(window->Pane(0), second);
     EXPECT_EQ(second->View(), view);
     EXPECT_EQ(second->History().Count(), 2);
-    EXPECT_EQ(window->SplitMode(), 0);
+    EXPECT_EQ(window->Split(), SplitMode::Single);
 
     window->ClosePane(0);
     PumpUntilIdle();
@@ -115,7 +115,7 @@ TEST_F(FolderWindow, ASnapshotBuildsTheSameWindowAgain)
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->Pane(0)->BrowseTo(m_tree.Pidl(L"A\\Sub"), false));
     const CSolObject first = window->Snapshot();
-    EXPECT_EQ(first.splitMode, 2);
+    EXPECT_EQ(first.splitMode, SplitMode::SideBySide);
     EXPECT_EQ(first.activePane, 2);
     EXPECT_DOUBLE_EQ(first.splitRatio, 0.4);
     ASSERT_TRUE(first.panes[0].history.has_value());

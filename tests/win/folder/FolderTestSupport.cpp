@@ -114,7 +114,7 @@ CSolObject FolderFixture::RecordOf(const std::wstring& relative1, const std::wst
     if (splitMode != 0)
     {
         record.panes[1].folder = m_tree.List(relative2);
-        record.splitMode = splitMode;
+        record.splitMode = static_cast<SplitMode>(splitMode);
     }
     return record;
 }

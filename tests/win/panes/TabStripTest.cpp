@@ -33,7 +33,7 @@ public:
     void CloseAllTabs() override { ++closeAllRequests; }
     void DuplicateTab(LPARAM item) override { duplicated.push_back(item); }
     void NewTab() override { ++newTabs; }
-    void ArrangeTabs(LPARAM source, LPARAM target, int mode) override
+    void ArrangeTabs(LPARAM source, LPARAM target, SplitMode mode) override
     {
         arranged.push_back({source, target, mode});
     }
@@ -54,7 +54,7 @@ public:
     std::vector<LPARAM> activated;
     std::vector<LPARAM> closed;
     std::vector<LPARAM> duplicated;
-    std::vector<std::tuple<LPARAM, LPARAM, int>> arranged;
+    std::vector<std::tuple<LPARAM, LPARAM, SplitMode>> arranged;
     int closeAllRequests = 0;
     int newTabs = 0;
     std::map<LPARAM, TabFavorites> favorites;
@@ -286,7 +286,7 @@ TEST_F(TabStripTest, RightDragOntoAnotherTabArrangesThemAndOpensNoMenu)
     const int y = Center(0).y;
     Drag(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, Center(0), POINT{Center(0).x + 1, y}, Center(2));
     PumpUntilIdle(300, 1000);
-    EXPECT_EQ(m_host.arranged, (std::vector<std::tuple<LPARAM, LPARAM, int>>{{1, 3, 0}}));
+    EXPECT_EQ(m_host.arranged, (std::vector<std::tuple<LPARAM, LPARAM, SplitMode>>{{1, 3, SplitMode::SideBySide}}));
     EXPECT_EQ(g_menusSeen, 0);
 
     // A right click without a drag opens the tab's menu.
