@@ -243,11 +243,14 @@ void CFolderWindows::UpdateTabOf(CChildFrame& window)
     CDlgBarTab& strip = m_frame.TabStrip();
     const int index = TabIndexOf(window);
     if (index < 0) return;
-    strip.SetTabText(index, window.Label().tabText);
-    // The tab's colours may have changed with its folders; only that tab is painted again.
+    const bool relabelled = strip.SetTabText(index, window.Label().tabText);
+    // A new label moves the tabs after it (the control leaves the old, wider tab's pixels
+    // behind under Wine): the row is painted again. Otherwise only this tab's colours may have
+    // changed with its folders.
     RECT tab{};
-    if (const HWND tabs = strip.TabControl();
-        tabs && ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab)))
+    if (const HWND tabs = strip.TabControl(); tabs && relabelled)
+        ::InvalidateRect(tabs, nullptr, FALSE);
+    else if (tabs && ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab)))
         ::InvalidateRect(tabs, &tab, FALSE);
     // The favorites bar marks the favorites that are open.
     if (const HWND favorites = m_frame.FavoritesBar().Hwnd()) ::InvalidateRect(favorites, nullptr, FALSE);

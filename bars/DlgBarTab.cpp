@@ -152,19 +152,20 @@ void CDlgBarTab::RemoveTab(int index)
     HeightMayHaveChanged();
 }
 
-void CDlgBarTab::SetTabText(int index, const std::wstring& text)
+bool CDlgBarTab::SetTabText(int index, const std::wstring& text)
 {
     const HWND tabs = TabControl();
-    if (!tabs || index < 0) return;
+    if (!tabs || index < 0) return false;
     wchar_t current[260] = {};
     TCITEMW tab{};
     tab.mask = TCIF_TEXT;
     tab.pszText = current;
     tab.cchTextMax = static_cast<int>(std::size(current));
     // Unchanged texts stay, so a navigation does not repaint every tab.
-    if (::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab)) && text == current) return;
+    if (::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab)) && text == current) return false;
     tab.pszText = const_cast<wchar_t*>(text.c_str());
     ::SendMessageW(tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&tab));
+    return true;
 }
 
 void CDlgBarTab::SelectTab(int index)

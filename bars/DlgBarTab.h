@@ -43,7 +43,8 @@ public:
     int FindTab(LPARAM item) const;
     LPARAM TabItem(int index) const;
     void RemoveTab(int index);
-    void SetTabText(int index, const std::wstring& text);
+    // Whether the text changed (and with it, maybe, the widths of the tabs from there on).
+    bool SetTabText(int index, const std::wstring& text);
     void SelectTab(int index);
     int SelectedTab() const;
     // The user chose a tab: `selected` gets its item. Without it the host's ActivateTab does.
