@@ -64,8 +64,8 @@ public:
     void ActivateNextTab(bool backwards);
     // Moves the selected tab one place; nothing at either end.
     void MoveSelectedTab(int delta);
-    // Splits the active window (1 one above the other, 2 side by side) with a new pane in the
-    // start folder; a split window changes only how its panes stand.
+    // Splits the active window with a new pane in the start folder; a split window changes
+    // only how its panes stand.
     void SplitActiveWindow(SplitMode splitMode);
     void SwapActivePanes();
 

@@ -72,7 +72,7 @@ public:
     void CopyPathToClipboard(const ITEMIDLIST* folder);
     // A path from the clipboard (or the copied folder's) into "Ordner wählen", then entered.
     void PastePath();
-    // Splits the window with `folder` in the new pane (2 side by side, 1 one above the other).
+    // Splits the window with `folder` in the new pane.
     void DuplicateInWindow(AbsolutePidl folder, SplitMode splitMode);
     // The selected items (or all) as text, one line each; `ask` shows the options first.
     void CopyFileListToClipboard(bool ask = false);
@@ -145,7 +145,6 @@ public:
     // The view's command for a view mode, or the mode set through the view's interface when
     // the view has no such command or ignores it.
     void SwitchViewMode(uint32_t viewCommand, int viewMode);
-    void SetViewMode(uint32_t viewCommand, int viewMode, int before);
 
     // Navigation commands; all of them end in BrowseTo.
     void GoBack() { StepHistory(-1); }
@@ -201,6 +200,8 @@ protected:
     HRESULT ViewCallback(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // SwitchViewMode's work: the command, else the interface; `before` is the mode it left.
+    void SetViewMode(uint32_t viewCommand, int viewMode, int before);
     // Navigation steps (FolderFrameNavigation.cpp)
     void StoreViewStateOfCurrentFolder();
     bool CreateViewWindowProper(IShellView* view, IShellView* previous, HWND& window);

@@ -131,13 +131,13 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     ComPtr<IShellFolder> folder = m_utils.BindToFolder(target.Get());
     if (!folder) return false;
     const bool oldStorage = m_storage;
-    // Wine's drive roots lack the storage bit that Windows gives them (and every folder below).
-    const bool newStorage = m_utils.Attributes(target.Get(), SFGAO_STORAGE) != 0 ||
-                            [&]
-                            {
-                                const ItemPath root = m_utils.Path(target.Get());
-                                return root.isFileSystemPath && IsDrivePath(root.text) && root.text.size() == 3;
-                            }();
+    // Windows marks drive roots as storage like the folders below them; Wine does not.
+    const auto isDriveRoot = [&]
+    {
+        const ItemPath root = m_utils.Path(target.Get());
+        return root.isFileSystemPath && IsDrivePath(root.text) && root.text.size() == 3;
+    };
+    const bool newStorage = m_utils.Attributes(target.Get(), SFGAO_STORAGE) != 0 || isDriveRoot();
 
     // Keep the view state of the folder being left, find one for the target.
     m_entering = m_current.Get();
@@ -228,7 +228,8 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     const ComPtr<IShellFolderViewCB> newCallback = m_previousCallback;
     // Keys typed into the old view must reach the new one, even where no focus was asked for.
     const HWND focused = ::GetFocus();
-    const bool viewHadFocus = m_viewWindow && focused && (focused == m_viewWindow || ::IsChild(m_viewWindow, focused));
+    const bool viewHadFocus =
+        m_viewWindow && focused && (focused == m_viewWindow || ::IsChild(m_viewWindow, focused));
     if (m_view)
     {
         if (m_viewWindow) ::SetWindowLongPtrW(m_viewWindow, GWLP_ID, kOldViewControlId);

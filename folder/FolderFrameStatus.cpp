@@ -158,13 +158,13 @@ std::wstring CFolderFrame::SingleItemTip()
 std::wstring CFolderFrame::SingleItemOwnText()
 {
     const HWND list = ListView();
-    const auto folderView = m_view ? m_view.As<IFolderView>() : ComPtr<IFolderView>();
-    const int index = list ? static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                                             LVNI_SELECTED))
-                           : -1;
+    if (!list || !m_view || !m_folder || ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) != 1) return {};
+    // The view's items stand in the list view in the view's own order.
+    const int index =
+        static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const auto folderView = m_view.As<IFolderView>();
     ChildPidl child;
-    if (!list || ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) != 1) return {};
-    if (!folderView || index < 0 || FAILED(folderView->Item(index, child.Put())) || !child || !m_folder) return {};
+    if (!folderView || index < 0 || FAILED(folderView->Item(index, child.Put())) || !child) return {};
     const AbsolutePidl item = CombinePidls(m_current.Get(), child.Get());
     ItemStatus status;
     status.name = CUtils::DisplayNameOf(m_folder.Get(), child.Get(), SHGDN_INFOLDER);

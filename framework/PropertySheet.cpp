@@ -10,6 +10,8 @@ namespace sv
 
 namespace
 {
+constexpr int kSheetTabControlId = 0x3020; // the sheet's tab control in the platform's template
+
 // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp move between the pages of a modal sheet.
 // The platform's own modal loop does this before the dialog manager sees the key; Wine's loop
 // hands every key straight to the dialog manager, which offers it to this filter first.
@@ -19,8 +21,12 @@ LRESULT CALLBACK PageKeysFilter(int code, WPARAM wParam, LPARAM lParam)
     if (code == MSGF_DIALOGBOX && message && message->message == WM_KEYDOWN && ::GetKeyState(VK_CONTROL) < 0 &&
         (message->wParam == VK_TAB || message->wParam == VK_NEXT || message->wParam == VK_PRIOR))
     {
+        // Only a property sheet (its tab control is item 0x3020) is asked anything: a dialog
+        // opened from a page may give the sheet's private messages a meaning of its own.
         const HWND sheet = ::GetAncestor(message->hwnd, GA_ROOT);
-        const auto tabs = sheet ? reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0)) : nullptr;
+        HWND tabs = sheet ? ::GetDlgItem(sheet, kSheetTabControlId) : nullptr;
+        wchar_t tabClass[32] = {};
+        if (tabs && (!::GetClassNameW(tabs, tabClass, 32) || ::lstrcmpiW(tabClass, WC_TABCONTROLW) != 0)) tabs = nullptr;
         const auto wanted = static_cast<UINT>(
             ::SendMessageW(message->hwnd, WM_GETDLGCODE, message->wParam, reinterpret_cast<LPARAM>(message)));
         const int count = tabs ? static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;

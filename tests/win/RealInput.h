@@ -6,6 +6,7 @@
 // The input is sent from a thread of its own while this thread pumps messages: a click that
 // opens a menu, starts a drag or shows a modal dialog runs that modal loop here, and the
 // script's next steps (choose a menu entry, move on, release) still arrive.
+// With SV_TRACE_INPUT set, each step's number goes to stderr as it starts (for a script that hangs).
 #pragma once
 
 #include <windows.h>
