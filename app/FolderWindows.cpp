@@ -29,7 +29,12 @@ bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix)
 }
 } // namespace
 
-CFolderWindows::CFolderWindows(CMainFrame& frame) : m_frame(frame) {}
+CFolderWindows::CFolderWindows(CMainFrame& frame) : m_frame(frame), m_services(frame.Shared())
+{
+    FrameEvents& events = m_services.frameEvents;
+    m_windowActivated = events.windowActivated.Connect([this](CChildFrame& window) { WindowActivated(window); });
+    m_windowClosed = events.windowClosed.Connect([this](CChildFrame& window) { WindowDestroyed(window); });
+}
 
 CFolderWindows::~CFolderWindows()
 {
@@ -74,7 +79,7 @@ CChildFrame* CFolderWindows::CreateFolderWindow(const CSolObject& record)
     // The first window into an empty frame, placed nowhere yet, fills the frame.
     if (!ActiveFolderWindow() && record.placement == empty)
         SetPlacementShowCommand(shown.placement, SW_SHOWMAXIMIZED);
-    auto window = std::make_unique<CChildFrame>(m_frame, &m_frame);
+    auto window = std::make_unique<CChildFrame>(m_frame, m_services, &m_frame);
     m_frame.ShowMenuFor(true);
     if (!window->CreateFromRecord(m_frame, shown))
     {
@@ -227,7 +232,7 @@ void CFolderWindows::SyncTabs()
     // Labels follow folders, so every change of a window's folder, panes or tab passes here.
     m_frame.ArrangementChanged();
     // Windows being restored get their tabs with their labels; the strip is put right once after.
-    if (m_restoring) return;
+    if (m_services.restoring) return;
     CDlgBarTab& strip = m_frame.TabStrip();
     for (const auto& window : m_windows)
         strip.SetTabText(TabIndexOf(*window), window->Label().tabText);
@@ -239,7 +244,7 @@ void CFolderWindows::UpdateTabOf(CChildFrame& window)
 {
     if (m_destroying) return;
     m_frame.ArrangementChanged();
-    if (m_restoring) return;
+    if (m_services.restoring) return;
     CDlgBarTab& strip = m_frame.TabStrip();
     const int index = TabIndexOf(window);
     if (index < 0) return;
@@ -258,7 +263,7 @@ void CFolderWindows::UpdateTabOf(CChildFrame& window)
 
 void CFolderWindows::WindowActivated(CChildFrame& window)
 {
-    if (m_restoring || m_destroying) return;
+    if (m_services.restoring || m_destroying) return;
     m_frame.TabStrip().SelectTab(TabIndexOf(window));
     // The stacking order is part of the arrangement.
     m_frame.ArrangementChanged();

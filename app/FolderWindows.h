@@ -88,7 +88,7 @@ public:
     std::optional<CSolObjects> LoadArrangement(const std::wstring& path);
     // One folder window per record, behind the windows already open.
     void RestoreArrangement(CSolObjects list);
-    bool IsRestoring() const { return m_restoring; }
+    bool IsRestoring() const { return m_services.restoring; }
 
     // ITabStripHost (FolderWindowsTabs.cpp)
     void ActivateTab(LPARAM item) override;
@@ -130,10 +130,12 @@ private:
     int ColouringFavorite(const CFolderFrame* pane) const;
 
     CMainFrame& m_frame;
+    Services& m_services;
+    ScopedConnection m_windowActivated;
+    ScopedConnection m_windowClosed;
     std::vector<std::unique_ptr<CChildFrame>> m_windows;
     std::map<const CChildFrame*, ScopedConnection> m_tabConnections;
     std::vector<std::unique_ptr<ParkedWindow>> m_parked;
-    bool m_restoring = false;
     bool m_destroying = false;
 };
 

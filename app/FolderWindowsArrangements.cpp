@@ -61,7 +61,7 @@ std::optional<CSolObjects> CFolderWindows::LoadArrangement(const std::wstring& p
 
 void CFolderWindows::RestoreArrangement(CSolObjects list)
 {
-    const bool wasRestoring = std::exchange(m_restoring, true);
+    const bool wasRestoring = std::exchange(m_services.restoring, true);
     PrepareArrangementForRestore(list, m_frame.TabStrip().TabCount());
     // Every new maximised window would repaint the frame's caption and menu bar, and the one
     // before it: the frame is drawn once, when all are there.
@@ -82,8 +82,8 @@ void CFolderWindows::RestoreArrangement(CSolObjects list)
         ::SendMessageW(frame, WM_SETREDRAW, TRUE, 0);
         ::RedrawWindow(frame, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
-    m_restoring = wasRestoring;
-    if (!m_restoring) SyncTabs();
+    m_services.restoring = wasRestoring;
+    if (!m_services.restoring) SyncTabs();
 }
 
 } // namespace sv

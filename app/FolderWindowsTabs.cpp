@@ -151,7 +151,7 @@ TabFavorites CFolderWindows::TabFavoritesOf(LPARAM item)
 
 const ColorRamp& CFolderWindows::RampOf(int favorite)
 {
-    return m_frame.FavoriteRampOf(favorite);
+    return m_services.FavoriteRampOf(favorite);
 }
 
 } // namespace sv

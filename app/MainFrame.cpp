@@ -40,8 +40,9 @@ SettingsDefaults ShellDefaults()
 
 CMainFrame::CMainFrame(UINT handOffMessage, CCommandTarget* next)
     : m_osKind(CurrentOsKind()), m_handOffMessage(handOffMessage), m_next(next), m_defaults(ShellDefaults()),
-      m_folderWindows(*this), m_defaultRamp(DefaultRamp())
+      m_folderWindows(*this)
 {
+    m_services.os = m_osKind;
     m_params.Reset(m_defaults);
     m_settingsDialog = &RunSettingsDialog;
     RegisterCommands();
@@ -109,6 +110,7 @@ void CMainFrame::PrepareShutdown()
     // The workers stop (waiting a bounded time) and the tree's items go.
     if (m_paneWorker) m_paneWorker->Stop(500);
     if (m_tree) m_tree->Shutdown();
+    m_treeSync.SetTarget(nullptr);
 }
 
 LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -168,6 +170,10 @@ LRESULT CMainFrame::OnCreate()
     m_client.Install(MdiClient());
     m_client.SetOnChildrenChanged([this] { UpdateBarCommandStates(); });
     m_paneWorker = std::make_unique<CBackgroundWorker>(Hwnd(), WM_NULL);
+    m_services.worker = m_paneWorker.get();
+    m_fileOperations =
+        std::make_unique<CFileOperationQueue>(Hwnd(), kFileOperationDoneMessage, kFileOperationQuestionMessage);
+    m_services.fileOperations = m_fileOperations.get();
     return CreateBars() ? 0 : -1;
 }
 

@@ -38,6 +38,7 @@
 #include "model/ToolbarFile.h"
 #include "panes/ShellTreeCtrl.h"
 #include "panes/TreeHost.h"
+#include "panes/TreeSync.h"
 #include "shell/Utils.h"
 
 #include <functional>
@@ -132,7 +133,7 @@ public:
     void ApplyChangedSettings();
 
     // The colour ramps of the favorites (rebuilt with the favorites bar) and the default one.
-    const ColorRamp& FavoriteRampOf(int favorite) const override;
+    const ColorRamp& FavoriteRampOf(int favorite) const { return m_services.FavoriteRampOf(favorite); }
 
     // Keys pressed on behalf of a command go to the active pane's view as if typed there;
     // true when the view took the key.
@@ -143,45 +144,23 @@ public:
     // The drop-down of "Ansichten": the view modes of this system.
     UniqueMenu BuildViewModeMenu();
 
+    // What panes, the tree and the bars share.
+    Services& Shared() { return m_services; }
+    const CParams& Settings() const { return m_params; }
+    const CFilters& Filters() const { return m_filters; }
+    const CSolObjects& Favorites() const { return m_favorites; }
+
     // IFolderHost
-    const CParams& Settings() const override { return m_params; }
-    const CFilters& Filters() const override { return m_filters; }
-    const CSolObjects& Favorites() const override { return m_favorites; }
-    CVisited& GlobalVisited() override { return m_params.visitedFolders; }
-    HWND StatusBar() const override { return m_statusBar.Hwnd(); }
-    bool IsRestoring() const override { return m_folderWindows.IsRestoring(); }
-    HIMAGELIST PaneToolbarImages(bool disabled) const override
-    {
-        return disabled ? FolderDisabledImages() : FolderImages();
-    }
     void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) override
     {
         m_folderWindows.OpenFolder(std::move(folder), std::move(second), mode, focus, 0);
     }
-    const std::vector<ToolbarButton>& FolderToolbarLayout() const override { return m_folderLayout; }
     void OpenWindow(const CSolObject& record) override { m_folderWindows.CreateFolderWindow(record); }
-    CFileOperationQueue& FileOperations() override;
-    AbsolutePidl& LastCopiedPath() override { return m_lastCopiedPath; }
-    void SetFileListOptions(int32_t mode, std::wstring separator) override
-    {
-        m_params.fileListMode = mode;
-        m_params.fileListSeparator = std::move(separator);
-    }
-    void SyncTreeTo(const ITEMIDLIST* folder) override;
-    void ShowFolderTree() override;
-    bool TreeSyncSuppressed() const override
-    {
-        return m_folderWindows.IsRestoring() || m_treeSyncSuppressions > 0;
-    }
-    AbsolutePidl& LastTreeSyncFolder() override { return m_lastTreeSyncFolder; }
-    void SelectionChanged(CFolderFrame& pane) override;
+    CFileOperationQueue& FileOperations() { return *m_fileOperations; }
+    void ShowInTree(const ITEMIDLIST* folder) override;
     // The strip, the arrangement and the favorites bar follow the windows' tabs.
     void TabsChanged();
-    CBackgroundWorker* PaneWorker() override { return m_paneWorker.get(); }
-    void FolderWindowActivated(CChildFrame& window) override { m_folderWindows.WindowActivated(window); }
-    void FolderWindowDestroyed(CChildFrame& window) override;
-
-    OsKind Os() const override { return m_osKind; }
+    OsKind Os() const { return m_osKind; }
     CFilters& EditableFilters() { return m_filters; }
     // "file::/topic" of the help file beside the program.
     void ShowHelpTopic(std::wstring_view topic);
@@ -198,7 +177,7 @@ public:
     bool DockingMode() const override { return m_dockingMode; }
 
     // The folder toolbars' shared layout and their 16-pixel image lists.
-    const std::vector<ToolbarButton>& FolderLayout() const { return m_folderLayout; }
+    const std::vector<ToolbarButton>& FolderLayout() const { return m_services.folderToolbar.layout; }
     HIMAGELIST FolderImages() const { return m_folderImages.Get(); }
     HIMAGELIST FolderDisabledImages() const { return m_folderDisabledImages.Get(); }
 
@@ -221,7 +200,7 @@ public:
     static constexpr UINT kArrangementSaveDelayMs = 3000;
     CShellTreeCtrl* FolderTree() { return m_tree.get(); }
 
-    // ITreeHost (Settings, Os and FileOperations are the folder windows' too).
+    // ITreeHost
     bool OpenFromTree(AbsolutePidl folder, OpenMode mode) override;
     bool HasActivePane() const override { return ActivePane() != nullptr; }
     void PostToActivePane(UINT command) override;
@@ -250,8 +229,6 @@ public:
     int SelectedTab() const override;
     void ActivateTab(int tab) override;
     void PostOpenFavoriteInNewWindow(int favorite) override;
-    void SuspendTreeSync(bool suspend) override;
-    void SyncTreeToActiveWindow() override;
     void OpenFavoriteInNewWindow(int favorite);
     // The root of the drive of a drives-bar button in a new folder window.
     void OpenDriveInNewWindow(int button);
@@ -380,7 +357,10 @@ private:
 
     CUtils m_utils;
     CSolObjects m_favorites;
-    std::vector<ToolbarButton> m_folderLayout;
+    CFilters m_filters;
+    // Declared before everything that connects to its events.
+    Services m_services{m_params, m_filters, m_favorites};
+    CTreeSync m_treeSync{m_services, m_utils, [this] { return ActivePane(); }};
     bool m_dockingMode = true;
     bool m_favoritesVisible = false;
     bool m_inLayout = false;
@@ -400,13 +380,13 @@ private:
     CToolBarXP m_mainToolbar;
     CToolBarXP m_favoritesBar;
     CToolBarXP m_drivesBar;
-    CFavoritesBar m_favoritesBarBehaviour{*this};
+    CFavoritesBar m_favoritesBarBehaviour{*this, m_services, m_treeSync};
     CDrivesBar m_drivesBarBehaviour{[this](int button) { OpenDriveInNewWindow(button); }};
     CStatusBarEx m_statusBar;
     CDlgBarTab m_tabStrip;
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;
-    CQuickView m_quickView;
+    CQuickView m_quickView{m_services};
     std::unique_ptr<CShellTreeCtrl> m_tree;
     // Its jobs post their answers to the panes that asked.
     std::unique_ptr<CBackgroundWorker> m_paneWorker;
@@ -464,10 +444,7 @@ private:
     void OnDriveButton(UINT index);
     void OnFavoriteButton(UINT index);
 
-    CFilters m_filters;
     CFolderWindows m_folderWindows;
-    int m_treeSyncSuppressions = 0;
-    AbsolutePidl m_lastTreeSyncFolder;
     bool m_destroying = false;
     bool m_treeFocused = false;
     HMENU m_folderMenu = nullptr;
@@ -476,10 +453,7 @@ private:
     SettingsDialog m_settingsDialog;
     bool m_settingsOpen = false;
     SettingsPage m_lastSettingsPage = SettingsPage::General;
-    ColorRamp m_defaultRamp;
-    std::vector<ColorRamp> m_favoriteRamps;
     HtmlHelpLibrary m_help;
-    AbsolutePidl m_lastCopiedPath;
     CFileClipboard m_fileClipboard;
     // Made with the first operation; waits for the queued ones when the frame goes.
     std::unique_ptr<CFileOperationQueue> m_fileOperations;

@@ -62,6 +62,7 @@ bool CMainFrame::CreateBars()
         !CreateDrivesBar(toolbarParent))
         return false;
     if (!m_statusBar.Create(Hwnd(), kStatusBarId)) return false;
+    m_services.statusBar = m_statusBar.Hwnd();
     if (!m_dockingMode) AddBands();
 
     if (!m_tabStrip.Create(Hwnd(), kTabStripBarId, m_folderWindows)) return false;
@@ -72,8 +73,9 @@ bool CMainFrame::CreateBars()
         return false;
     ::ShowWindow(m_quickViewBar.Hwnd(), SW_HIDE);
     if (!m_quickView.Create(m_quickViewBar)) return false;
-    m_tree = std::make_unique<CShellTreeCtrl>(*this);
+    m_tree = std::make_unique<CShellTreeCtrl>(*this, m_services);
     if (!m_tree->Create(m_treeBar.Hwnd())) return false;
+    m_treeSync.SetTarget([this](const ITEMIDLIST* folder) { m_tree->SyncTo(folder); });
     m_treeBar.SetChild(m_tree->Hwnd());
     DockSideBars();
 
@@ -95,7 +97,7 @@ void CMainFrame::ReadFolderLayout()
         button.string = -1;
         button.data = 0;
     }
-    m_folderLayout = FolderLayoutOrDefault(std::move(buttons));
+    m_services.folderToolbar.layout = FolderLayoutOrDefault(std::move(buttons));
 }
 
 void CMainFrame::BuildImageLists()
@@ -107,6 +109,8 @@ void CMainFrame::BuildImageLists()
     const ToolbarImages folder = FolderToolbarImages(m_params.folderToolbarIconSize);
     m_folderImages = LoadMaskedStrip(instance, folder.normalBitmap, folder.imageSize);
     m_folderDisabledImages = LoadMaskedStrip(instance, folder.disabledBitmap, folder.imageSize);
+    m_services.folderToolbar.images = m_folderImages.Get();
+    m_services.folderToolbar.disabledImages = m_folderDisabledImages.Get();
     m_systemImages = SystemSmallImageList();
 }
 
@@ -178,15 +182,10 @@ void CMainFrame::BuildFavoriteRamps()
         for (size_t i = 0; i < count; ++i)
             m_favorites.records[i].colorHue = AutomaticHue(i, count);
     }
-    m_favoriteRamps.resize(count);
+    std::vector<ColorRamp>& ramps = m_services.favoriteRamps;
+    ramps.resize(count);
     for (size_t i = 0; i < count; ++i)
-        m_favoriteRamps[i] = FavoriteRamp(m_favorites.records[i].colorHue);
-}
-
-const ColorRamp& CMainFrame::FavoriteRampOf(int favorite) const
-{
-    if (favorite < 0 || static_cast<size_t>(favorite) >= m_favoriteRamps.size()) return m_defaultRamp;
-    return m_favoriteRamps[static_cast<size_t>(favorite)];
+        ramps[i] = FavoriteRamp(m_favorites.records[i].colorHue);
 }
 
 void CMainFrame::FillFavoritesBar()

@@ -30,13 +30,6 @@ int CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* tabs) const
     return firstRelation;
 }
 
-void CMainFrame::FolderWindowDestroyed(CChildFrame& window)
-{
-    m_folderWindows.WindowDestroyed(window);
-    // A favorite whose last tab went is no longer marked.
-    if (m_favoritesBar.Hwnd()) ::InvalidateRect(m_favoritesBar.Hwnd(), nullptr, FALSE);
-}
-
 void CMainFrame::SetHotFavorite(int favorite)
 {
     m_tabStrip.SetHotFavorite(favorite);
@@ -63,21 +56,6 @@ void CMainFrame::OpenFavoriteInNewWindow(int favorite)
     if (favorite < 0 || static_cast<size_t>(favorite) >= m_favorites.records.size()) return;
     m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].panes[0].folder),
                                AbsolutePidl(), OpenMode::NewWindow, true, 0);
-}
-
-void CMainFrame::SuspendTreeSync(bool suspend)
-{
-    m_treeSyncSuppressions += suspend ? 1 : -1;
-}
-
-void CMainFrame::SyncTreeToActiveWindow()
-{
-    const CFolderFrame* pane = ActivePane();
-    if (!m_params.treeSyncWithFolder || !pane || !pane->CurrentFolder()) return;
-    if (m_lastTreeSyncFolder && m_utils.SameFolder(m_lastTreeSyncFolder.Get(), pane->CurrentFolder().Get()))
-        return;
-    m_lastTreeSyncFolder = pane->CurrentFolder().Clone();
-    SyncTreeTo(pane->CurrentFolder().Get());
 }
 
 void CMainFrame::OpenDriveInNewWindow(int button)

@@ -140,14 +140,6 @@ void CMainFrame::OnTransferToFolder(bool move)
     FileOperations().Start(std::move(operation));
 }
 
-CFileOperationQueue& CMainFrame::FileOperations()
-{
-    if (!m_fileOperations)
-        m_fileOperations = std::make_unique<CFileOperationQueue>(Hwnd(), kFileOperationDoneMessage,
-                                                                 kFileOperationQuestionMessage);
-    return *m_fileOperations;
-}
-
 void CMainFrame::OnReplaceQuestion(ReplaceRequest& request)
 {
     request.replace =

@@ -174,6 +174,8 @@ void CMainFrame::RebuildFolderToolbars()
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     m_folderImages = LoadMaskedStrip(instance, images.normalBitmap, images.imageSize);
     m_folderDisabledImages = LoadMaskedStrip(instance, images.disabledBitmap, images.imageSize);
+    m_services.folderToolbar.images = m_folderImages.Get();
+    m_services.folderToolbar.disabledImages = m_folderDisabledImages.Get();
     for (CChildFrame* window : m_folderWindows.InTabOrder())
     {
         for (int index = 0; index < window->PaneCount(); ++index)
@@ -195,20 +197,20 @@ void CMainFrame::CustomiseFolderToolbar()
                  ToolbarButtonHeight(images.imageSize, ScreenDpi()));
     // The offer is the default layout without its fixed end; the toolbar starts as it is now.
     bar.SetCatalogue(FolderCustomiseCatalogue());
-    bar.AddButtons(FolderButtonsForCustomising(m_folderLayout));
+    bar.AddButtons(FolderButtonsForCustomising(m_services.folderToolbar.layout));
     bar.SetCustomiseHandlers(nullptr, [this] { ShowHelpTopic(help::kToolbarCustomize); });
     m_customisingBar = &bar;
     bar.Customise();
     m_customisingBar = nullptr;
 
-    std::vector<ToolbarButton> layout = FolderLayoutAfterCustomising(bar.Buttons(), m_folderLayout);
+    std::vector<ToolbarButton> layout = FolderLayoutAfterCustomising(bar.Buttons(), m_services.folderToolbar.layout);
     bar.Destroy();
     const WriteStatus status = WriteToolbarFile(DataFilePath(ToolbarFileName(kFolderToolbarName)), layout);
     if (const wchar_t* message = WriteFailureMessage(DataFileKind::Toolbar, status))
     {
         // The panes keep the new layout for this run.
         ShowError(Hwnd(), message);
-        m_folderLayout = std::move(layout);
+        m_services.folderToolbar.layout = std::move(layout);
         RebuildFolderToolbars();
         return;
     }

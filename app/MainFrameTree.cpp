@@ -21,10 +21,8 @@ bool CMainFrame::OpenFromTree(AbsolutePidl folder, OpenMode mode)
 {
     if (!folder) return false;
     // The navigation brings the pane to where the tree already is.
-    ++m_treeSyncSuppressions;
-    const bool opened = m_folderWindows.OpenFolder(std::move(folder), AbsolutePidl(), mode, false, 0);
-    --m_treeSyncSuppressions;
-    return opened;
+    const CTreeSync::Pause pause = m_treeSync.Suspend();
+    return m_folderWindows.OpenFolder(std::move(folder), AbsolutePidl(), mode, false, 0);
 }
 
 void CMainFrame::PostToActivePane(UINT command)
@@ -51,18 +49,16 @@ bool CMainFrame::TreeVisible() const
     return HasVisibleStyle(m_treeBar.Hwnd());
 }
 
-void CMainFrame::SyncTreeTo(const ITEMIDLIST* folder)
+void CMainFrame::ShowInTree(const ITEMIDLIST* folder)
 {
-    if (m_tree) m_tree->SyncTo(folder);
-}
-
-void CMainFrame::ShowFolderTree()
-{
-    if (!m_treeBar.Hwnd() || HasVisibleStyle(m_treeBar.Hwnd())) return;
-    ::ShowWindow(m_treeBar.Hwnd(), SW_SHOW);
-    ::PostMessageW(Hwnd(), kCheckDrivesMessage, 0, 0);
-    RecalcLayout();
-    RefreshFolderTree();
+    if (m_treeBar.Hwnd() && !HasVisibleStyle(m_treeBar.Hwnd()))
+    {
+        ::ShowWindow(m_treeBar.Hwnd(), SW_SHOW);
+        ::PostMessageW(Hwnd(), kCheckDrivesMessage, 0, 0);
+        RecalcLayout();
+        RefreshFolderTree();
+    }
+    m_treeSync.ShowFolder(folder);
 }
 
 void CMainFrame::RefreshFolderTree()

@@ -144,11 +144,6 @@ CCommandTarget& CMainFrame::CommandStart()
     return *this;
 }
 
-void CMainFrame::SelectionChanged(CFolderFrame&)
-{
-    UpdateQuickView();
-}
-
 void CMainFrame::UpdateQuickView()
 {
     if (!IsBarVisible(cmd::kQuickView)) return;

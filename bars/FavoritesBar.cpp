@@ -59,7 +59,7 @@ void CFavoritesBar::UpdateHotFromCursor()
 
 void CFavoritesBar::OnMouseMove(POINT client)
 {
-    if (!m_host.Settings().markFavoriteTabs) return;
+    if (!m_services.settings.markFavoriteTabs) return;
     if (!m_trackingLeave)
     {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
@@ -68,7 +68,7 @@ void CFavoritesBar::OnMouseMove(POINT client)
     const int button = ButtonAt(client);
     if (button < 0) return;
     m_host.SetHotFavorite(FavoriteOfButton(button));
-    if (m_host.Settings().favoriteButtonMenus && button != m_hot)
+    if (m_services.settings.favoriteButtonMenus && button != m_hot)
         ::SetTimer(Hwnd(), kFavoritesHoverTimer, kFavoritesHoverDelay, nullptr);
     if (button != m_hot) ::InvalidateRect(Hwnd(), nullptr, FALSE);
     m_hot = button;
@@ -104,7 +104,7 @@ bool CFavoritesBar::OnMiddleButtonDown(POINT client)
 void CFavoritesBar::OnHoverTimer()
 {
     ::KillTimer(Hwnd(), kFavoritesHoverTimer);
-    if (m_menuOpen || !m_host.Settings().markFavoriteTabs || !m_host.Settings().favoriteButtonMenus) return;
+    if (m_menuOpen || !m_services.settings.markFavoriteTabs || !m_services.settings.favoriteButtonMenus) return;
     const int button = ButtonAt(CursorInClient());
     if (button < 0 || button != m_hot) return;
     const int favorite = FavoriteOfButton(button);
@@ -136,16 +136,19 @@ void CFavoritesBar::ShowHoverMenu(int button, int favorite, const std::vector<in
     m_insideMenu = false;
     m_middleClickDuringMenu = false;
     m_menuOpen = true;
-    m_host.SuspendTreeSync(true);
-    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
-        menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, x, y, 0, Hwnd(), nullptr));
-    m_host.SuspendTreeSync(false);
+    UINT chosen = 0;
+    {
+        // The tabs the menu passes over do not move the tree.
+        const CTreeSync::Pause pause = m_treeSync.Suspend();
+        chosen = static_cast<UINT>(::TrackPopupMenu(
+            menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, x, y, 0, Hwnd(), nullptr));
+    }
     m_menuOpen = false;
     if (chosen != 0)
     {
         m_host.ActivateTab(static_cast<int>(chosen) - 1);
         m_hot = -1;
-        m_host.SyncTreeToActiveWindow();
+        m_treeSync.FollowActivePane();
     }
     else if (!m_middleClickDuringMenu && m_previousTab >= 0 && m_host.SelectedTab() != m_previousTab)
     {
@@ -198,7 +201,7 @@ void CFavoritesBar::OnMeasureItem(MEASUREITEMSTRUCT& item) const
 void CFavoritesBar::OnDrawItem(const DRAWITEMSTRUCT& item) const
 {
     const HDC dc = item.hDC;
-    const ColorRamp& ramp = m_host.FavoriteRampOf(m_menuFavorite);
+    const ColorRamp& ramp = m_services.FavoriteRampOf(m_menuFavorite);
     UniqueResource<HPEN, GdiTraits<HPEN>> pen(::CreatePen(PS_SOLID, 1, kMenuOutline));
     UniqueBrush fill(::CreateSolidBrush(ramp[20]));
     const SelectObjectScope usePen(dc, pen.Get());

@@ -6,6 +6,8 @@
 #pragma once
 
 #include "FavoritesBarHost.h"
+#include "folder/Services.h"
+#include "panes/TreeSync.h"
 #include "framework/Handles.h"
 #include "framework/Subclass.h"
 
@@ -23,7 +25,16 @@ inline constexpr UINT kFavoritesHoverDelay = 100;
 class CFavoritesBar : public CSubclass
 {
 public:
-    explicit CFavoritesBar(IFavoritesBarHost& host) : m_host(host) {}
+    CFavoritesBar(IFavoritesBarHost& host, Services& services, CTreeSync& treeSync)
+        : m_host(host), m_services(services), m_treeSync(treeSync)
+    {
+        // A favorite whose last tab went is no longer marked.
+        m_windowClosed = services.frameEvents.windowClosed.Connect(
+            [this](CChildFrame&)
+            {
+                if (Hwnd()) ::InvalidateRect(Hwnd(), nullptr, FALSE);
+            });
+    }
 
     // Takes over the favorites bar's toolbar control.
     bool Attach(HWND toolbar) { return Install(toolbar); }
@@ -64,6 +75,9 @@ private:
     HFONT LabelFont();
 
     IFavoritesBarHost& m_host;
+    Services& m_services;
+    CTreeSync& m_treeSync;
+    ScopedConnection m_windowClosed;
     int m_hot = -1;
     bool m_pressed = false;
     bool m_trackingLeave = false;

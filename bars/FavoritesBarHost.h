@@ -1,9 +1,6 @@
-// What the favorites bar needs from the frame that owns the tabs: the settings and colours,
-// which tabs show a favorite, and the tab strip's hot favorite.
+// What the favorites bar needs from the frame that owns the tabs: which tabs show a favorite,
+// and the tab strip's hot favorite.
 #pragma once
-
-#include "model/ColorRamp.h"
-#include "model/Params.h"
 
 #include <vector>
 
@@ -15,8 +12,6 @@ class IFavoritesBarHost
 public:
     virtual ~IFavoritesBarHost() = default;
 
-    virtual const CParams& Settings() const = 0;
-    virtual const ColorRamp& FavoriteRampOf(int favorite) const = 0;
     virtual bool DockingMode() const = 0;
     // The tab strip draws the tabs of this favorite hot (-1: none) and repaints.
     virtual void SetHotFavorite(int favorite) = 0;
@@ -28,10 +23,6 @@ public:
     virtual void ActivateTab(int tab) = 0;
     // Posts the request to open the favorite in a new folder window.
     virtual void PostOpenFavoriteInNewWindow(int favorite) = 0;
-    // The folder tree's automatic synchronisation rests while the hover menu is open; after
-    // it the tree follows the active window when the settings ask for it.
-    virtual void SuspendTreeSync(bool suspend) = 0;
-    virtual void SyncTreeToActiveWindow() = 0;
 };
 
 } // namespace sv

@@ -41,7 +41,7 @@ std::wstring ButtonText(HWND toolbar, int command)
 
 bool CFavoritesBar::PaintsItself() const
 {
-    if (!Hwnd() || !m_host.Settings().markFavoriteTabs) return false;
+    if (!Hwnd() || !m_services.settings.markFavoriteTabs) return false;
     const UniqueTheme theme(::OpenThemeData(Hwnd(), L"TOOLBAR"));
     return static_cast<bool>(theme);
 }
@@ -121,9 +121,9 @@ void CFavoritesBar::PaintButton(HDC dc, HANDLE theme, int index, const TBBUTTON&
     if (theme) ::DrawThemeBackground(static_cast<HTHEME>(theme), dc, TP_BUTTON, state, &rect, nullptr);
     ::InflateRect(&rect, -1, -1);
 
-    const CParams& settings = m_host.Settings();
+    const CParams& settings = m_services.settings;
     const int favorite = button.idCommand - static_cast<int>(cmd::kFirstFavorite);
-    const ColorRef shade = m_host.FavoriteRampOf(favorite)[kBarShade];
+    const ColorRef shade = m_services.FavoriteRampOf(favorite)[kBarShade];
     if (settings.markOpenFavoriteButtons)
     {
         const int shown = m_host.TabsShowingFavorite(favorite, nullptr);

@@ -2,11 +2,20 @@
 
 #include "BarIds.h"
 #include "PictureCtrl.h"
+#include "folder/FolderFrame.h"
 
 namespace sv
 {
 
-CQuickView::CQuickView() = default;
+CQuickView::CQuickView(Services& services)
+{
+    // Only the active pane tells; a hidden bar loads nothing.
+    m_selectionChanged = services.paneEvents.selectionChanged.Connect(
+        [this](CFolderFrame& pane)
+        {
+            if (m_bar && ::IsWindowVisible(m_bar->Hwnd()) && pane.View()) Follow(pane.FocusedItemPath());
+        });
+}
 CQuickView::~CQuickView() = default;
 
 bool CQuickView::Create(CMyBar& bar)

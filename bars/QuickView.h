@@ -4,6 +4,8 @@
 #pragma once
 
 #include "MyBar.h"
+#include "folder/Services.h"
+#include "framework/Signal.h"
 
 #include <memory>
 #include <string>
@@ -19,7 +21,8 @@ class CQuickView
 public:
     static constexpr UINT kPictureId = 992;
 
-    CQuickView();
+    // Follows the active pane through the panes' selection events.
+    explicit CQuickView(Services& services);
     ~CQuickView();
     CQuickView(const CQuickView&) = delete;
     CQuickView& operator=(const CQuickView&) = delete;
@@ -36,6 +39,7 @@ private:
     void OnLoaded(const PictureLoadOutcome& outcome);
 
     CMyBar* m_bar = nullptr;
+    ScopedConnection m_selectionChanged;
     std::unique_ptr<CPictureCtrl> m_picture;
     std::wstring m_lastPath;
 };

@@ -57,7 +57,7 @@ bool CCaption::Create(HWND parent)
     callbacks.cancel = [this] { ::SetFocus(m_pane.Hwnd()); };
     callbacks.copied = [this](bool untouched)
     {
-        AbsolutePidl& last = m_pane.Host().LastCopiedPath();
+        AbsolutePidl& last = m_pane.Shared().lastCopiedPath;
         last = untouched && m_folder ? m_folder.Clone() : AbsolutePidl();
     };
     m_edit.Create(Hwnd(), std::move(callbacks));
@@ -84,7 +84,7 @@ bool CCaption::Create(HWND parent)
     };
     site.repaint = [this] { ::InvalidateRect(Hwnd(), nullptr, FALSE); };
     m_dropTarget = std::make_unique<CDropTargetCaption>(
-        Hwnd(), m_utils, [this]() -> CFileOperationQueue& { return m_pane.Host().FileOperations(); },
+        Hwnd(), m_utils, [this]() -> CFileOperationQueue& { return *m_pane.Shared().fileOperations; },
         std::move(site));
     m_dropTarget->Register();
     return true;
@@ -143,7 +143,7 @@ void CCaption::Rebuild(CPathLevels& names)
         ::InvalidateRect(Hwnd(), nullptr, FALSE);
         return;
     }
-    const CParams& settings = m_pane.Host().Settings();
+    const CParams& settings = m_pane.Shared().settings;
     // One walk along the folder's levels gives the address text and the segments: under Wine
     // each name of a folder of 100 000 files costs 10-30 ms.
     m_addressText = m_utils.BuildAddressText(m_folder.Get(), names, true, settings.addressShowDesktop,
@@ -236,7 +236,7 @@ CCaption::Hit CCaption::HitTest(POINT client) const
 
 std::wstring CCaption::ToolTipText() const
 {
-    return m_pane.Host().Settings().addressShowToolTips && LevelsCutOff() ? m_addressText : std::wstring();
+    return m_pane.Shared().settings.addressShowToolTips && LevelsCutOff() ? m_addressText : std::wstring();
 }
 
 void CCaption::OpenPathEdit()
@@ -266,7 +266,7 @@ void CCaption::OnLeftButtonDown(POINT point)
 {
     m_pane.ActivateView(true);
     const Hit hit = HitTest(point);
-    const CParams& settings = m_pane.Host().Settings();
+    const CParams& settings = m_pane.Shared().settings;
     if (settings.addressBreadcrumbs && m_active && hit.part != Part::None)
     {
         switch (hit.part)
@@ -286,7 +286,7 @@ void CCaption::OnLeftButtonDown(POINT point)
 void CCaption::OnMiddleButtonDown(POINT point)
 {
     const Hit hit = HitTest(point);
-    const bool level = m_pane.Host().Settings().addressBreadcrumbs && m_active && hit.segment >= 0;
+    const bool level = m_pane.Shared().settings.addressBreadcrumbs && m_active && hit.segment >= 0;
     AbsolutePidl folder = level ? SegmentPidl(static_cast<size_t>(hit.segment)) : m_folder.Clone();
     if (folder) m_pane.Host().OpenFolder(std::move(folder), AbsolutePidl(), OpenMode::NewWindow, true);
 }

@@ -73,7 +73,7 @@ void CCaption::ShowSubfolderMenu(int segment)
 {
     const AbsolutePidl level = SegmentPidl(static_cast<size_t>(segment));
     const ComPtr<IShellFolder> folder = m_utils.BindToFolder(level.Get());
-    const std::vector<ChildFolder> subfolders = EnumerateChildFolders(folder.Get(), m_pane.Host().Os());
+    const std::vector<ChildFolder> subfolders = EnumerateChildFolders(folder.Get(), m_pane.Shared().os);
     UniqueMenu menu(::CreatePopupMenu());
     if (!menu || subfolders.empty()) return;
     m_menuEntries.clear();

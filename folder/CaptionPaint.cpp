@@ -91,7 +91,7 @@ void CCaption::Paint(HDC dc, const RECT& client)
         return;
     }
     const CaptionColors colors = ColorsFor(m_active, m_filterActive);
-    const bool marked = m_frameColor.has_value() && m_pane.Host().Settings().markAddressField;
+    const bool marked = m_frameColor.has_value() && m_pane.Shared().settings.markAddressField;
     Fill(dc, client, marked ? static_cast<COLORREF>(*m_frameColor) : ::GetSysColor(COLOR_3DDKSHADOW));
     RECT inside = client;
     ::InflateRect(&inside, -1, -1);

@@ -27,7 +27,10 @@ StoredPlacement PlacementBytes(HWND window)
 }
 } // namespace
 
-CChildFrame::CChildFrame(IFolderHost& host, CCommandTarget* next) : m_host(host), m_next(next) {}
+CChildFrame::CChildFrame(IFolderHost& host, Services& services, CCommandTarget* next)
+    : m_host(host), m_services(services), m_next(next)
+{
+}
 
 CChildFrame::~CChildFrame()
 {
@@ -37,7 +40,7 @@ CChildFrame::~CChildFrame()
 
 std::unique_ptr<CFolderFrame> CChildFrame::MakePane(const CSolObject& record, int paneSet)
 {
-    auto pane = std::make_unique<CFolderFrame>(m_host, *this);
+    auto pane = std::make_unique<CFolderFrame>(m_host, m_services, *this);
     if (!pane->CreatePane(Hwnd(), record, paneSet)) return nullptr;
     return pane;
 }
@@ -285,14 +288,14 @@ PaneLabel CChildFrame::MakePaneLabel(std::wstring folderName, int favoriteIndex,
 
 PaneLabel CChildFrame::LabelOf(CFolderFrame& pane)
 {
-    return MakePaneLabel(pane.FolderName(), pane.FavoriteIndex(), pane.FavoriteRelation(), m_host.Favorites(),
+    return MakePaneLabel(pane.FolderName(), pane.FavoriteIndex(), pane.FavoriteRelation(), m_services.favorites,
                          pane.Utils());
 }
 
 void CChildFrame::UpdateTitle()
 {
     if (!m_panes[0] || !Hwnd()) return;
-    const CParams& settings = m_host.Settings();
+    const CParams& settings = m_services.settings;
     const TabLabelSettings labelSettings{settings.tabMaxLabelLength, settings.markFavoriteSubfolders,
                                          settings.tabsShowFavoriteNames};
     const PaneLabel first = LabelOf(*m_panes[0]);
@@ -371,7 +374,7 @@ void CChildFrame::OnActivate(bool active)
         if (pane) pane->CreateViewNow();
     }
     if (CFolderFrame* pane = ActivePane()) pane->SignalStatus();
-    m_host.FolderWindowActivated(*this);
+    m_services.frameEvents.windowActivated.Emit(*this);
 }
 
 bool CChildFrame::OnSetCursor()
@@ -456,7 +459,7 @@ LRESULT CChildFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CChildFrame::OnFinalDestroy()
 {
-    m_host.FolderWindowDestroyed(*this);
+    m_services.frameEvents.windowClosed.Emit(*this);
 }
 
 } // namespace sv

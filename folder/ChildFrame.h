@@ -26,7 +26,7 @@ public:
     static constexpr int kMinimumPane = 5;
 
     // `next` receives the commands this window does not handle (the main frame).
-    CChildFrame(IFolderHost& host, CCommandTarget* next);
+    CChildFrame(IFolderHost& host, Services& services, CCommandTarget* next);
     ~CChildFrame() override;
 
     // Builds the window and its panes from a record; the placement applies before the first
@@ -97,6 +97,7 @@ private:
     void ShowIconOf(CFolderFrame& pane);
 
     IFolderHost& m_host;
+    Services& m_services;
     CCommandTarget* m_next;
     std::array<std::unique_ptr<CFolderFrame>, 2> m_panes;
     int m_activePane = 0;

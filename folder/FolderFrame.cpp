@@ -35,11 +35,11 @@ bool IsNetworkPath(const std::wstring& path)
 }
 } // namespace
 
-CFolderFrame::CFolderFrame(IFolderHost& host, CChildFrame& owner)
-    : m_host(host), m_owner(owner),
+CFolderFrame::CFolderFrame(IFolderHost& host, Services& services, CChildFrame& owner)
+    : m_host(host), m_services(services), m_owner(owner),
       m_dropTarget(CDropTargetView::Site{[this](POINTL point) { return DropFolderAt(point); },
                                          [this]() -> CFileOperationQueue&
-                                         { return m_host.FileOperations(); }})
+                                         { return *m_services.fileOperations; }})
 {
     RegisterCommands();
 }
@@ -52,7 +52,7 @@ CFolderFrame::~CFolderFrame()
 bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet)
 {
     const PaneRecord& pane = record.panes[paneSet != 2 ? 0 : 1];
-    const CParams& settings = m_host.Settings();
+    const CParams& settings = m_services.settings;
     m_folderSettings.ViewMode = static_cast<UINT>(pane.folderSettings.viewMode);
     m_folderSettings.fFlags = static_cast<UINT>(pane.folderSettings.flags);
     m_viewMode = pane.viewMode;
@@ -83,7 +83,7 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet
                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return false;
     CreateBars();
-    if (m_filterIndex < 0 || m_filterIndex >= static_cast<int>(m_host.Filters().filters.size()))
+    if (m_filterIndex < 0 || m_filterIndex >= static_cast<int>(m_services.filters.filters.size()))
         m_filterIndex = -1;
 
     AbsolutePidl initial = ToShellAllocated(pane.folder);
@@ -117,7 +117,7 @@ void CFolderFrame::CreateBars()
 {
     if (m_toolbar.Create(Hwnd(), kFolderToolbarId))
     {
-        m_toolbar.SetMenuHandlers([this] { return m_host.Settings().folderToolbarIconSize; },
+        m_toolbar.SetMenuHandlers([this] { return m_services.settings.folderToolbarIconSize; },
                                   [this](ToolbarMenuChoice choice) { OnToolbarMenuChoice(choice); });
         InstallToolbarLayout();
     }
@@ -130,9 +130,9 @@ void CFolderFrame::CreateBars()
 
 void CFolderFrame::InstallToolbarLayout()
 {
-    const std::vector<ToolbarButton>& layout = m_host.FolderToolbarLayout();
-    m_toolbar.SetLayout(layout.empty() ? DefaultFolderLayout() : layout, m_host.PaneToolbarImages(false),
-                        m_host.PaneToolbarImages(true));
+    const std::vector<ToolbarButton>& layout = m_services.folderToolbar.layout;
+    m_toolbar.SetLayout(layout.empty() ? DefaultFolderLayout() : layout, m_services.folderToolbar.images,
+                        m_services.folderToolbar.disabledImages);
 }
 
 void CFolderFrame::RebuildToolbar()
@@ -263,20 +263,20 @@ void CFolderFrame::UpdateCaptionState()
     caption.SetActive(m_owner.ActivePane() == this);
     caption.SetFilterActive(ActiveFilter() != nullptr);
     std::optional<ColorRef> frame;
-    if (m_favoriteIndex >= 0) frame = m_host.FavoriteRampOf(m_favoriteIndex)[31];
+    if (m_favoriteIndex >= 0) frame = m_services.FavoriteRampOf(m_favoriteIndex)[31];
     caption.SetFrameColor(frame);
 }
 
 const CFilter* CFolderFrame::ActiveFilter() const
 {
-    const auto& filters = m_host.Filters().filters;
+    const auto& filters = m_services.filters.filters;
     return m_filterIndex >= 0 && m_filterIndex < static_cast<int>(filters.size()) ? &filters[m_filterIndex]
                                                                                   : nullptr;
 }
 
 void CFolderFrame::SetFilterIndex(int index)
 {
-    const int count = static_cast<int>(m_host.Filters().filters.size());
+    const int count = static_cast<int>(m_services.filters.filters.size());
     m_filterIndex = index >= 0 && index < count ? index : -1;
     UpdateCaptionState();
     RefreshView();
@@ -302,7 +302,7 @@ void CFolderFrame::OnStatusRequest(WPARAM reason)
 HWND CFolderFrame::StatusWindowForView()
 {
     SignalStatus();
-    return m_host.StatusBar();
+    return m_services.statusBar;
 }
 
 void CFolderFrame::OnTimer(UINT_PTR id)

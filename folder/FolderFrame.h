@@ -36,7 +36,7 @@ class CFolderFrame : public CWindow, public IShellBrowserImpl, public CCommandTa
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaFolderPane";
 
-    CFolderFrame(IFolderHost& host, CChildFrame& owner);
+    CFolderFrame(IFolderHost& host, Services& services, CChildFrame& owner);
     ~CFolderFrame() override;
 
     // Creates the pane window from a window record's first (1) or second (2) pane fields
@@ -60,6 +60,7 @@ public:
     CVisited& Visited() { return m_visited; }
     CUtils& Utils() { return m_utils; }
     IFolderHost& Host() { return m_host; }
+    Services& Shared() { return m_services; }
     CChildFrame& Owner() { return m_owner; }
     CCaption& Caption() { return m_captionBar.Caption(); }
     // The caption shows whether this is the active pane, its filter and favorite colour.
@@ -271,6 +272,7 @@ private:
     void ReleaseView();
 
     IFolderHost& m_host;
+    Services& m_services;
     CChildFrame& m_owner;
     CUtils m_utils;
 

@@ -105,7 +105,7 @@ void CFolderFrame::EnterPath(const std::wstring& text)
         return;
     }
     // The copied name of a folder without a path (a virtual folder) opens that folder.
-    const AbsolutePidl& copied = m_host.LastCopiedPath();
+    const AbsolutePidl& copied = m_services.lastCopiedPath;
     if (copied && m_utils.Path(copied.Get()).text == prepared)
     {
         BrowseTo(copied.Clone(), true);
@@ -118,7 +118,7 @@ void CFolderFrame::CopyPathToClipboard(const ITEMIDLIST* folder)
 {
     if (!folder) return;
     if (PutClipboardText(Hwnd(), m_utils.Path(folder).text) == ClipboardResult::Done)
-        m_host.LastCopiedPath() = AbsolutePidl::CopyOf(folder);
+        m_services.lastCopiedPath = AbsolutePidl::CopyOf(folder);
 }
 
 void CFolderFrame::PastePath()
@@ -126,7 +126,7 @@ void CFolderFrame::PastePath()
     std::wstring text = ClipboardText(Hwnd());
     if (!IsDriveOrNetworkPath(text))
     {
-        const AbsolutePidl& copied = m_host.LastCopiedPath();
+        const AbsolutePidl& copied = m_services.lastCopiedPath;
         text = copied ? m_utils.Path(copied.Get()).text : std::wstring();
     }
     CDlgInsert dialog(text);
@@ -146,11 +146,12 @@ void CFolderFrame::CopyFileListToClipboard(bool ask)
 {
     if (ask)
     {
-        CDlgCopySelection dialog(m_host.Settings().fileListMode, m_host.Settings().fileListSeparator);
+        CDlgCopySelection dialog(m_services.settings.fileListMode, m_services.settings.fileListSeparator);
         if (dialog.DoModal(Hwnd()) != IDOK) return;
-        m_host.SetFileListOptions(dialog.Mode(), dialog.Separator());
+        m_services.settings.fileListMode = dialog.Mode();
+        m_services.settings.fileListSeparator = dialog.Separator();
     }
-    const CParams& settings = m_host.Settings();
+    const CParams& settings = m_services.settings;
     const HWND list = ListView();
     if (!list) return;
     const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
@@ -205,7 +206,7 @@ void CFolderFrame::CopyFileListToClipboard(bool ask)
 
 void CFolderFrame::WrapClipboardData()
 {
-    if (m_host.Os() <= OsKind::WinXP) return;
+    if (m_services.os <= OsKind::WinXP) return;
     ComPtr<IDataObject> data;
     if (FAILED(::OleGetClipboard(data.Put())) || !data) return;
     if (const ComPtr<IDataObject> wrapper = WrapDataObject(data.Get())) ::OleSetClipboard(wrapper.Get());

@@ -61,7 +61,7 @@ void CFolderFrame::RegisterCommands()
     table.Add(kHistoryMenuCommand,
               [this](UINT) { ShowHistoryDropDown(kHistoryMenuCommand, m_toolbar.Hwnd()); });
     table.Add(kClearLocalHistoryCommand, [this](UINT) { ClearLocalHistory(); });
-    table.Add(kClearGlobalHistoryCommand, [this](UINT) { m_host.GlobalVisited().ClearAllButCurrent(); });
+    table.Add(kClearGlobalHistoryCommand, [this](UINT) { m_services.GlobalVisited().ClearAllButCurrent(); });
     table.AddRange(kFirstHistoryStepCommand, kLastHistoryStepCommand,
                    [this](UINT id) { OnHistoryStepCommand(id); });
     table.AddRange(kFirstVisitedCommand, kLastVisitedCommand, [this](UINT id) { OnVisitedCommand(id); });
@@ -126,10 +126,7 @@ void CFolderFrame::GoOtherPaneFolder()
 void CFolderFrame::SyncTree()
 {
     m_owner.SetActivePane(*this);
-    m_host.ShowFolderTree();
-    if (!m_current) return;
-    m_host.SyncTreeTo(m_current.Get());
-    m_host.LastTreeSyncFolder() = m_current.Clone();
+    m_host.ShowInTree(m_current.Get());
 }
 
 void CFolderFrame::ClearLocalHistory()

@@ -29,8 +29,8 @@ UniqueMenu CFolderFrame::BuildHistoryMenu()
 {
     UniqueMenu menu(::CreatePopupMenu());
     if (!menu) return menu;
-    const CParams& settings = m_host.Settings();
-    CVisited& global = m_host.GlobalVisited();
+    const CParams& settings = m_services.settings;
+    CVisited& global = m_services.GlobalVisited();
     m_visitedMenuItems = VisitedMenuItems(m_visited, global);
     bool inGlobalPart = false;
     for (const VisitedMenuItem& item : m_visitedMenuItems)
@@ -95,10 +95,10 @@ void CFolderFrame::OnVisitedCommand(UINT command)
 {
     // A command without a menu before it means what the menu would have shown.
     if (!FindVisitedMenuItem(m_visitedMenuItems, static_cast<int>(command)))
-        m_visitedMenuItems = VisitedMenuItems(m_visited, m_host.GlobalVisited());
+        m_visitedMenuItems = VisitedMenuItems(m_visited, m_services.GlobalVisited());
     const VisitedMenuItem* item = FindVisitedMenuItem(m_visitedMenuItems, static_cast<int>(command));
     if (!item) return;
-    const CVisited& ring = item->global ? m_host.GlobalVisited() : m_visited;
+    const CVisited& ring = item->global ? m_services.GlobalVisited() : m_visited;
     AbsolutePidl folder = ToShellAllocated(ring.Slot(item->slot).folder);
     m_visitedMenuItems.clear();
     if (folder) BrowseTo(std::move(folder), true);

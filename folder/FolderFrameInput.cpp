@@ -70,7 +70,7 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
     const HWND focus = ::GetFocus();
     PaneKeyContext context;
     context.viewHasFocus = !(editor && (focus == editor || message.hwnd == editor));
-    context.ownShortcutsEnabled = m_host.Settings().ownShortcutsEnabled;
+    context.ownShortcutsEnabled = m_services.settings.ownShortcutsEnabled;
     context.wrapsClipboard = false; // our own data object arrives with drag and drop
     PaneKey key;
     key.virtualKey = static_cast<uint32_t>(message.wParam);
@@ -178,7 +178,7 @@ bool CFolderFrame::IsFreeSpace(HWND list, POINT point) const
 void CFolderFrame::OnLeftButtonInView(POINT point)
 {
     const HWND list = ListView();
-    if (!m_host.Settings().doubleClickGoesUp || !list || !IsFreeSpace(list, point)) return;
+    if (!m_services.settings.doubleClickGoesUp || !list || !IsFreeSpace(list, point)) return;
     const DWORD now = ::GetTickCount();
     if (m_lastFreeSpaceClick != 0 && now - m_lastFreeSpaceClick <= ::GetDoubleClickTime())
     {
@@ -209,7 +209,7 @@ void CFolderFrame::OnMiddleButtonInView(POINT point)
         ::PostMessageW(Hwnd(), kOpenSelectionElsewhereMessage, 0, 0);
         return;
     }
-    if (m_host.Settings().middleClickOnEmptyArea && IsFreeSpace(list, point))
+    if (m_services.settings.middleClickOnEmptyArea && IsFreeSpace(list, point))
         ::PostMessageW(Hwnd(), kOpenFolderElsewhereMessage, 0, 0);
 }
 
@@ -226,7 +226,7 @@ void CFolderFrame::OnParentNotify(UINT event, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN: OnMiddleButtonInView(point); break;
     case WM_XBUTTONDOWN:
     {
-        if (!m_host.Settings().mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point)) break;
+        if (!m_services.settings.mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point)) break;
         UINT button = HIWORD(wParam);
         // Wine leaves the button out of the notification; the key state at the press names it.
         if (button == 0)

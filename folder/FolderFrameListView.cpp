@@ -21,23 +21,14 @@ constexpr UINT kDetailsMode = 4; // FVM_DETAILS
 void CFolderFrame::OnTreeSyncTimer()
 {
     ::KillTimer(Hwnd(), kTreeSyncTimer);
-    if (m_treeSyncArmed && m_current && IsActivePaneOfActiveWindow() && m_host.Settings().treeSyncWithFolder &&
-        !m_host.TreeSyncSuppressed())
-    {
-        AbsolutePidl& last = m_host.LastTreeSyncFolder();
-        if (!last || !m_utils.SameFolder(last.Get(), m_current.Get()))
-        {
-            m_host.SyncTreeTo(m_current.Get());
-            last = m_current.Clone();
-        }
-    }
+    if (m_treeSyncArmed && m_current && IsActivePaneOfActiveWindow()) m_services.paneEvents.settled.Emit(*this);
     // A pane that was not to be activated only arms itself with its first timer.
     m_treeSyncArmed = true;
 }
 
 void CFolderFrame::FitColumns()
 {
-    const CParams& settings = m_host.Settings();
+    const CParams& settings = m_services.settings;
     const HWND list = ListView();
     if (!settings.autoColumnWidth || !list || !m_view) return;
     FOLDERSETTINGS current{};
@@ -81,7 +72,7 @@ void CFolderFrame::FitColumns()
 void CFolderFrame::ApplyListViewStyles(HWND list)
 {
     if (!list) return;
-    const CParams& settings = m_host.Settings();
+    const CParams& settings = m_services.settings;
     const DWORD mask = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP;
     const DWORD styles = (settings.showGridLines ? LVS_EX_GRIDLINES : 0) |
                          (settings.fullRowSelect ? LVS_EX_FULLROWSELECT : 0) |

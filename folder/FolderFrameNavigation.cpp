@@ -193,7 +193,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     if (!view) return fail();
     const bool oldExplorerInterface = m_explorerInterface;
     m_explorerInterface = false;
-    if (m_host.Os() >= OsKind::WinVista && m_host.Settings().explorerInterface != 1 && view.As<IShellView3>())
+    if (m_services.os >= OsKind::WinVista && m_services.settings.explorerInterface != 1 && view.As<IShellView3>())
         m_explorerInterface = true;
 
     m_entering = target.Get();
@@ -281,7 +281,7 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
         m_visited.Visit(list, visitedPosition, m_utils.Equality());
     else
         m_visited.VisitMissed(list);
-    m_host.GlobalVisited().Visit(list, kVisitedSearch, m_utils.Equality());
+    m_services.GlobalVisited().Visit(list, kVisitedSearch, m_utils.Equality());
     if (m_historyHoldsFirstFolder)
         m_historyHoldsFirstFolder = false;
     else
@@ -295,7 +295,7 @@ void CFolderFrame::LookUpFolderIcon()
     // window may have taken) is never taken for a new one.
     static std::atomic<uintptr_t> requests{0};
     m_iconRequest = ++requests;
-    CBackgroundWorker* worker = m_host.PaneWorker();
+    CBackgroundWorker* worker = m_services.worker;
     if (!worker)
     {
         OnFolderIcon(m_iconRequest, m_utils.IconIndex(m_current.Get()));
@@ -329,14 +329,14 @@ void CFolderFrame::FavoritesChanged()
 
 void CFolderFrame::FindFavorite()
 {
-    const FavoriteMatch match = MatchFavorite(m_host.Favorites().records, m_current.Get());
+    const FavoriteMatch match = MatchFavorite(m_services.favorites.records, m_current.Get());
     m_favoriteIndex = match.index;
     m_favoriteRelation = match.relation;
 }
 
 void CFolderFrame::CreateViewNow()
 {
-    if (m_viewWindow || !m_view || m_host.IsRestoring()) return;
+    if (m_viewWindow || !m_view || m_services.restoring) return;
     m_createViewLazily = false;
     bool allThrew = false;
     HWND window = nullptr;
@@ -407,7 +407,7 @@ int CFolderFrame::CurrentViewMode() const
         }
     }
     // Icon views of newer systems share one mode; the icon size tells them apart.
-    const OsKind os = m_host.Os();
+    const OsKind os = m_services.os;
     if ((os == OsKind::WinVista && mode == 5) || (os > OsKind::WinVista && mode == 1))
     {
         const HWND list = ListView();

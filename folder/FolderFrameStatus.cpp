@@ -138,7 +138,7 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
 
 std::wstring CFolderFrame::SingleItemTip()
 {
-    if (m_host.Os() < OsKind::WinVista) return {};
+    if (m_services.os < OsKind::WinVista) return {};
     const auto folderView = m_view.As<IFolderView>();
     int focused = -1;
     ChildPidl child;
@@ -186,7 +186,7 @@ std::wstring CFolderFrame::SingleItemOwnText()
 void CFolderFrame::UpdateStatusLine()
 {
     const HWND list = ListView();
-    const HWND bar = m_host.StatusBar();
+    const HWND bar = m_services.statusBar;
     if (!list || !m_view || !bar || !IsActivePaneOfActiveWindow()) return;
     std::wstring text;
     if (!m_storage)
@@ -221,7 +221,7 @@ void CFolderFrame::UpdateStatusLine()
     WritePart(bar, 1, L"");
     WritePart(bar, 2, L"");
     // The focus may have moved with the selection: the quick view follows it.
-    m_host.SelectionChanged(*this);
+    m_services.paneEvents.selectionChanged.Emit(*this);
 }
 
 std::wstring CFolderFrame::FocusedItemPath()

@@ -32,7 +32,7 @@ HRESULT CFolderFrame::ViewStateStream(DWORD mode, IStream** stream)
         return E_NOTIMPL;
     if ((mode & (STGM_WRITE | STGM_READWRITE)) != 0)
         m_viewStateExists = true;
-    else if (m_host.Os() == OsKind::WinXP && !m_viewStateExists)
+    else if (m_services.os == OsKind::WinXP && !m_viewStateExists)
         return E_NOTIMPL;
     LARGE_INTEGER zero{};
     m_viewState->Seek(zero, STREAM_SEEK_SET, nullptr);
@@ -104,7 +104,7 @@ bool CFolderFrame::OpenSelection(OpenMode mode)
     if (FAILED(ReadIdListArray(data.Get(), selection)) || selection.items.size() != 1) return false;
     AbsolutePidl& item = selection.items.front();
 
-    if (m_host.Os() >= OsKind::Win7_64)
+    if (m_services.os >= OsKind::Win7_64)
     {
         // Control Panel items and search connectors are the view's to open.
         if (IsParentPidl(m_utils.ControlPanelParent().Get(), item.Get(), false) &&
@@ -157,7 +157,7 @@ HRESULT CFolderFrame::StateChanged(IShellView*, ULONG change)
         m_viewHasFocus = false;
         m_renameSelectionToggle = true;
         const HWND list = ListView();
-        const HWND editor = list && m_host.Os() <= OsKind::WinXP
+        const HWND editor = list && m_services.os <= OsKind::WinXP
                                 ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0))
                                 : nullptr;
         if (editor)
@@ -218,7 +218,7 @@ HRESULT CFolderFrame::ViewWindowActivated(IShellView*)
     SignalStatus();
     InstallDropTarget();
     if (m_current)
-        m_host.GlobalVisited().Visit(ToItemIdList(m_current.Get()), CVisited::kSlots, m_utils.Equality());
+        m_services.GlobalVisited().Visit(ToItemIdList(m_current.Get()), CVisited::kSlots, m_utils.Equality());
     m_owner.UpdateTitle();
     return S_OK;
 }

@@ -12,8 +12,8 @@
 namespace sv
 {
 
-CShellTreeCtrl::CShellTreeCtrl(ITreeHost& host)
-    : m_host(host), m_desktopPidl(SpecialFolderPidl(CSIDL_DESKTOP))
+CShellTreeCtrl::CShellTreeCtrl(ITreeHost& host, Services& services)
+    : m_host(host), m_services(services), m_desktopPidl(SpecialFolderPidl(CSIDL_DESKTOP))
 {
 }
 
@@ -86,7 +86,7 @@ void CShellTreeCtrl::Shutdown()
 
 void CShellTreeCtrl::ApplySettings()
 {
-    const CParams& settings = m_host.Settings();
+    const CParams& settings = m_services.settings;
     HFONT font = nullptr;
     if (settings.useUserFont)
     {
@@ -107,7 +107,7 @@ void CShellTreeCtrl::UpdateEditingStyle()
 {
     // While the tree follows the panes it keeps in-place editing on; otherwise only for F2.
     const LONG_PTR style = ::GetWindowLongPtrW(m_tree.Hwnd(), GWL_STYLE);
-    const LONG_PTR wanted = m_host.Settings().treeSyncWithFolder
+    const LONG_PTR wanted = m_services.settings.treeSyncWithFolder
                                 ? (style | TVS_EDITLABELS)
                                 : (style & ~static_cast<LONG_PTR>(TVS_EDITLABELS));
     if (wanted != style) ::SetWindowLongPtrW(m_tree.Hwnd(), GWL_STYLE, wanted);
@@ -218,7 +218,7 @@ void CShellTreeCtrl::DeleteSelected(bool toRecycleBin)
     operation.kind = FO_DELETE;
     operation.sources = {path.text};
     operation.flags = toRecycleBin ? FOF_ALLOWUNDO : 0;
-    m_host.FileOperations().Start(std::move(operation));
+    m_services.fileOperations->Start(std::move(operation));
 }
 
 LRESULT CShellTreeCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

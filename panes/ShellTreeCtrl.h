@@ -53,7 +53,7 @@ class CShellTreeCtrl : public CWindow
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaFolderTree";
 
-    explicit CShellTreeCtrl(ITreeHost& host);
+    CShellTreeCtrl(ITreeHost& host, Services& services);
     ~CShellTreeCtrl() override;
 
     // Inside the tree bar; the desktop as root, expanded and selected; the worker runs from here.
@@ -166,6 +166,7 @@ private:
     void UpdateEditingStyle();
 
     ITreeHost& m_host;
+    Services& m_services;
     CUtils m_utils;
     AbsolutePidl m_desktopPidl;
     CTreeControl m_tree{*this};

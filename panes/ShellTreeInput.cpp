@@ -126,7 +126,7 @@ bool CShellTreeCtrl::OnClick()
     // The button expands by itself; only clicks on the item's icon or label open it.
     if (!item || !(where & TVHT_ONITEM)) return true;
     if (!m_host.OpenFromTree(FolderOf(item), OpenMode::ActivePaneUnlessModifier)) return false;
-    const CParams& settings = m_host.Settings();
+    const CParams& settings = m_services.settings;
     if (settings.treeExpandOnClick && !IsExpanded(tree, item))
     {
         const HTREEITEM selected = TreeView_GetSelection(tree);
@@ -145,7 +145,7 @@ void CShellTreeCtrl::OnSelectionChanged(const NMTREEVIEWW& notice)
     {
         if (m_keyboardSelection)
             ::SetTimer(Hwnd(), kTreeKeyboardTimer, kTreeKeyboardDelayMs, nullptr);
-        else if (!notice.itemOld.hItem && m_host.Settings().treeSyncWithFolder)
+        else if (!notice.itemOld.hItem && m_services.settings.treeSyncWithFolder)
             OpenSelectionInActivePane();
     }
     m_keyboardSelection = false;
@@ -252,7 +252,7 @@ void CShellTreeCtrl::OnBeginDrag(const NMTREEVIEWW& notice)
         !data)
         return;
     // Newer systems' data objects hold up the drop target while they are read; ours does not.
-    if (m_host.Os() >= OsKind::WinVista)
+    if (m_services.os >= OsKind::WinVista)
     {
         if (ComPtr<IDataObject> wrapped = WrapDataObject(data.Get())) data = std::move(wrapped);
     }
@@ -286,7 +286,7 @@ void CShellTreeCtrl::OnMiddleClick(POINT point)
 
 LRESULT CShellTreeCtrl::CTreeControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const CParams& settings = m_owner.m_host.Settings();
+    const CParams& settings = m_owner.m_services.settings;
     switch (message)
     {
     case WM_MBUTTONUP: m_owner.OnMiddleClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;

@@ -125,7 +125,7 @@ bool CShellTreeCtrl::EnumerateInto(HTREEITEM item)
     node->enumerated = true;
     const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     const ComPtr<IShellFolder> folder = FolderOfNode(node);
-    std::vector<ChildFolder> children = EnumerateChildFolders(folder.Get(), m_host.Os());
+    std::vector<ChildFolder> children = EnumerateChildFolders(folder.Get(), m_services.os);
     if (children.empty())
     {
         SetButton(item, false);

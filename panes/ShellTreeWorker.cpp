@@ -197,7 +197,7 @@ void CShellTreeCtrl::StartFullRefresh()
         snapshots->push_back(std::move(snapshot));
         pending.insert(pending.end(), children.rbegin(), children.rend());
     }
-    const OsKind os = m_host.Os();
+    const OsKind os = m_services.os;
     m_worker->Submit(
         [snapshots, os](const WorkControl& control) -> std::unique_ptr<WorkResult>
         {

@@ -13,7 +13,7 @@ constexpr int kTicksToExpand = 5;
 
 CTreeDropTarget::CTreeDropTarget(CShellTreeCtrl& tree)
     : CFolderDropTarget(tree.Tree(), tree.m_utils,
-                        [&tree]() -> CFileOperationQueue& { return tree.m_host.FileOperations(); }),
+                        [&tree]() -> CFileOperationQueue& { return *tree.m_services.fileOperations; }),
       m_owner(tree)
 {
 }

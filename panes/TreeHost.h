@@ -1,4 +1,5 @@
-// What the folder tree asks of the main frame.
+// What the folder tree asks of the main frame; what it shares with the panes comes with
+// `Services`.
 #pragma once
 
 #include "commands/FileOperationQueue.h"
@@ -17,9 +18,6 @@ class ITreeHost
 public:
     virtual ~ITreeHost() = default;
 
-    virtual const CParams& Settings() const = 0;
-    virtual OsKind Os() const = 0;
-    virtual CFileOperationQueue& FileOperations() = 0;
     // Opens a folder chosen in the tree by the placement rules; false when nothing opened it.
     // The frame does not synchronise the tree back while this runs.
     virtual bool OpenFromTree(AbsolutePidl folder, OpenMode mode) = 0;

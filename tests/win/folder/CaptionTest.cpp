@@ -134,7 +134,7 @@ protected:
     }
     void WaitForFileOperations()
     {
-        PumpUntil([&] { return !m_host.FileOperations().Busy(); }, 20000);
+        PumpUntil([&] { return !m_host.operations.Busy(); }, 20000);
         PumpUntilIdle();
     }
 };

@@ -139,12 +139,12 @@ TEST_F(FolderWindow, ALazyPaneMakesItsViewOnFirstActivation)
     SetPlacementShowCommand(record.placement, SW_SHOWMAXIMIZED);
     record.activate = false;
     // Created behind the active window, as a restored arrangement does.
-    m_host.restoring = true;
+    m_host.services.restoring = true;
     CChildFrame* lazy = OpenWindow(record);
     ASSERT_NE(lazy, nullptr);
     ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(active->Hwnd()), 0);
     PumpUntilIdle();
-    m_host.restoring = false;
+    m_host.services.restoring = false;
     EXPECT_FALSE(lazy->ActivePane()->IsViewCreated());
     EXPECT_EQ(lazy->ActivePane()->History().Count(), 1) << "a lazy pane still has its folder";
     EXPECT_EQ(lazy->Label().title, L"A");

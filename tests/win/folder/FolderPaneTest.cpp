@@ -36,7 +36,7 @@ TEST_F(FolderPane, ShowsItsFolderAndIgnoresNavigationToTheSameFolder)
     EXPECT_EQ(pane.FolderName(), L"A");
     EXPECT_EQ(pane.History().Count(), 1);
     EXPECT_EQ(pane.Visited().Count(), 1);
-    EXPECT_EQ(m_host.global.Count(), 1);
+    EXPECT_EQ(m_host.services.GlobalVisited().Count(), 1);
     wchar_t title[64] = {};
     ::GetWindowTextW(window->Hwnd(), title, 64);
     EXPECT_STREQ(title, L"A");

@@ -16,6 +16,17 @@ namespace sv::test
 FakeHost::FakeHost()
 {
     params.Reset(SettingsDefaults{});
+    services.os = OsKind::Win8_64;
+    services.worker = &paneWorker;
+    services.fileOperations = &operations;
+    treeSync.SetTarget(
+        [this](const ITEMIDLIST* folder)
+        {
+            ++treeSyncs;
+            lastTreeSync = AbsolutePidl::CopyOf(folder);
+        });
+    m_selectionChanged = services.paneEvents.selectionChanged.Connect([this](CFolderFrame&) { ++selectionChanges; });
+    m_windowClosed = services.frameEvents.windowClosed.Connect([this](CChildFrame&) { ++destroyed; });
 }
 
 bool TestMdiFrame::Open()
@@ -99,7 +110,7 @@ void FolderFixture::TearDown()
 
 CChildFrame* FolderFixture::OpenWindow(const CSolObject& record)
 {
-    auto window = std::make_unique<CChildFrame>(m_host, nullptr);
+    auto window = std::make_unique<CChildFrame>(m_host, m_host.services, nullptr);
     if (!window->CreateFromRecord(m_frame, record)) return nullptr;
     m_windows.push_back(std::move(window));
     PumpUntilIdle();
@@ -166,10 +177,5 @@ std::vector<std::wstring> FolderFixture::SelectedNames(CFolderFrame& pane)
     return names;
 }
 
-CFileOperationQueue& FakeHost::FileOperations()
-{
-    if (!operations) operations = std::make_unique<CFileOperationQueue>(nullptr, 0);
-    return *operations;
-}
 
 } // namespace sv::test

@@ -4,6 +4,7 @@
 #include "../WinTestSupport.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderHost.h"
+#include "panes/TreeSync.h"
 #include "framework/BackgroundWorker.h"
 #include "framework/MdiFrame.h"
 #include "shell/Utils.h"
@@ -27,64 +28,42 @@ class FakeHost : public IFolderHost
 {
 public:
     FakeHost();
-    const CParams& Settings() const override { return params; }
-    const CFilters& Filters() const override { return filters; }
-    const CSolObjects& Favorites() const override { return favorites; }
-    CVisited& GlobalVisited() override { return global; }
-    OsKind Os() const override { return OsKind::Win8_64; }
-    HWND StatusBar() const override { return statusBar; }
-    bool IsRestoring() const override { return restoring; }
-    HIMAGELIST PaneToolbarImages(bool) const override { return nullptr; }
-    const std::vector<ToolbarButton>& FolderToolbarLayout() const override { return layout; }
-    void SetFolderToolbarIconSize(int iconSize) override { params.folderToolbarIconSize = iconSize; }
-    void CustomiseFolderToolbar() override { ++toolbarCustomisations; }
     void OpenFolder(AbsolutePidl folder, AbsolutePidl, OpenMode mode, bool) override
     {
         opened.push_back({std::move(folder), mode});
     }
     void OpenWindow(const CSolObject& record) override { windowsOpened.push_back(record); }
-    CFileOperationQueue& FileOperations() override;
-    AbsolutePidl& LastCopiedPath() override { return lastCopied; }
-    void SetFileListOptions(int32_t mode, std::wstring separator) override
+    void ShowInTree(const ITEMIDLIST* folder) override
     {
-        params.fileListMode = mode;
-        params.fileListSeparator = std::move(separator);
-    }
-    const ColorRamp& FavoriteRampOf(int) const override { return ramp; }
-    void SyncTreeTo(const ITEMIDLIST* folder) override
-    {
-        ++treeSyncs;
+        ++treeShown;
         syncedTo = AbsolutePidl::CopyOf(folder);
     }
-    void ShowFolderTree() override { ++treeShown; }
-    bool TreeSyncSuppressed() const override { return treeSyncSuppressed; }
-    AbsolutePidl& LastTreeSyncFolder() override { return lastTreeSync; }
-    CBackgroundWorker* PaneWorker() override { return &paneWorker; }
-    void SelectionChanged(CFolderFrame&) override { ++selectionChanges; }
-    void FolderWindowDestroyed(CChildFrame&) override { ++destroyed; }
+    void SetFolderToolbarIconSize(int iconSize) override { params.folderToolbarIconSize = iconSize; }
+    void CustomiseFolderToolbar() override { ++toolbarCustomisations; }
 
     // Its jobs post their own answers: it has no window of its own to post to.
     CBackgroundWorker paneWorker{nullptr, WM_NULL};
+    CFileOperationQueue operations{nullptr, 0};
     CParams params;
     CFilters filters;
     CSolObjects favorites;
-    CVisited global;
-    std::vector<ToolbarButton> layout;
+    Services services{params, filters, favorites};
     std::vector<CSolObject> windowsOpened;
-    AbsolutePidl lastCopied;
-    ColorRamp ramp = DefaultRamp();
-    std::unique_ptr<CFileOperationQueue> operations;
-    bool restoring = false;
     std::vector<OpenRequest> opened;
-    int treeSyncs = 0;
     AbsolutePidl syncedTo;
     int treeShown = 0;
     int toolbarCustomisations = 0;
-    bool treeSyncSuppressed = false;
+    CUtils utils;
+    // The tree's rule with a stand-in tree that counts where it was moved.
+    CTreeSync treeSync{services, utils, [] { return nullptr; }};
+    int treeSyncs = 0;
     AbsolutePidl lastTreeSync;
-    int destroyed = 0;
     int selectionChanges = 0;
-    HWND statusBar = nullptr;
+    int destroyed = 0;
+
+private:
+    ScopedConnection m_selectionChanged;
+    ScopedConnection m_windowClosed;
 };
 
 class TestMdiFrame : public CMdiFrame

@@ -252,9 +252,9 @@ TEST_F(PaneCommands, HistoryMenuShowsBothListsAndClearingLeavesTheCurrentFolder)
     EXPECT_EQ(pane.Visited().Count(), 1);
     EXPECT_FALSE(Enabled(pane, 101));
     EXPECT_FALSE(Enabled(pane, 102));
-    EXPECT_EQ(m_host.global.Count(), 3) << "the global list stays";
+    EXPECT_EQ(m_host.services.GlobalVisited().Count(), 3) << "the global list stays";
     Command(pane, 132);
-    EXPECT_EQ(m_host.global.Count(), 1);
+    EXPECT_EQ(m_host.services.GlobalVisited().Count(), 1);
 }
 
 TEST_F(PaneCommands, ClosePaneClosesOnePaneThenTheWindow)

@@ -276,11 +276,16 @@ TEST_F(PaneView, TreeFollowsTheActivePaneOncePerFolder)
     ::SendMessageW(pane.Hwnd(), WM_TIMER, kTreeSyncTimer, 0);
     EXPECT_EQ(m_host.treeSyncs, 1);
 
-    m_host.treeSyncSuppressed = true;
-    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"B"), true));
+    {
+        const CTreeSync::Pause pause = m_host.treeSync.Suspend();
+        ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"B"), true));
+        ::SendMessageW(pane.Hwnd(), WM_TIMER, kTreeSyncTimer, 0);
+        EXPECT_EQ(m_host.treeSyncs, 1) << "suppressed by the main frame";
+        m_host.services.restoring = true;
+    }
     ::SendMessageW(pane.Hwnd(), WM_TIMER, kTreeSyncTimer, 0);
-    EXPECT_EQ(m_host.treeSyncs, 1) << "suppressed by the main frame";
-    m_host.treeSyncSuppressed = false;
+    EXPECT_EQ(m_host.treeSyncs, 1) << "suppressed while windows are restored";
+    m_host.services.restoring = false;
     m_host.params.treeSyncWithFolder = false;
     ::SendMessageW(pane.Hwnd(), WM_TIMER, kTreeSyncTimer, 0);
     EXPECT_EQ(m_host.treeSyncs, 1) << "switched off";
@@ -294,7 +299,7 @@ TEST_F(PaneView, APaneNotToBeActivatedOnlyArmsWithItsFirstTimer)
     CSolObject record = RecordOf(L"A");
     record.activate = false;
     // No message pumped before the first timer: the pane's own timer cannot come first.
-    auto owned = std::make_unique<CChildFrame>(m_host, nullptr);
+    auto owned = std::make_unique<CChildFrame>(m_host, m_host.services, nullptr);
     ASSERT_TRUE(owned->CreateFromRecord(m_frame, record));
     CChildFrame* window = owned.get();
     m_windows.push_back(std::move(owned));

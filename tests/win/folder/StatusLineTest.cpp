@@ -47,7 +47,7 @@ protected:
     {
         FolderFixture::SetUp();
         ASSERT_TRUE(m_bar.Open(m_frame.Hwnd()));
-        m_host.statusBar = m_bar.Hwnd();
+        m_host.services.statusBar = m_bar.Hwnd();
         ::CreateDirectoryW(m_tree.Path(L"S").c_str(), nullptr);
         WriteFileOfSize(m_tree.Path(L"S\\one"), 1024);
         WriteFileOfSize(m_tree.Path(L"S\\two"), 2048);
