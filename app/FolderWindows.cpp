@@ -34,6 +34,38 @@ CFolderWindows::CFolderWindows(CMainFrame& frame) : m_frame(frame), m_services(f
     FrameEvents& events = m_services.frameEvents;
     m_windowActivated = events.windowActivated.Connect([this](CChildFrame& window) { WindowActivated(window); });
     m_windowClosed = events.windowClosed.Connect([this](CChildFrame& window) { WindowDestroyed(window); });
+    // A window's folders and view modes are part of the arrangement.
+    m_paneNavigated = m_services.paneEvents.navigated.Connect([this](CFolderFrame&) { m_frame.ArrangementChanged(); });
+    m_viewModeChanged =
+        m_services.paneEvents.viewModeChanged.Connect([this](CFolderFrame&) { m_frame.ArrangementChanged(); });
+    m_settingsChanged = events.settingsChanged.Connect(
+        [this]
+        {
+            ApplySettings();
+            ApplyTabOptions();
+        });
+}
+
+bool CFolderWindows::CreateTabStrip(UINT id)
+{
+    if (!m_tabStrip.Create(m_frame.Hwnd(), id, *this)) return false;
+    m_tabStrip.SetTabHeight(m_services.settings.tabHeight);
+    m_tabStrip.SetFrameLayout([this] { m_frame.RecalcLayout(); });
+    return true;
+}
+
+void CFolderWindows::ApplyTabOptions()
+{
+    const CParams& settings = m_services.settings;
+    TabStripOptions options;
+    options.showDynamically = settings.tabsShowDynamically;
+    options.closeOnDoubleClick = settings.tabCloseOnDoubleClick;
+    options.rightDragArrangement = settings.rightDragArrangement;
+    options.showToolTips = settings.tabShowToolTips;
+    options.markFavoriteTabs = settings.markFavoriteTabs;
+    options.tabHeight = settings.tabHeight;
+    m_tabStrip.ApplyOptions(options);
+    m_frame.RecalcLayout();
 }
 
 CFolderWindows::~CFolderWindows()
@@ -87,7 +119,7 @@ CChildFrame* CFolderWindows::CreateFolderWindow(const CSolObject& record)
         return nullptr;
     }
     // The copy above forgot the record's tab position: a copied record asks for no place.
-    CDlgBarTab& strip = m_frame.TabStrip();
+    CDlgBarTab& strip = m_tabStrip;
     const int tab = TabInsertIndex(record.tabPosition, strip.TabCount());
     strip.InsertTab(tab, window->Label().tabText, reinterpret_cast<LPARAM>(window.get()));
     m_windows.push_back(std::move(window));
@@ -95,19 +127,21 @@ CChildFrame* CFolderWindows::CreateFolderWindow(const CSolObject& record)
     m_tabConnections[&added] = added.TabChanged().Connect([this](CChildFrame& changed) { UpdateTabOf(changed); });
     // Wine leaves the child's title in the frame caption after a maximised creation.
     ::SetWindowTextW(m_frame.Hwnd(), CMainFrame::kTitle);
-    m_frame.TabsChanged();
-    return m_windows.back().get();
+    SyncTabs();
+    m_frame.UpdateBarCommandStates();
+    m_services.frameEvents.windowOpened.Emit(added);
+    return &added;
 }
 
 int CFolderWindows::TabIndexOf(const CChildFrame& window) const
 {
-    return m_frame.TabStrip().FindTab(reinterpret_cast<LPARAM>(&window));
+    return m_tabStrip.FindTab(reinterpret_cast<LPARAM>(&window));
 }
 
 std::vector<CChildFrame*> CFolderWindows::InTabOrder() const
 {
     std::vector<CChildFrame*> windows;
-    const CDlgBarTab& strip = m_frame.TabStrip();
+    const CDlgBarTab& strip = m_tabStrip;
     const int count = strip.TabCount();
     for (int i = 0; i < count; ++i)
     {
@@ -135,7 +169,7 @@ bool CFolderWindows::CloseAll()
 
 void CFolderWindows::ActivateNextTab(bool backwards)
 {
-    const CDlgBarTab& strip = m_frame.TabStrip();
+    const CDlgBarTab& strip = m_tabStrip;
     const int count = strip.TabCount();
     if (count == 0) return;
     const CChildFrame* active = ActiveFolderWindow();
@@ -147,7 +181,7 @@ void CFolderWindows::ActivateNextTab(bool backwards)
 void CFolderWindows::MoveSelectedTab(int delta)
 {
     if (!ActiveFolderWindow()) return;
-    m_frame.TabStrip().MoveSelectedTab(delta);
+    m_tabStrip.MoveSelectedTab(delta);
 }
 
 void CFolderWindows::SplitActiveWindow(SplitMode splitMode)
@@ -233,7 +267,7 @@ void CFolderWindows::SyncTabs()
     m_frame.ArrangementChanged();
     // Windows being restored get their tabs with their labels; the strip is put right once after.
     if (m_services.restoring) return;
-    CDlgBarTab& strip = m_frame.TabStrip();
+    CDlgBarTab& strip = m_tabStrip;
     for (const auto& window : m_windows)
         strip.SetTabText(TabIndexOf(*window), window->Label().tabText);
     if (const CChildFrame* active = ActiveFolderWindow()) strip.SelectTab(TabIndexOf(*active));
@@ -245,7 +279,7 @@ void CFolderWindows::UpdateTabOf(CChildFrame& window)
     if (m_destroying) return;
     m_frame.ArrangementChanged();
     if (m_services.restoring) return;
-    CDlgBarTab& strip = m_frame.TabStrip();
+    CDlgBarTab& strip = m_tabStrip;
     const int index = TabIndexOf(window);
     if (index < 0) return;
     const bool relabelled = strip.SetTabText(index, window.Label().tabText);
@@ -264,7 +298,7 @@ void CFolderWindows::UpdateTabOf(CChildFrame& window)
 void CFolderWindows::WindowActivated(CChildFrame& window)
 {
     if (m_services.restoring || m_destroying) return;
-    m_frame.TabStrip().SelectTab(TabIndexOf(window));
+    m_tabStrip.SelectTab(TabIndexOf(window));
     // The stacking order is part of the arrangement.
     m_frame.ArrangementChanged();
 }
@@ -275,7 +309,7 @@ void CFolderWindows::WindowDestroyed(CChildFrame& window)
         std::find_if(m_windows.begin(), m_windows.end(),
                      [&](const std::unique_ptr<CChildFrame>& owned) { return owned.get() == &window; });
     if (it == m_windows.end()) return;
-    if (!m_destroying) m_frame.TabStrip().RemoveTab(TabIndexOf(window));
+    if (!m_destroying) m_tabStrip.RemoveTab(TabIndexOf(window));
     m_tabConnections.erase(&window);
     m_windows.erase(it); // the window's handle is gone already
     m_frame.ShowMenuFor(!m_windows.empty());
@@ -301,7 +335,7 @@ void CFolderWindows::ApplySettings()
     for (const auto& parked : m_parked)
     {
         DescribeParked(*parked);
-        m_frame.TabStrip().SetTabText(m_frame.TabStrip().FindTab(reinterpret_cast<LPARAM>(parked.get())),
+        m_tabStrip.SetTabText(m_tabStrip.FindTab(reinterpret_cast<LPARAM>(parked.get())),
                                       parked->label.tabText);
     }
     SyncTabs();

@@ -3,6 +3,7 @@
 // the tab strip, splits, moves and arranges tabs, and saves and restores arrangements.
 #pragma once
 
+#include "bars/DlgBarTab.h"
 #include "folder/ChildFrame.h"
 #include "folder/FavoriteMatch.h"
 #include "folder/FolderHost.h"
@@ -73,10 +74,11 @@ public:
     void SyncTabs();
     // One window's tab follows its label and colours.
     void UpdateTabOf(CChildFrame& window);
-    void WindowActivated(CChildFrame& window);
-    void WindowDestroyed(CChildFrame& window);
-    // Every window takes over changed settings: labels, title, list-view styles.
-    void ApplySettings();
+    // The strip the tabs stand in, as a child of the frame; the options of the settings.
+    bool CreateTabStrip(UINT id);
+    CDlgBarTab& TabStrip() { return m_tabStrip; }
+    const CDlgBarTab& TabStrip() const { return m_tabStrip; }
+    void ApplyTabOptions();
     // The frame goes away: windows that close now leave the tabs alone.
     void BeginDestroying() { m_destroying = true; }
 
@@ -124,6 +126,11 @@ private:
     void UnparkSelected();
 
     CChildFrame* WindowOfItem(LPARAM item) const;
+    void WindowActivated(CChildFrame& window);
+    void WindowDestroyed(CChildFrame& window);
+    // Every window takes over changed settings: labels, title, list-view styles; so do the
+    // tabs.
+    void ApplySettings();
     // The folder is no folder window's to show: Control Panel items and search connectors.
     bool HandToShell(const ITEMIDLIST* folder);
     // The favorite a pane's colours come from under the settings, -1 none.
@@ -133,6 +140,10 @@ private:
     Services& m_services;
     ScopedConnection m_windowActivated;
     ScopedConnection m_windowClosed;
+    ScopedConnection m_settingsChanged;
+    ScopedConnection m_paneNavigated;
+    ScopedConnection m_viewModeChanged;
+    CDlgBarTab m_tabStrip;
     std::vector<std::unique_ptr<CChildFrame>> m_windows;
     std::map<const CChildFrame*, ScopedConnection> m_tabConnections;
     std::vector<std::unique_ptr<ParkedWindow>> m_parked;

@@ -30,7 +30,7 @@ bool CFolderWindows::SaveArrangement(const std::wstring& path, bool report)
     for (auto it = m_parked.rbegin(); it != m_parked.rend(); ++it)
     {
         walk.push_back((*it)->record);
-        tabIndexes.push_back(m_frame.TabStrip().FindTab(reinterpret_cast<LPARAM>(it->get())));
+        tabIndexes.push_back(m_tabStrip.FindTab(reinterpret_cast<LPARAM>(it->get())));
     }
     CSolObjects arrangement;
     arrangement.records.reserve(walk.size());
@@ -62,7 +62,7 @@ std::optional<CSolObjects> CFolderWindows::LoadArrangement(const std::wstring& p
 void CFolderWindows::RestoreArrangement(CSolObjects list)
 {
     const bool wasRestoring = std::exchange(m_services.restoring, true);
-    PrepareArrangementForRestore(list, m_frame.TabStrip().TabCount());
+    PrepareArrangementForRestore(list, m_tabStrip.TabCount());
     // Every new maximised window would repaint the frame's caption and menu bar, and the one
     // before it: the frame is drawn once, when all are there.
     const HWND frame = m_frame.Hwnd();

@@ -75,7 +75,7 @@ void CFolderWindows::Park(const CSolObject& record)
     auto parked = std::make_unique<ParkedWindow>();
     parked->record = record;
     DescribeParked(*parked);
-    CDlgBarTab& strip = m_frame.TabStrip();
+    CDlgBarTab& strip = m_tabStrip;
     strip.InsertTab(TabInsertIndex(record.tabPosition, strip.TabCount()), parked->label.tabText,
                     reinterpret_cast<LPARAM>(parked.get()));
     m_parked.push_back(std::move(parked));
@@ -84,7 +84,7 @@ void CFolderWindows::Park(const CSolObject& record)
 CChildFrame* CFolderWindows::Unpark(ParkedWindow& parked)
 {
     CSolObject record = std::move(parked.record);
-    CDlgBarTab& strip = m_frame.TabStrip();
+    CDlgBarTab& strip = m_tabStrip;
     const int tab = strip.FindTab(reinterpret_cast<LPARAM>(&parked));
     record.tabPosition = tab;
     record.activate = true;
@@ -94,7 +94,7 @@ CChildFrame* CFolderWindows::Unpark(ParkedWindow& parked)
 
 void CFolderWindows::DropParked(ParkedWindow& parked)
 {
-    CDlgBarTab& strip = m_frame.TabStrip();
+    CDlgBarTab& strip = m_tabStrip;
     if (const int tab = strip.FindTab(reinterpret_cast<LPARAM>(&parked)); tab >= 0 && !m_destroying)
         strip.RemoveTab(tab);
     std::erase_if(m_parked,
@@ -105,7 +105,7 @@ void CFolderWindows::DropParked(ParkedWindow& parked)
 void CFolderWindows::UnparkSelected()
 {
     if (m_parked.empty() || !m_windows.empty() || m_destroying) return;
-    const CDlgBarTab& strip = m_frame.TabStrip();
+    const CDlgBarTab& strip = m_tabStrip;
     ParkedWindow* chosen = ParkedOfItem(strip.TabItem(std::max(strip.SelectedTab(), 0)));
     Unpark(chosen ? *chosen : *m_parked.front());
 }
@@ -113,7 +113,7 @@ void CFolderWindows::UnparkSelected()
 std::vector<std::vector<FavoriteMatch>> CFolderWindows::PaneFavoritesByTab() const
 {
     std::vector<std::vector<FavoriteMatch>> tabs;
-    const CDlgBarTab& strip = m_frame.TabStrip();
+    const CDlgBarTab& strip = m_tabStrip;
     for (int i = 0; i < strip.TabCount(); ++i)
     {
         const LPARAM item = strip.TabItem(i);

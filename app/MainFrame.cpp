@@ -100,7 +100,7 @@ void CMainFrame::PrepareShutdown()
     ::KillTimer(Hwnd(), kArrangementSaveTimer);
     // Files cut or copied to the clipboard stay there when the program has gone.
     FlushOwnClipboardData();
-    m_tabStrip.RevokeDropTarget();
+    TabStrip().RevokeDropTarget();
     StoreBarLayout();
     WriteSettings();
     // The windows are all still there: the frame closes only after this.

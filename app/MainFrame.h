@@ -158,8 +158,6 @@ public:
     void OpenWindow(const CSolObject& record) override { m_folderWindows.CreateFolderWindow(record); }
     CFileOperationQueue& FileOperations() { return *m_fileOperations; }
     void ShowInTree(const ITEMIDLIST* folder) override;
-    // The strip, the arrangement and the favorites bar follow the windows' tabs.
-    void TabsChanged();
     OsKind Os() const { return m_osKind; }
     CFilters& EditableFilters() { return m_filters; }
     // "file::/topic" of the help file beside the program.
@@ -186,8 +184,8 @@ public:
     CToolBarXP& DrivesBar() { return m_drivesBar; }
     CReBarMain& Rebar() { return m_rebar; }
     CStatusBarEx& StatusBar() { return m_statusBar; }
-    CDlgBarTab& TabStrip() { return m_tabStrip; }
-    const CDlgBarTab& TabStrip() const { return m_tabStrip; }
+    CDlgBarTab& TabStrip() { return m_folderWindows.TabStrip(); }
+    const CDlgBarTab& TabStrip() const { return m_folderWindows.TabStrip(); }
     CMyBar& FolderTreeBar() { return m_treeBar; }
     CMyBar& QuickViewBar() { return m_quickViewBar; }
     CQuickView& QuickView() { return m_quickView; }
@@ -287,8 +285,6 @@ private:
     // After a system-wide change: the drives bar, a visible tree and, for the hidden-items
     // switches, every pane's view.
     void RefreshAfterSystemChange(bool views);
-    // The tab options of the settings onto the tab strip.
-    void ApplyTabOptions();
     CommandState ViewModeState(int entry) const;
 
     // Edit commands on files, MainFrameFileCommands.cpp.
@@ -383,7 +379,6 @@ private:
     CFavoritesBar m_favoritesBarBehaviour{*this, m_services, m_treeSync};
     CDrivesBar m_drivesBarBehaviour{[this](int button) { OpenDriveInNewWindow(button); }};
     CStatusBarEx m_statusBar;
-    CDlgBarTab m_tabStrip;
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;
     CQuickView m_quickView{m_services};

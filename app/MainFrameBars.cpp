@@ -65,9 +65,7 @@ bool CMainFrame::CreateBars()
     m_services.statusBar = m_statusBar.Hwnd();
     if (!m_dockingMode) AddBands();
 
-    if (!m_tabStrip.Create(Hwnd(), kTabStripBarId, m_folderWindows)) return false;
-    m_tabStrip.SetTabHeight(m_params.tabHeight);
-    m_tabStrip.SetFrameLayout([this] { RecalcLayout(); });
+    if (!m_folderWindows.CreateTabStrip(kTabStripBarId)) return false;
     if (!m_treeBar.Create(Hwnd(), kFolderTreeBarId, kFolderTreeBarText) ||
         !m_quickViewBar.Create(Hwnd(), kQuickViewBarId, kQuickViewBarText))
         return false;

@@ -163,7 +163,7 @@ void CMainFrame::RegisterCommands()
          {
              const CChildFrame* window = ActiveFolderWindow();
              const int tab = window ? m_folderWindows.TabIndexOf(*window) : -1;
-             return CommandState{tab >= 0 && tab + 1 < m_tabStrip.TabCount(), false, false};
+             return CommandState{tab >= 0 && tab + 1 < TabStrip().TabCount(), false, false};
          }},
     };
 
@@ -222,7 +222,7 @@ bool CMainFrame::IsBarVisible(UINT command) const
     case cmd::kFavoritesBar: return m_favoritesBar.IsShown();
     case cmd::kFolderTree:
     case cmd::kCloseFolderTree: return HasVisibleStyle(m_treeBar.Hwnd());
-    case cmd::kTabStrip: return HasVisibleStyle(m_tabStrip.Hwnd());
+    case cmd::kTabStrip: return HasVisibleStyle(TabStrip().Hwnd());
     case cmd::kQuickView: return HasVisibleStyle(m_quickViewBar.Hwnd());
     case cmd::kStatusBar: return HasVisibleStyle(m_statusBar.Hwnd());
     }
@@ -244,7 +244,7 @@ void CMainFrame::ToggleBar(UINT command)
         ::PostMessageW(Hwnd(), kCheckDrivesMessage, 0, 0);
         if (show) RefreshFolderTree();
         break;
-    case cmd::kTabStrip: ::ShowWindow(m_tabStrip.Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
+    case cmd::kTabStrip: ::ShowWindow(TabStrip().Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
     case cmd::kStatusBar: ::ShowWindow(m_statusBar.Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
     case cmd::kQuickView: ::ShowWindow(m_quickViewBar.Hwnd(), show ? SW_SHOWNA : SW_HIDE); break;
     default: return;
@@ -270,9 +270,8 @@ void CMainFrame::OpenSettings(const SettingsRequest& request)
 void CMainFrame::ApplyChangedSettings()
 {
     LoadOrDropAccelerators();
-    m_folderWindows.ApplySettings();
-    ApplyTabOptions();
-    if (m_tree) m_tree->ApplySettings();
+    // The folder windows, their tabs and the tree follow.
+    m_services.frameEvents.settingsChanged.Emit();
     LayoutAllBars();
 }
 

@@ -32,18 +32,18 @@ int CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* tabs) const
 
 void CMainFrame::SetHotFavorite(int favorite)
 {
-    m_tabStrip.SetHotFavorite(favorite);
+    TabStrip().SetHotFavorite(favorite);
 }
 
 int CMainFrame::SelectedTab() const
 {
-    return m_tabStrip.SelectedTab();
+    return TabStrip().SelectedTab();
 }
 
 void CMainFrame::ActivateTab(int tab)
 {
-    if (tab < 0 || tab >= m_tabStrip.TabCount()) return;
-    m_folderWindows.ActivateTab(m_tabStrip.TabItem(tab));
+    if (tab < 0 || tab >= TabStrip().TabCount()) return;
+    m_folderWindows.ActivateTab(TabStrip().TabItem(tab));
 }
 
 void CMainFrame::PostOpenFavoriteInNewWindow(int favorite)

@@ -79,10 +79,10 @@ void CMainFrame::RecalcLayout()
         }
         top += rowHeight > 0 ? rowHeight + kDockRowGap : 0;
     }
-    if (HasVisibleStyle(m_tabStrip.Hwnd()))
+    if (HasVisibleStyle(TabStrip().Hwnd()))
     {
-        Place(m_tabStrip.Hwnd(), 0, top, width, m_tabStrip.Height());
-        top += m_tabStrip.Height();
+        Place(TabStrip().Hwnd(), 0, top, width, TabStrip().Height());
+        top += TabStrip().Height();
     }
     if (HasVisibleStyle(m_statusBar.Hwnd())) bottom -= m_statusBar.PlaceAtBottom();
     bottom = std::max(bottom, top);
@@ -204,7 +204,7 @@ void CMainFrame::RestoreBarLayout()
             if (!stored) m_rebar.ShowIdealWidth(i);
         }
     }
-    ::ShowWindow(m_tabStrip.Hwnd(), m_params.tabBarVisible ? SW_SHOWNA : SW_HIDE);
+    ::ShowWindow(TabStrip().Hwnd(), m_params.tabBarVisible ? SW_SHOWNA : SW_HIDE);
     ::ShowWindow(m_statusBar.Hwnd(), m_params.statusBarVisible ? SW_SHOWNA : SW_HIDE);
     // Sizes first, so that the bars dock in them. The sizing bars dock in either toolbar
     // mode, so their layout comes back in both; a damaged one leaves the default places.
@@ -212,7 +212,7 @@ void CMainFrame::RestoreBarLayout()
     m_treeBar.SetSizes(BarSizesOrDefault(m_params.treeBarSizes, screen));
     m_quickViewBar.SetSizes(BarSizesOrDefault(m_params.quickViewBarSizes, screen));
     m_dockSite.Apply(DecodeDockLayout(m_params.dockLayout), screen);
-    ApplyTabOptions();
+    m_folderWindows.ApplyTabOptions();
 }
 
 void CMainFrame::DockSideBars()
@@ -222,19 +222,6 @@ void CMainFrame::DockSideBars()
     m_dockSite.Register(m_quickViewBar, DockSide::Right, false);
     // The tree bar's close button is its menu command, which also looks at the drives.
     m_treeBar.SetCloseCommand(cmd::kCloseFolderTree);
-}
-
-void CMainFrame::ApplyTabOptions()
-{
-    TabStripOptions options;
-    options.showDynamically = m_params.tabsShowDynamically;
-    options.closeOnDoubleClick = m_params.tabCloseOnDoubleClick;
-    options.rightDragArrangement = m_params.rightDragArrangement;
-    options.showToolTips = m_params.tabShowToolTips;
-    options.markFavoriteTabs = m_params.markFavoriteTabs;
-    options.tabHeight = m_params.tabHeight;
-    m_tabStrip.ApplyOptions(options);
-    RecalcLayout();
 }
 
 void CMainFrame::StoreBarLayout()
@@ -262,7 +249,7 @@ void CMainFrame::StoreBarLayout()
         }
     }
     if (m_treeBar.Hwnd()) m_params.treeBarVisible = ::IsWindowVisible(m_treeBar.Hwnd()) ? 1 : 0;
-    if (m_tabStrip.Hwnd()) m_params.tabBarVisible = HasVisibleStyle(m_tabStrip.Hwnd()) ? 1 : 0;
+    if (TabStrip().Hwnd()) m_params.tabBarVisible = HasVisibleStyle(TabStrip().Hwnd()) ? 1 : 0;
     if (m_statusBar.Hwnd()) m_params.statusBarVisible = HasVisibleStyle(m_statusBar.Hwnd()) ? 1 : 0;
     if (m_treeBar.Hwnd()) m_params.treeBarSizes = m_treeBar.Sizes();
     if (m_quickViewBar.Hwnd()) m_params.quickViewBarSizes = m_quickViewBar.Sizes();

@@ -152,12 +152,5 @@ void CMainFrame::UpdateQuickView()
     m_quickView.Follow(pane->FocusedItemPath());
 }
 
-void CMainFrame::TabsChanged()
-{
-    m_folderWindows.SyncTabs();
-    UpdateBarCommandStates();
-    // The favorites bar marks the favorites that are open.
-    if (m_favoritesBar.Hwnd()) ::InvalidateRect(m_favoritesBar.Hwnd(), nullptr, FALSE);
-}
 
 } // namespace sv

@@ -28,12 +28,13 @@ public:
     CFavoritesBar(IFavoritesBarHost& host, Services& services, CTreeSync& treeSync)
         : m_host(host), m_services(services), m_treeSync(treeSync)
     {
-        // A favorite whose last tab went is no longer marked.
-        m_windowClosed = services.frameEvents.windowClosed.Connect(
-            [this](CChildFrame&)
-            {
-                if (Hwnd()) ::InvalidateRect(Hwnd(), nullptr, FALSE);
-            });
+        // The favorites open in a tab are marked.
+        const auto repaint = [this](CChildFrame&)
+        {
+            if (Hwnd()) ::InvalidateRect(Hwnd(), nullptr, FALSE);
+        };
+        m_windowOpened = services.frameEvents.windowOpened.Connect(repaint);
+        m_windowClosed = services.frameEvents.windowClosed.Connect(repaint);
     }
 
     // Takes over the favorites bar's toolbar control.
@@ -77,6 +78,7 @@ private:
     IFavoritesBarHost& m_host;
     Services& m_services;
     CTreeSync& m_treeSync;
+    ScopedConnection m_windowOpened;
     ScopedConnection m_windowClosed;
     int m_hot = -1;
     bool m_pressed = false;

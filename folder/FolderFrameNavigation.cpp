@@ -287,6 +287,7 @@ void CFolderFrame::AfterNavigation(int visitedPosition, bool)
     else
         m_history.Add(list, m_folderName);
     Layout();
+    m_services.paneEvents.navigated.Emit(*this);
 }
 
 void CFolderFrame::LookUpFolderIcon()

@@ -147,9 +147,10 @@ void CFolderFrame::SwitchViewMode(uint32_t viewCommand, int viewMode)
     SetViewMode(viewCommand, viewMode, before);
     // A list view that changes its layout does not always repaint what the old layout drew
     // (Wine's leaves the Details rows beside the first item in List).
-    const HWND list = ListView();
-    if (list && CurrentViewMode() != before)
+    if (CurrentViewMode() == before) return;
+    if (const HWND list = ListView())
         ::RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    m_services.paneEvents.viewModeChanged.Emit(*this);
 }
 
 void CFolderFrame::SetViewMode(uint32_t viewCommand, int viewMode, int before)

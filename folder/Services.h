@@ -32,16 +32,12 @@ struct PaneEvents
 {
     // The pane shows a new folder.
     Signal<CFolderFrame&> navigated;
-    // The pane's view became the active one.
-    Signal<CFolderFrame&> activated;
     // The pane has shown its folder as the active pane for a moment (the folder tree follows).
     Signal<CFolderFrame&> settled;
     // The status line was rebuilt after a change of the selection or the focused item.
     Signal<CFolderFrame&> selectionChanged;
     // The view shows its items in another mode ("Details", "Liste", ...).
     Signal<CFolderFrame&> viewModeChanged;
-    // The pane's window is going; the object still exists while this is told.
-    Signal<CFolderFrame&> destroyed;
 };
 
 // What happened to the frame's folder windows and settings.

@@ -15,6 +15,7 @@ namespace sv
 CShellTreeCtrl::CShellTreeCtrl(ITreeHost& host, Services& services)
     : m_host(host), m_services(services), m_desktopPidl(SpecialFolderPidl(CSIDL_DESKTOP))
 {
+    m_settingsChanged = services.frameEvents.settingsChanged.Connect([this] { ApplySettings(); });
 }
 
 CShellTreeCtrl::~CShellTreeCtrl()

@@ -167,6 +167,7 @@ private:
 
     ITreeHost& m_host;
     Services& m_services;
+    ScopedConnection m_settingsChanged;
     CUtils m_utils;
     AbsolutePidl m_desktopPidl;
     CTreeControl m_tree{*this};
