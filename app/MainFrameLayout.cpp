@@ -6,8 +6,8 @@
 #include "bars/BarIds.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
-#include "folder/PaneCommands.h"
 #include "framework/Dpi.h"
+#include "model/CommandCatalogue.h"
 #include "model/DockLayout.h"
 #include "model/ToolbarCatalogue.h"
 #include "shell/ItemIdListConversion.h"
@@ -164,7 +164,7 @@ LRESULT CMainFrame::OnToolbarDropDown(const NMTOOLBARW& notice)
     // The history buttons open the active pane's menus under the main toolbar's button.
     CFolderFrame* pane = ActivePane();
     const auto button = static_cast<UINT>(notice.iItem);
-    if (pane && (button == kGoBackCommand || button == kGoForwardCommand || button == kHistoryMenuCommand))
+    if (pane && (button == cmd::kGoBack || button == cmd::kGoForward || button == cmd::kHistoryMenu))
     {
         pane->ShowHistoryDropDown(notice.iItem, notice.hdr.hwndFrom);
         return TBDDRET_DEFAULT;

@@ -111,7 +111,7 @@ inline constexpr uint32_t kSwapPanes = 113;
 inline constexpr uint32_t kNewFolder = 183;
 inline constexpr uint32_t kTabLeft = 184;
 inline constexpr uint32_t kTabRight = 185;
-inline constexpr uint32_t kFirstViewButton = 186; // 186..194: one view each
+inline constexpr uint32_t kFirstViewButton = 186; // up to kLastViewButton: one view each
 inline constexpr uint32_t kLastViewButton = 194;
 inline constexpr uint32_t kDeleteWithoutRecycleBin = 195;
 inline constexpr uint32_t kShowHiddenItems = 32804;
@@ -120,6 +120,22 @@ inline constexpr uint32_t kHideProtectedFiles = 32799;
 inline constexpr uint32_t kHelp = 57670;
 inline constexpr uint32_t kContextHelp = 57669;
 inline constexpr uint32_t kAbout = 57664;
+
+// The active pane's own commands, sent by its toolbar, the main toolbar and its keys.
+inline constexpr uint32_t kGoBack = 101;
+inline constexpr uint32_t kGoForward = 102;
+inline constexpr uint32_t kGoUp = 103;
+inline constexpr uint32_t kGoDriveRoot = 104;
+inline constexpr uint32_t kSyncTree = 105;
+inline constexpr uint32_t kOtherPaneFolder = 106;
+inline constexpr uint32_t kMaximisePane = 107;
+inline constexpr uint32_t kClosePane = 108;
+inline constexpr uint32_t kHistoryMenu = 117;
+inline constexpr uint32_t kClearLocalHistory = 118;
+inline constexpr uint32_t kClearGlobalHistory = 132;
+// The folder toolbar's address field: a separator the caption bar fills, a button only while
+// the customise dialog is open.
+inline constexpr uint32_t kAddressField = 119;
 
 // Ranges of entries made when a menu opens.
 inline constexpr uint32_t kFirstDrive = 19900;

@@ -2,6 +2,7 @@
 // default set, the folder toolbar's default layout, and the rules of the customise dialog.
 #pragma once
 
+#include "CommandCatalogue.h"
 #include "ToolbarFile.h"
 
 #include <span>
@@ -25,10 +26,13 @@ using ToolbarCatalogue = std::vector<CatalogueEntry>;
 inline constexpr int kMainToolbarImageCount = 37;
 inline constexpr int kFolderToolbarImageCount = 11;
 
-// The address field of the folder toolbar: a separator whose place the caption bar fills,
-// a plain button with this image only while the customise dialog is open.
-inline constexpr int32_t kAddressFieldCommand = 119;
+// The image of the folder toolbar's address field (cmd::kAddressField) while the customise
+// dialog shows it as a plain button.
 inline constexpr int32_t kAddressFieldImage = 7;
+inline bool IsAddressField(const ToolbarButton& button)
+{
+    return button.command == static_cast<int32_t>(cmd::kAddressField);
+}
 // The last entries of the folder layout (maximise, close) always end it and are never
 // offered for customising.
 inline constexpr size_t kFolderLayoutFixedTail = 2;
