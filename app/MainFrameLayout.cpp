@@ -126,10 +126,11 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
     {
         // Tooltips of the main toolbar's buttons; the bars with texts show their own.
         auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-        const std::wstring_view text = ToolbarButtonText(static_cast<int32_t>(header.idFrom));
-        if (!text.empty())
+        // The text must outlive this notice.
+        m_toolTipText = ToolbarButtonText(static_cast<int32_t>(header.idFrom));
+        if (!m_toolTipText.empty())
         {
-            info.lpszText = const_cast<wchar_t*>(text.data());
+            info.lpszText = m_toolTipText.data();
             return 0;
         }
         // A favorite's button names its folder.

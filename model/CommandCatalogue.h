@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace sv
@@ -32,17 +33,28 @@ enum class CheckRule : uint8_t
     Custom,
 };
 
+// Where a command's shortcut (ShownShortcut) is written after its text.
+enum class KeyShown : uint8_t
+{
+    Nowhere = 0,
+    InMenu = 1,    // after a tab in the menu entry
+    InToolTip = 2, // in brackets after the tooltip
+    InBoth = InMenu | InToolTip,
+};
+
 struct CommandInfo
 {
     uint32_t id = 0;
-    // As the menus show it, shortcut after a tab; empty for a command that is in no menu.
+    // As the menus show it, without the shortcut; empty for a command that is in no menu.
     std::wstring_view menuText;
-    // The toolbar's tooltip and the customise dialog's text; empty for none.
+    // The toolbar's tooltip and the customise dialog's text, without the shortcut; empty for
+    // none.
     std::wstring_view toolTip;
     // The image on the main toolbar's strip, -1 when it is no main-toolbar button.
     int mainImage = -1;
     EnableRule enable = EnableRule::Always;
     CheckRule check = CheckRule::None;
+    KeyShown keyShown = KeyShown::Nowhere;
 };
 
 // Modifier bits of a shortcut.
@@ -158,12 +170,22 @@ inline constexpr uint32_t kLastShellMenuItem = 32767;
 std::span<const CommandInfo> Commands();
 // The entry of `id`, or nullptr.
 const CommandInfo* FindCommand(uint32_t id);
-// The menu text, or empty.
-std::wstring_view CommandMenuText(uint32_t id);
-// The tooltip text, or empty.
-std::wstring_view CommandToolTip(uint32_t id);
+// The menu text with its shortcut after a tab where the entry shows one, or empty.
+std::wstring CommandMenuText(uint32_t id);
+// The tooltip text with its shortcut in brackets where the entry shows one, or empty.
+std::wstring CommandToolTip(uint32_t id);
 
-// The program's own shortcuts, active while they are switched on in the settings.
+// The program's own shortcuts, active while they are switched on in the settings: the
+// frame's accelerator table. A command's first entry is the one its texts show.
 std::span<const Shortcut> Shortcuts();
+// Keys the pane, the shell's view or the system act on themselves, listed only so that the
+// menus and tooltips can show them.
+std::span<const Shortcut> KeysHandledElsewhere();
+// The key a command's menu entry and tooltip show: its first entry in Shortcuts(), else its
+// entry in KeysHandledElsewhere(); nullptr for none.
+const Shortcut* ShownShortcut(uint32_t command);
+// The key as the program writes it: "Strg+Shift+Q", "Alt+Pfeil links", "Entf"; empty for a
+// key without a name here.
+std::wstring ShortcutText(const Shortcut& shortcut);
 
 } // namespace sv

@@ -65,9 +65,9 @@ void AsAddressButton(ToolbarButton& button)
 }
 } // namespace
 
-std::wstring_view ToolbarButtonText(int32_t command)
+std::wstring ToolbarButtonText(int32_t command)
 {
-    return command > 0 ? CommandToolTip(static_cast<uint32_t>(command)) : std::wstring_view();
+    return command > 0 ? CommandToolTip(static_cast<uint32_t>(command)) : std::wstring();
 }
 
 std::wstring_view TextAfterFirstLineBreak(std::wstring_view resource)

@@ -39,7 +39,7 @@ inline constexpr size_t kFolderLayoutFixedTail = 2;
 
 // The tooltip text of a toolbar command, as the customise dialog and the chevron menu show
 // it; empty for a command no toolbar has.
-std::wstring_view ToolbarButtonText(int32_t command);
+std::wstring ToolbarButtonText(int32_t command);
 // A command's string resource holds the status-line text, a line break and the tooltip.
 std::wstring_view TextAfterFirstLineBreak(std::wstring_view resource);
 // A text cut to a dialog's buffer of `bufferChars` characters, terminator included.
