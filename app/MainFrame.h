@@ -156,7 +156,7 @@ public:
     }
     void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) override
     {
-        m_folderWindows.OpenFolder(std::move(folder), std::move(second), mode, focus, 0);
+        m_folderWindows.OpenFolder(std::move(folder), std::move(second), mode, focus);
     }
     const std::vector<ToolbarButton>& FolderToolbarLayout() const override { return m_folderLayout; }
     void OpenWindow(const CSolObject& record) override { m_folderWindows.CreateFolderWindow(record); }
@@ -246,7 +246,7 @@ public:
 
     // IFavoritesBarHost, MainFrameFavorites.cpp.
     void SetHotFavorite(int favorite) override;
-    int TabsShowingFavorite(int favorite, std::vector<int>* tabs) const override;
+    FavoriteShown TabsShowingFavorite(int favorite, std::vector<int>* tabs) const override;
     int SelectedTab() const override;
     void ActivateTab(int tab) override;
     void PostOpenFavoriteInNewWindow(int favorite) override;

@@ -22,7 +22,7 @@ bool CMainFrame::OpenFromTree(AbsolutePidl folder, OpenMode mode)
     if (!folder) return false;
     // The navigation brings the pane to where the tree already is.
     ++m_treeSyncSuppressions;
-    const bool opened = m_folderWindows.OpenFolder(std::move(folder), AbsolutePidl(), mode, false, 0);
+    const bool opened = m_folderWindows.OpenFolder(std::move(folder), AbsolutePidl(), mode, false);
     --m_treeSyncSuppressions;
     return opened;
 }

@@ -41,8 +41,6 @@ constexpr std::array kMainNonDefaults{kConnectNetworkDrive,
 constexpr std::array kViewsFromVista{kFirstViewButton + 0, kFirstViewButton + 1, kFirstViewButton + 2,
                                      kFirstViewButton + 3};
 constexpr std::array kViewsBeforeVista{kFirstViewButton + 4, kFirstViewButton + 6};
-// Version codes above this are Vista and later.
-constexpr int kLastSystemBeforeVista = 6;
 
 template <size_t N> bool Contains(const std::array<uint32_t, N>& commands, int32_t command)
 {
@@ -98,13 +96,13 @@ std::vector<ToolbarButton> MainToolbarButtons()
     return buttons;
 }
 
-void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, int osKind)
+void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, OsKind os)
 {
     std::erase_if(buttons,
                   [&](const ToolbarButton& button)
                   {
-                      return osKind > kLastSystemBeforeVista ? Contains(kViewsBeforeVista, button.command)
-                                                             : Contains(kViewsFromVista, button.command);
+                      return os >= OsKind::WinVista ? Contains(kViewsBeforeVista, button.command)
+                                                    : Contains(kViewsFromVista, button.command);
                   });
 }
 
@@ -137,10 +135,10 @@ std::vector<ToolbarButton> ResetButtons(const ToolbarCatalogue& catalogue)
     return buttons;
 }
 
-MainToolbarSetup BuildMainToolbarSetup(int osKind)
+MainToolbarSetup BuildMainToolbarSetup(OsKind os)
 {
     std::vector<ToolbarButton> buttons = MainToolbarButtons();
-    RemoveSystemDependentButtons(buttons, osKind);
+    RemoveSystemDependentButtons(buttons, os);
     MainToolbarSetup setup;
     setup.catalogue = RecordCatalogue(buttons);
     std::erase_if(buttons,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CommandCatalogue.h"
+#include "OsKind.h"
 #include "ToolbarFile.h"
 
 #include <span>
@@ -47,8 +48,8 @@ std::wstring CutToBuffer(std::wstring_view text, int bufferChars);
 
 // The 37 buttons the main toolbar is created with (image i on entry i), drop-down styles set.
 std::vector<ToolbarButton> MainToolbarButtons();
-// Leaves out the view buttons the system kind (0..9) does not offer.
-void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, int osKind);
+// Leaves out the view buttons the system does not offer.
+void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, OsKind os);
 // Every button, in order, none marked as default yet.
 ToolbarCatalogue RecordCatalogue(std::span<const ToolbarButton> buttons);
 // An entry is a default when its command is on the toolbar now; separators always are.
@@ -61,7 +62,7 @@ struct MainToolbarSetup
     ToolbarCatalogue catalogue;
     std::vector<ToolbarButton> defaultButtons; // the toolbar before its file is loaded
 };
-MainToolbarSetup BuildMainToolbarSetup(int osKind);
+MainToolbarSetup BuildMainToolbarSetup(OsKind os);
 
 // The folder toolbar when "ToolBarFolder" is missing or unreadable.
 std::vector<ToolbarButton> DefaultFolderLayout();

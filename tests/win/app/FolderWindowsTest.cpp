@@ -60,7 +60,7 @@ protected:
     }
     void Open(const wchar_t* name, OpenMode mode)
     {
-        m_frame.Windows().OpenFolder(PidlFromPath(m_folder.File(name)), AbsolutePidl(), mode, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(m_folder.File(name)), AbsolutePidl(), mode, true);
         PumpUntilIdle();
     }
 
