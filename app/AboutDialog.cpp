@@ -28,7 +28,7 @@ constexpr TextLine kLines[] = {{L"Solvanta", 35, 48}, {L"Version 1.37", 18, 92},
 
 BOOL CAboutDialog::OnInitDialog()
 {
-    const HWND link = ::GetDlgItem(Hwnd(), kAboutLinkId);
+    const HWND link = ::GetDlgItem(Hwnd(), IDC_ABOUT_LINK);
     if (link)
     {
         RECT client{};
@@ -78,7 +78,8 @@ void CAboutDialog::OnPaint()
 
 bool CAboutDialog::OnLinkNotify(const NMHDR& header)
 {
-    if (header.idFrom != kAboutLinkId || (header.code != NM_CLICK && header.code != NM_RETURN)) return false;
+    if (header.idFrom != IDC_ABOUT_LINK || (header.code != NM_CLICK && header.code != NM_RETURN))
+        return false;
     ::ShellExecuteW(Hwnd(), L"open", kWebSiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
     return true;
 }

@@ -3,18 +3,17 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "res/resource.h"
 
 namespace sv
 {
 
-inline constexpr UINT kAboutDialogId = 100;
-inline constexpr UINT kAboutLinkId = 1003;
 inline constexpr const wchar_t* kWebSiteAddress = L"https://solvanta.example/";
 
 class CAboutDialog : public CDialog
 {
 public:
-    CAboutDialog() : CDialog(kAboutDialogId) {}
+    CAboutDialog() : CDialog(IDD_ABOUTBOX) {}
     // The three lines, centred in `width` pixels.
     static void PaintTexts(HDC dc, int width);
 

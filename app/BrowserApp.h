@@ -29,7 +29,7 @@ public:
     int Run();
 
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
-    // Menu 129, shared by every folder window.
+    // The folder-window menu, shared by every folder window.
     HMENU FolderMenu() const { return m_folderMenu.Get(); }
     SingleInstance& Instances() { return m_singleInstance; }
 

@@ -10,7 +10,7 @@ namespace sv
 
 inline constexpr UINT kFilterDropDownCommand = cmd::kFilterDropDown; // toolbar button "Filter"
 inline constexpr UINT kNoFilterCommand = cmd::kNoFilter;
-inline constexpr UINT kFirstFilterCommand = cmd::kFirstFilter; // filter n is 21001 + n
+inline constexpr UINT kFirstFilterCommand = cmd::kFirstFilter; // filter n is kFirstFilterCommand + n
 inline constexpr UINT kLastFilterCommand = cmd::kLastFilter;
 inline constexpr UINT kEditFiltersCommand = cmd::kEditFilters;
 inline constexpr UINT kHideHiddenItemsCommand = cmd::kHideHiddenItems;

@@ -124,7 +124,8 @@ CChildFrame* CFolderWindows::CreateFolderWindow(const CSolObject& record)
     strip.InsertTab(tab, window->Label().tabText, reinterpret_cast<LPARAM>(window.get()));
     m_windows.push_back(std::move(window));
     CChildFrame& added = *m_windows.back();
-    m_tabConnections[&added] = added.TabChanged().Connect([this](CChildFrame& changed) { UpdateTabOf(changed); });
+    m_tabConnections[&added] =
+        added.TabChanged().Connect([this](CChildFrame& changed) { UpdateTabOf(changed); });
     // Wine leaves the child's title in the frame caption after a maximised creation.
     ::SetWindowTextW(m_frame.Hwnd(), CMainFrame::kTitle);
     SyncTabs();
@@ -216,7 +217,7 @@ bool CFolderWindows::HandToShell(const ITEMIDLIST* folder)
 }
 
 bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
-                                int defaultPlacement)
+                                WindowPlacement defaultPlacement)
 {
     if (!folder) return false;
     if (HandToShell(folder.Get())) return true;
@@ -229,14 +230,14 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
         return active->ActivePane()->BrowseTo(std::move(folder), focus);
     }
     const CParams& params = m_frame.Params();
-    int placement = defaultPlacement;
+    WindowPlacement placement = defaultPlacement;
     if (modifiers == params.newTabRightModifier)
-        placement = 0;
+        placement = WindowPlacement::RightEnd;
     else if (modifiers == params.newTabNextModifier)
-        placement = 1;
+        placement = WindowPlacement::NextToActiveTab;
     else if (modifiers == params.splitViewModifier)
-        placement = 2;
-    if (placement == 2)
+        placement = WindowPlacement::SplitActive;
+    if (placement == WindowPlacement::SplitActive)
     {
         if (active && active->PaneCount() == 1)
         {
@@ -245,7 +246,7 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
             split.panes[1].folder = ToItemIdList(folder.Get());
             if (active->AddSecondPane(split)) return true;
         }
-        placement = 0;
+        placement = WindowPlacement::RightEnd;
     }
     CSolObject record;
     record.panes[0].folder = ToItemIdList(folder.Get());
@@ -256,7 +257,7 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
     }
     record.activate = true;
     const int activeTab = active ? TabIndexOf(*active) : -1;
-    record.tabPosition = placement == 1 && activeTab >= 0 ? activeTab + 1 : -1;
+    record.tabPosition = placement == WindowPlacement::NextToActiveTab && activeTab >= 0 ? activeTab + 1 : -1;
     return CreateFolderWindow(record) != nullptr;
 }
 
@@ -289,7 +290,8 @@ void CFolderWindows::UpdateTabOf(CChildFrame& window)
     RECT tab{};
     if (const HWND tabs = strip.TabControl(); tabs && relabelled)
         ::InvalidateRect(tabs, nullptr, FALSE);
-    else if (tabs && ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab)))
+    else if (tabs && ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                                    reinterpret_cast<LPARAM>(&tab)))
         ::InvalidateRect(tabs, &tab, FALSE);
     // The favorites bar marks the favorites that are open.
     if (const HWND favorites = m_frame.FavoritesBar().Hwnd()) ::InvalidateRect(favorites, nullptr, FALSE);

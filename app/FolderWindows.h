@@ -25,6 +25,15 @@ namespace sv
 
 class CMainFrame;
 
+// Where a new folder window goes: its tab at the right end or next to the active tab, or as
+// the second pane of the active window.
+enum class WindowPlacement : uint8_t
+{
+    RightEnd,
+    NextToActiveTab,
+    SplitActive,
+};
+
 class CFolderWindows : public ITabStripHost
 {
 public:
@@ -35,11 +44,10 @@ public:
 
     // One MDI child from a window record, with the shared folder-window menu.
     CChildFrame* CreateFolderWindow(const CSolObject& record);
-    // The central way to open a folder; `defaultPlacement` 0 right end, 1 next to the active
-    // tab, 2 split, for new windows opened without a matching modifier. False when nothing opened
-    // the folder.
+    // The central way to open a folder; `defaultPlacement` for new windows opened without a
+    // modifier the settings name. False when nothing opened the folder.
     bool OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
-                    int defaultPlacement);
+                    WindowPlacement defaultPlacement = WindowPlacement::RightEnd);
 
     CChildFrame* ActiveFolderWindow() const;
     // The active pane of the active folder window, or nullptr.

@@ -65,7 +65,7 @@ public:
     // handles go on to `next` (the application).
     explicit CMainFrame(UINT handOffMessage = 0, CCommandTarget* next = nullptr);
 
-    // Creates the frame window with the menu and icon of resource 128, and all its bars.
+    // Creates the frame window with the menu and icon of IDR_MAINFRAME, and all its bars.
     bool CreateFrame();
 
     // "Solvanta.cfg" into the settings record; never fails towards the caller.
@@ -113,9 +113,9 @@ public:
     void LoadOrDropAccelerators();
     // The help system, loaded once the frame is up.
     void InitializeHelp() { m_help.Initialize(); }
-    // Menu 128 while no folder window is open, menu 129 while one is.
+    // The frame menu while no folder window is open, the folder-window menu while one is.
     void ShowMenuFor(bool folderWindowsOpen);
-    // Menu 129, given by the application; the frame makes its own copy without one.
+    // The folder-window menu, given by the application; the frame makes its own copy without one.
     void SetFolderMenu(HMENU menu) { m_folderMenu = menu; }
 
     // The settings dialog ("Einstellungen", MainFrameSettings.cpp unless replaced).
@@ -153,7 +153,7 @@ public:
     // IFolderHost
     void OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus) override
     {
-        m_folderWindows.OpenFolder(std::move(folder), std::move(second), mode, focus, 0);
+        m_folderWindows.OpenFolder(std::move(folder), std::move(second), mode, focus);
     }
     void OpenWindow(const CSolObject& record) override { m_folderWindows.CreateFolderWindow(record); }
     CFileOperationQueue& FileOperations() { return *m_fileOperations; }
@@ -223,7 +223,7 @@ public:
 
     // IFavoritesBarHost, MainFrameFavorites.cpp.
     void SetHotFavorite(int favorite) override;
-    int TabsShowingFavorite(int favorite, std::vector<int>* tabs) const override;
+    FavoriteShown TabsShowingFavorite(int favorite, std::vector<int>* tabs) const override;
     int SelectedTab() const override;
     void ActivateTab(int tab) override;
     void PostOpenFavoriteInNewWindow(int favorite) override;
@@ -401,7 +401,7 @@ private:
     int ViewModeEntryOfButton(UINT command) const;
     // Draw, measure and popup messages of shell menus go to their objects first.
     bool ForwardShellMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // The arrangement list of the "Datei" menu; the names behind commands 20100 upward,
+    // The arrangement list of the "Datei" menu; the names behind cmd::kFirstArrangement upward,
     // kept until the menu opens again.
     void RebuildArrangementList(HMENU popup);
     void SaveArrangementAs();

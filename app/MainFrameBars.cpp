@@ -132,7 +132,7 @@ bool CMainFrame::CreateMainToolbar(HWND parent)
     m_mainToolbar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
 
     // The catalogue is what the system offers; the toolbar starts with its default set.
-    const MainToolbarSetup setup = BuildMainToolbarSetup(static_cast<int>(m_osKind));
+    const MainToolbarSetup setup = BuildMainToolbarSetup(m_osKind);
     std::vector<ToolbarButton> offered;
     for (const auto& entry : setup.catalogue)
         offered.push_back(entry.button);

@@ -14,6 +14,7 @@
 #include "framework/WaitCursor.h"
 #include "model/HelpTopics.h"
 #include "model/Texts.h"
+#include "shell/ShellViewCommands.h"
 
 #include <shellapi.h>
 
@@ -22,8 +23,6 @@ namespace sv
 
 namespace
 {
-// The shell view's own command.
-constexpr UINT kViewSelectNone = 28707;
 
 std::wstring WithPath(const wchar_t* pattern, const std::wstring& path)
 {
@@ -52,7 +51,7 @@ bool DeselectAll(HWND owner, const HWND (&views)[2], const HWND (&lists)[2])
 {
     for (int side = 0; side < 2; ++side)
         if (views[side] && ::IsWindow(views[side]))
-            ::SendMessageW(views[side], WM_COMMAND, MAKEWPARAM(kViewSelectNone, 0), 0);
+            ::SendMessageW(views[side], WM_COMMAND, MAKEWPARAM(viewcmd::kSelectNone, 0), 0);
     const auto marked = [&](int side)
     {
         return ::IsWindow(lists[side])

@@ -7,12 +7,12 @@
 namespace sv
 {
 
-int CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* tabs) const
+FavoriteShown CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* tabs) const
 {
     const auto& records = m_favorites.records;
-    if (favorite < 0 || static_cast<size_t>(favorite) >= records.size()) return -1;
+    if (favorite < 0 || static_cast<size_t>(favorite) >= records.size()) return FavoriteShown::Nowhere;
     const ItemIdList& folder = records[static_cast<size_t>(favorite)].panes[0].folder;
-    int firstRelation = -1;
+    FavoriteShown first = FavoriteShown::Nowhere;
     const std::vector<std::vector<FavoriteMatch>> byTab = m_folderWindows.PaneFavoritesByTab();
     for (size_t tab = 0; tab < byTab.size(); ++tab)
     {
@@ -21,13 +21,13 @@ int CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* tabs) const
             if (pane.index < 0 || static_cast<size_t>(pane.index) >= records.size()) continue;
             // Two favorites of one folder count as one.
             if (records[static_cast<size_t>(pane.index)].panes[0].folder != folder) continue;
-            if (firstRelation < 0) firstRelation = pane.relation == 0 ? 0 : 1;
+            if (first == FavoriteShown::Nowhere)
+                first = pane.relation == 0 ? FavoriteShown::InItsFolder : FavoriteShown::InASubfolder;
             if (tabs) tabs->push_back(static_cast<int>(tab));
             break;
         }
     }
-    if (tabs) return tabs->empty() ? -1 : 0;
-    return firstRelation;
+    return first;
 }
 
 void CMainFrame::SetHotFavorite(int favorite)
@@ -54,15 +54,16 @@ void CMainFrame::PostOpenFavoriteInNewWindow(int favorite)
 void CMainFrame::OpenFavoriteInNewWindow(int favorite)
 {
     if (favorite < 0 || static_cast<size_t>(favorite) >= m_favorites.records.size()) return;
-    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].panes[0].folder),
-                               AbsolutePidl(), OpenMode::NewWindow, true, 0);
+    m_folderWindows.OpenFolder(
+        ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].panes[0].folder), AbsolutePidl(),
+        OpenMode::NewWindow, true);
 }
 
 void CMainFrame::OpenDriveInNewWindow(int button)
 {
     const std::wstring letter = m_drivesBar.ButtonText(static_cast<int32_t>(cmd::kFirstDrive) + button);
     if (letter.empty()) return;
-    m_folderWindows.OpenFolder(PidlFromPath(letter + L":\\"), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+    m_folderWindows.OpenFolder(PidlFromPath(letter + L":\\"), AbsolutePidl(), OpenMode::NewWindow, true);
 }
 
 } // namespace sv

@@ -8,6 +8,7 @@
 #include "framework/MessageSeam.h"
 #include "model/Texts.h"
 #include "shell/ShellCompat.h"
+#include "shell/ShellViewCommands.h"
 
 #include <shellapi.h>
 
@@ -16,9 +17,6 @@ namespace sv
 
 namespace
 {
-// The shell view's own commands.
-constexpr UINT kViewCopyToFolder = 28702;
-constexpr UINT kViewMoveToFolder = 28703;
 
 std::wstring ParentOf(const std::wstring& path)
 {
@@ -122,7 +120,7 @@ void CMainFrame::OnTransferToFolder(bool move)
     if (!ViewIgnoresTransferCommands())
     {
         ::SendMessageW(pane->ViewWindow(), WM_COMMAND,
-                       MAKEWPARAM(move ? kViewMoveToFolder : kViewCopyToFolder, 0), 0);
+                       MAKEWPARAM(move ? viewcmd::kMoveToFolder : viewcmd::kCopyToFolder, 0), 0);
         return;
     }
     const std::vector<std::wstring> paths = pane->SelectedPaths();

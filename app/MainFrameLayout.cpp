@@ -6,8 +6,8 @@
 #include "bars/BarIds.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
-#include "folder/PaneCommands.h"
 #include "framework/Dpi.h"
+#include "model/CommandCatalogue.h"
 #include "model/DockLayout.h"
 #include "model/ToolbarCatalogue.h"
 #include "shell/ItemIdListConversion.h"
@@ -126,10 +126,11 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
     {
         // Tooltips of the main toolbar's buttons; the bars with texts show their own.
         auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-        const std::wstring_view text = ToolbarButtonText(static_cast<int32_t>(header.idFrom));
-        if (!text.empty())
+        // The text must outlive this notice.
+        m_toolTipText = ToolbarButtonText(static_cast<int32_t>(header.idFrom));
+        if (!m_toolTipText.empty())
         {
-            info.lpszText = const_cast<wchar_t*>(text.data());
+            info.lpszText = m_toolTipText.data();
             return 0;
         }
         // A favorite's button names its folder.
@@ -164,7 +165,7 @@ LRESULT CMainFrame::OnToolbarDropDown(const NMTOOLBARW& notice)
     // The history buttons open the active pane's menus under the main toolbar's button.
     CFolderFrame* pane = ActivePane();
     const auto button = static_cast<UINT>(notice.iItem);
-    if (pane && (button == kGoBackCommand || button == kGoForwardCommand || button == kHistoryMenuCommand))
+    if (pane && (button == cmd::kGoBack || button == cmd::kGoForward || button == cmd::kHistoryMenu))
     {
         pane->ShowHistoryDropDown(notice.iItem, notice.hdr.hwndFrom);
         return TBDDRET_DEFAULT;

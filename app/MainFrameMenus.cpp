@@ -71,7 +71,7 @@ void CMainFrame::RebuildFileMenu(HMENU popup)
     ComPtr<IContextMenu> menu = CreateNewItemMenu(pane->CurrentFolder().Get());
     if (!menu)
     {
-        // A system without the shell's menu still makes folders (command 183 does it directly).
+        // A system without the shell's menu still makes folders (cmd::kNewFolder does it directly).
         UniqueMenu own(::CreatePopupMenu());
         if (!own) return;
         ::AppendMenuW(own.Get(), MF_STRING, cmd::kNewFolder, text::kNewFolderItem);

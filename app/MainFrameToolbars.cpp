@@ -5,6 +5,7 @@
 #include "DataFolder.h"
 #include "bars/BarIds.h"
 #include "bars/ToolbarMenu.h"
+#include "folder/FolderMessages.h"
 #include "framework/Dpi.h"
 #include "framework/MessageSeam.h"
 #include "model/FileMessages.h"
@@ -189,7 +190,8 @@ void CMainFrame::CustomiseFolderToolbar()
 {
     if (m_customisingBar) return;
     CToolBarXP bar;
-    if (!bar.Create(Hwnd(), Hwnd(), kFolderCustomiseToolbarId, nullptr, m_dockingMode)) return;
+    // A hidden toolbar with the folder toolbar's id stands for the panes' toolbars.
+    if (!bar.Create(Hwnd(), Hwnd(), kFolderToolbarId, nullptr, m_dockingMode)) return;
     ::ShowWindow(bar.Hwnd(), SW_HIDE);
     bar.SetImageLists(m_folderImages.Get(), m_folderDisabledImages.Get());
     const ToolbarImages images = FolderToolbarImages(m_params.folderToolbarIconSize);

@@ -22,7 +22,7 @@ bool CMainFrame::OpenFromTree(AbsolutePidl folder, OpenMode mode)
     if (!folder) return false;
     // The navigation brings the pane to where the tree already is.
     const CTreeSync::Pause pause = m_treeSync.Suspend();
-    return m_folderWindows.OpenFolder(std::move(folder), AbsolutePidl(), mode, false, 0);
+    return m_folderWindows.OpenFolder(std::move(folder), AbsolutePidl(), mode, false);
 }
 
 void CMainFrame::PostToActivePane(UINT command)

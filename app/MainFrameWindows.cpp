@@ -109,7 +109,7 @@ void CMainFrame::OpenCommandLineText(const std::wstring& text)
         if (!first) first = PidlFromCommandLine(text);
     }
     BringToFront();
-    if (first) m_folderWindows.OpenFolder(std::move(first), std::move(second), OpenMode::NewWindow, true, 0);
+    if (first) m_folderWindows.OpenFolder(std::move(first), std::move(second), OpenMode::NewWindow, true);
 }
 
 void CMainFrame::OnDriveButton(UINT index)
@@ -119,15 +119,14 @@ void CMainFrame::OnDriveButton(UINT index)
         position = m_driveList.find(L'\0', position) + 1;
     if (position >= m_driveList.size()) return;
     const std::wstring root = m_driveList.substr(position, 1) + L":\\";
-    m_folderWindows.OpenFolder(PidlFromPath(root), AbsolutePidl(), OpenMode::ActivePaneUnlessModifier, true,
-                               0);
+    m_folderWindows.OpenFolder(PidlFromPath(root), AbsolutePidl(), OpenMode::ActivePaneUnlessModifier, true);
 }
 
 void CMainFrame::OnFavoriteButton(UINT index)
 {
     if (index >= m_favorites.records.size()) return;
     m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[index].panes[0].folder), AbsolutePidl(),
-                               OpenMode::ActivePaneUnlessModifier, true, 0);
+                               OpenMode::ActivePaneUnlessModifier, true);
 }
 
 void CMainFrame::ReadFilters()

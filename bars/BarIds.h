@@ -11,8 +11,6 @@ inline constexpr UINT kDrivesBarId = 302;
 inline constexpr UINT kFavoritesBarId = 303;
 inline constexpr UINT kFolderTreeBarId = 990;
 inline constexpr UINT kQuickViewBarId = 991;
-// The hidden toolbar that stands for the folder toolbars while their customise dialog is open.
-inline constexpr UINT kFolderCustomiseToolbarId = 304;
 
 // The framework's ids of the status bar, the first dialog bar and the rebar.
 inline constexpr UINT kStatusBarId = 0xE801;
@@ -26,9 +24,5 @@ inline constexpr const wchar_t* kFolderTreeBarText = L"Ordner";
 inline constexpr const wchar_t* kQuickViewBarText = L"Schnellansicht";
 // The close item of a floating bar's system menu.
 inline constexpr const wchar_t* kHideFloatingBarText = L"&Ausblenden";
-
-// The tab strip's dialog template and its tab control.
-inline constexpr UINT kTabStripTemplate = 131;
-inline constexpr UINT kTabControlId = 1000;
 
 } // namespace sv

@@ -2,6 +2,7 @@
 
 #include "BarIds.h"
 #include "framework/Dpi.h"
+#include "res/resource.h"
 
 #include <commctrl.h>
 
@@ -16,7 +17,7 @@ namespace
 constexpr int kHiddenBorder = 10;
 } // namespace
 
-CDlgBarTab::CDlgBarTab() : CDialog(kTabStripTemplate) {}
+CDlgBarTab::CDlgBarTab() : CDialog(IDD_TABSTRIP) {}
 
 CDlgBarTab::~CDlgBarTab() = default;
 
@@ -48,7 +49,7 @@ bool CDlgBarTab::CreateBar(HWND parent, UINT id)
 
 HWND CDlgBarTab::TabControl() const
 {
-    return Hwnd() ? ::GetDlgItem(Hwnd(), kTabControlId) : nullptr;
+    return Hwnd() ? ::GetDlgItem(Hwnd(), IDC_TABCTRL) : nullptr;
 }
 
 void CDlgBarTab::ApplyOptions(const TabStripOptions& options)
@@ -162,7 +163,8 @@ bool CDlgBarTab::SetTabText(int index, const std::wstring& text)
     tab.pszText = current;
     tab.cchTextMax = static_cast<int>(std::size(current));
     // Unchanged texts stay, so a navigation does not repaint every tab.
-    if (::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab)) && text == current) return false;
+    if (::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&tab)) && text == current)
+        return false;
     tab.pszText = const_cast<wchar_t*>(text.c_str());
     ::SendMessageW(tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&tab));
     return true;

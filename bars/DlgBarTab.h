@@ -1,4 +1,4 @@
-// CDlgBarTab: the tab strip bar, a dialog bar from template 131 that holds the tab control
+// CDlgBarTab: the tab strip bar, a dialog bar from template IDD_TABSTRIP that holds the tab control
 // and, given a host, the strip (CTabCtrlEx) that paints and handles it.
 #pragma once
 

@@ -109,7 +109,7 @@ void CFavoritesBar::OnHoverTimer()
     if (button < 0 || button != m_hot) return;
     const int favorite = FavoriteOfButton(button);
     std::vector<int> tabs;
-    if (favorite < 0 || m_host.TabsShowingFavorite(favorite, &tabs) != 0 || tabs.empty()) return;
+    if (favorite < 0 || m_host.TabsShowingFavorite(favorite, &tabs) == FavoriteShown::Nowhere) return;
     ShowHoverMenu(button, favorite, tabs);
 }
 

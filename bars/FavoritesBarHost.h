@@ -2,10 +2,19 @@
 // and the tab strip's hot favorite.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 namespace sv
 {
+
+// Whether a favorite is open in a folder window, and how.
+enum class FavoriteShown : uint8_t
+{
+    Nowhere,
+    InItsFolder,
+    InASubfolder,
+};
 
 class IFavoritesBarHost
 {
@@ -15,9 +24,9 @@ public:
     virtual bool DockingMode() const = 0;
     // The tab strip draws the tabs of this favorite hot (-1: none) and repaints.
     virtual void SetHotFavorite(int favorite) = 0;
-    // With a list: 0 and the tabs showing the favorite, in tab order, or -1 for none.
-    // Without: -1 none, 0 when the first window showing it is in its folder, 1 in a subfolder.
-    virtual int TabsShowingFavorite(int favorite, std::vector<int>* tabs) const = 0;
+    // Where the first window showing the favorite is, and with a list the tabs showing it in
+    // tab order.
+    virtual FavoriteShown TabsShowingFavorite(int favorite, std::vector<int>* tabs) const = 0;
     virtual int SelectedTab() const = 0;
     // Brings the tab's window forward.
     virtual void ActivateTab(int tab) = 0;

@@ -126,8 +126,9 @@ void CFavoritesBar::PaintButton(HDC dc, HANDLE theme, int index, const TBBUTTON&
     const ColorRef shade = m_services.FavoriteRampOf(favorite)[kBarShade];
     if (settings.markOpenFavoriteButtons)
     {
-        const int shown = m_host.TabsShowingFavorite(favorite, nullptr);
-        if (shown == 0 || (shown == 1 && settings.markFavoriteSubfolders))
+        const FavoriteShown shown = m_host.TabsShowingFavorite(favorite, nullptr);
+        if (shown == FavoriteShown::InItsFolder ||
+            (shown == FavoriteShown::InASubfolder && settings.markFavoriteSubfolders))
         {
             UniquePen pen(::CreatePen(PS_SOLID, 1, kMarkOutline));
             UniqueBrush fill(::CreateSolidBrush(shade));

@@ -20,7 +20,7 @@ constexpr int kCaptionLeftOfQuickFilter = 120;
 bool CDlgBarCaption::Create(HWND parent)
 {
     if (!CreateModeless(parent)) return false;
-    ::SetWindowLongPtrW(Hwnd(), GWLP_ID, static_cast<LONG_PTR>(kCaptionBarTemplate));
+    ::SetWindowLongPtrW(Hwnd(), GWLP_ID, static_cast<LONG_PTR>(IDD_CAPTIONBAR));
     if (!m_caption.Create(Hwnd())) return false;
     ::ShowWindow(Hwnd(), SW_SHOWNA);
     return true;
@@ -39,7 +39,8 @@ void CDlgBarCaption::Layout(CEditQuickFilter& quickFilter)
                           std::max<int>(bar.bottom - 2 * offset - 1, 0));
         captionLeft = ScaleForDpi(kCaptionLeftOfQuickFilter);
     }
-    ::MoveWindow(m_caption.Hwnd(), captionLeft, 0, std::max<int>(bar.right - captionLeft, 0), bar.bottom, TRUE);
+    ::MoveWindow(m_caption.Hwnd(), captionLeft, 0, std::max<int>(bar.right - captionLeft, 0), bar.bottom,
+                 TRUE);
 }
 
 INT_PTR CDlgBarCaption::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

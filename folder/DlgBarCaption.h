@@ -1,22 +1,21 @@
-// CDlgBarCaption: the caption row of a pane, a dialog bar from template 173 placed on the
+// CDlgBarCaption: the caption row of a pane, a dialog bar from template IDD_CAPTIONBAR placed on the
 // pane toolbar's address placeholder. It holds the breadcrumb (CCaption) and, while shown,
 // the quick-filter edit at its left.
 #pragma once
 
 #include "Caption.h"
 #include "framework/Dialog.h"
+#include "res/resource.h"
 
 namespace sv
 {
 
 class CEditQuickFilter;
 
-inline constexpr UINT kCaptionBarTemplate = 173;
-
 class CDlgBarCaption : public CDialog
 {
 public:
-    explicit CDlgBarCaption(CFolderFrame& pane) : CDialog(kCaptionBarTemplate), m_caption(pane) {}
+    explicit CDlgBarCaption(CFolderFrame& pane) : CDialog(IDD_CAPTIONBAR), m_caption(pane) {}
     bool Create(HWND parent);
     CCaption& Caption() { return m_caption; }
     // The quick-filter edit at x = 2, 116 wide, the caption from x = 120; without the edit

@@ -155,7 +155,7 @@ RECT CFolderFrame::FitAddressPlaceholder(int width)
     RECT placeholder{};
     const int index =
         m_toolbar.Hwnd()
-            ? static_cast<int>(::SendMessageW(m_toolbar.Hwnd(), TB_COMMANDTOINDEX, kAddressFieldCommand, 0))
+            ? static_cast<int>(::SendMessageW(m_toolbar.Hwnd(), TB_COMMANDTOINDEX, cmd::kAddressField, 0))
             : -1;
     if (index < 0) return placeholder;
     // The placeholder takes what the other visible buttons leave of the row.
@@ -173,12 +173,12 @@ RECT CFolderFrame::FitAddressPlaceholder(int width)
     const WORD fitting = static_cast<WORD>(std::clamp(width - others - 2, 0, 0xFFFF));
     // Setting a size lays out and repaints the whole toolbar, even an unchanged one; most
     // layouts (every navigation) leave the width as it was.
-    if (::SendMessageW(m_toolbar.Hwnd(), TB_GETBUTTONINFOW, kAddressFieldCommand,
+    if (::SendMessageW(m_toolbar.Hwnd(), TB_GETBUTTONINFOW, cmd::kAddressField,
                        reinterpret_cast<LPARAM>(&info)) < 0 ||
         info.cx != fitting)
     {
         info.cx = fitting;
-        ::SendMessageW(m_toolbar.Hwnd(), TB_SETBUTTONINFOW, kAddressFieldCommand,
+        ::SendMessageW(m_toolbar.Hwnd(), TB_SETBUTTONINFOW, cmd::kAddressField,
                        reinterpret_cast<LPARAM>(&info));
     }
     ::SendMessageW(m_toolbar.Hwnd(), TB_GETITEMRECT, static_cast<WPARAM>(index),
@@ -363,7 +363,8 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         {
             const auto* button = reinterpret_cast<const NMTOOLBARW*>(lParam);
             // The button's tooltip would stay over the menu's first entries.
-            if (const auto tips = reinterpret_cast<HWND>(::SendMessageW(m_toolbar.Hwnd(), TB_GETTOOLTIPS, 0, 0)))
+            if (const auto tips =
+                    reinterpret_cast<HWND>(::SendMessageW(m_toolbar.Hwnd(), TB_GETTOOLTIPS, 0, 0)))
                 ::SendMessageW(tips, TTM_POP, 0, 0);
             ShowHistoryDropDown(button->iItem, m_toolbar.Hwnd());
             return TBDDRET_DEFAULT;

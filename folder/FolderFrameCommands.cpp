@@ -3,7 +3,6 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
-#include "PaneCommands.h"
 #include "model/CommandCatalogue.h"
 #include "shell/ItemIdListConversion.h"
 
@@ -34,34 +33,33 @@ void CFolderFrame::RegisterCommands()
 {
     CommandTable& table = Commands();
     table.Add(
-        kGoBackCommand, [this](UINT) { GoBack(); }, [this](UINT) { return Enabled(m_history.CanBack()); });
+        cmd::kGoBack, [this](UINT) { GoBack(); }, [this](UINT) { return Enabled(m_history.CanBack()); });
     table.Add(
-        kGoForwardCommand, [this](UINT) { GoForward(); },
+        cmd::kGoForward, [this](UINT) { GoForward(); },
         [this](UINT) { return Enabled(m_history.CanForward()); });
     table.Add(
-        kGoUpCommand, [this](UINT) { GoUp(); },
+        cmd::kGoUp, [this](UINT) { GoUp(); },
         [this](UINT) { return Enabled(m_current && m_current.Get()->mkid.cb != 0); });
     table.Add(
-        kGoDriveRootCommand, [this](UINT) { GoDriveRoot(); }, [this](UINT) { return Enabled(m_drive); });
-    table.Add(kSyncTreeCommand, [this](UINT) { SyncTree(); });
+        cmd::kGoDriveRoot, [this](UINT) { GoDriveRoot(); }, [this](UINT) { return Enabled(m_drive); });
+    table.Add(cmd::kSyncTree, [this](UINT) { SyncTree(); });
     table.Add(
-        kOtherPaneFolderCommand, [this](UINT) { GoOtherPaneFolder(); },
+        cmd::kOtherPaneFolder, [this](UINT) { GoOtherPaneFolder(); },
         [this](UINT) { return Enabled(m_owner.PaneCount() == 2); });
-    table.Add(kMaximisePaneCommand,
+    table.Add(cmd::kMaximisePane,
               [this](UINT)
               {
                   m_owner.SetActivePane(*this);
                   m_owner.ToggleMaximisePane();
               });
     // The pane may be the one that goes: its window closes it once this message is done.
-    table.Add(kClosePaneCommand, [this](UINT) { m_owner.PostClosePane(*this); });
+    table.Add(cmd::kClosePane, [this](UINT) { m_owner.PostClosePane(*this); });
     table.Add(
         cmd::kCopyFileList, [this](UINT) { CopyFileListToClipboard(true); },
         [this](UINT) { return Enabled(ListView() != nullptr); });
-    table.Add(kHistoryMenuCommand,
-              [this](UINT) { ShowHistoryDropDown(kHistoryMenuCommand, m_toolbar.Hwnd()); });
-    table.Add(kClearLocalHistoryCommand, [this](UINT) { ClearLocalHistory(); });
-    table.Add(kClearGlobalHistoryCommand, [this](UINT) { m_services.GlobalVisited().ClearAllButCurrent(); });
+    table.Add(cmd::kHistoryMenu, [this](UINT) { ShowHistoryDropDown(cmd::kHistoryMenu, m_toolbar.Hwnd()); });
+    table.Add(cmd::kClearLocalHistory, [this](UINT) { ClearLocalHistory(); });
+    table.Add(cmd::kClearGlobalHistory, [this](UINT) { m_services.GlobalVisited().ClearAllButCurrent(); });
     table.AddRange(kFirstHistoryStepCommand, kLastHistoryStepCommand,
                    [this](UINT id) { OnHistoryStepCommand(id); });
     table.AddRange(kFirstVisitedCommand, kLastVisitedCommand, [this](UINT id) { OnVisitedCommand(id); });
@@ -71,14 +69,14 @@ void CFolderFrame::UpdateWindowButtons(int paneCount, bool onePaneMaximised)
 {
     m_shownPaneCount = paneCount;
     m_onePaneMaximised = onePaneMaximised;
-    if (!m_toolbar.Hwnd() || ::SendMessageW(m_toolbar.Hwnd(), TB_COMMANDTOINDEX, kMaximisePaneCommand, 0) < 0)
+    if (!m_toolbar.Hwnd() || ::SendMessageW(m_toolbar.Hwnd(), TB_COMMANDTOINDEX, cmd::kMaximisePane, 0) < 0)
         return;
     constexpr int kMaximisedImage = 8;
     constexpr int kBothShownImage = 10;
     const bool hide = paneCount < 2;
-    const bool wasHidden = ::SendMessageW(m_toolbar.Hwnd(), TB_ISBUTTONHIDDEN, kMaximisePaneCommand, 0) != 0;
-    ::SendMessageW(m_toolbar.Hwnd(), TB_HIDEBUTTON, kMaximisePaneCommand, MAKELPARAM(hide, 0));
-    ::SendMessageW(m_toolbar.Hwnd(), TB_CHANGEBITMAP, kMaximisePaneCommand,
+    const bool wasHidden = ::SendMessageW(m_toolbar.Hwnd(), TB_ISBUTTONHIDDEN, cmd::kMaximisePane, 0) != 0;
+    ::SendMessageW(m_toolbar.Hwnd(), TB_HIDEBUTTON, cmd::kMaximisePane, MAKELPARAM(hide, 0));
+    ::SendMessageW(m_toolbar.Hwnd(), TB_CHANGEBITMAP, cmd::kMaximisePane,
                    onePaneMaximised ? kMaximisedImage : kBothShownImage);
     if (hide != wasHidden) Layout(); // the address placeholder takes or gives the room
 }

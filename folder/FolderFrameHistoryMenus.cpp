@@ -1,7 +1,7 @@
 // The history buttons' menus: back and forward along the pane's history, and the folders
 // of the pane's and the global visited lists.
 #include "FolderFrame.h"
-#include "PaneCommands.h"
+#include "model/CommandCatalogue.h"
 #include "model/TabLabel.h"
 #include "shell/ItemIdListConversion.h"
 
@@ -21,7 +21,8 @@ UniqueMenu CFolderFrame::BuildHistoryStepMenu(bool forward) const
     UniqueMenu menu(::CreatePopupMenu());
     if (!menu) return menu;
     for (const HistoryStepItem& item : HistoryStepItems(m_history, forward))
-        ::AppendMenuW(menu.Get(), MF_STRING, static_cast<UINT_PTR>(item.command), DoubleAmpersands(item.text).c_str());
+        ::AppendMenuW(menu.Get(), MF_STRING, static_cast<UINT_PTR>(item.command),
+                      DoubleAmpersands(item.text).c_str());
     return menu;
 }
 
@@ -43,14 +44,14 @@ UniqueMenu CFolderFrame::BuildHistoryMenu()
         const CVisited& ring = item.global ? global : m_visited;
         const AbsolutePidl folder = ToShellAllocated(ring.Slot(item.slot).folder);
         const std::wstring text =
-            m_utils.BuildAddressText(folder.Get(), true, settings.addressShowDesktop, settings.addressShowComputer,
-                                     settings.addressFullNetworkPath);
-        ::AppendMenuW(menu.Get(), MF_STRING | (item.checked ? MF_CHECKED : 0), static_cast<UINT_PTR>(item.command),
-                      DoubleAmpersands(text).c_str());
+            m_utils.BuildAddressText(folder.Get(), true, settings.addressShowDesktop,
+                                     settings.addressShowComputer, settings.addressFullNetworkPath);
+        ::AppendMenuW(menu.Get(), MF_STRING | (item.checked ? MF_CHECKED : 0),
+                      static_cast<UINT_PTR>(item.command), DoubleAmpersands(text).c_str());
     }
     ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu.Get(), MF_STRING, kClearLocalHistoryCommand, kClearLocalHistory);
-    ::AppendMenuW(menu.Get(), MF_STRING, kClearGlobalHistoryCommand, kClearGlobalHistory);
+    ::AppendMenuW(menu.Get(), MF_STRING, cmd::kClearLocalHistory, kClearLocalHistory);
+    ::AppendMenuW(menu.Get(), MF_STRING, cmd::kClearGlobalHistory, kClearGlobalHistory);
     return menu;
 }
 
@@ -58,12 +59,12 @@ void CFolderFrame::ShowHistoryDropDown(int button, HWND toolbar)
 {
     UniqueMenu menu;
     const auto command = static_cast<UINT>(button);
-    if (command == kGoBackCommand || command == kGoForwardCommand)
+    if (command == cmd::kGoBack || command == cmd::kGoForward)
     {
-        m_stepMenuForward = command == kGoForwardCommand;
+        m_stepMenuForward = command == cmd::kGoForward;
         menu = BuildHistoryStepMenu(m_stepMenuForward);
     }
-    else if (command == kHistoryMenuCommand)
+    else if (command == cmd::kHistoryMenu)
     {
         menu = BuildHistoryMenu();
     }
@@ -73,7 +74,8 @@ void CFolderFrame::ShowHistoryDropDown(int button, HWND toolbar)
     POINT at{};
     ::GetCursorPos(&at);
     RECT rect{};
-    if (toolbar && ::SendMessageW(toolbar, TB_GETRECT, static_cast<WPARAM>(button), reinterpret_cast<LPARAM>(&rect)) &&
+    if (toolbar &&
+        ::SendMessageW(toolbar, TB_GETRECT, static_cast<WPARAM>(button), reinterpret_cast<LPARAM>(&rect)) &&
         rect.right > rect.left)
     {
         at = {rect.left, rect.bottom};

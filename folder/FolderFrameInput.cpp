@@ -3,8 +3,9 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
-#include "PaneCommands.h"
+#include "model/CommandCatalogue.h"
 #include "model/PaneKeys.h"
+#include "shell/ShellViewCommands.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -14,12 +15,6 @@ namespace sv
 
 namespace
 {
-constexpr UINT kRefresh = 115;
-constexpr UINT kPreviousTab = 184;
-constexpr UINT kNextTab = 185;
-constexpr UINT kDosWindow = 32797;
-constexpr UINT kNewFolderWindow = 57600;
-constexpr UINT kViewDeselectAll = 28707;
 
 // The window itself or its first child when it is a list view.
 HWND ListViewOf(HWND window)
@@ -105,17 +100,19 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
         else
             consumed = false;
         break;
-    case PaneKeyAction::PreviousTab: toFrame(kPreviousTab); break;
-    case PaneKeyAction::NextTab: toFrame(kNextTab); break;
+    case PaneKeyAction::PreviousTab: toFrame(cmd::kTabLeft); break;
+    case PaneKeyAction::NextTab: toFrame(cmd::kTabRight); break;
     case PaneKeyAction::CopyFileList: CopyFileListToClipboard(); break;
-    case PaneKeyAction::DosWindow: toFrame(kDosWindow); break;
+    case PaneKeyAction::DosWindow: toFrame(cmd::kCommandPrompt); break;
     case PaneKeyAction::ToggleQuickFilter: ToggleQuickFilter(); break;
-    case PaneKeyAction::OtherPaneFolder: RouteCommand(kOtherPaneFolderCommand); break;
-    case PaneKeyAction::NewFolderWindow: ::PostMessageW(frame, WM_COMMAND, MAKEWPARAM(kNewFolderWindow, 0), 0); break;
-    case PaneKeyAction::SyncTree: RouteCommand(kSyncTreeCommand); break;
-    case PaneKeyAction::MaximisePane: RouteCommand(kMaximisePaneCommand); break;
-    case PaneKeyAction::ClosePane: RouteCommand(kClosePaneCommand); break;
-    case PaneKeyAction::Refresh: toFrame(kRefresh); break;
+    case PaneKeyAction::OtherPaneFolder: RouteCommand(cmd::kOtherPaneFolder); break;
+    case PaneKeyAction::NewFolderWindow:
+        ::PostMessageW(frame, WM_COMMAND, MAKEWPARAM(cmd::kNewWindow, 0), 0);
+        break;
+    case PaneKeyAction::SyncTree: RouteCommand(cmd::kSyncTree); break;
+    case PaneKeyAction::MaximisePane: RouteCommand(cmd::kMaximisePane); break;
+    case PaneKeyAction::ClosePane: RouteCommand(cmd::kClosePane); break;
+    case PaneKeyAction::Refresh: toFrame(cmd::kRefresh); break;
     case PaneKeyAction::WrapClipboard:
         WrapClipboardData();
         consumed = false;
@@ -183,7 +180,7 @@ void CFolderFrame::OnLeftButtonInView(POINT point)
     if (m_lastFreeSpaceClick != 0 && now - m_lastFreeSpaceClick <= ::GetDoubleClickTime())
     {
         m_lastFreeSpaceClick = 0;
-        ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoUpCommand, 0), 0);
+        ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kGoUp, 0), 0);
         return;
     }
     m_lastFreeSpaceClick = now;
@@ -201,7 +198,7 @@ void CFolderFrame::OnMiddleButtonInView(POINT point)
     if (item >= 0 && (hit.flags & LVHT_ONITEM))
     {
         // The clicked item alone becomes the selection that opens elsewhere.
-        ::SendMessageW(m_viewWindow, WM_COMMAND, MAKEWPARAM(kViewDeselectAll, 0), 0);
+        ::SendMessageW(m_viewWindow, WM_COMMAND, MAKEWPARAM(viewcmd::kSelectNone, 0), 0);
         LVITEMW state{};
         state.stateMask = LVIS_SELECTED;
         state.state = LVIS_SELECTED;
@@ -233,8 +230,8 @@ void CFolderFrame::OnParentNotify(UINT event, WPARAM wParam, LPARAM lParam)
             button = (::GetKeyState(VK_XBUTTON1) & 0x8000)   ? XBUTTON1
                      : (::GetKeyState(VK_XBUTTON2) & 0x8000) ? XBUTTON2
                                                              : 0;
-        if (button == XBUTTON1) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoBackCommand, 0), 0);
-        if (button == XBUTTON2) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(kGoForwardCommand, 0), 0);
+        if (button == XBUTTON1) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kGoBack, 0), 0);
+        if (button == XBUTTON2) ::PostMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kGoForward, 0), 0);
         break;
     }
     default: break;

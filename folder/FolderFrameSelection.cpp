@@ -5,6 +5,7 @@
 
 #include "ViewItems.h"
 #include "shell/IdListArray.h"
+#include "shell/ShellViewCommands.h"
 
 #include <algorithm>
 #include <iterator>
@@ -16,10 +17,6 @@ namespace sv
 
 namespace
 {
-// The shell view's own commands.
-constexpr UINT kViewSelectAll = 28705;
-constexpr UINT kViewInvertSelection = 28706;
-constexpr UINT kViewSelectNone = 28707;
 
 std::vector<uint8_t> BytesOf(const ITEMIDLIST* child)
 {
@@ -61,7 +58,8 @@ std::vector<std::wstring> CFolderFrame::SelectedPaths() const
 void CFolderFrame::SelectEveryItem(bool select)
 {
     if (!m_viewWindow) return;
-    ::SendMessageW(m_viewWindow, WM_COMMAND, MAKEWPARAM(select ? kViewSelectAll : kViewSelectNone, 0), 0);
+    ::SendMessageW(m_viewWindow, WM_COMMAND,
+                   MAKEWPARAM(select ? viewcmd::kSelectAll : viewcmd::kSelectNone, 0), 0);
     const size_t selected = SelectedChildren().size();
     const auto folderView = m_view.As<IFolderView>();
     int total = 0;
@@ -84,7 +82,7 @@ void CFolderFrame::InvertSelection()
         return set;
     };
     const std::set<std::vector<uint8_t>> before = selectedSet();
-    ::SendMessageW(m_viewWindow, WM_COMMAND, MAKEWPARAM(kViewInvertSelection, 0), 0);
+    ::SendMessageW(m_viewWindow, WM_COMMAND, MAKEWPARAM(viewcmd::kInvertSelection, 0), 0);
     const auto folderView = m_view.As<IFolderView>();
     int total = 0;
     if (!folderView || FAILED(folderView->ItemCount(SVGIO_ALLVIEW, &total)) || total == 0) return;

@@ -24,8 +24,9 @@ inline constexpr UINT kClosePaneMessage = WM_APP + 21;
 inline constexpr UINT_PTR kTreeSyncTimer = 207;
 inline constexpr UINT kTreeSyncDelayMs = 100;
 
+// The pane's folder toolbar, and the hidden toolbar that stands for all of them while their
+// customise dialog is open.
 inline constexpr int kFolderToolbarId = 304;
-inline constexpr int kCaptionId = 173;
 inline constexpr int kViewControlId = 0xE900;
 inline constexpr int kOldViewControlId = 0xE901;
 inline constexpr int kViewCreationTries = 100;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace sv
@@ -32,17 +33,28 @@ enum class CheckRule : uint8_t
     Custom,
 };
 
+// Where a command's shortcut (ShownShortcut) is written after its text.
+enum class KeyShown : uint8_t
+{
+    Nowhere = 0,
+    InMenu = 1,    // after a tab in the menu entry
+    InToolTip = 2, // in brackets after the tooltip
+    InBoth = InMenu | InToolTip,
+};
+
 struct CommandInfo
 {
     uint32_t id = 0;
-    // As the menus show it, shortcut after a tab; empty for a command that is in no menu.
+    // As the menus show it, without the shortcut; empty for a command that is in no menu.
     std::wstring_view menuText;
-    // The toolbar's tooltip and the customise dialog's text; empty for none.
+    // The toolbar's tooltip and the customise dialog's text, without the shortcut; empty for
+    // none.
     std::wstring_view toolTip;
     // The image on the main toolbar's strip, -1 when it is no main-toolbar button.
     int mainImage = -1;
     EnableRule enable = EnableRule::Always;
     CheckRule check = CheckRule::None;
+    KeyShown keyShown = KeyShown::Nowhere;
 };
 
 // Modifier bits of a shortcut.
@@ -111,7 +123,7 @@ inline constexpr uint32_t kSwapPanes = 113;
 inline constexpr uint32_t kNewFolder = 183;
 inline constexpr uint32_t kTabLeft = 184;
 inline constexpr uint32_t kTabRight = 185;
-inline constexpr uint32_t kFirstViewButton = 186; // 186..194: one view each
+inline constexpr uint32_t kFirstViewButton = 186; // up to kLastViewButton: one view each
 inline constexpr uint32_t kLastViewButton = 194;
 inline constexpr uint32_t kDeleteWithoutRecycleBin = 195;
 inline constexpr uint32_t kShowHiddenItems = 32804;
@@ -120,6 +132,22 @@ inline constexpr uint32_t kHideProtectedFiles = 32799;
 inline constexpr uint32_t kHelp = 57670;
 inline constexpr uint32_t kContextHelp = 57669;
 inline constexpr uint32_t kAbout = 57664;
+
+// The active pane's own commands, sent by its toolbar, the main toolbar and its keys.
+inline constexpr uint32_t kGoBack = 101;
+inline constexpr uint32_t kGoForward = 102;
+inline constexpr uint32_t kGoUp = 103;
+inline constexpr uint32_t kGoDriveRoot = 104;
+inline constexpr uint32_t kSyncTree = 105;
+inline constexpr uint32_t kOtherPaneFolder = 106;
+inline constexpr uint32_t kMaximisePane = 107;
+inline constexpr uint32_t kClosePane = 108;
+inline constexpr uint32_t kHistoryMenu = 117;
+inline constexpr uint32_t kClearLocalHistory = 118;
+inline constexpr uint32_t kClearGlobalHistory = 132;
+// The folder toolbar's address field: a separator the caption bar fills, a button only while
+// the customise dialog is open.
+inline constexpr uint32_t kAddressField = 119;
 
 // Ranges of entries made when a menu opens.
 inline constexpr uint32_t kFirstDrive = 19900;
@@ -142,12 +170,22 @@ inline constexpr uint32_t kLastShellMenuItem = 32767;
 std::span<const CommandInfo> Commands();
 // The entry of `id`, or nullptr.
 const CommandInfo* FindCommand(uint32_t id);
-// The menu text, or empty.
-std::wstring_view CommandMenuText(uint32_t id);
-// The tooltip text, or empty.
-std::wstring_view CommandToolTip(uint32_t id);
+// The menu text with its shortcut after a tab where the entry shows one, or empty.
+std::wstring CommandMenuText(uint32_t id);
+// The tooltip text with its shortcut in brackets where the entry shows one, or empty.
+std::wstring CommandToolTip(uint32_t id);
 
-// The program's own shortcuts, active while they are switched on in the settings.
+// The program's own shortcuts, active while they are switched on in the settings: the
+// frame's accelerator table. A command's first entry is the one its texts show.
 std::span<const Shortcut> Shortcuts();
+// Keys the pane, the shell's view or the system act on themselves, listed only so that the
+// menus and tooltips can show them.
+std::span<const Shortcut> KeysHandledElsewhere();
+// The key a command's menu entry and tooltip show: its first entry in Shortcuts(), else its
+// entry in KeysHandledElsewhere(); nullptr for none.
+const Shortcut* ShownShortcut(uint32_t command);
+// The key as the program writes it: "Strg+Shift+Q", "Alt+Pfeil links", "Entf"; empty for a
+// key without a name here.
+std::wstring ShortcutText(const Shortcut& shortcut);
 
 } // namespace sv

@@ -39,9 +39,9 @@ bool MatchesAny(std::wstring_view name, const std::vector<std::wstring>& masks)
                        [&](const std::wstring& mask) { return MatchesMaskList(name, mask); });
 }
 
-int64_t TimeOf(const FileStatus& status, int32_t dateKind)
+int64_t TimeOf(const FileStatus& status, DateKind kind)
 {
-    switch (static_cast<DateKind>(dateKind))
+    switch (kind)
     {
     case DateKind::Creation: return status.creationTime;
     case DateKind::LastAccess: return status.accessTime;
@@ -50,6 +50,16 @@ int64_t TimeOf(const FileStatus& status, int32_t dateKind)
     return status.modificationTime;
 }
 } // namespace
+
+DateKind DateKindOf(int32_t stored)
+{
+    switch (stored)
+    {
+    case static_cast<int32_t>(DateKind::Creation): return DateKind::Creation;
+    case static_cast<int32_t>(DateKind::LastAccess): return DateKind::LastAccess;
+    default: return DateKind::LastChange;
+    }
+}
 
 DayBounds LocalDayBounds(int64_t now)
 {
@@ -168,7 +178,7 @@ bool CFilter::RawMatches(const FilterItem& item, bool storage, int64_t now) cons
     if (NeedsStatus() && !item.status) return false;
     if (sinceOn || untilOn)
     {
-        const int64_t time = TimeOf(*item.status, dateKind);
+        const int64_t time = TimeOf(*item.status, DateKindOf(dateKind));
         const int64_t threshold = sinceRelative != 0 ? now - m_sinceSpan : sinceDate;
         if (sinceOn && time < threshold) return false;
         if (untilOn && time > untilDate) return false;

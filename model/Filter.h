@@ -48,6 +48,8 @@ enum class DateKind : int32_t
     LastChange = 1,
     LastAccess = 2,
 };
+// The stored `dateKind`; an unknown number counts as the last change.
+DateKind DateKindOf(int32_t stored);
 
 // The stored fields; CFilter adds the forms prepared for matching.
 struct FilterFields
@@ -59,7 +61,7 @@ struct FilterFields
     bool untilOn = false;
     int64_t sinceDate = 0;
     int64_t untilDate = 0;
-    int32_t dateKind = 1;
+    int32_t dateKind = static_cast<int32_t>(DateKind::LastChange); // read through DateKindOf
     int32_t sinceRelative = 0;
     int32_t sinceCount = 1;
     int32_t sinceUnit = 2; // minutes, hours, days, weeks, months, years

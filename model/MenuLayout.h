@@ -23,7 +23,7 @@ struct MenuItemSpec
     std::wstring_view text;
 };
 
-// Menu 128 and menu 129.
+// The frame menu (no folder window open) and the folder-window menu.
 std::span<const MenuItemSpec> FrameMenuLayout();
 std::span<const MenuItemSpec> FolderMenuLayout();
 

@@ -22,24 +22,24 @@ inline constexpr uint32_t kF5 = 0x74;
 
 enum class PaneKeyAction
 {
-    None,                 // not the pane's: the view gets the key
+    None, // not the pane's: the view gets the key
     GoUp,
     GoBack,
     GoForward,
     GoDriveRoot,
     FocusOtherPane,
-    HideQuickFilter,      // only when nothing is selected and the quick filter is shown
-    PreviousTab,          // main frame command 184
-    NextTab,              // main frame command 185
+    HideQuickFilter, // only when nothing is selected and the quick filter is shown
+    PreviousTab,     // cmd::kTabLeft
+    NextTab,         // cmd::kTabRight
     CopyFileList,
     DosWindow,
     ToggleQuickFilter,
-    OtherPaneFolder,      // pane command 106
-    NewFolderWindow,      // main frame command 57600
-    SyncTree,             // pane command 105
-    MaximisePane,         // pane command 107
-    ClosePane,            // pane command 108
-    Refresh,              // main frame command 115, then the view still gets the key
+    OtherPaneFolder,      // cmd::kOtherPaneFolder
+    NewFolderWindow,      // cmd::kNewWindow
+    SyncTree,             // cmd::kSyncTree
+    MaximisePane,         // cmd::kMaximisePane
+    ClosePane,            // cmd::kClosePane
+    Refresh,              // cmd::kRefresh, then the view still gets the key
     WrapClipboard,        // the clipboard's data object wrapped, then the view gets the key
     ToggleRenameSelection // F2 in the label editor
 };
@@ -55,9 +55,9 @@ struct PaneKey
 
 struct PaneKeyContext
 {
-    bool viewHasFocus = true;      // false while the view's label editor has the focus
+    bool viewHasFocus = true; // false while the view's label editor has the focus
     bool ownShortcutsEnabled = true;
-    bool wrapsClipboard = false;   // systems after version 6 get the wrapped data object
+    bool wrapsClipboard = false; // systems after version 6 get the wrapped data object
 };
 
 struct PaneKeyDecision

@@ -1,6 +1,7 @@
 #include "ToolbarCatalogue.h"
 
 #include "CommandCatalogue.h"
+#include "res/resource.h"
 
 #include <algorithm>
 #include <array>
@@ -13,25 +14,44 @@ namespace
 // The main toolbar's strip holds one image per catalogue button.
 static_assert(kMainToolbarImageCount == 37);
 
-// Not on the main toolbar until the user adds them.
-constexpr std::array<int32_t, 19> kMainNonDefaults{32780, 32781, 32796, 101, 102, 103, 104, 186,   187,  188,
-                                                   189,   190,   191,   192, 193, 194, 195, 32800, 32804};
-// The shell's views from Vista on, and the ones before it.
-constexpr std::array<int32_t, 4> kViewsFromVista{186, 187, 188, 189};
-constexpr std::array<int32_t, 2> kViewsBeforeVista{190, 192};
-// Version codes above this are Vista and later.
-constexpr int kLastSystemBeforeVista = 6;
+using namespace cmd;
 
-template <size_t N> bool Contains(const std::array<int32_t, N>& commands, int32_t command)
+// Not on the main toolbar until the user adds them.
+constexpr std::array kMainNonDefaults{kConnectNetworkDrive,
+                                      kDisconnectNetworkDrive,
+                                      kSelectSome,
+                                      kGoBack,
+                                      kGoForward,
+                                      kGoUp,
+                                      kGoDriveRoot,
+                                      kFirstViewButton + 0,
+                                      kFirstViewButton + 1,
+                                      kFirstViewButton + 2,
+                                      kFirstViewButton + 3,
+                                      kFirstViewButton + 4,
+                                      kFirstViewButton + 5,
+                                      kFirstViewButton + 6,
+                                      kFirstViewButton + 7,
+                                      kFirstViewButton + 8,
+                                      kDeleteWithoutRecycleBin,
+                                      kExternalSearch,
+                                      kShowHiddenItems};
+// The shell's views from Vista on (extra large, large, medium, smaller icons), and the ones
+// before it (thumbnails, icons).
+constexpr std::array kViewsFromVista{kFirstViewButton + 0, kFirstViewButton + 1, kFirstViewButton + 2,
+                                     kFirstViewButton + 3};
+constexpr std::array kViewsBeforeVista{kFirstViewButton + 4, kFirstViewButton + 6};
+
+template <size_t N> bool Contains(const std::array<uint32_t, N>& commands, int32_t command)
 {
-    return std::find(commands.begin(), commands.end(), command) != commands.end();
+    return std::find(commands.begin(), commands.end(), static_cast<uint32_t>(command)) != commands.end();
 }
 
-ToolbarButton Button(int32_t image, int32_t command, uint8_t style)
+ToolbarButton Button(int32_t image, uint32_t command, uint8_t style)
 {
     ToolbarButton button;
     button.image = image;
-    button.command = command;
+    button.command = static_cast<int32_t>(command);
     button.style = style;
     return button;
 }
@@ -43,9 +63,9 @@ void AsAddressButton(ToolbarButton& button)
 }
 } // namespace
 
-std::wstring_view ToolbarButtonText(int32_t command)
+std::wstring ToolbarButtonText(int32_t command)
 {
-    return command > 0 ? CommandToolTip(static_cast<uint32_t>(command)) : std::wstring_view();
+    return command > 0 ? CommandToolTip(static_cast<uint32_t>(command)) : std::wstring();
 }
 
 std::wstring_view TextAfterFirstLineBreak(std::wstring_view resource)
@@ -66,24 +86,23 @@ std::vector<ToolbarButton> MainToolbarButtons()
     for (const CommandInfo& info : Commands())
     {
         if (info.mainImage < 0 || info.mainImage >= kMainToolbarImageCount) continue;
-        const auto command = static_cast<int32_t>(info.id);
         uint8_t style = kButtonStyleButton;
-        if (command == 114 || command == 116)
+        if (info.id == kViewsDropDown || info.id == kFilterDropDown)
             style = kButtonStyleWholeDropDown;
-        else if (command == 101 || command == 102)
+        else if (info.id == kGoBack || info.id == kGoForward)
             style = kButtonStyleDropDown;
-        buttons[static_cast<size_t>(info.mainImage)] = Button(info.mainImage, command, style);
+        buttons[static_cast<size_t>(info.mainImage)] = Button(info.mainImage, info.id, style);
     }
     return buttons;
 }
 
-void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, int osKind)
+void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, OsKind os)
 {
     std::erase_if(buttons,
                   [&](const ToolbarButton& button)
                   {
-                      return osKind > kLastSystemBeforeVista ? Contains(kViewsBeforeVista, button.command)
-                                                             : Contains(kViewsFromVista, button.command);
+                      return os >= OsKind::WinVista ? Contains(kViewsBeforeVista, button.command)
+                                                    : Contains(kViewsFromVista, button.command);
                   });
 }
 
@@ -116,10 +135,10 @@ std::vector<ToolbarButton> ResetButtons(const ToolbarCatalogue& catalogue)
     return buttons;
 }
 
-MainToolbarSetup BuildMainToolbarSetup(int osKind)
+MainToolbarSetup BuildMainToolbarSetup(OsKind os)
 {
     std::vector<ToolbarButton> buttons = MainToolbarButtons();
-    RemoveSystemDependentButtons(buttons, osKind);
+    RemoveSystemDependentButtons(buttons, os);
     MainToolbarSetup setup;
     setup.catalogue = RecordCatalogue(buttons);
     std::erase_if(buttons,
@@ -132,16 +151,16 @@ MainToolbarSetup BuildMainToolbarSetup(int osKind)
 std::vector<ToolbarButton> DefaultFolderLayout()
 {
     return {
-        Button(0, 101, kButtonStyleDropDown),
-        Button(1, 102, kButtonStyleDropDown),
-        Button(2, 103, kButtonStyleButton),
-        Button(3, 104, kButtonStyleButton),
-        Button(4, 105, kButtonStyleButton),
-        Button(5, 106, kButtonStyleButton),
-        Button(6, 117, kButtonStyleWholeDropDown),
-        Button(kAddressFieldImage, kAddressFieldCommand, kButtonStyleSeparator),
-        Button(8, 107, kButtonStyleButton),
-        Button(9, 108, kButtonStyleButton),
+        Button(0, cmd::kGoBack, kButtonStyleDropDown),
+        Button(1, cmd::kGoForward, kButtonStyleDropDown),
+        Button(2, cmd::kGoUp, kButtonStyleButton),
+        Button(3, cmd::kGoDriveRoot, kButtonStyleButton),
+        Button(4, cmd::kSyncTree, kButtonStyleButton),
+        Button(5, cmd::kOtherPaneFolder, kButtonStyleButton),
+        Button(6, cmd::kHistoryMenu, kButtonStyleWholeDropDown),
+        Button(kAddressFieldImage, cmd::kAddressField, kButtonStyleSeparator),
+        Button(8, cmd::kMaximisePane, kButtonStyleButton),
+        Button(9, cmd::kClosePane, kButtonStyleButton),
     };
 }
 
@@ -166,7 +185,7 @@ std::vector<ToolbarButton> FolderButtonsForCustomising(std::span<const ToolbarBu
     std::vector<ToolbarButton> buttons(layout.begin(), layout.begin() + static_cast<std::ptrdiff_t>(offered));
     for (auto& button : buttons)
     {
-        if (button.command == kAddressFieldCommand) AsAddressButton(button);
+        if (IsAddressField(button)) AsAddressButton(button);
     }
     return buttons;
 }
@@ -177,7 +196,7 @@ std::vector<ToolbarButton> FolderLayoutAfterCustomising(std::span<const ToolbarB
     std::vector<ToolbarButton> buttons(edited.begin(), edited.end());
     for (auto& button : buttons)
     {
-        if (button.command == kAddressFieldCommand) button.style = kButtonStyleSeparator;
+        if (IsAddressField(button)) button.style = kButtonStyleSeparator;
     }
     const size_t tail = std::min(layout.size(), kFolderLayoutFixedTail);
     buttons.insert(buttons.end(), layout.end() - static_cast<std::ptrdiff_t>(tail), layout.end());
@@ -186,7 +205,7 @@ std::vector<ToolbarButton> FolderLayoutAfterCustomising(std::span<const ToolbarB
 
 bool CanDeleteInCustomise(const ToolbarButton& button)
 {
-    return !button.IsHidden() && button.command != kAddressFieldCommand;
+    return !button.IsHidden() && !IsAddressField(button);
 }
 
 void SetAutoSize(std::vector<ToolbarButton>& buttons)
@@ -207,13 +226,19 @@ int ClampIconSize(int iconSize)
 
 ToolbarImages MainToolbarImages(int iconSize)
 {
-    static constexpr std::array<ToolbarImages, 3> kImages{{{16, 331, 334}, {20, 332, 335}, {24, 330, 333}}};
+    static constexpr std::array<ToolbarImages, 3> kImages{
+        {{16, IDB_MAIN_TOOLBAR_16, IDB_MAIN_TOOLBAR_16_DISABLED},
+         {20, IDB_MAIN_TOOLBAR_20, IDB_MAIN_TOOLBAR_20_DISABLED},
+         {24, IDB_MAIN_TOOLBAR_24, IDB_MAIN_TOOLBAR_24_DISABLED}}};
     return kImages[static_cast<size_t>(ClampIconSize(iconSize))];
 }
 
 ToolbarImages FolderToolbarImages(int iconSize)
 {
-    static constexpr std::array<ToolbarImages, 3> kImages{{{16, 130, 162}, {20, 337, 342}, {24, 338, 57664}}};
+    static constexpr std::array<ToolbarImages, 3> kImages{
+        {{16, IDB_FOLDER_TOOLBAR_16, IDB_FOLDER_TOOLBAR_16_DISABLED},
+         {20, IDB_FOLDER_TOOLBAR_20, IDB_FOLDER_TOOLBAR_20_DISABLED},
+         {24, IDB_FOLDER_TOOLBAR_24, IDB_FOLDER_TOOLBAR_24_DISABLED}}};
     return kImages[static_cast<size_t>(ClampIconSize(iconSize))];
 }
 

@@ -2,6 +2,8 @@
 // default set, the folder toolbar's default layout, and the rules of the customise dialog.
 #pragma once
 
+#include "CommandCatalogue.h"
+#include "OsKind.h"
 #include "ToolbarFile.h"
 
 #include <span>
@@ -25,17 +27,20 @@ using ToolbarCatalogue = std::vector<CatalogueEntry>;
 inline constexpr int kMainToolbarImageCount = 37;
 inline constexpr int kFolderToolbarImageCount = 11;
 
-// The address field of the folder toolbar: a separator whose place the caption bar fills,
-// a plain button with this image only while the customise dialog is open.
-inline constexpr int32_t kAddressFieldCommand = 119;
+// The image of the folder toolbar's address field (cmd::kAddressField) while the customise
+// dialog shows it as a plain button.
 inline constexpr int32_t kAddressFieldImage = 7;
+inline bool IsAddressField(const ToolbarButton& button)
+{
+    return button.command == static_cast<int32_t>(cmd::kAddressField);
+}
 // The last entries of the folder layout (maximise, close) always end it and are never
 // offered for customising.
 inline constexpr size_t kFolderLayoutFixedTail = 2;
 
 // The tooltip text of a toolbar command, as the customise dialog and the chevron menu show
 // it; empty for a command no toolbar has.
-std::wstring_view ToolbarButtonText(int32_t command);
+std::wstring ToolbarButtonText(int32_t command);
 // A command's string resource holds the status-line text, a line break and the tooltip.
 std::wstring_view TextAfterFirstLineBreak(std::wstring_view resource);
 // A text cut to a dialog's buffer of `bufferChars` characters, terminator included.
@@ -43,8 +48,8 @@ std::wstring CutToBuffer(std::wstring_view text, int bufferChars);
 
 // The 37 buttons the main toolbar is created with (image i on entry i), drop-down styles set.
 std::vector<ToolbarButton> MainToolbarButtons();
-// Leaves out the view buttons the system kind (0..9) does not offer.
-void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, int osKind);
+// Leaves out the view buttons the system does not offer.
+void RemoveSystemDependentButtons(std::vector<ToolbarButton>& buttons, OsKind os);
 // Every button, in order, none marked as default yet.
 ToolbarCatalogue RecordCatalogue(std::span<const ToolbarButton> buttons);
 // An entry is a default when its command is on the toolbar now; separators always are.
@@ -57,7 +62,7 @@ struct MainToolbarSetup
     ToolbarCatalogue catalogue;
     std::vector<ToolbarButton> defaultButtons; // the toolbar before its file is loaded
 };
-MainToolbarSetup BuildMainToolbarSetup(int osKind);
+MainToolbarSetup BuildMainToolbarSetup(OsKind os);
 
 // The folder toolbar when "ToolBarFolder" is missing or unreadable.
 std::vector<ToolbarButton> DefaultFolderLayout();

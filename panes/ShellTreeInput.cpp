@@ -4,6 +4,7 @@
 
 #include "commands/DataObjectWrapper.h"
 #include "commands/DropSource.h"
+#include "model/CommandCatalogue.h"
 
 #include <windowsx.h>
 
@@ -16,9 +17,6 @@ namespace
 {
 constexpr UINT kFirstMenuCommand = 1;
 constexpr UINT kLastMenuCommand = 0x7FFF;
-constexpr UINT kParentFolderCommand = 103;
-constexpr UINT kBackCommand = 101;
-constexpr UINT kForwardCommand = 102;
 
 HTREEITEM ItemAt(HWND tree, POINT client, UINT* where = nullptr)
 {
@@ -297,7 +295,7 @@ LRESULT CShellTreeCtrl::CTreeControl::OnMessage(UINT message, WPARAM wParam, LPA
             (where & TVHT_NOWHERE))
         {
             if (settings.doubleClickGoesUp && m_owner.m_host.HasActivePane())
-                m_owner.m_host.PostToActivePane(kParentFolderCommand);
+                m_owner.m_host.PostToActivePane(cmd::kGoUp);
             return 0;
         }
         break;
@@ -308,7 +306,7 @@ LRESULT CShellTreeCtrl::CTreeControl::OnMessage(UINT message, WPARAM wParam, LPA
             const WORD button = GET_XBUTTON_WPARAM(wParam);
             if (button == XBUTTON1 || button == XBUTTON2)
             {
-                m_owner.m_host.PostToActivePane(button == XBUTTON1 ? kBackCommand : kForwardCommand);
+                m_owner.m_host.PostToActivePane(button == XBUTTON1 ? cmd::kGoBack : cmd::kGoForward);
                 return TRUE;
             }
         }

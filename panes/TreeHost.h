@@ -23,7 +23,7 @@ public:
     virtual bool OpenFromTree(AbsolutePidl folder, OpenMode mode) = 0;
     // Whether a folder window is open (keyboard moves then navigate its active pane).
     virtual bool HasActivePane() const = 0;
-    // A command to the active pane of the active window (101 back, 102 forward, 103 up).
+    // A command to the active pane of the active window (cmd::kGoBack, cmd::kGoForward, cmd::kGoUp).
     virtual void PostToActivePane(UINT command) = 0;
     // The tree got or lost the keyboard focus.
     virtual void TreeFocusChanged(bool focused) = 0;

@@ -1,5 +1,6 @@
-// Resource ids shared by the resource script and the code. Command ids are in the command
-// catalogue (model/CommandCatalogue.h); the menus and the shortcut table are made from it.
+// Resource ids shared by the resource script and the code, plain definitions so that the
+// portable code (model/) can name them too. Command ids are in the command catalogue
+// (model/CommandCatalogue.h); the menus and the shortcut table are made from it.
 #pragma once
 
 #define IDR_MAINFRAME 128
@@ -67,7 +68,7 @@
 
 // The settings dialog: its seven pages, the pages' toolbar strip and their controls. The
 // controls of settings edited through one plain control are named in the settings field
-// table (model/SettingsFields.cpp) by the same numbers.
+// table (model/SettingsFields.cpp).
 #define IDD_CONFIG_GENERAL 138
 #define IDD_CONFIG_FOLDERFRAME 139
 #define IDD_CONFIG_FAVORITES 148

@@ -129,7 +129,7 @@ void FolderCompare(int count)
     ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
     ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
     frame.Windows().OpenFolder(PidlFromPath(first.Path()), PidlFromPath(second.Path()), OpenMode::NewWindow,
-                               true, 0);
+                               true);
     CChildFrame* window = frame.ActiveFolderWindow();
     PumpUntil(
         [&]

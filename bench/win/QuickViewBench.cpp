@@ -132,7 +132,7 @@ int wmain(int argc, wchar_t** argv)
             swprintf(name, 32, L"bild%03d.jpg", i);
             if (!SaveJpeg(folder.File(name), 1600, 1200, i % 256)) return 1;
         }
-        frame.Windows().OpenFolder(PidlFromPath(folder.Path()), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        frame.Windows().OpenFolder(PidlFromPath(folder.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
         CFolderFrame* pane = nullptr;
         PumpUntil(
             [&]

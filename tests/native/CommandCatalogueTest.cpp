@@ -1,9 +1,11 @@
 #include "model/CommandCatalogue.h"
 #include "model/MenuLayout.h"
+#include "model/PaneKeys.h"
 #include "model/ViewModeList.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -61,31 +63,6 @@ ParsedMenu Parse(std::span<const MenuItemSpec> layout)
     return parsed;
 }
 
-// "Strg+Shift+Q" → the shortcut it stands for; modifiers 0xFF for a text this parser does not
-// know (the keys the view or the frame handles themselves).
-Shortcut ParseShownKeys(std::wstring_view shown)
-{
-    static const std::map<std::wstring, uint16_t> kNamedKeys{{L"F1", 0x70}, {L"F3", 0x72}, {L"F4", 0x73},
-                                                             {L"F5", 0x74}, {L"F7", 0x76}, {L"Esc", 0x1B}};
-    Shortcut shortcut;
-    std::wstring rest(shown);
-    for (const auto& [prefix, bit] : {std::pair{L"Strg+", kShortcutControl},
-                                      std::pair{L"Shift+", kShortcutShift}, std::pair{L"Alt+", kShortcutAlt}})
-    {
-        if (rest.starts_with(prefix))
-        {
-            shortcut.modifiers |= bit;
-            rest.erase(0, std::wstring_view(prefix).size());
-        }
-    }
-    if (rest.size() == 1 && rest[0] >= L'A' && rest[0] <= L'Z')
-        shortcut.virtualKey = rest[0];
-    else if (const auto named = kNamedKeys.find(rest); named != kNamedKeys.end())
-        shortcut.virtualKey = named->second;
-    else
-        shortcut.modifiers = 0xFF;
-    return shortcut;
-}
 } // namespace
 
 TEST(CommandCatalogue, MenusAreWellFormedAndHoldTheEntriesTheFrameLooksFor)
@@ -123,33 +100,69 @@ TEST(CommandCatalogue, MenusAreWellFormedAndHoldTheEntriesTheFrameLooksFor)
                                      cmd::kSplitHorizontally, cmd::kSplitVertically, cmd::kSwapPanes}));
 }
 
-TEST(CommandCatalogue, EveryShortcutAMenuShowsIsOneTheTableSends)
+TEST(CommandCatalogue, MenusAndToolTipsShowTheKeysTheProgramActsOn)
 {
-    // Keys the view, the pane or the system handle themselves: Ctrl+N (the pane), Alt+F4,
-    // Delete (the view or the tree).
-    const std::set<std::wstring> handledElsewhere{L"Strg+N", L"Alt+F4", L"Entf"};
-    int checked = 0;
+    EXPECT_EQ(CommandMenuText(cmd::kNewWindow), L"Neues &Ordnerfenster\tStrg+N");
+    EXPECT_EQ(CommandToolTip(cmd::kNewWindow), L"Neu");
+    EXPECT_EQ(CommandMenuText(cmd::kCut), L"&Ausschneiden\tStrg+X") << "the first of its two keys";
+    EXPECT_EQ(CommandMenuText(cmd::kCompareFilesExternally), L"Dateien extern vergleichen\tStrg+Shift+Q");
+    EXPECT_EQ(CommandMenuText(cmd::kDelete), L"&Löschen\tEntf");
+    EXPECT_EQ(CommandMenuText(cmd::kFolderTree), L"Ordner&baum");
+    EXPECT_EQ(CommandToolTip(cmd::kFolderTree), L"Ordnerbaum ein-/ausblenden (Strg+B)");
+    EXPECT_EQ(CommandToolTip(cmd::kGoBack), L"Zurück (Alt+Pfeil links)");
+    EXPECT_EQ(CommandToolTip(cmd::kGoDriveRoot), L"Zu Wurzelverzeichnis (Alt+Backspace)");
+    EXPECT_EQ(CommandToolTip(cmd::kClosePane), L"Ordner schließen (Strg+Shift+F4)");
+    EXPECT_EQ(ShortcutText(Shortcut{0x22, kShortcutAlt, 0}), L"Alt+Bild ab");
+
+    // The command each pane decision stands for, as the pane sends it.
+    const std::map<PaneKeyAction, uint32_t> paneCommands{
+        {PaneKeyAction::GoUp, cmd::kGoUp},
+        {PaneKeyAction::GoBack, cmd::kGoBack},
+        {PaneKeyAction::GoForward, cmd::kGoForward},
+        {PaneKeyAction::GoDriveRoot, cmd::kGoDriveRoot},
+        {PaneKeyAction::OtherPaneFolder, cmd::kOtherPaneFolder},
+        {PaneKeyAction::NewFolderWindow, cmd::kNewWindow},
+        {PaneKeyAction::SyncTree, cmd::kSyncTree},
+        {PaneKeyAction::MaximisePane, cmd::kMaximisePane},
+        {PaneKeyAction::ClosePane, cmd::kClosePane},
+    };
+    // Alt+F4 is the system's, Delete the shell view's.
+    const std::set<uint32_t> notThePanes{cmd::kExit, cmd::kDelete};
+    int shown = 0;
     for (const CommandInfo& command : Commands())
     {
-        const size_t tab = command.menuText.find(L'\t');
-        if (tab == std::wstring_view::npos) continue;
-        const std::wstring shown(command.menuText.substr(tab + 1));
-        if (handledElsewhere.contains(shown)) continue;
-        const Shortcut expected = ParseShownKeys(shown);
-        ASSERT_NE(expected.modifiers, 0xFF) << "unknown key text for " << command.id;
-        bool found = false;
-        for (const Shortcut& shortcut : Shortcuts())
-        {
-            found = found || (shortcut.command == command.id && shortcut.virtualKey == expected.virtualKey &&
-                              shortcut.modifiers == expected.modifiers);
-        }
-        EXPECT_TRUE(found) << "menu shows a key for " << command.id << " that the table does not send";
-        ++checked;
+        EXPECT_EQ(command.menuText.find(L'\t'), std::wstring_view::npos)
+            << command.id << ": the shortcut is added from the table, not typed";
+        if (command.keyShown == KeyShown::Nowhere) continue;
+        ++shown;
+        const Shortcut* key = ShownShortcut(command.id);
+        ASSERT_NE(key, nullptr) << command.id << " shows a key it has none of";
+        EXPECT_FALSE(ShortcutText(*key).empty()) << command.id;
+        const bool accelerator =
+            std::any_of(Shortcuts().begin(), Shortcuts().end(), [&](const Shortcut& s) { return &s == key; });
+        if (accelerator || notThePanes.contains(command.id)) continue;
+        const bool alt = (key->modifiers & kShortcutAlt) != 0;
+        const PaneKeyDecision decision =
+            DecidePaneKey(PaneKey{key->virtualKey, alt, (key->modifiers & kShortcutControl) != 0,
+                                  (key->modifiers & kShortcutShift) != 0, alt},
+                          PaneKeyContext{});
+        const auto sent = paneCommands.find(decision.action);
+        EXPECT_TRUE(sent != paneCommands.end() && sent->second == command.id)
+            << "the key shown for " << command.id << " does something else in the pane";
     }
-    EXPECT_GE(checked, 15);
-    // Every shortcut sends a command the catalogue knows.
+    EXPECT_GE(shown, 30);
+
+    // One command per key in the frame's table (the pane's keys go before it while its view has
+    // the focus: Alt+Backspace there is the drive's root, elsewhere undo); every key sends a
+    // command the catalogue knows.
+    std::set<std::pair<uint16_t, uint8_t>> keys;
     for (const Shortcut& shortcut : Shortcuts())
-        EXPECT_NE(FindCommand(shortcut.command), nullptr) << shortcut.command;
+        EXPECT_TRUE(keys.insert({shortcut.virtualKey, shortcut.modifiers}).second) << shortcut.command;
+    for (auto table : {Shortcuts(), KeysHandledElsewhere()})
+    {
+        for (const Shortcut& shortcut : table)
+            EXPECT_NE(FindCommand(shortcut.command), nullptr) << shortcut.command;
+    }
 }
 
 TEST(ViewModeList, EachSystemOffersItsOwnViews)

@@ -92,26 +92,12 @@ std::vector<uint8_t> ReadBytes(const char* path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A shortcut as the keyboard page writes it, "Strg+Shift+Q".
+// A shortcut as the keyboard page writes it, "Strg+Shift+Q": the program's own text, plain
+// ASCII.
 std::string KeyText(const Shortcut& shortcut)
 {
-    std::string text;
-    if (shortcut.modifiers & kShortcutControl) text += "Strg+";
-    if (shortcut.modifiers & kShortcutShift) text += "Shift+";
-    if (shortcut.modifiers & kShortcutAlt) text += "Alt+";
-    const uint16_t key = shortcut.virtualKey;
-    if (key >= 'A' && key <= 'Z') return text + static_cast<char>(key);
-    if (key >= 0x70 && key <= 0x7B) return text + "F" + std::to_string(key - 0x6F);
-    switch (key)
-    {
-    case 0x08: return text + "Backspace";
-    case 0x1B: return text + "Esc";
-    case 0x25: return text + "Pfeil links";
-    case 0x27: return text + "Pfeil rechts";
-    case 0x2D: return text + "Einfg";
-    case 0x2E: return text + "Entf";
-    default: return text + "?" + std::to_string(key);
-    }
+    const std::wstring text = ShortcutText(shortcut);
+    return std::string(text.begin(), text.end());
 }
 
 std::string HelpSource(const std::string& page)

@@ -121,7 +121,7 @@ TEST(ToolbarFile, WriteThenReadAndTheFourMessages)
     EXPECT_EQ(ToolbarFileName(kMainToolbarName), L"ToolBarMain.cfg");
     EXPECT_EQ(ToolbarFileName(kFolderToolbarName), L"ToolBarFolder.cfg");
     const auto file = folder / ToolbarFileName(kMainToolbarName);
-    const auto layout = BuildMainToolbarSetup(8).defaultButtons;
+    const auto layout = BuildMainToolbarSetup(OsKind::Win7_64).defaultButtons;
     ASSERT_EQ(WriteToolbarFile(file, layout), WriteStatus::Ok);
     EXPECT_EQ(FileBytes(file).size(), 8 + 32 * layout.size());
     EXPECT_FALSE(std::filesystem::exists(folder / "ToolBarMain.cfg.new"));
@@ -198,9 +198,9 @@ TEST(ToolbarCatalogue, VistaAndLaterLoseThumbnailAndIconsEarlierSystemsTheFourSi
 {
     for (int osKind = 0; osKind <= 9; ++osKind)
     {
-        const MainToolbarSetup setup = BuildMainToolbarSetup(osKind);
+        const MainToolbarSetup setup = BuildMainToolbarSetup(static_cast<OsKind>(osKind));
         const auto offered = Commands(setup.catalogue);
-        const bool vista = osKind >= 7;
+        const bool vista = osKind >= static_cast<int>(OsKind::WinVista);
         EXPECT_EQ(offered.size(), vista ? 35u : 33u) << osKind;
         for (const int32_t command : {186, 187, 188, 189})
             EXPECT_EQ(Has(offered, command), vista) << osKind << " " << command;
@@ -221,7 +221,7 @@ TEST(ToolbarCatalogue, VistaAndLaterLoseThumbnailAndIconsEarlierSystemsTheFourSi
 
 TEST(ToolbarCatalogue, ResetRestoresExactlyTheDefaultSetWhateverWasLoaded)
 {
-    const MainToolbarSetup setup = BuildMainToolbarSetup(9);
+    const MainToolbarSetup setup = BuildMainToolbarSetup(OsKind::Win8_64);
     EXPECT_EQ(ResetButtons(setup.catalogue), setup.defaultButtons);
     for (const auto& entry : setup.catalogue)
         EXPECT_EQ(entry.isDefault, Has(kMainDefaults, entry.button.command)) << entry.button.command;

@@ -27,7 +27,8 @@ void MainFrameFixture::SetUp()
     ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(m_frame.Hwnd());
     MessageLoopHooks hooks;
-    hooks.preTranslate = [this](MSG& message) { return m_frame.Hwnd() && m_frame.PreTranslateMessage(message); };
+    hooks.preTranslate = [this](MSG& message)
+    { return m_frame.Hwnd() && m_frame.PreTranslateMessage(message); };
     hooks.onIdle = [this]
     {
         if (m_frame.Hwnd()) m_frame.OnIdle();
@@ -46,7 +47,7 @@ void MainFrameFixture::TearDown()
 CFolderFrame* MainFrameFixture::Open(const std::wstring& relative, OpenMode mode)
 {
     m_frame.Windows().OpenFolder(PidlFromPath(relative.empty() ? m_files.Path() : m_files.File(relative)),
-                                 AbsolutePidl(), mode, true, 0);
+                                 AbsolutePidl(), mode, true);
     PumpUntilIdle();
     return m_frame.ActivePane();
 }

@@ -95,7 +95,7 @@ protected:
     CChildFrame* Open(const wchar_t* name)
     {
         m_frame.Windows().OpenFolder(PidlFromPath(m_tree.File(name)), AbsolutePidl(), OpenMode::NewWindow,
-                                     true, 0);
+                                     true);
         PumpUntilIdle();
         return m_frame.ActiveFolderWindow();
     }
@@ -416,7 +416,8 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
     // Only the window on top is made; the others are tabs with their labels and tooltips.
     EXPECT_EQ(m_frame.Windows().ParkedCount(), 29u);
     EXPECT_EQ(CreatedViews(), 1);
-    EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(0)->IsViewCreated()) << "the window on top reads its folder";
+    EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(0)->IsViewCreated())
+        << "the window on top reads its folder";
     EXPECT_EQ(m_frame.ActiveFolderWindow()->Label().tabText, L"eins");
     EXPECT_EQ(m_frame.Windows().TabToolTip(strip.TabItem(4)), m_tree.File(L"zwei"));
 

@@ -106,7 +106,7 @@ protected:
     }
     CFolderFrame* Open(const std::wstring& path)
     {
-        m_frame.Windows().OpenFolder(PidlFromPath(path), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(path), AbsolutePidl(), OpenMode::NewWindow, true);
         PumpUntilIdle();
         return m_frame.ActivePane();
     }

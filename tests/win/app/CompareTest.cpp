@@ -86,7 +86,7 @@ protected:
     {
         m_frame.Windows().OpenFolder(PidlFromPath(first),
                                      second.empty() ? AbsolutePidl() : PidlFromPath(second),
-                                     OpenMode::NewWindow, true, 0);
+                                     OpenMode::NewWindow, true);
         PumpUntilIdle();
         CChildFrame* window = m_frame.ActiveFolderWindow();
         for (int i = 0; window && i < window->PaneCount(); ++i)

@@ -109,8 +109,7 @@ protected:
     }
     CFolderFrame* OpenFiles()
     {
-        m_frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true,
-                                     0);
+        m_frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
         PumpUntilIdle();
         return m_frame.ActivePane();
     }

@@ -60,7 +60,7 @@ protected:
     }
     void Open(const wchar_t* name, OpenMode mode)
     {
-        m_frame.Windows().OpenFolder(PidlFromPath(m_folder.File(name)), AbsolutePidl(), mode, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(m_folder.File(name)), AbsolutePidl(), mode, true);
         PumpUntilIdle();
     }
 
@@ -80,7 +80,7 @@ TEST_F(FolderWindows, TheFirstWindowFillsTheFrameAndBringsTheFolderMenu)
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(::IsZoomed(window->Hwnd()));
     EXPECT_NE(::GetMenu(m_frame.Hwnd()), m_frame.FrameMenu());
-    // Menu 129 has "&Schließen"; the search by command looks into its popups.
+    // The folder-window menu has "&Schließen"; the search by command looks into its popups.
     EXPECT_NE(::GetMenuState(::GetMenu(m_frame.Hwnd()), cmd::kCloseWindow, MF_BYCOMMAND),
               static_cast<UINT>(-1));
 

@@ -73,7 +73,7 @@ TEST_F(Help, EachPlaceAsksForTheHelpFileBesideTheProgramAtItsTopic)
     // F1 in a folder view, through the frame's shortcut table (loaded as at start).
     m_frame.ApplyChangedSettings();
     ASSERT_NE(m_frame.Accelerators(), nullptr);
-    m_frame.Windows().OpenFolder(PidlFromPath(m_folder.Path()), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+    m_frame.Windows().OpenFolder(PidlFromPath(m_folder.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
     PumpUntilIdle();
     CFolderFrame* pane = m_frame.ActivePane();
     ASSERT_NE(pane, nullptr);

@@ -412,8 +412,7 @@ Layout MeasureFrame()
     PumpUntilIdle();
     for (const wchar_t* name : {L"Urlaubsbilder 2023", L"Rechnungen und Belege"})
     {
-        frame.Windows().OpenFolder(PidlFromPath(files.File(name)), AbsolutePidl(), OpenMode::NewWindow, true,
-                                   0);
+        frame.Windows().OpenFolder(PidlFromPath(files.File(name)), AbsolutePidl(), OpenMode::NewWindow, true);
         PumpUntilIdle();
     }
     CFolderFrame* pane = frame.ActivePane();

@@ -140,7 +140,7 @@ protected:
 
     CFolderFrame* Open(const std::wstring& folder)
     {
-        m_frame.Windows().OpenFolder(PidlFromPath(folder), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(folder), AbsolutePidl(), OpenMode::NewWindow, true);
         PumpUntilIdle();
         CFolderFrame* pane = m_frame.ActivePane();
         if (pane) PumpUntil([&] { return pane->ListView() != nullptr; });
@@ -722,7 +722,7 @@ TEST_F(SettingsDialog, FolderWindowPageTemplateFontStartFolderAndTheRememberedPa
     EXPECT_EQ(m_frame.Params().templateViewMode, m_frame.ActivePane()->CurrentViewMode());
 
     m_frame.Windows().OpenFolder(m_frame.Utils().Computer().Clone(), AbsolutePidl(), OpenMode::NewWindow,
-                                 true, 0);
+                                 true);
     PumpUntilIdle();
     ASSERT_TRUE(RunDialog(
         cmd::kSettings,

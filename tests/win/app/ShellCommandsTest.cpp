@@ -61,10 +61,10 @@ protected:
     }
     CFolderFrame* Open(AbsolutePidl folder)
     {
-        m_frame.Windows().OpenFolder(std::move(folder), AbsolutePidl(), OpenMode::ActivePane, true, 0);
+        m_frame.Windows().OpenFolder(std::move(folder), AbsolutePidl(), OpenMode::ActivePane, true);
         if (!m_frame.ActivePane())
             m_frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow,
-                                         true, 0);
+                                         true);
         PumpUntilIdle();
         return m_frame.ActivePane();
     }

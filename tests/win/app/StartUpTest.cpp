@@ -162,7 +162,7 @@ TEST(AboutBox, LayoutLinkAndPaintedLines)
     EXPECT_EQ(client.right, units.right);
     EXPECT_EQ(client.bottom, units.bottom);
 
-    const HWND link = ::GetDlgItem(about.Hwnd(), kAboutLinkId);
+    const HWND link = ::GetDlgItem(about.Hwnd(), IDC_ABOUT_LINK);
     ASSERT_NE(link, nullptr);
     RECT linkRect{};
     ::GetWindowRect(link, &linkRect);

@@ -1,5 +1,5 @@
-#include "../ScopedDataFolder.h"
 #include "../RealInput.h"
+#include "../ScopedDataFolder.h"
 #include "../WinTestSupport.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
@@ -397,7 +397,7 @@ TEST_F(BarsTest, TheMainToolbarIsWrittenAtShutdownAndReadBackAtTheNextStart)
         CMainFrame frame;
         Start(frame);
         const auto defaults = Commands(frame.MainToolbar());
-        const auto expected = BuildMainToolbarSetup(static_cast<int>(frame.Os())).defaultButtons;
+        const auto expected = BuildMainToolbarSetup(frame.Os()).defaultButtons;
         ASSERT_EQ(defaults.size(), expected.size());
         EXPECT_EQ(defaults.front(), 57600);
         // The user takes "Kopieren" off the toolbar.
@@ -445,7 +445,7 @@ TEST_F(BarsTest, ADamagedToolbarFileIsReportedOnceAndTheDefaultSetStays)
     EXPECT_EQ(messages.Requests()[0].text, L"Fehler beim Lesen der Toolbardatei.");
     EXPECT_EQ(messages.Requests()[0].caption, L"Fehler");
     EXPECT_EQ(frame.MainToolbar().ButtonCount(),
-              static_cast<int>(BuildMainToolbarSetup(static_cast<int>(frame.Os())).defaultButtons.size()));
+              static_cast<int>(BuildMainToolbarSetup(frame.Os()).defaultButtons.size()));
     ASSERT_TRUE(Close(frame));
 }
 
@@ -583,7 +583,8 @@ TEST_F(BarsTest, TheChevronListsTheButtonsThatDoNotFit)
     {
         RBHITTESTINFO hit{};
         hit.pt = POINT{x, (band.top + band.bottom) / 2};
-        if (::SendMessageW(rebar, RB_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) == 0 && hit.flags == RBHT_CHEVRON)
+        if (::SendMessageW(rebar, RB_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) == 0 &&
+            hit.flags == RBHT_CHEVRON)
             chevron = hit.pt;
     }
     ASSERT_TRUE(chevron.has_value()) << "no chevron on the main toolbar's band";

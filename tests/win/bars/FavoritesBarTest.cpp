@@ -1,8 +1,8 @@
 // The favorites and drives bars in the real frame: colours and open-tab marks as painted,
 // the tab strip's hot favorite, the hover menu of a favorite's tabs, middle clicks, and the
 // drives bar following a substitute drive.
-#include "../ScopedDataFolder.h"
 #include "../RealInput.h"
+#include "../ScopedDataFolder.h"
 #include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "model/ColorRamp.h"
@@ -95,7 +95,7 @@ protected:
     }
     void OpenWindow(CMainFrame& frame, const std::wstring& path)
     {
-        frame.Windows().OpenFolder(PidlFromPath(path), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        frame.Windows().OpenFolder(PidlFromPath(path), AbsolutePidl(), OpenMode::NewWindow, true);
         PumpUntilIdle();
     }
 
@@ -132,10 +132,10 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
     OpenWindow(frame, m_one.Path());
     OpenWindow(frame, m_two.Path());
     std::vector<int> tabs;
-    EXPECT_EQ(frame.TabsShowingFavorite(0, &tabs), 0);
+    EXPECT_EQ(frame.TabsShowingFavorite(0, &tabs), FavoriteShown::InItsFolder);
     EXPECT_EQ(tabs, (std::vector<int>{0, 1}));
-    EXPECT_EQ(frame.TabsShowingFavorite(0, nullptr), 0);
-    EXPECT_EQ(frame.TabsShowingFavorite(2, nullptr), -1);
+    EXPECT_EQ(frame.TabsShowingFavorite(0, nullptr), FavoriteShown::InItsFolder);
+    EXPECT_EQ(frame.TabsShowingFavorite(2, nullptr), FavoriteShown::Nowhere);
 
     // As painted: each button on its own hue, the open ones marked all over.
     const HWND bar = frame.FavoritesBar().Hwnd();
@@ -205,7 +205,7 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
     ASSERT_TRUE(test::Click(At(bar, ButtonCentre(bar, 2, false)), Button::Middle));
     ASSERT_EQ(frame.TabStrip().TabCount(), 4);
     EXPECT_EQ(frame.ActivePane()->PathText(), m_three.Path());
-    EXPECT_EQ(frame.TabsShowingFavorite(2, nullptr), 0);
+    EXPECT_EQ(frame.TabsShowingFavorite(2, nullptr), FavoriteShown::InItsFolder);
 
     // Without favorite marks the bar is a plain toolbar: no painting, no hot tabs.
     frame.Params().markFavoriteTabs = false;

@@ -100,7 +100,7 @@ protected:
     }
     CFolderFrame* Open(const std::wstring& folder)
     {
-        m_frame.Windows().OpenFolder(PidlFromPath(folder), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(folder), AbsolutePidl(), OpenMode::NewWindow, true);
         PumpUntilIdle();
         CFolderFrame* pane = m_frame.ActivePane();
         if (pane) PumpUntil([&] { return pane->ListView() != nullptr; });

@@ -226,7 +226,7 @@ TEST_F(ToolbarsTest, ACustomisedMainToolbarSurvivesARestartByteForByte)
         frame.RunToolbarMenuChoice(frame.MainToolbar(), ToolbarMenuChoice::Customise);
         PumpUntilIdle();
         EXPECT_EQ(CommandsOf(frame.MainToolbar().Buttons()),
-                  CommandsOf(BuildMainToolbarSetup(static_cast<int>(frame.Os())).defaultButtons));
+                  CommandsOf(BuildMainToolbarSetup(frame.Os()).defaultButtons));
         Close(frame);
     }
     EXPECT_TRUE(messages.Requests().empty());
@@ -237,8 +237,8 @@ TEST_F(ToolbarsTest, TheFolderToolbarLayoutIsCustomisedAndEveryPaneTakesIt)
     MessageRecorder messages;
     CMainFrame frame;
     Start(frame);
-    frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true, 0);
-    frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+    frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
+    frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
     Command(frame, cmd::kSplitVertically);
     CFolderFrame* pane = frame.ActivePane();
     ASSERT_NE(pane, nullptr);
@@ -300,7 +300,7 @@ TEST_F(ToolbarsTest, TheFolderToolbarLayoutIsCustomisedAndEveryPaneTakesIt)
     // The next start's windows take the stored layout.
     CMainFrame next;
     Start(next);
-    next.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+    next.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
     PumpUntilIdle();
     ASSERT_NE(next.ActivePane(), nullptr);
     EXPECT_EQ(CommandsOfToolbar(next.ActivePane()->Toolbar()), expected);

@@ -22,15 +22,16 @@ std::optional<POINT> ItemPoint(HWND list, const std::wstring& text)
     LVFINDINFOW find{};
     find.flags = LVFI_STRING;
     find.psz = text.c_str();
-    const int index = static_cast<int>(::SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1),
-                                                      reinterpret_cast<LPARAM>(&find)));
+    const int index = static_cast<int>(
+        ::SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
     if (index < 0) return std::nullopt;
     ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
     RECT label{};
     label.left = LVIR_LABEL;
     if (!::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&label)))
         return std::nullopt;
-    return POINT{label.left + std::min<LONG>(12, (label.right - label.left) / 2), (label.top + label.bottom) / 2};
+    return POINT{label.left + std::min<LONG>(12, (label.right - label.left) / 2),
+                 (label.top + label.bottom) / 2};
 }
 
 // A point of the list below its last item, where a click hits no item.
@@ -92,7 +93,7 @@ TEST_F(PaneGestures, OneClickedItemIsDescribedInTheStatusLine)
     EXPECT_EQ(StatusText(bar).rfind(L"2 Objekte   1,46 KB", 0), 0u);
 
     // A drive's root counts its items and shows the drive's space too.
-    m_frame.Windows().OpenFolder(PidlFromPath(L"C:\\"), AbsolutePidl(), OpenMode::ActivePane, true, 0);
+    m_frame.Windows().OpenFolder(PidlFromPath(L"C:\\"), AbsolutePidl(), OpenMode::ActivePane, true);
     EXPECT_TRUE(PumpUntil([&] { return StatusText(bar).find(L"(C: ") != std::wstring::npos; }, 3000))
         << ::testing::PrintToString(StatusText(bar));
 }

@@ -1,8 +1,8 @@
 // The folder tree in the real frame on real folders: buttons found in the background and kept
 // up to date, hidden folders, keyboard moves that navigate once, clicks, collapsing siblings,
 // renaming, and folders another program makes.
-#include "../ScopedDataFolder.h"
 #include "../RealInput.h"
+#include "../ScopedDataFolder.h"
 #include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "folder/FolderFrame.h"
@@ -138,11 +138,12 @@ protected:
     {
         RECT rect{};
         TreeView_GetItemRect(Tree(), item, &rect, TRUE);
-        EXPECT_TRUE(test::Click(At(Tree(), POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2})));
+        EXPECT_TRUE(
+            test::Click(At(Tree(), POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2})));
     }
     CFolderFrame* OpenPane(const std::wstring& path)
     {
-        m_frame.Windows().OpenFolder(PidlFromPath(path), AbsolutePidl(), OpenMode::NewWindow, true, 0);
+        m_frame.Windows().OpenFolder(PidlFromPath(path), AbsolutePidl(), OpenMode::NewWindow, true);
         PumpUntilIdle();
         return m_frame.ActivePane();
     }
