@@ -7,7 +7,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cwchar>
 
 namespace sv
 {
@@ -20,12 +19,6 @@ int HeldModifiers()
     const bool control = ::GetKeyState(VK_CONTROL) < 0;
     const bool shift = ::GetKeyState(VK_SHIFT) < 0;
     return control ? (shift ? 2 : 1) : 0;
-}
-
-bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix)
-{
-    const size_t length = std::wcslen(suffix);
-    return text.size() >= length && ::_wcsicmp(text.c_str() + text.size() - length, suffix) == 0;
 }
 } // namespace
 
@@ -87,7 +80,8 @@ CChildFrame* CFolderWindows::CreateFolderWindow(const CSolObject& record)
     strip.InsertTab(tab, window->Label().tabText, reinterpret_cast<LPARAM>(window.get()));
     m_windows.push_back(std::move(window));
     CChildFrame& added = *m_windows.back();
-    m_tabConnections[&added] = added.TabChanged().Connect([this](CChildFrame& changed) { UpdateTabOf(changed); });
+    m_tabConnections[&added] =
+        added.TabChanged().Connect([this](CChildFrame& changed) { UpdateTabOf(changed); });
     // Wine leaves the child's title in the frame caption after a maximised creation.
     ::SetWindowTextW(m_frame.Hwnd(), CMainFrame::kTitle);
     m_frame.TabsChanged();
@@ -161,13 +155,7 @@ void CFolderWindows::SwapActivePanes()
 
 bool CFolderWindows::HandToShell(const ITEMIDLIST* folder)
 {
-    if (m_frame.Os() < OsKind::Win7_64 || !folder) return false;
-    const CUtils& utils = m_frame.Utils();
-    const ITEMIDLIST* bound = utils.ControlPanelParent().Get();
-    const bool inControlPanel = bound && IsParentPidl(bound, folder, false) && !PidlsEqual(bound, folder);
-    const bool searchConnector =
-        EndsWithNoCase(utils.DisplayName(folder, SHGDN_FORPARSING), L".searchconnector-ms");
-    if (!inControlPanel && !searchConnector) return false;
+    if (m_frame.Os() < OsKind::Win7_64 || !m_frame.Utils().OnlyTheShellOpens(folder)) return false;
     SHELLEXECUTEINFOW execute{sizeof(execute)};
     execute.fMask = SEE_MASK_IDLIST;
     execute.lpIDList = const_cast<ITEMIDLIST*>(folder);
@@ -250,7 +238,8 @@ void CFolderWindows::UpdateTabOf(CChildFrame& window)
     RECT tab{};
     if (const HWND tabs = strip.TabControl(); tabs && relabelled)
         ::InvalidateRect(tabs, nullptr, FALSE);
-    else if (tabs && ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab)))
+    else if (tabs && ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                                    reinterpret_cast<LPARAM>(&tab)))
         ::InvalidateRect(tabs, &tab, FALSE);
     // The favorites bar marks the favorites that are open.
     if (const HWND favorites = m_frame.FavoritesBar().Hwnd()) ::InvalidateRect(favorites, nullptr, FALSE);

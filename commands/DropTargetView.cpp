@@ -3,6 +3,7 @@
 #include "DataObjectWrapper.h"
 #include "DropFallback.h"
 #include "FileClipboard.h"
+#include "framework/WaitCursor.h"
 
 namespace sv
 {
@@ -91,7 +92,7 @@ STDMETHODIMP CDropTargetView::DragLeave()
 
 STDMETHODIMP CDropTargetView::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect)
 {
-    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    const WaitCursor wait;
     if (ShellDropTargetsWork())
     {
         // The wrapper stays until the next drag: the shell's thread may still read it.
@@ -107,7 +108,6 @@ STDMETHODIMP CDropTargetView::Drop(IDataObject* data, DWORD keys, POINTL point, 
         if (effect) *effect = result;
     }
     m_paths.clear();
-    ::SetCursor(previous);
     return S_OK;
 }
 

@@ -3,6 +3,7 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
+#include "LabelEditor.h"
 #include "PaneCommands.h"
 #include "model/PaneKeys.h"
 
@@ -31,12 +32,6 @@ HWND ListViewOf(HWND window)
             return candidate;
     }
     return nullptr;
-}
-
-// The list view's label editor while an item is being renamed.
-HWND LabelEditor(HWND list)
-{
-    return list ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0)) : nullptr;
 }
 
 bool KeyDown(int key)
@@ -111,7 +106,9 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
     case PaneKeyAction::DosWindow: toFrame(kDosWindow); break;
     case PaneKeyAction::ToggleQuickFilter: ToggleQuickFilter(); break;
     case PaneKeyAction::OtherPaneFolder: RouteCommand(kOtherPaneFolderCommand); break;
-    case PaneKeyAction::NewFolderWindow: ::PostMessageW(frame, WM_COMMAND, MAKEWPARAM(kNewFolderWindow, 0), 0); break;
+    case PaneKeyAction::NewFolderWindow:
+        ::PostMessageW(frame, WM_COMMAND, MAKEWPARAM(kNewFolderWindow, 0), 0);
+        break;
     case PaneKeyAction::SyncTree: RouteCommand(kSyncTreeCommand); break;
     case PaneKeyAction::MaximisePane: RouteCommand(kMaximisePaneCommand); break;
     case PaneKeyAction::ClosePane: RouteCommand(kClosePaneCommand); break;
@@ -131,20 +128,10 @@ void CFolderFrame::ToggleRenameSelection()
 {
     const HWND editor = LabelEditor(ListView());
     if (!editor) return;
-    const int length = ::GetWindowTextLengthW(editor);
     if (m_renameSelectionToggle)
-    {
-        ::SendMessageW(editor, EM_SETSEL, 0, length);
-    }
+        SelectWholeName(editor);
     else
-    {
-        std::wstring name(static_cast<size_t>(length) + 1, L'\0');
-        ::GetWindowTextW(editor, name.data(), length + 1);
-        name.resize(static_cast<size_t>(length));
-        const size_t dot = name.rfind(L'.');
-        const size_t end = dot == std::wstring::npos || dot == 0 ? name.size() : dot;
-        ::SendMessageW(editor, EM_SETSEL, 0, static_cast<LPARAM>(end));
-    }
+        SelectNameWithoutExtension(editor);
     m_renameSelectionToggle = !m_renameSelectionToggle;
 }
 
@@ -226,7 +213,8 @@ void CFolderFrame::OnParentNotify(UINT event, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN: OnMiddleButtonInView(point); break;
     case WM_XBUTTONDOWN:
     {
-        if (!m_host.Settings().mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point)) break;
+        if (!m_host.Settings().mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point))
+            break;
         UINT button = HIWORD(wParam);
         // Wine leaves the button out of the notification; the key state at the press names it.
         if (button == 0)
