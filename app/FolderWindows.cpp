@@ -7,7 +7,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cwchar>
 
 namespace sv
 {
@@ -20,12 +19,6 @@ int HeldModifiers()
     const bool control = ::GetKeyState(VK_CONTROL) < 0;
     const bool shift = ::GetKeyState(VK_SHIFT) < 0;
     return control ? (shift ? 2 : 1) : 0;
-}
-
-bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix)
-{
-    const size_t length = std::wcslen(suffix);
-    return text.size() >= length && ::_wcsicmp(text.c_str() + text.size() - length, suffix) == 0;
 }
 } // namespace
 
@@ -201,13 +194,7 @@ void CFolderWindows::SwapActivePanes()
 
 bool CFolderWindows::HandToShell(const ITEMIDLIST* folder)
 {
-    if (m_frame.Os() < OsKind::Win7_64 || !folder) return false;
-    const CUtils& utils = m_frame.Utils();
-    const ITEMIDLIST* bound = utils.ControlPanelParent().Get();
-    const bool inControlPanel = bound && IsParentPidl(bound, folder, false) && !PidlsEqual(bound, folder);
-    const bool searchConnector =
-        EndsWithNoCase(utils.DisplayName(folder, SHGDN_FORPARSING), L".searchconnector-ms");
-    if (!inControlPanel && !searchConnector) return false;
+    if (m_frame.Os() < OsKind::Win7_64 || !m_frame.Utils().OnlyTheShellOpens(folder)) return false;
     SHELLEXECUTEINFOW execute{sizeof(execute)};
     execute.fMask = SEE_MASK_IDLIST;
     execute.lpIDList = const_cast<ITEMIDLIST*>(folder);

@@ -3,6 +3,7 @@
 #include "BarIds.h"
 #include "DockSite.h"
 #include "SizingControlBar.h"
+#include "framework/WindowText.h"
 
 #include <windowsx.h>
 
@@ -13,12 +14,11 @@ bool CSCBMiniDockFrameWnd::Create(HWND owner, CSizingControlBar& bar, CDockSite&
 {
     m_bar = &bar;
     m_site = &site;
-    wchar_t title[128] = {};
-    ::GetWindowTextW(bar.Hwnd(), title, 128);
+    const std::wstring title = WindowText(bar.Hwnd());
     const CMyBarInfo& sizes = bar.Sizes();
     const SIZE size = WindowSizeFor(SIZE{sizes.floatingWidth, sizes.floatingHeight});
     const RECT rect{0, 0, size.cx, size.cy};
-    if (!CWindow::Create(kWindowClass, kExStyle, title, kStyle, rect, owner, nullptr, CS_DBLCLKS,
+    if (!CWindow::Create(kWindowClass, kExStyle, title.c_str(), kStyle, rect, owner, nullptr, CS_DBLCLKS,
                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return false;
     if (const HMENU menu = ::GetSystemMenu(Hwnd(), FALSE))

@@ -1,6 +1,7 @@
 #include "SizingControlBar.h"
 
 #include "DockSite.h"
+#include "framework/WindowText.h"
 
 #include <windowsx.h>
 
@@ -309,8 +310,7 @@ void CSizingControlBar::PaintNonClient(HDC dc, const RECT& box)
         const UniqueBrush fill(::CreateSolidBrush(m_captionFocus ? kCaptionFocused : kCaptionUnfocused));
         ::FillRect(dc, &caption, fill.Get());
     }
-    wchar_t title[128] = {};
-    ::GetWindowTextW(Hwnd(), title, 128);
+    const std::wstring title = WindowText(Hwnd());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RGB(255, 255, 255));
     const RECT close = CloseButtonRect();
@@ -319,14 +319,14 @@ void CSizingControlBar::PaintNonClient(HDC dc, const RECT& box)
         // Rotated text runs upwards from the caption's bottom, ending before the button.
         SelectObjectScope font(dc, m_rotatedFont.Get());
         RECT clip{caption.left, close.bottom + 2, caption.right, caption.bottom - 2};
-        ::ExtTextOutW(dc, caption.left, clip.bottom, ETO_CLIPPED, &clip, title,
-                      static_cast<UINT>(::wcslen(title)), nullptr);
+        ::ExtTextOutW(dc, caption.left, clip.bottom, ETO_CLIPPED, &clip, title.c_str(),
+                      static_cast<UINT>(title.size()), nullptr);
     }
     else
     {
         SelectObjectScope font(dc, m_captionFont.Get());
         RECT text{caption.left + 2, caption.top, close.left - 2, caption.bottom};
-        ::DrawTextW(dc, title, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        ::DrawTextW(dc, title.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     {
         SelectObjectScope font(dc, m_closeFont.Get());

@@ -1,5 +1,6 @@
 #include "ClipboardDataObject.h"
 
+#include "framework/ComObject.h"
 #include "shell/GlobalMemory.h"
 
 #include <shlobj.h>
@@ -25,30 +26,10 @@ HGLOBAL CopyToGlobal(const std::vector<uint8_t>& bytes)
     return nullptr;
 }
 
-class ClipboardDataObject final : public IDataObject
+class ClipboardDataObject final : public ComObject<RefCount, IDataObject>
 {
 public:
     explicit ClipboardDataObject(std::vector<DataBlock> blocks) : m_blocks(std::move(blocks)) {}
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object) return E_POINTER;
-        if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IDataObject))
-        {
-            *object = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(::InterlockedIncrement(&m_references)); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const LONG left = ::InterlockedDecrement(&m_references);
-        if (left == 0) delete this; // the COM reference count owns this object
-        return static_cast<ULONG>(left);
-    }
 
     STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override
     {
@@ -97,12 +78,15 @@ public:
             list.push_back(FORMATETC{block.format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
         return ::SHCreateStdEnumFmtEtc(static_cast<UINT>(list.size()), list.data(), formats);
     }
-    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override
+    {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
     STDMETHODIMP DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
 private:
-    ~ClipboardDataObject() = default;
+    ~ClipboardDataObject() override = default;
     const DataBlock* Find(const FORMATETC& format) const
     {
         if (!(format.tymed & TYMED_HGLOBAL)) return nullptr;
@@ -113,14 +97,13 @@ private:
         return nullptr;
     }
 
-    LONG m_references = 1;
     std::vector<DataBlock> m_blocks;
 };
 } // namespace
 
 ComPtr<IDataObject> MakeClipboardDataObject(std::vector<DataBlock> blocks)
 {
-    return ComPtr<IDataObject>::Attach(new ClipboardDataObject(std::move(blocks)));
+    return MakeComObject<IDataObject, ClipboardDataObject>(std::move(blocks));
 }
 
 } // namespace sv

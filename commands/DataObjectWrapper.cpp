@@ -1,8 +1,8 @@
 #include "DataObjectWrapper.h"
 
-#include <shldisp.h>
+#include "framework/ComObject.h"
 
-#include <memory>
+#include <shldisp.h>
 
 namespace sv
 {
@@ -11,79 +11,24 @@ namespace
 {
 using IAsyncOperation = IDataObjectAsyncCapability;
 
-// Answers every question of the shell as an operation that is asynchronous and always runs.
-// Its owner deletes it; releases never do.
-class CAsyncOperation final : public IAsyncOperation
+// Hands the data on unchanged and answers every question of the shell as an operation that
+// is asynchronous and always runs. Whatever else is asked of it is the wrapped object's.
+class CDataObject final : public ComObject<RefCount, IDataObject, IAsyncOperation>
 {
 public:
-    explicit CAsyncOperation(IUnknown& owner) : m_owner(owner) {}
+    explicit CDataObject(IDataObject* inner) : m_inner(ComPtr<IDataObject>::CopyOf(inner)) {}
 
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override
     {
-        if (!object) return E_POINTER;
-        if (::IsEqualIID(iid, __uuidof(IAsyncOperation)))
-        {
-            *object = static_cast<IAsyncOperation*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return m_owner.QueryInterface(iid, object);
+        const HRESULT hr = ComObject::QueryInterface(iid, object);
+        return hr == E_NOINTERFACE ? m_inner->QueryInterface(iid, object) : hr;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return m_owner.AddRef(); }
-    STDMETHODIMP_(ULONG) Release() override { return m_owner.Release(); }
-    STDMETHODIMP SetAsyncMode(BOOL) override { return S_OK; }
-    STDMETHODIMP GetAsyncMode(BOOL* asynchronous) override
-    {
-        if (!asynchronous) return E_POINTER;
-        *asynchronous = TRUE;
-        return S_OK;
-    }
-    STDMETHODIMP StartOperation(IBindCtx*) override { return S_OK; }
-    STDMETHODIMP InOperation(BOOL* inOperation) override
-    {
-        if (!inOperation) return E_POINTER;
-        *inOperation = TRUE;
-        return S_OK;
-    }
-    STDMETHODIMP EndOperation(HRESULT, IBindCtx*, DWORD) override { return S_OK; }
 
-private:
-    IUnknown& m_owner;
-};
-
-// Counts nothing itself: its references are the wrapped object's, and when the wrapped
-// object's count reaches zero the wrapper goes too.
-class CDataObject final : public IDataObject
-{
-public:
-    explicit CDataObject(IDataObject* inner) : m_inner(inner) { m_inner->AddRef(); }
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
+    // IDataObject
+    STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override
     {
-        if (!object) return E_POINTER;
-        if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IDataObject))
-        {
-            *object = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        if (::IsEqualIID(iid, __uuidof(IAsyncOperation)))
-        {
-            if (!m_operation) m_operation = std::make_unique<CAsyncOperation>(*this);
-            *object = static_cast<IAsyncOperation*>(m_operation.get());
-            AddRef();
-            return S_OK;
-        }
-        return m_inner->QueryInterface(iid, object);
+        return m_inner->GetData(format, medium);
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return m_inner->AddRef(); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const ULONG left = m_inner->Release();
-        if (left == 0) delete this; // the wrapped object's count owns the wrapper
-        return left;
-    }
-    STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override { return m_inner->GetData(format, medium); }
     STDMETHODIMP GetDataHere(FORMATETC* format, STGMEDIUM* medium) override
     {
         return m_inner->GetDataHere(format, medium);
@@ -108,10 +53,27 @@ public:
     STDMETHODIMP DUnadvise(DWORD connection) override { return m_inner->DUnadvise(connection); }
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA** advises) override { return m_inner->EnumDAdvise(advises); }
 
+    // IAsyncOperation
+    STDMETHODIMP SetAsyncMode(BOOL) override { return S_OK; }
+    STDMETHODIMP GetAsyncMode(BOOL* asynchronous) override
+    {
+        if (!asynchronous) return E_POINTER;
+        *asynchronous = TRUE;
+        return S_OK;
+    }
+    STDMETHODIMP StartOperation(IBindCtx*) override { return S_OK; }
+    STDMETHODIMP InOperation(BOOL* inOperation) override
+    {
+        if (!inOperation) return E_POINTER;
+        *inOperation = TRUE;
+        return S_OK;
+    }
+    STDMETHODIMP EndOperation(HRESULT, IBindCtx*, DWORD) override { return S_OK; }
+
 private:
-    ~CDataObject() = default;
-    IDataObject* m_inner;
-    std::unique_ptr<CAsyncOperation> m_operation;
+    ~CDataObject() override = default;
+
+    ComPtr<IDataObject> m_inner;
 };
 } // namespace
 
@@ -123,7 +85,7 @@ ComPtr<IDataObject> WrapDataObject(IDataObject* data)
         return ComPtr<IDataObject>();
     BOOL asynchronous = FALSE;
     if (FAILED(operation->GetAsyncMode(&asynchronous)) || asynchronous) return ComPtr<IDataObject>();
-    return ComPtr<IDataObject>::Attach(new CDataObject(data));
+    return MakeComObject<IDataObject, CDataObject>(data);
 }
 
 } // namespace sv

@@ -1,24 +1,11 @@
 #include "DlgEditMask.h"
 
 #include "framework/MessageSeam.h"
+#include "framework/WindowText.h"
 #include "res/resource.h"
 
 namespace sv
 {
-
-namespace
-{
-std::wstring ItemText(HWND control, UINT lengthMessage, UINT textMessage, int index)
-{
-    const LRESULT length = ::SendMessageW(control, lengthMessage, static_cast<WPARAM>(index), 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = ::SendMessageW(control, textMessage, static_cast<WPARAM>(index),
-                                          reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
-} // namespace
 
 CDlgEditMask::CDlgEditMask(std::vector<std::wstring> entries)
     : CDialog(IDD_EDITMASK), m_entries(std::move(entries))
@@ -30,12 +17,11 @@ bool CDlgEditMask::EditComboList(HWND owner, HWND combo)
     std::vector<std::wstring> entries;
     const int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
-        entries.push_back(ItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, i));
+        entries.push_back(ComboBoxEntry(combo, i));
     CDlgEditMask dialog(std::move(entries));
     if (dialog.DoModal(owner) != IDOK) return false;
     // The edit field keeps what the user typed; only the list changes.
-    std::wstring typed(static_cast<size_t>(::GetWindowTextLengthW(combo)) + 1, L'\0');
-    typed.resize(static_cast<size_t>(::GetWindowTextW(combo, typed.data(), static_cast<int>(typed.size()))));
+    const std::wstring typed = WindowText(combo);
     ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     for (const std::wstring& entry : dialog.Entries())
         ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
@@ -72,7 +58,7 @@ void CDlgEditMask::OnOk()
     m_entries.clear();
     const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
-        m_entries.push_back(ItemText(list, LB_GETTEXTLEN, LB_GETTEXT, i));
+        m_entries.push_back(ListBoxEntry(list, i));
     End(IDOK);
 }
 

@@ -2,33 +2,13 @@
 
 #include "DlgEditMask.h"
 #include "framework/MessageSeam.h"
+#include "framework/WindowText.h"
 #include "res/resource.h"
 
 #include <vector>
 
 namespace sv
 {
-
-namespace
-{
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::wstring ComboEntry(HWND combo, int index)
-{
-    const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                          reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
-} // namespace
 
 CDlgSelect::CDlgSelect(ISelectionTarget& target) : CDialog(IDD_SELECT), m_target(target) {}
 
@@ -89,7 +69,7 @@ void CDlgSelect::StoreMasks()
     history.entries.clear();
     const int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
-        history.entries.push_back(ComboEntry(combo, i));
+        history.entries.push_back(ComboBoxEntry(combo, i));
     history.selectedIndex = static_cast<int32_t>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
 }
 
@@ -113,7 +93,7 @@ void CDlgSelect::ApplyMaskOrFilter(bool select)
         // The history keeps one entry per text: an equal one is chosen again.
         int found = -1;
         for (int i = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0)) - 1; i >= 0 && found < 0; --i)
-            if (ComboEntry(combo, i) == mask) found = i;
+            if (ComboBoxEntry(combo, i) == mask) found = i;
         if (found < 0)
             found = static_cast<int>(
                 ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mask.c_str())));

@@ -7,19 +7,6 @@
 namespace sv
 {
 
-STDMETHODIMP CDropSource::QueryInterface(REFIID iid, void** object)
-{
-    if (!object) return E_POINTER;
-    if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IDropSource))
-    {
-        *object = static_cast<IDropSource*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
 STDMETHODIMP CDropSource::QueryContinueDrag(BOOL escapePressed, DWORD keys)
 {
     if (escapePressed) return DRAGDROP_S_CANCEL;
@@ -31,8 +18,8 @@ DWORD DragWithImage(IDataObject* data, HWND window)
 {
     if (!data) return DROPEFFECT_NONE;
     ComPtr<IDragSourceHelper> images;
-    if (SUCCEEDED(::CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER, IID_IDragSourceHelper,
-                                     images.PutVoid())) &&
+    if (SUCCEEDED(::CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER,
+                                     IID_IDragSourceHelper, images.PutVoid())) &&
         images)
     {
         POINT origin{0, 0};

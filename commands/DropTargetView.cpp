@@ -3,6 +3,7 @@
 #include "DataObjectWrapper.h"
 #include "DropFallback.h"
 #include "FileClipboard.h"
+#include "framework/WaitCursor.h"
 
 namespace sv
 {
@@ -38,30 +39,19 @@ void CDropTargetView::Uninstall()
     m_wrapper = ComPtr<IDataObject>();
 }
 
-STDMETHODIMP CDropTargetView::QueryInterface(REFIID iid, void** object)
-{
-    if (!object) return E_POINTER;
-    if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IDropTarget))
-    {
-        *object = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
 STDMETHODIMP_(ULONG) CDropTargetView::AddRef()
 {
     if (m_inner) m_inner->AddRef();
-    return ++m_references;
+    return ComObject::AddRef();
 }
 
 STDMETHODIMP_(ULONG) CDropTargetView::Release()
 {
     if (m_inner) m_inner->Release();
-    if (m_references > 0 && --m_references == 0) m_inner = ComPtr<IDropTarget>();
-    return m_references;
+    const bool counted = References() > 0;
+    const ULONG left = ComObject::Release();
+    if (counted && left == 0) m_inner = ComPtr<IDropTarget>();
+    return left;
 }
 
 STDMETHODIMP CDropTargetView::DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect)
@@ -73,8 +63,9 @@ STDMETHODIMP CDropTargetView::DragEnter(IDataObject* data, DWORD keys, POINTL po
     if (!ShellDropTargetsWork())
     {
         m_paths = FilePathsOf(data);
-        if (effect) *effect = m_site.folderAt ? FallbackDropEffect(m_paths, m_site.folderAt(point), m_allowed, keys)
-                                              : DROPEFFECT_NONE;
+        if (effect)
+            *effect = m_site.folderAt ? FallbackDropEffect(m_paths, m_site.folderAt(point), m_allowed, keys)
+                                      : DROPEFFECT_NONE;
         result = S_OK;
     }
     return result;
@@ -85,8 +76,9 @@ STDMETHODIMP CDropTargetView::DragOver(DWORD keys, POINTL point, DWORD* effect)
     HRESULT result = m_inner ? m_inner->DragOver(keys, point, effect) : E_UNEXPECTED;
     if (!ShellDropTargetsWork())
     {
-        if (effect) *effect = m_site.folderAt ? FallbackDropEffect(m_paths, m_site.folderAt(point), m_allowed, keys)
-                                              : DROPEFFECT_NONE;
+        if (effect)
+            *effect = m_site.folderAt ? FallbackDropEffect(m_paths, m_site.folderAt(point), m_allowed, keys)
+                                      : DROPEFFECT_NONE;
         result = S_OK;
     }
     return result;
@@ -100,7 +92,7 @@ STDMETHODIMP CDropTargetView::DragLeave()
 
 STDMETHODIMP CDropTargetView::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect)
 {
-    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    const WaitCursor wait;
     if (ShellDropTargetsWork())
     {
         // The wrapper stays until the next drag: the shell's thread may still read it.
@@ -116,7 +108,6 @@ STDMETHODIMP CDropTargetView::Drop(IDataObject* data, DWORD keys, POINTL point, 
         if (effect) *effect = result;
     }
     m_paths.clear();
-    ::SetCursor(previous);
     return S_OK;
 }
 

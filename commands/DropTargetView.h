@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FileOperationQueue.h"
+#include "framework/ComObject.h"
 #include "framework/Handles.h"
 
 #include <ole2.h>
@@ -16,7 +17,7 @@
 namespace sv
 {
 
-class CDropTargetView final : public IDropTarget
+class CDropTargetView final : public ComObject<EmbeddedRefCount, IDropTarget>
 {
 public:
     struct Site
@@ -27,9 +28,7 @@ public:
         std::function<CFileOperationQueue&()> operations;
     };
     explicit CDropTargetView(Site site) : m_site(std::move(site)) {}
-    CDropTargetView(const CDropTargetView&) = delete;
-    CDropTargetView& operator=(const CDropTargetView&) = delete;
-    ~CDropTargetView();
+    ~CDropTargetView() override;
 
     // Takes the target the view registered for `window` and registers itself instead.
     bool Install(HWND window);
@@ -37,7 +36,6 @@ public:
     bool IsInstalled() const { return m_window != nullptr; }
 
     // Counted here and passed on to the inner target; the pane owns the object.
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
     STDMETHODIMP DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
@@ -47,7 +45,6 @@ public:
 
 private:
     Site m_site;
-    ULONG m_references = 1;
     HWND m_window = nullptr;
     ComPtr<IDropTarget> m_inner;
     ComPtr<IDataObject> m_wrapper;

@@ -1,10 +1,10 @@
 #include "FileClipboard.h"
 
 #include "ClipboardDataObject.h"
+#include "model/Cida.h"
 #include "shell/GlobalMemory.h"
 #include "shell/IdListArray.h"
 #include "shell/ItemIdListConversion.h"
-#include "model/Cida.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
@@ -82,9 +82,11 @@ static std::vector<std::wstring> DropPathsOf(IDataObject* data)
             continue;
         }
         if (current.empty()) break;
-        const int length = ::MultiByteToWideChar(CP_ACP, 0, current.data(), static_cast<int>(current.size()), nullptr, 0);
+        const int length =
+            ::MultiByteToWideChar(CP_ACP, 0, current.data(), static_cast<int>(current.size()), nullptr, 0);
         std::wstring wide(static_cast<size_t>(length), L'\0');
-        ::MultiByteToWideChar(CP_ACP, 0, current.data(), static_cast<int>(current.size()), wide.data(), length);
+        ::MultiByteToWideChar(CP_ACP, 0, current.data(), static_cast<int>(current.size()), wide.data(),
+                              length);
         paths.push_back(std::move(wide));
         current.clear();
     }
@@ -156,7 +158,7 @@ bool CFileClipboard::Put(const ITEMIDLIST* folder, const std::vector<ChildPidl>&
     if (!paths.empty()) blocks.push_back({CF_HDROP, DropFilesBlock(paths)});
     blocks.push_back({PreferredDropEffectFormat(), EffectBlock(cut ? DROPEFFECT_MOVE : DROPEFFECT_COPY)});
     ComPtr<IDataObject> data = MakeClipboardDataObject(std::move(blocks));
-    if (FAILED(::OleSetClipboard(data.Get()))) return false;
+    if (!data || FAILED(::OleSetClipboard(data.Get()))) return false;
     m_placed = std::move(data);
     return true;
 }

@@ -30,19 +30,6 @@ void CFolderDropTarget::Revoke()
     m_registered = false;
 }
 
-STDMETHODIMP CFolderDropTarget::QueryInterface(REFIID iid, void** object)
-{
-    if (!object) return E_POINTER;
-    if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IDropTarget))
-    {
-        *object = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
 ComPtr<IDropTarget> CFolderDropTarget::TargetOf(const ITEMIDLIST* folder) const
 {
     ComPtr<IDropTarget> target;
@@ -54,7 +41,8 @@ ComPtr<IDropTarget> CFolderDropTarget::TargetOf(const ITEMIDLIST* folder) const
     }
     const ParentAndChild parent = m_utils.BindToParent(folder);
     const ITEMIDLIST* children[] = {parent.child};
-    if (parent) parent.folder->GetUIObjectOf(m_window, 1, children, IID_IDropTarget, nullptr, target.PutVoid());
+    if (parent)
+        parent.folder->GetUIObjectOf(m_window, 1, children, IID_IDropTarget, nullptr, target.PutVoid());
     return target;
 }
 

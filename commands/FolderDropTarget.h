@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FileOperationQueue.h"
+#include "framework/ComObject.h"
 #include "framework/Handles.h"
 #include "shell/Pidl.h"
 #include "shell/Utils.h"
@@ -19,22 +20,17 @@
 namespace sv
 {
 
-class CFolderDropTarget : public IDropTarget
+class CFolderDropTarget : public ComObject<EmbeddedRefCount, IDropTarget>
 {
 public:
     using Operations = std::function<CFileOperationQueue&()>;
     CFolderDropTarget(HWND window, const CUtils& utils, Operations operations);
-    CFolderDropTarget(const CFolderDropTarget&) = delete;
-    CFolderDropTarget& operator=(const CFolderDropTarget&) = delete;
-    virtual ~CFolderDropTarget();
+    ~CFolderDropTarget() override;
 
     bool Register();
     void Revoke();
 
     // It lives inside its window's object: releases never delete it.
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++m_references; }
-    STDMETHODIMP_(ULONG) Release() override { return --m_references; }
     STDMETHODIMP DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
     STDMETHODIMP DragOver(DWORD keys, POINTL point, DWORD* effect) override;
     STDMETHODIMP DragLeave() override;
@@ -57,7 +53,6 @@ private:
     HWND m_window;
     const CUtils& m_utils;
     Operations m_operations;
-    ULONG m_references = 1;
     bool m_registered = false;
     DWORD m_allowed = DROPEFFECT_NONE;
     DWORD m_keys = 0;

@@ -6,6 +6,7 @@
 #include "FolderFrame.h"
 #include "framework/Dpi.h"
 #include "model/CaptionSegments.h"
+#include "model/PathText.h"
 #include "shell/ItemIdListConversion.h"
 #include "shell/PathLevels.h"
 
@@ -22,11 +23,6 @@ namespace
 {
 constexpr int kEditInset = 2;
 constexpr int kEditHeight = 20; // at 96 dpi
-
-bool IsDriveRootName(const std::wstring& name)
-{
-    return name.size() == 3 && name[1] == L':' && name[2] == L'\\';
-}
 
 int TextWidth(HDC dc, const std::wstring& text)
 {
@@ -62,8 +58,8 @@ bool CCaption::Create(HWND parent)
     };
     m_edit.Create(Hwnd(), std::move(callbacks));
 
-    m_toolTip.Reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                      Hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    m_toolTip.Reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                                      0, 0, Hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr));
     if (m_toolTip)
     {
         TOOLINFOW tool{};
@@ -165,7 +161,7 @@ void CCaption::Rebuild(CPathLevels& names)
             if (level == 2 && levels > 2)
             {
                 segment.text = names.Name(level, SHGDN_FORADDRESSBAR | SHGDN_FORPARSING);
-                if (IsDriveRootName(segment.text))
+                if (IsDriveRoot(segment.text))
                     segment.text.resize(2);
                 else
                     segment.text.clear();
@@ -221,7 +217,8 @@ CCaption::Hit CCaption::HitTest(POINT client) const
     RECT rect{};
     ::GetClientRect(Hwnd(), &rect);
     if (!::PtInRect(&rect, client) || m_segments.empty()) return Hit{};
-    if (LevelsCutOff() && client.x >= kCaptionLeftMargin && client.x < kCaptionLeftMargin + kCaptionChevronWidth)
+    if (LevelsCutOff() && client.x >= kCaptionLeftMargin &&
+        client.x < kCaptionLeftMargin + kCaptionChevronWidth)
         return Hit{Part::Chevron, -1};
     for (size_t i = m_firstVisible; i < m_segments.size(); ++i)
     {
@@ -355,7 +352,9 @@ void CCaption::RunContextCommand(UINT command, POINT client)
     case kCopyPath: m_pane.CopyPathToClipboard(CommandFolder(client).Get()); break;
     case kPastePath: m_pane.PastePath(); break;
     case kDuplicateSideBySide: m_pane.DuplicateInWindow(CommandFolder(client), SplitMode::SideBySide); break;
-    case kDuplicateOneAboveTheOther: m_pane.DuplicateInWindow(CommandFolder(client), SplitMode::AboveEachOther); break;
+    case kDuplicateOneAboveTheOther:
+        m_pane.DuplicateInWindow(CommandFolder(client), SplitMode::AboveEachOther);
+        break;
     case kDuplicateInNewWindow:
         if (AbsolutePidl folder = CommandFolder(client))
         {
@@ -386,8 +385,8 @@ void CCaption::OnContextMenu(POINT screen)
     }
     UniqueMenu menu = BuildContextMenu(client);
     if (!menu) return;
-    const UINT chosen = static_cast<UINT>(
-        ::TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, Hwnd(), nullptr));
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                           screen.x, screen.y, 0, Hwnd(), nullptr));
     if (chosen != 0) RunContextCommand(chosen, client);
 }
 

@@ -4,6 +4,7 @@
 
 #include "framework/Dpi.h"
 #include "framework/ImageList.h"
+#include "framework/WindowText.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -104,7 +105,8 @@ CSolObject CChildFrame::Snapshot()
 bool CChildFrame::AddSecondPane(const CSolObject& record)
 {
     if (!m_panes[0]) return false;
-    m_splitMode = record.splitMode == SplitMode::AboveEachOther ? SplitMode::AboveEachOther : SplitMode::SideBySide;
+    m_splitMode =
+        record.splitMode == SplitMode::AboveEachOther ? SplitMode::AboveEachOther : SplitMode::SideBySide;
     m_visiblePanes = record.visiblePanes == 1 || record.visiblePanes == 2 ? record.visiblePanes : 0;
     m_splitRatio = record.splitRatio > 0.0 && record.splitRatio < 1.0 ? record.splitRatio : 0.5;
     if (!m_panes[1])
@@ -278,7 +280,8 @@ PaneLabel CChildFrame::MakePaneLabel(std::wstring folderName, int favoriteIndex,
     {
         FavoriteOfPane favorite;
         favorite.name = records[static_cast<size_t>(favoriteIndex)].name;
-        const AbsolutePidl folder = ToShellAllocated(records[static_cast<size_t>(favoriteIndex)].panes[0].folder);
+        const AbsolutePidl folder =
+            ToShellAllocated(records[static_cast<size_t>(favoriteIndex)].panes[0].folder);
         favorite.folderDisplayName = utils.DisplayName(folder.Get());
         favorite.depth = favoriteRelation;
         label.favorite = favorite;
@@ -313,9 +316,7 @@ void CChildFrame::UpdateTitle()
     if (CFolderFrame* active = ActivePane(); settings.pathInTitle && active && active->CurrentFolder())
         title = active->Utils().BuildAddressText(active->CurrentFolder().Get(), true, false, false, false);
     // A new text of a maximised window repaints the frame's caption and menu bar.
-    std::wstring shown(static_cast<size_t>(::GetWindowTextLengthW(Hwnd())) + 1, L'\0');
-    shown.resize(static_cast<size_t>(::GetWindowTextW(Hwnd(), shown.data(), static_cast<int>(shown.size()))));
-    if (shown != title) ::SetWindowTextW(Hwnd(), title.c_str());
+    if (WindowText(Hwnd()) != title) ::SetWindowTextW(Hwnd(), title.c_str());
     m_tabChanged.Emit(*this);
 }
 

@@ -1,5 +1,7 @@
 #include "EditPath.h"
 
+#include "framework/WindowText.h"
+
 #include <string>
 
 namespace sv
@@ -8,22 +10,13 @@ namespace sv
 namespace
 {
 constexpr const wchar_t* kPathEditMark = L"SolvantaPathEdit";
-
-std::wstring TextOf(HWND edit)
-{
-    const int length = ::GetWindowTextLengthW(edit);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    ::GetWindowTextW(edit, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
 } // namespace
 
 bool CEditPath::Create(HWND parent, Callbacks callbacks)
 {
     m_callbacks = std::move(callbacks);
-    const HWND edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 0, 0, parent,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPathEditId)),
+    const HWND edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 0, 0,
+                                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPathEditId)),
                                         ::GetModuleHandleW(nullptr), nullptr);
     if (!edit) return false;
     ::SetPropW(edit, kPathEditMark, reinterpret_cast<HANDLE>(this));
@@ -59,7 +52,8 @@ bool CEditPath::IsShown() const
 
 bool CEditPath::PreTranslate(MSG& message)
 {
-    if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_KEYUP) return false;
+    if (message.message != WM_KEYDOWN && message.message != WM_CHAR && message.message != WM_KEYUP)
+        return false;
     if (!message.hwnd || !::GetPropW(message.hwnd, kPathEditMark)) return false;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
@@ -73,7 +67,7 @@ bool CEditPath::OnKeyDown(WPARAM key)
     {
     case VK_RETURN:
     {
-        const std::wstring text = TextOf(Hwnd());
+        const std::wstring text = WindowText(Hwnd());
         Hide();
         if (m_callbacks.enter) m_callbacks.enter(text);
         return true;

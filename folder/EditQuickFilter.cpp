@@ -1,5 +1,7 @@
 #include "EditQuickFilter.h"
 
+#include "framework/WindowText.h"
+
 #include <commctrl.h>
 
 namespace sv
@@ -74,11 +76,7 @@ void CEditQuickFilter::Place(int x, int y, int width, int height)
 
 std::wstring CEditQuickFilter::Text() const
 {
-    const HWND edit = m_edit.Hwnd();
-    if (!edit) return {};
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(m_edit.Hwnd());
 }
 
 void CEditQuickFilter::RestartPause()

@@ -4,6 +4,7 @@
 #include "ChildFrame.h"
 #include "FolderMessages.h"
 #include "framework/Dpi.h"
+#include "model/PathText.h"
 #include "model/ToolbarCatalogue.h"
 #include "shell/ItemIdListConversion.h"
 #include "shell/StreamBytes.h"
@@ -23,16 +24,6 @@ constexpr int kToolbarHeight = 26;
 // Narrower than this, the caption row leaves the toolbar for a row of its own, where a level's
 // name has room.
 constexpr int kCaptionMinWidthInToolbar = 60;
-
-bool IsDrivePath(const std::wstring& path)
-{
-    return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
-}
-
-bool IsNetworkPath(const std::wstring& path)
-{
-    return path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\';
-}
 } // namespace
 
 CFolderFrame::CFolderFrame(IFolderHost& host, Services& services, CChildFrame& owner)
@@ -90,7 +81,7 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet
     if (!initial) initial = ToShellAllocated(settings.startFolder);
     if (!initial) initial = m_utils.Computer().Clone();
     const ItemPath path = m_utils.Path(initial.Get());
-    if (path.isFileSystemPath && (IsDrivePath(path.text) || IsNetworkPath(path.text)) &&
+    if (path.isFileSystemPath && IsFileSystemPathText(path.text) &&
         ::GetFileAttributesW(path.text.c_str()) == INVALID_FILE_ATTRIBUTES)
         initial = m_utils.Computer().Clone();
 
@@ -313,7 +304,7 @@ void CFolderFrame::OnTimer(UINT_PTR id)
 void CFolderFrame::ReleaseView()
 {
     m_dropTarget.Uninstall();
-    RestoreViewCallback();
+    HandBackViewCallback(m_view.Get());
     if (m_view)
     {
         m_view->UIActivate(SVUIA_DEACTIVATE);

@@ -208,7 +208,8 @@ private:
     bool CreateViewWindowProper(IShellView* view, IShellView* previous, HWND& window);
     bool CreateViewWindowWithRetries(IShellView* view, IShellView* previous, HWND& window, bool& allThrew);
     void InstallViewCallback(IShellView* view);
-    void RestoreViewCallback();
+    // Gives `view` back the callback ours replaced.
+    void HandBackViewCallback(IShellView* view);
     void FindFavorite();
     void AfterNavigation(int visitedPosition, bool focus);
     // The folder's icon, from the host's worker when there is one: a slow icon never holds up

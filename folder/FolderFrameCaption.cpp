@@ -7,6 +7,7 @@
 #include "framework/MessageSeam.h"
 #include "model/FileListText.h"
 #include "model/PathEntry.h"
+#include "model/PathText.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -89,11 +90,6 @@ ClipboardResult PutClipboardText(HWND owner, const std::wstring& text)
     ::CloseClipboard();
     return ClipboardResult::Done;
 }
-
-bool IsDriveOrNetworkPath(const std::wstring& text)
-{
-    return (text.size() >= 3 && text[1] == L':' && text[2] == L'\\') || text.rfind(L"\\\\", 0) == 0;
-}
 } // namespace
 
 void CFolderFrame::EnterPath(const std::wstring& text)
@@ -124,7 +120,7 @@ void CFolderFrame::CopyPathToClipboard(const ITEMIDLIST* folder)
 void CFolderFrame::PastePath()
 {
     std::wstring text = ClipboardText(Hwnd());
-    if (!IsDriveOrNetworkPath(text))
+    if (!IsFileSystemPathText(text))
     {
         const AbsolutePidl& copied = m_services.lastCopiedPath;
         text = copied ? m_utils.Path(copied.Get()).text : std::wstring();

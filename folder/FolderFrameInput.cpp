@@ -3,6 +3,7 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
+#include "LabelEditor.h"
 #include "model/CommandCatalogue.h"
 #include "model/PaneKeys.h"
 #include "shell/ShellViewCommands.h"
@@ -26,12 +27,6 @@ HWND ListViewOf(HWND window)
             return candidate;
     }
     return nullptr;
-}
-
-// The list view's label editor while an item is being renamed.
-HWND LabelEditor(HWND list)
-{
-    return list ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0)) : nullptr;
 }
 
 bool KeyDown(int key)
@@ -128,20 +123,10 @@ void CFolderFrame::ToggleRenameSelection()
 {
     const HWND editor = LabelEditor(ListView());
     if (!editor) return;
-    const int length = ::GetWindowTextLengthW(editor);
     if (m_renameSelectionToggle)
-    {
-        ::SendMessageW(editor, EM_SETSEL, 0, length);
-    }
+        SelectWholeName(editor);
     else
-    {
-        std::wstring name(static_cast<size_t>(length) + 1, L'\0');
-        ::GetWindowTextW(editor, name.data(), length + 1);
-        name.resize(static_cast<size_t>(length));
-        const size_t dot = name.rfind(L'.');
-        const size_t end = dot == std::wstring::npos || dot == 0 ? name.size() : dot;
-        ::SendMessageW(editor, EM_SETSEL, 0, static_cast<LPARAM>(end));
-    }
+        SelectNameWithoutExtension(editor);
     m_renameSelectionToggle = !m_renameSelectionToggle;
 }
 

@@ -7,6 +7,7 @@
 #include "ViewModes.h"
 #include "framework/BackgroundWorker.h"
 #include "framework/MessageSeam.h"
+#include "model/PathText.h"
 #include "shell/HiddenItemsFolder.h"
 #include "shell/ItemIdListConversion.h"
 #include "shell/PathLevels.h"
@@ -24,11 +25,6 @@ namespace
 {
 constexpr const wchar_t* kViewCreationFailed = L"Fehler beim Erzeugen eines Ordnerfensters.";
 constexpr int kVisitedSearch = CVisited::kSlots;
-
-bool IsDrivePath(const std::wstring& path)
-{
-    return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
-}
 } // namespace
 
 void CFolderFrame::StoreViewStateOfCurrentFolder()
@@ -55,14 +51,13 @@ void CFolderFrame::InstallViewCallback(IShellView* view)
         m_previousCallback = ComPtr<IShellFolderViewCB>::Attach(previous);
 }
 
-void CFolderFrame::RestoreViewCallback()
+void CFolderFrame::HandBackViewCallback(IShellView* view)
 {
-    if (!m_view || !m_previousCallback) return;
-    if (const auto folderView = m_view.As<IShellFolderView>())
+    if (!view || !m_previousCallback) return;
+    if (const auto folderView = ComPtr<IShellView>::CopyOf(view).As<IShellFolderView>())
     {
-        IShellFolderViewCB* ours = nullptr;
-        folderView->SetCallback(m_previousCallback.Get(), &ours);
-        if (ours) ours->Release();
+        ComPtr<IShellFolderViewCB> ours;
+        folderView->SetCallback(m_previousCallback.Get(), ours.Put());
     }
     m_previousCallback.Reset();
 }
@@ -135,7 +130,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     const auto isDriveRoot = [&]
     {
         const ItemPath root = m_utils.Path(target.Get());
-        return root.isFileSystemPath && IsDrivePath(root.text) && root.text.size() == 3;
+        return root.isFileSystemPath && IsDriveRoot(root.text);
     };
     const bool newStorage = m_utils.Attributes(target.Get(), SFGAO_STORAGE) != 0 || isDriveRoot();
 
@@ -175,7 +170,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     }
 
     // The new view object.
-    RestoreViewCallback();
+    HandBackViewCallback(m_view.Get());
     ComPtr<IShellView> view;
     auto fail = [&]()
     {
@@ -211,13 +206,8 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
         if (!CreateViewWindowWithRetries(view.Get(), m_view.Get(), window, allThrew))
         {
             if (allThrew) ShowMessage(Hwnd(), kViewCreationFailed, L"Fehler", MB_OK | MB_ICONWARNING);
-            // Hand our callback on the failed view back before it goes.
-            if (const auto folderView = view.As<IShellFolderView>(); folderView && m_previousCallback)
-            {
-                IShellFolderViewCB* ours = nullptr;
-                folderView->SetCallback(m_previousCallback.Get(), &ours);
-                if (ours) ours->Release();
-            }
+            // The failed view gets its own callback back before it goes.
+            HandBackViewCallback(view.Get());
             m_previousCallback = oldCallback;
             m_explorerInterface = oldExplorerInterface;
             return fail();

@@ -3,6 +3,7 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "StatusBarProtocol.h"
+#include "model/PathText.h"
 #include "model/StatusText.h"
 #include "shell/FolderFileIndex.h"
 #include "shell/IdListArray.h"
@@ -169,7 +170,8 @@ std::wstring CFolderFrame::SingleItemOwnText()
     ItemStatus status;
     status.name = CUtils::DisplayNameOf(m_folder.Get(), child.Get(), SHGDN_INFOLDER);
     SHFILEINFOW info{};
-    if (::SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item.Get()), 0, &info, sizeof(info), SHGFI_PIDL | SHGFI_TYPENAME))
+    if (::SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item.Get()), 0, &info, sizeof(info),
+                         SHGFI_PIDL | SHGFI_TYPENAME))
         status.typeName = info.szTypeName;
     if (const auto data = m_utils.FileData(item.Get()))
     {
@@ -178,7 +180,8 @@ std::wstring CFolderFrame::SingleItemOwnText()
         if ((data->lastWriteTime.dwLowDateTime || data->lastWriteTime.dwHighDateTime) &&
             ::FileTimeToSystemTime(&data->lastWriteTime, &utc) &&
             ::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
-            status.modified = LocalDateTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute};
+            status.modified =
+                LocalDateTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute};
     }
     return SingleItemStatusText(status);
 }

@@ -3,25 +3,19 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
+#include "LabelEditor.h"
 #include "ShellFilterItem.h"
+#include "model/PathText.h"
 #include "shell/IdListArray.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
-
-#include <cwchar>
 
 namespace sv
 {
 
 namespace
 {
-bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix)
-{
-    const size_t length = std::wcslen(suffix);
-    return text.size() >= length && ::_wcsicmp(text.c_str() + text.size() - length, suffix) == 0;
-}
-
 constexpr UINT kSelectEnumeratedChild = SVSI_SELECT | SVSI_ENSUREVISIBLE | SVSI_FOCUSED;
 constexpr UINT kSelectForRename = SVSI_EDIT | SVSI_ENSUREVISIBLE | SVSI_FOCUSED;
 } // namespace
@@ -104,14 +98,8 @@ bool CFolderFrame::OpenSelection(OpenMode mode)
     if (FAILED(ReadIdListArray(data.Get(), selection)) || selection.items.size() != 1) return false;
     AbsolutePidl& item = selection.items.front();
 
-    if (m_services.os >= OsKind::Win7_64)
-    {
-        // Control Panel items and search connectors are the view's to open.
-        if (IsParentPidl(m_utils.ControlPanelParent().Get(), item.Get(), false) &&
-            !PidlsEqual(m_utils.ControlPanelParent().Get(), item.Get()))
-            return false;
-        if (EndsWithNoCase(m_utils.Path(item.Get()).text, L".searchconnector-ms")) return false;
-    }
+    // What only the shell opens is the view's to open.
+    if (m_services.os >= OsKind::Win7_64 && m_utils.OnlyTheShellOpens(item.Get())) return false;
     const SFGAOF attributes = m_utils.Attributes(item.Get(), SFGAO_FOLDER | SFGAO_LINK);
     // Links first: Wine marks a shortcut to a folder as a folder itself, and the pane wants
     // the target, not the shortcut file.
@@ -156,19 +144,10 @@ HRESULT CFolderFrame::StateChanged(IShellView*, ULONG change)
     {
         m_viewHasFocus = false;
         m_renameSelectionToggle = true;
-        const HWND list = ListView();
-        const HWND editor = list && m_services.os <= OsKind::WinXP
-                                ? reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETEDITCONTROL, 0, 0))
-                                : nullptr;
-        if (editor)
+        if (const HWND editor = m_services.os <= OsKind::WinXP ? LabelEditor(ListView()) : nullptr)
         {
             // Renaming starts with the name selected, not its extension.
-            wchar_t text[MAX_PATH] = {};
-            ::GetWindowTextW(editor, text, MAX_PATH);
-            const std::wstring name(text);
-            const size_t dot = name.rfind(L'.');
-            const size_t end = dot == std::wstring::npos || dot == 0 ? name.size() : dot;
-            ::SendMessageW(editor, EM_SETSEL, 0, static_cast<LPARAM>(end));
+            SelectNameWithoutExtension(editor);
             return S_OK;
         }
     }

@@ -1,22 +1,10 @@
 #include "PathDialogs.h"
 
+#include "framework/WindowText.h"
 #include "res/resource.h"
 
 namespace sv
 {
-
-namespace
-{
-std::wstring ItemText(HWND dialog, int id)
-{
-    const HWND item = ::GetDlgItem(dialog, id);
-    const int length = item ? ::GetWindowTextLengthW(item) : 0;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    if (item) ::GetWindowTextW(item, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-} // namespace
 
 CDlgInsert::CDlgInsert(std::wstring path) : CDialog(IDD_CHOOSEFOLDER), m_path(std::move(path)) {}
 
@@ -28,7 +16,7 @@ BOOL CDlgInsert::OnInitDialog()
 
 void CDlgInsert::OnOk()
 {
-    m_path = ItemText(Hwnd(), IDC_CHOOSEFOLDER_PATH);
+    m_path = WindowText(::GetDlgItem(Hwnd(), IDC_CHOOSEFOLDER_PATH));
     End(IDOK);
 }
 
@@ -48,7 +36,7 @@ BOOL CDlgCopySelection::OnInitDialog()
 void CDlgCopySelection::OnOk()
 {
     m_mode = ::IsDlgButtonChecked(Hwnd(), IDC_FILELIST_COLUMNS) == BST_CHECKED ? 1 : 0;
-    m_separator = ItemText(Hwnd(), IDC_FILELIST_SEPARATOR);
+    m_separator = WindowText(::GetDlgItem(Hwnd(), IDC_FILELIST_SEPARATOR));
     End(IDOK);
 }
 

@@ -3,6 +3,7 @@
 #include "FolderFrame.h"
 #include "ShellFilterItem.h"
 #include "ViewItems.h"
+#include "model/PathText.h"
 
 #include <set>
 #include <vector>

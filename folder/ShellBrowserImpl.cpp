@@ -16,38 +16,6 @@ template <typename F> HRESULT Guarded(F&& f) noexcept
 }
 } // namespace
 
-STDMETHODIMP IShellBrowserImpl::QueryInterface(REFIID iid, void** object)
-{
-    if (!object) return E_POINTER;
-    *object = nullptr;
-    if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IOleWindow) ||
-        ::IsEqualIID(iid, IID_IShellBrowser))
-        *object = static_cast<IShellBrowser*>(this);
-    else if (::IsEqualIID(iid, IID_ICommDlgBrowser) || ::IsEqualIID(iid, IID_ICommDlgBrowser2))
-        *object = static_cast<ICommDlgBrowser2*>(this);
-    else if (::IsEqualIID(iid, IID_IServiceProvider))
-        *object = static_cast<IServiceProvider*>(this);
-    else if (::IsEqualIID(iid, IID_IInternetSecurityMgrSite))
-        *object = static_cast<IInternetSecurityMgrSite*>(this);
-    else if (::IsEqualIID(iid, __uuidof(IShellFolderViewCB)))
-        *object = static_cast<IShellFolderViewCB*>(this);
-    if (!*object) return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) IShellBrowserImpl::AddRef()
-{
-    return static_cast<ULONG>(::InterlockedIncrement(&m_references));
-}
-
-STDMETHODIMP_(ULONG) IShellBrowserImpl::Release()
-{
-    // Never deletes: the pane window owns this object.
-    const LONG left = ::InterlockedDecrement(&m_references);
-    return static_cast<ULONG>(left > 0 ? left : 0);
-}
-
 STDMETHODIMP IShellBrowserImpl::GetWindow(HWND* window)
 {
     if (!window) return E_POINTER;

@@ -9,31 +9,21 @@
 #include <urlmon.h>
 #include <windows.h>
 
+#include "framework/ComObject.h"
 #include "shell/ShellInterfaceIds.h"
 
 namespace sv
 {
 
-class IShellBrowserImpl : public IShellBrowser,
-                          public ICommDlgBrowser2,
-                          public IServiceProvider,
-                          public IInternetSecurityMgrSite,
-                          public IShellFolderViewCB
+class IShellBrowserImpl : public ComObject<EmbeddedRefCount, ComAlso<IShellBrowser, IOleWindow>,
+                                           ComAlso<ICommDlgBrowser2, ICommDlgBrowser>, IServiceProvider,
+                                           IInternetSecurityMgrSite, IShellFolderViewCB>
 {
 public:
     IShellBrowserImpl() = default;
-    IShellBrowserImpl(const IShellBrowserImpl&) = delete;
-    IShellBrowserImpl& operator=(const IShellBrowserImpl&) = delete;
-    virtual ~IShellBrowserImpl() = default;
+    ~IShellBrowserImpl() override = default;
 
-    // How many references the shell still holds (tests check that views let go).
-    ULONG References() const { return static_cast<ULONG>(m_references); }
     IShellBrowser* Browser() { return static_cast<IShellBrowser*>(this); }
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     // IOleWindow (and IInternetSecurityMgrSite::GetWindow)
     STDMETHODIMP GetWindow(HWND* window) override;
@@ -84,9 +74,6 @@ protected:
     virtual HRESULT StateChanged(IShellView* view, ULONG change) = 0;
     virtual HRESULT Include(IShellView* view, PCUITEMID_CHILD child) = 0;
     virtual HRESULT ViewCallback(UINT message, WPARAM wParam, LPARAM lParam) = 0;
-
-private:
-    LONG m_references = 0;
 };
 
 } // namespace sv

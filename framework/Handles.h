@@ -184,6 +184,8 @@ public:
     {
         if (m_ptr) std::exchange(m_ptr, nullptr)->Release();
     }
+    // Hands the reference to the caller (a COM method's out-parameter).
+    [[nodiscard]] T* Detach() { return std::exchange(m_ptr, nullptr); }
     T* Get() const { return m_ptr; }
     T* operator->() const { return m_ptr; }
     explicit operator bool() const { return m_ptr != nullptr; }

@@ -2,6 +2,7 @@
 
 #include "Diagnostics.h"
 #include "MessageSeam.h"
+#include "WindowText.h"
 
 #include <exception>
 
@@ -18,7 +19,8 @@ constexpr int kSheetTabControlId = 0x3020; // the sheet's tab control in the pla
 LRESULT CALLBACK PageKeysFilter(int code, WPARAM wParam, LPARAM lParam)
 {
     auto* message = reinterpret_cast<MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && message && message->message == WM_KEYDOWN && ::GetKeyState(VK_CONTROL) < 0 &&
+    if (code == MSGF_DIALOGBOX && message && message->message == WM_KEYDOWN &&
+        ::GetKeyState(VK_CONTROL) < 0 &&
         (message->wParam == VK_TAB || message->wParam == VK_NEXT || message->wParam == VK_PRIOR))
     {
         // Only a property sheet (its tab control is item 0x3020) is asked anything: a dialog
@@ -26,15 +28,18 @@ LRESULT CALLBACK PageKeysFilter(int code, WPARAM wParam, LPARAM lParam)
         const HWND sheet = ::GetAncestor(message->hwnd, GA_ROOT);
         HWND tabs = sheet ? ::GetDlgItem(sheet, kSheetTabControlId) : nullptr;
         wchar_t tabClass[32] = {};
-        if (tabs && (!::GetClassNameW(tabs, tabClass, 32) || ::lstrcmpiW(tabClass, WC_TABCONTROLW) != 0)) tabs = nullptr;
+        if (tabs && (!::GetClassNameW(tabs, tabClass, 32) || ::lstrcmpiW(tabClass, WC_TABCONTROLW) != 0))
+            tabs = nullptr;
         const auto wanted = static_cast<UINT>(
             ::SendMessageW(message->hwnd, WM_GETDLGCODE, message->wParam, reinterpret_cast<LPARAM>(message)));
         const int count = tabs ? static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
         if (count > 0 && !(wanted & DLGC_WANTMESSAGE))
         {
-            const bool back = message->wParam == VK_PRIOR || (message->wParam == VK_TAB && ::GetKeyState(VK_SHIFT) < 0);
+            const bool back =
+                message->wParam == VK_PRIOR || (message->wParam == VK_TAB && ::GetKeyState(VK_SHIFT) < 0);
             const int current = static_cast<int>(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
-            ::SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>((current + (back ? count - 1 : 1)) % count), 0);
+            ::SendMessageW(sheet, PSM_SETCURSEL,
+                           static_cast<WPARAM>((current + (back ? count - 1 : 1)) % count), 0);
             return TRUE;
         }
     }
@@ -44,7 +49,10 @@ LRESULT CALLBACK PageKeysFilter(int code, WPARAM wParam, LPARAM lParam)
 class ScopedPageKeys
 {
 public:
-    ScopedPageKeys() : m_hook(::SetWindowsHookExW(WH_MSGFILTER, &PageKeysFilter, nullptr, ::GetCurrentThreadId())) {}
+    ScopedPageKeys()
+        : m_hook(::SetWindowsHookExW(WH_MSGFILTER, &PageKeysFilter, nullptr, ::GetCurrentThreadId()))
+    {
+    }
     ~ScopedPageKeys()
     {
         if (m_hook) ::UnhookWindowsHookEx(m_hook);
@@ -151,10 +159,7 @@ void CPropertyPage::SetModified()
 
 std::wstring CPropertyPage::ControlText(int id) const
 {
-    const HWND control = Control(id);
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(Control(id));
 }
 
 CPropertySheet::CPropertySheet(std::wstring caption) : CDialog(0), m_caption(std::move(caption)) {}

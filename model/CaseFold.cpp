@@ -78,4 +78,9 @@ bool EqualsIgnoreCase(std::wstring_view a, std::wstring_view b)
     return true;
 }
 
+bool EndsWithIgnoreCase(std::wstring_view text, std::wstring_view suffix)
+{
+    return text.size() >= suffix.size() && EqualsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
 } // namespace sv

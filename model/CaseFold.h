@@ -21,5 +21,6 @@ inline wchar_t FoldCase(wchar_t c)
 
 std::wstring FoldCase(std::wstring_view text);
 bool EqualsIgnoreCase(std::wstring_view a, std::wstring_view b);
+bool EndsWithIgnoreCase(std::wstring_view text, std::wstring_view suffix);
 
 } // namespace sv

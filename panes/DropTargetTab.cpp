@@ -17,19 +17,6 @@ void CDropTargetTab::Revoke()
     m_registered = false;
 }
 
-STDMETHODIMP CDropTargetTab::QueryInterface(REFIID iid, void** object)
-{
-    if (!object) return E_POINTER;
-    if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IDropTarget))
-    {
-        *object = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
 void CDropTargetTab::BringTabForward(POINTL point)
 {
     TCHITTESTINFO hit{};

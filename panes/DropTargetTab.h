@@ -4,26 +4,23 @@
 
 #include "TabStripHost.h"
 
+#include "framework/ComObject.h"
+
 #include <ole2.h>
 
 namespace sv
 {
 
-class CDropTargetTab final : public IDropTarget
+class CDropTargetTab final : public ComObject<EmbeddedRefCount, IDropTarget>
 {
 public:
     CDropTargetTab(HWND tabControl, ITabStripHost& host) : m_tabs(tabControl), m_host(host) {}
-    CDropTargetTab(const CDropTargetTab&) = delete;
-    CDropTargetTab& operator=(const CDropTargetTab&) = delete;
-    ~CDropTargetTab() { Revoke(); }
+    ~CDropTargetTab() override { Revoke(); }
 
     bool Register();
     void Revoke();
 
     // It lives inside the strip's bar: releases never delete it.
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++m_references; }
-    STDMETHODIMP_(ULONG) Release() override { return --m_references; }
     STDMETHODIMP DragEnter(IDataObject*, DWORD, POINTL point, DWORD* effect) override;
     STDMETHODIMP DragOver(DWORD, POINTL point, DWORD* effect) override;
     STDMETHODIMP DragLeave() override { return S_OK; }
@@ -34,7 +31,6 @@ private:
 
     HWND m_tabs;
     ITabStripHost& m_host;
-    ULONG m_references = 1;
     bool m_registered = false;
 };
 

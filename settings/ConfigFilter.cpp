@@ -3,6 +3,7 @@
 #include "ConfigTexts.h"
 #include "commands/DlgEditMask.h"
 #include "framework/MessageSeam.h"
+#include "framework/WindowText.h"
 #include "model/ConfigRules.h"
 #include "model/FilterAttributes.h"
 #include "model/Texts.h"
@@ -77,17 +78,6 @@ int ChosenIn(HWND combo, int fallback)
 {
     const auto chosen = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
     return chosen >= 0 ? chosen : fallback;
-}
-
-std::wstring EntryOf(HWND combo, int index)
-{
-    const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                          reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
 }
 } // namespace
 
@@ -249,7 +239,7 @@ void CConfigFilter::RecordInDropDown(int combo, const std::wstring& text) const
     // CB_FINDSTRINGEXACT ignores case; the masks compare exactly.
     for (int i = 0; i < count; ++i)
     {
-        if (EntryOf(box, i) == text)
+        if (ComboBoxEntry(box, i) == text)
         {
             ::SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
             return;
@@ -265,7 +255,7 @@ CMask CConfigFilter::DropDownHistory(int combo) const
     const HWND box = Control(combo);
     const auto count = static_cast<int>(::SendMessageW(box, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
-        history.entries.push_back(EntryOf(box, i));
+        history.entries.push_back(ComboBoxEntry(box, i));
     history.selectedIndex = static_cast<int32_t>(::SendMessageW(box, CB_GETCURSEL, 0, 0));
     if (history.selectedIndex < 0 || history.selectedIndex >= count) history.selectedIndex = -1;
     return history;

@@ -2,20 +2,13 @@
 // tooltips and the history menu show it.
 #include "PathLevels.h"
 #include "Utils.h"
+#include "model/PathText.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace sv
 {
-
-namespace
-{
-bool IsDriveRootName(const std::wstring& name)
-{
-    return name.size() == 3 && name[1] == L':' && name[2] == L'\\';
-}
-} // namespace
 
 std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, bool spaced, bool showDesktop,
                                       bool showComputer, bool fullNetworkPath) const
@@ -64,7 +57,7 @@ std::wstring CUtils::BuildAddressText(const ITEMIDLIST* absolute, CPathLevels& n
             // The address-bar form of the parsing name: "C:\" for a drive, a friendly name
             // for most virtual folders.
             name = names.Name(level, SHGDN_FORADDRESSBAR | SHGDN_FORPARSING);
-            if (IsDriveRootName(name))
+            if (IsDriveRoot(name))
                 name.resize(2);
             else
                 name.clear();

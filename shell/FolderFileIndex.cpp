@@ -33,12 +33,6 @@ std::wstring Pattern(const std::wstring& folder)
 }
 } // namespace
 
-bool IsFileSystemPathText(std::wstring_view path)
-{
-    return (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') ||
-           (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\');
-}
-
 bool FolderFileIndex::Load(const std::wstring& folderPath)
 {
     Clear();

@@ -18,7 +18,11 @@ class FolderFileIndex
 public:
     // False when the folder cannot be listed; the index is empty then.
     bool Load(const std::wstring& folderPath);
-    void Clear() { m_entries.clear(); m_loaded = false; }
+    void Clear()
+    {
+        m_entries.clear();
+        m_loaded = false;
+    }
     bool IsLoaded() const { return m_loaded; }
     // The entry with this file name (case-insensitive), if the folder had it when loaded.
     const ItemFileData* Find(std::wstring_view name) const;
@@ -28,8 +32,5 @@ private:
     std::unordered_map<std::wstring, ItemFileData> m_entries;
     bool m_loaded = false;
 };
-
-// A file-system path of a drive ("C:\...") or a share ("\\server\...").
-bool IsFileSystemPathText(std::wstring_view path);
 
 } // namespace sv

@@ -4,8 +4,7 @@
 #include "FolderFileIndex.h"
 #include "Pidl.h"
 #include "ShellCompat.h"
-
-#include <new>
+#include "framework/ComObject.h"
 
 namespace sv
 {
@@ -27,7 +26,7 @@ std::wstring FolderPath(IShellFolder* folder)
 }
 
 // Leaves out the items that are hidden and system files at once.
-class CProtectedFilesFilter final : public IEnumIDList
+class CProtectedFilesFilter final : public ComObject<RefCount, IEnumIDList>
 {
 public:
     CProtectedFilesFilter(IShellFolder* folder, IEnumIDList* inner)
@@ -36,26 +35,6 @@ public:
         // One pass over the folder instead of a question to the shell for every item.
         const std::wstring path = FolderPath(folder);
         if (!path.empty()) m_files.Load(path);
-    }
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object) return E_POINTER;
-        *object = nullptr;
-        if (!::IsEqualIID(iid, IID_IUnknown) && !::IsEqualIID(iid, IID_IEnumIDList)) return E_NOINTERFACE;
-        *object = static_cast<IEnumIDList*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override
-    {
-        return static_cast<ULONG>(::InterlockedIncrement(&m_references));
-    }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const LONG left = ::InterlockedDecrement(&m_references);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
     }
 
     STDMETHODIMP Next(ULONG wanted, PITEMID_CHILD* items, ULONG* fetched) override
@@ -95,12 +74,12 @@ public:
         ComPtr<IEnumIDList> inner;
         const HRESULT hr = m_inner->Clone(inner.Put());
         if (FAILED(hr)) return hr;
-        *copy = new (std::nothrow) CProtectedFilesFilter(m_folder.Get(), inner.Get());
+        *copy = MakeComObject<IEnumIDList, CProtectedFilesFilter>(m_folder.Get(), inner.Get()).Detach();
         return *copy ? S_OK : E_OUTOFMEMORY;
     }
 
 private:
-    ~CProtectedFilesFilter() = default;
+    ~CProtectedFilesFilter() override = default;
 
     bool IsProtectedItem(IShellFolder* folder, const ITEMIDLIST* child) const
     {
@@ -122,13 +101,12 @@ private:
         return (attributes & kProtectedAttributes) == kProtectedAttributes;
     }
 
-    LONG m_references = 1;
     ComPtr<IShellFolder> m_folder;
     ComPtr<IEnumIDList> m_inner;
     FolderFileIndex m_files;
 };
 
-class CHiddenItemsFolder final : public IShellFolder2
+class CHiddenItemsFolder final : public ComObject<RefCount, ComAlso<IShellFolder2, IShellFolder>>
 {
 public:
     explicit CHiddenItemsFolder(IShellFolder* inner)
@@ -137,30 +115,17 @@ public:
     }
 
     // IUnknown: the folder's other interfaces (its persistence, icons, ...) are the inner
-    // folder's own.
+    // folder's own; IShellFolder2 only when the inner folder has it.
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override
     {
         if (!object) return E_POINTER;
-        *object = nullptr;
-        if (::IsEqualIID(iid, IID_IUnknown) || ::IsEqualIID(iid, IID_IShellFolder) ||
-            (::IsEqualIID(iid, IID_IShellFolder2) && m_inner2))
+        if (::IsEqualIID(iid, IID_IShellFolder2) && !m_inner2)
         {
-            *object = static_cast<IShellFolder2*>(this);
-            AddRef();
-            return S_OK;
+            *object = nullptr;
+            return E_NOINTERFACE;
         }
-        if (::IsEqualIID(iid, IID_IShellFolder2)) return E_NOINTERFACE;
-        return m_inner->QueryInterface(iid, object);
-    }
-    STDMETHODIMP_(ULONG) AddRef() override
-    {
-        return static_cast<ULONG>(::InterlockedIncrement(&m_references));
-    }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const LONG left = ::InterlockedDecrement(&m_references);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
+        const HRESULT hr = ComObject::QueryInterface(iid, object);
+        return hr == E_NOINTERFACE ? m_inner->QueryInterface(iid, object) : hr;
     }
 
     // IShellFolder
@@ -184,7 +149,7 @@ public:
             (*list)->AddRef();
             return S_OK;
         }
-        *list = new (std::nothrow) CProtectedFilesFilter(m_inner.Get(), inner.Get());
+        *list = MakeComObject<IEnumIDList, CProtectedFilesFilter>(m_inner.Get(), inner.Get()).Detach();
         return *list ? S_OK : E_OUTOFMEMORY;
     }
     STDMETHODIMP BindToObject(PCUIDLIST_RELATIVE list, IBindCtx* context, REFIID iid, void** object) override
@@ -256,9 +221,8 @@ public:
     }
 
 private:
-    ~CHiddenItemsFolder() = default;
+    ~CHiddenItemsFolder() override = default;
 
-    LONG m_references = 1;
     ComPtr<IShellFolder> m_inner;
     ComPtr<IShellFolder2> m_inner2;
 };
@@ -267,7 +231,7 @@ private:
 ComPtr<IShellFolder> WrapForHiddenItems(IShellFolder* inner)
 {
     if (!inner) return ComPtr<IShellFolder>();
-    return ComPtr<IShellFolder>::Attach(new (std::nothrow) CHiddenItemsFolder(inner));
+    return MakeComObject<IShellFolder, CHiddenItemsFolder>(inner);
 }
 
 ComPtr<IShellView> CreateFolderView(IShellFolder* folder, HWND owner)

@@ -1,5 +1,7 @@
 #include "Utils.h"
 
+#include "model/CaseFold.h"
+
 #include <string>
 
 namespace sv
@@ -32,6 +34,14 @@ CUtils::CUtils()
     // take in every drive, so the Control Panel itself bounds its namespace there.
     if (m_controlPanelParent && SameFolder(m_controlPanelParent.Get(), m_computer.Get()))
         m_controlPanelParent = SpecialFolderPidl(CSIDL_CONTROLS);
+}
+
+bool CUtils::OnlyTheShellOpens(const ITEMIDLIST* item) const
+{
+    if (!item) return false;
+    const ITEMIDLIST* bound = m_controlPanelParent.Get();
+    if (bound && IsParentPidl(bound, item, false) && !PidlsEqual(bound, item)) return true;
+    return EndsWithIgnoreCase(DisplayName(item, SHGDN_FORPARSING), L".searchconnector-ms");
 }
 
 ComPtr<IShellFolder> CUtils::BindToFolder(const ITEMIDLIST* absolute) const

@@ -61,6 +61,9 @@ public:
     const AbsolutePidl& NetworkRoot() const { return m_networkRoot; }
     // The parent of the Control Panel: the bound of its namespace.
     const AbsolutePidl& ControlPanelParent() const { return m_controlPanelParent; }
+    // Control Panel items and search connectors: since Windows 7 no folder window can show
+    // them, and the shell opens them itself.
+    bool OnlyTheShellOpens(const ITEMIDLIST* item) const;
 
     // The folder of an absolute list; the desktop itself for the empty list.
     ComPtr<IShellFolder> BindToFolder(const ITEMIDLIST* absolute) const;
