@@ -37,11 +37,6 @@ public:
     explicit CFrameSettingsHost(CMainFrame& frame) : m_frame(frame) {}
 
     HWND Owner() const override { return m_frame.Hwnd(); }
-    CParams& Settings() override { return m_frame.Params(); }
-    const CSolObjects& Favorites() const override { return std::as_const(m_frame).Favorites(); }
-    const CFilters& Filters() const override { return m_frame.Filters(); }
-    CUtils& Utils() override { return m_frame.Utils(); }
-    OsKind Os() const override { return m_frame.Os(); }
 
     TemplateSource TakeViewTemplate(ViewTemplate& view) override
     {
@@ -107,7 +102,7 @@ private:
 SettingsOutcome RunSettingsDialog(CMainFrame& frame, const SettingsRequest& request)
 {
     CFrameSettingsHost host(frame);
-    CConfigSheet sheet(host, request);
+    CConfigSheet sheet(host, frame.Shared(), request);
     return sheet.Run();
 }
 

@@ -14,7 +14,7 @@ void CConfigAddressBar::OnInitPage()
 {
     CConfigPage::OnInitPage();
     // Only Windows XP shortens network paths in the address field.
-    if (Host().Os() != OsKind::WinXP) ::ShowWindow(Control(IDC_ADDRESS_FULL_NETWORK_PATH), SW_HIDE);
+    if (Shared().os != OsKind::WinXP) ::ShowWindow(Control(IDC_ADDRESS_FULL_NETWORK_PATH), SW_HIDE);
 }
 
 bool CConfigAddressBar::OnCommand(UINT id, UINT code, HWND control)

@@ -68,7 +68,7 @@ void CConfigFavorites::OnInitPage()
     SetSpinRange(IDC_FAVORITES_COLOR_SPIN, 1, kColorScaleSteps);
     CreateList();
     // A copy of the list keeps what the records hold, their tab positions too.
-    CSolObjects copies = Host().Favorites();
+    CSolObjects copies = Shared().favorites;
     for (CSolObject& favorite : copies.records)
         AddRow(std::move(favorite));
     if (Context().request.addActiveFolder)
@@ -105,7 +105,7 @@ void CConfigFavorites::CreateList()
 
 void CConfigFavorites::AddRow(CSolObject favorite)
 {
-    CUtils& utils = Host().Utils();
+    CUtils& utils = Utils();
     const int row = m_list.Append(favorite.name, IconOf(utils, favorite.panes[0].folder));
     m_list.SetText(row, 1, PathColumn(utils, favorite.panes[0].folder));
     m_list.SetChecked(row, favorite.showInBar);
@@ -120,7 +120,7 @@ bool CConfigFavorites::ChooseFavoriteFolder(ItemIdList& folder) const
     request.anyFolder = true;
     const std::optional<std::wstring> chosen = ChooseFolder(request);
     if (!chosen) return false;
-    const AbsolutePidl pidl = Host().Utils().ParseDisplayName(*chosen);
+    const AbsolutePidl pidl = Utils().ParseDisplayName(*chosen);
     if (!pidl) return false;
     folder = ToItemIdList(pidl.Get());
     return true;
@@ -131,7 +131,7 @@ void CConfigFavorites::AddFavorite(const ItemIdList& folder)
     CSolObject favorite;
     favorite.panes[0].folder = folder;
     const AbsolutePidl pidl = ToShellAllocated(folder);
-    favorite.name = pidl ? Host().Utils().DisplayName(pidl.Get()) : std::wstring();
+    favorite.name = pidl ? Utils().DisplayName(pidl.Get()) : std::wstring();
     favorite.showInBar = true;
     AddRow(std::move(favorite));
     if (AutomaticColors()) DistributeHues();
@@ -174,7 +174,7 @@ void CConfigFavorites::OnChangeFolder()
     if (row < 0) return;
     ItemIdList folder;
     if (!ChooseFavoriteFolder(folder)) return;
-    CUtils& utils = Host().Utils();
+    CUtils& utils = Utils();
     m_rows[static_cast<size_t>(row)].panes[0].folder = std::move(folder);
     const ItemIdList& chosen = m_rows[static_cast<size_t>(row)].panes[0].folder;
     m_list.SetImage(row, IconOf(utils, chosen));

@@ -107,7 +107,7 @@ void CConfigFilter::OnInitPage()
     }
     SetSpinRange(IDC_FILTER_SINCE_COUNT_SPIN, 1, 32767);
 
-    const std::vector<CFilter>& filters = Host().Filters().filters;
+    const std::vector<CFilter>& filters = Shared().filters.filters;
     for (size_t i = 0; i < filters.size(); ++i)
         AddRow(Row{filters[i], static_cast<int32_t>(i)});
     EnableEditing(false);
@@ -395,7 +395,7 @@ void CConfigFilter::OnApply()
         filters.filters.push_back(std::move(filter));
         origins.push_back(m_rows[row].origin);
     }
-    const std::vector<int32_t> newIndices = NewFilterIndices(origins, Host().Filters().filters.size());
+    const std::vector<int32_t> newIndices = NewFilterIndices(origins, Shared().filters.filters.size());
     Host().ReplaceFilters(std::move(filters), newIndices);
     Settings().includeMaskHistory = DropDownHistory(IDC_FILTER_INCLUDE);
     Settings().excludeMaskHistory = DropDownHistory(IDC_FILTER_EXCLUDE);

@@ -88,7 +88,7 @@ void CConfigFolderFrame::ChooseStartFolder()
     request.anyFolder = true;
     const std::optional<std::wstring> chosen = ChooseFolder(request);
     if (!chosen) return;
-    const AbsolutePidl folder = Host().Utils().ParseDisplayName(*chosen);
+    const AbsolutePidl folder = Utils().ParseDisplayName(*chosen);
     if (!folder) return;
     m_startFolder = ToItemIdList(folder.Get());
     ShowStartFolder();
@@ -98,7 +98,7 @@ void CConfigFolderFrame::ShowStartFolder() const
 {
     const AbsolutePidl folder = ToShellAllocated(m_startFolder);
     const std::wstring name =
-        folder ? Host().Utils().DisplayName(folder.Get(), SHGDN_NORMAL) : std::wstring();
+        folder ? Utils().DisplayName(folder.Get(), SHGDN_NORMAL) : std::wstring();
     ::SetDlgItemTextW(Hwnd(), IDC_FOLDER_START_FOLDER, name.c_str());
 }
 

@@ -6,6 +6,8 @@
 #include "ConfigToolbar.h"
 #include "ExtListCtrl.h"
 #include "SettingsHost.h"
+#include "folder/Services.h"
+#include "shell/Utils.h"
 #include "framework/PropertySheet.h"
 #include "model/SettingsPage.h"
 
@@ -22,9 +24,12 @@ inline constexpr UINT kStartLabelEditMessage = WM_APP + 1;
 struct ConfigContext
 {
     ISettingsHost& host;
+    Services& services;
     SettingsRequest request;
     // Set by the pages that remember the page shown when the dialog is confirmed.
     std::optional<SettingsPage> rememberedPage;
+    // Folder names and parsing for the pages that choose folders.
+    CUtils utils;
 };
 
 class CConfigPage : public CPropertyPage
@@ -41,7 +46,9 @@ protected:
     void OnApply() override;
 
     ISettingsHost& Host() const { return m_context.host; }
-    CParams& Settings() const { return m_context.host.Settings(); }
+    CParams& Settings() const { return m_context.services.settings; }
+    Services& Shared() const { return m_context.services; }
+    CUtils& Utils() const { return m_context.utils; }
     ConfigContext& Context() const { return m_context; }
     // The page shown now becomes the one the next "Einstellungen..." opens.
     void RememberShownPage();

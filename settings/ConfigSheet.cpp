@@ -5,8 +5,8 @@
 namespace sv
 {
 
-CConfigSheet::CConfigSheet(ISettingsHost& host, const SettingsRequest& request)
-    : CPropertySheet(text::kSettingsCaption), m_context{host, request, std::nullopt}, m_general(m_context),
+CConfigSheet::CConfigSheet(ISettingsHost& host, Services& services, const SettingsRequest& request)
+    : CPropertySheet(text::kSettingsCaption), m_context{host, services, request, std::nullopt, {}}, m_general(m_context),
       m_folderFrame(m_context), m_addressBar(m_context), m_tabs(m_context), m_filter(m_context),
       m_favorites(m_context), m_extras(m_context)
 {

@@ -16,7 +16,7 @@ namespace sv
 class CConfigSheet : public CPropertySheet
 {
 public:
-    CConfigSheet(ISettingsHost& host, const SettingsRequest& request);
+    CConfigSheet(ISettingsHost& host, Services& services, const SettingsRequest& request);
 
     // Runs the dialog at the requested page. Every page that was shown has stored its values
     // when it returns confirmed; a cancelled dialog changed nothing.

@@ -1,10 +1,9 @@
-// What the settings dialog needs from the program: the settings, favorites and filters it
-// edits, the active folder window it takes things from, and what happens when a page with a
-// list of its own is confirmed.
+// What the settings dialog asks of the program beyond the settings, favorites and filters it
+// edits (those come with `Services`): the active folder window it takes things from, and what
+// happens when a page with a list of its own is confirmed.
 #pragma once
 
 #include "model/Filter.h"
-#include "model/OsKind.h"
 #include "model/Params.h"
 #include "model/SolObject.h"
 
@@ -14,8 +13,6 @@
 
 namespace sv
 {
-
-class CUtils;
 
 // The view of the active folder window, taken as the template of new windows.
 struct ViewTemplate
@@ -40,11 +37,6 @@ public:
 
     // The window the dialog and its messages belong to.
     virtual HWND Owner() const = 0;
-    virtual CParams& Settings() = 0;
-    virtual const CSolObjects& Favorites() const = 0;
-    virtual const CFilters& Filters() const = 0;
-    virtual CUtils& Utils() = 0;
-    virtual OsKind Os() const = 0;
 
     // The active pane's view, when it shows a file-system folder.
     virtual TemplateSource TakeViewTemplate(ViewTemplate& view) = 0;
