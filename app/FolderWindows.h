@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bars/DlgBarTab.h"
+#include "bars/FavoritesBarHost.h"
 #include "folder/ChildFrame.h"
 #include "folder/FavoriteMatch.h"
 #include "folder/FolderHost.h"
@@ -34,7 +35,7 @@ enum class WindowPlacement : uint8_t
     SplitActive,
 };
 
-class CFolderWindows : public ITabStripHost
+class CFolderWindows : public ITabStripHost, public IFavoritesBarHost
 {
 public:
     explicit CFolderWindows(CMainFrame& frame);
@@ -112,6 +113,14 @@ public:
     std::wstring TabToolTip(LPARAM item) override;
     TabFavorites TabFavoritesOf(LPARAM item) override;
     const ColorRamp& RampOf(int favorite) override;
+
+    // IFavoritesBarHost (FolderWindowsFavorites.cpp)
+    bool DockingMode() const override;
+    void SetHotFavorite(int favorite) override;
+    FavoriteShown TabsShowingFavorite(int favorite, std::vector<int>* tabs) const override;
+    int SelectedTab() const override;
+    void ActivateTabAt(int tab) override;
+    void PostOpenFavoriteInNewWindow(int favorite) override;
 
 private:
     // A tab whose window is made when the tab is first chosen: of an arrangement of maximised

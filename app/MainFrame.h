@@ -54,8 +54,7 @@ namespace sv
 class CMainFrame : public CMdiFrame,
                    public CCommandTarget,
                    public IFolderHost,
-                   public ITreeHost,
-                   public IFavoritesBarHost
+                   public ITreeHost
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaMainFrame";
@@ -172,7 +171,7 @@ public:
     HMENU FolderMenu() const { return m_folderMenu; }
     CSolObjects& Favorites() { return m_favorites; }
     // Taken from `dockableToolbars` when the window is created, fixed for the run.
-    bool DockingMode() const override { return m_dockingMode; }
+    bool DockingMode() const { return m_dockingMode; }
 
     // The folder toolbars' shared layout and their 16-pixel image lists.
     const std::vector<ToolbarButton>& FolderLayout() const { return m_services.folderToolbar.layout; }
@@ -221,12 +220,7 @@ public:
     // toolbar rebuilt from it, with image lists of folderToolbarIconSize.
     void ReloadFolderLayout();
 
-    // IFavoritesBarHost, MainFrameFavorites.cpp.
-    void SetHotFavorite(int favorite) override;
-    FavoriteShown TabsShowingFavorite(int favorite, std::vector<int>* tabs) const override;
-    int SelectedTab() const override;
-    void ActivateTab(int tab) override;
-    void PostOpenFavoriteInNewWindow(int favorite) override;
+    // The favorites and drives bars' requests, MainFrameFavorites.cpp.
     void OpenFavoriteInNewWindow(int favorite);
     // The root of the drive of a drives-bar button in a new folder window.
     void OpenDriveInNewWindow(int button);
@@ -376,7 +370,7 @@ private:
     CToolBarXP m_mainToolbar;
     CToolBarXP m_favoritesBar;
     CToolBarXP m_drivesBar;
-    CFavoritesBar m_favoritesBarBehaviour{*this, m_services, m_treeSync};
+    CFavoritesBar m_favoritesBarBehaviour{m_folderWindows, m_services, m_treeSync};
     CDrivesBar m_drivesBarBehaviour{[this](int button) { OpenDriveInNewWindow(button); }};
     CStatusBarEx m_statusBar;
     CMyBar m_treeBar;

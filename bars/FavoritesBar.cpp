@@ -146,13 +146,13 @@ void CFavoritesBar::ShowHoverMenu(int button, int favorite, const std::vector<in
     m_menuOpen = false;
     if (chosen != 0)
     {
-        m_host.ActivateTab(static_cast<int>(chosen) - 1);
+        m_host.ActivateTabAt(static_cast<int>(chosen) - 1);
         m_hot = -1;
         m_treeSync.FollowActivePane();
     }
     else if (!m_middleClickDuringMenu && m_previousTab >= 0 && m_host.SelectedTab() != m_previousTab)
     {
-        m_host.ActivateTab(m_previousTab);
+        m_host.ActivateTabAt(m_previousTab);
     }
     m_middleClickDuringMenu = false;
     m_menuFavorite = -1;
@@ -163,7 +163,7 @@ void CFavoritesBar::OnMenuSelect(UINT item, UINT flags)
 {
     // Pointing at an entry shows its tab at once; the menu's end decides what stays.
     if (!m_menuOpen || item == 0 || (flags & MF_POPUP) || flags == 0xFFFF) return;
-    if (static_cast<int>(item) - 1 != m_host.SelectedTab()) m_host.ActivateTab(static_cast<int>(item) - 1);
+    if (static_cast<int>(item) - 1 != m_host.SelectedTab()) m_host.ActivateTabAt(static_cast<int>(item) - 1);
 }
 
 void CFavoritesBar::OnMenuIdle(HWND menuWindow)
@@ -187,7 +187,7 @@ void CFavoritesBar::OnMenuIdle(HWND menuWindow)
     if (m_insideMenu)
     {
         // Back on the button: the tab that was current comes back.
-        if (m_previousTab >= 0 && m_host.SelectedTab() != m_previousTab) m_host.ActivateTab(m_previousTab);
+        if (m_previousTab >= 0 && m_host.SelectedTab() != m_previousTab) m_host.ActivateTabAt(m_previousTab);
         m_insideMenu = false;
     }
 }

@@ -29,7 +29,7 @@ public:
     virtual FavoriteShown TabsShowingFavorite(int favorite, std::vector<int>* tabs) const = 0;
     virtual int SelectedTab() const = 0;
     // Brings the tab's window forward.
-    virtual void ActivateTab(int tab) = 0;
+    virtual void ActivateTabAt(int tab) = 0;
     // Posts the request to open the favorite in a new folder window.
     virtual void PostOpenFavoriteInNewWindow(int favorite) = 0;
 };

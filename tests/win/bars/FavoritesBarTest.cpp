@@ -132,10 +132,10 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
     OpenWindow(frame, m_one.Path());
     OpenWindow(frame, m_two.Path());
     std::vector<int> tabs;
-    EXPECT_EQ(frame.TabsShowingFavorite(0, &tabs), FavoriteShown::InItsFolder);
+    EXPECT_EQ(frame.Windows().TabsShowingFavorite(0, &tabs), FavoriteShown::InItsFolder);
     EXPECT_EQ(tabs, (std::vector<int>{0, 1}));
-    EXPECT_EQ(frame.TabsShowingFavorite(0, nullptr), FavoriteShown::InItsFolder);
-    EXPECT_EQ(frame.TabsShowingFavorite(2, nullptr), FavoriteShown::Nowhere);
+    EXPECT_EQ(frame.Windows().TabsShowingFavorite(0, nullptr), FavoriteShown::InItsFolder);
+    EXPECT_EQ(frame.Windows().TabsShowingFavorite(2, nullptr), FavoriteShown::Nowhere);
 
     // As painted: each button on its own hue, the open ones marked all over.
     const HWND bar = frame.FavoritesBar().Hwnd();
@@ -168,7 +168,7 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
     ASSERT_TRUE(::SetCursorPos(over.x, over.y));
     ::SendMessageW(bar, WM_MOUSEMOVE, 0, PointParam(ButtonCentre(bar, 0, false)));
     EXPECT_EQ(frame.TabStrip().Strip()->HotFavorite(), 0);
-    ASSERT_EQ(frame.SelectedTab(), 2);
+    ASSERT_EQ(frame.Windows().SelectedTab(), 2);
     std::vector<std::pair<UINT, ULONG_PTR>> entries;
     int selectedWhilePointing = -1;
     int selectedBackOnButton = -1;
@@ -184,28 +184,28 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
             }
             // Pointing at the second entry shows its tab; back on the button, the old tab returns.
             ::SendMessageW(bar, WM_MENUSELECT, MAKEWPARAM(2, MF_OWNERDRAW), reinterpret_cast<LPARAM>(menu));
-            selectedWhilePointing = frame.SelectedTab();
+            selectedWhilePointing = frame.Windows().SelectedTab();
             RECT inside{};
             ::GetWindowRect(menuWindow, &inside);
             ::SetCursorPos((inside.left + inside.right) / 2, (inside.top + inside.bottom) / 2);
             ::SendMessageW(bar, WM_ENTERIDLE, MSGF_MENU, reinterpret_cast<LPARAM>(menuWindow));
             ::SetCursorPos(over.x, over.y);
             ::SendMessageW(bar, WM_ENTERIDLE, MSGF_MENU, reinterpret_cast<LPARAM>(menuWindow));
-            selectedBackOnButton = frame.SelectedTab();
+            selectedBackOnButton = frame.Windows().SelectedTab();
         });
     ASSERT_TRUE(PumpUntil([&] { return !entries.empty(); }, 3000)) << "the hover menu did not open";
     PumpUntilIdle();
     EXPECT_EQ(entries, (std::vector<std::pair<UINT, ULONG_PTR>>{{1, 1}, {2, 2}}));
     EXPECT_EQ(selectedWhilePointing, 1);
     EXPECT_EQ(selectedBackOnButton, 2);
-    EXPECT_EQ(frame.SelectedTab(), 2) << "no choice leaves the tab that was current";
+    EXPECT_EQ(frame.Windows().SelectedTab(), 2) << "no choice leaves the tab that was current";
 
     // A middle click opens the favorite in a new window.
     ::SetForegroundWindow(frame.Hwnd());
     ASSERT_TRUE(test::Click(At(bar, ButtonCentre(bar, 2, false)), Button::Middle));
     ASSERT_EQ(frame.TabStrip().TabCount(), 4);
     EXPECT_EQ(frame.ActivePane()->PathText(), m_three.Path());
-    EXPECT_EQ(frame.TabsShowingFavorite(2, nullptr), FavoriteShown::InItsFolder);
+    EXPECT_EQ(frame.Windows().TabsShowingFavorite(2, nullptr), FavoriteShown::InItsFolder);
 
     // Without favorite marks the bar is a plain toolbar: no painting, no hot tabs.
     frame.Params().markFavoriteTabs = false;
