@@ -16,16 +16,7 @@ StandInApplication::StandInApplication(CMainFrame& frame)
 
 void MainFrameFixture::SetUp()
 {
-    m_frame.ReadSettings();
-    AdjustSettings(m_frame.Params());
-    ASSERT_TRUE(m_frame.CreateFrame());
-    m_frame.LoadOrDropAccelerators();
-    ::SetWindowPos(m_frame.Hwnd(), nullptr, 20, 20, 1000, 720, SWP_NOZORDER);
-    m_frame.RestoreBarLayout();
-    m_frame.LayoutAllBars();
-    m_frame.ReadFilters();
-    ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-    ::SetForegroundWindow(m_frame.Hwnd());
+    if (!StartsFrameAtSetUp()) return;
     MessageLoopHooks hooks;
     hooks.preTranslate = [this](MSG& message)
     { return m_frame.Hwnd() && m_frame.PreTranslateMessage(message); };
@@ -34,7 +25,9 @@ void MainFrameFixture::SetUp()
         if (m_frame.Hwnd()) m_frame.OnIdle();
     };
     m_pumpHooks = std::make_unique<ScopedPumpHooks>(std::move(hooks));
-    PumpUntilIdle();
+    m_frame.ReadSettings();
+    AdjustSettings(m_frame.Params());
+    StartFrame(m_frame);
 }
 
 void MainFrameFixture::TearDown()
@@ -44,12 +37,42 @@ void MainFrameFixture::TearDown()
     m_pumpHooks.reset();
 }
 
+void MainFrameFixture::StartFrame(CMainFrame& frame)
+{
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.LoadOrDropAccelerators();
+    const RECT rect = FrameRect();
+    ::SetWindowPos(frame.Hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOZORDER);
+    frame.RestoreBarLayout();
+    frame.LayoutAllBars();
+    frame.ReadFilters();
+    ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
+    ::SetForegroundWindow(frame.Hwnd());
+    PumpUntilIdle();
+}
+
+bool MainFrameFixture::CloseFrame(CMainFrame& frame)
+{
+    ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
+    PumpUntilIdle();
+    return frame.Hwnd() == nullptr;
+}
+
+void MainFrameFixture::Command(CMainFrame& frame, UINT id)
+{
+    ::SendMessageW(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    PumpUntilIdle();
+}
+
 CFolderFrame* MainFrameFixture::Open(const std::wstring& relative, OpenMode mode)
 {
     m_frame.Windows().OpenFolder(PidlFromPath(relative.empty() ? m_files.Path() : m_files.File(relative)),
                                  AbsolutePidl(), mode, true);
     PumpUntilIdle();
-    return m_frame.ActivePane();
+    CFolderFrame* pane = m_frame.ActivePane();
+    if (pane) PumpUntil([pane] { return pane->ListView() != nullptr; });
+    return pane;
 }
 
 void MainFrameFixture::MakeFolder(const std::wstring& relative) const

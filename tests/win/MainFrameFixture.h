@@ -26,13 +26,28 @@ public:
 class MainFrameFixture : public ::testing::Test
 {
 protected:
+    // A test that seeds data files or folders does so before calling SetUp, which reads them.
     void SetUp() override;
     void TearDown() override;
 
     // Settings the test wants before the frame is made.
     virtual void AdjustSettings(CParams&) {}
+    // Tests of a restart, or of a frame of their own kind, start their frames themselves.
+    virtual bool StartsFrameAtSetUp() const { return true; }
+    // Where the frame's window is placed, in screen coordinates.
+    virtual RECT FrameRect() const { return RECT{20, 20, 1020, 740}; }
 
-    // A folder below the test's files opened as the frame opens folders; the active pane.
+    // Makes `frame` with the settings it holds, places it at FrameRect, lays out its bars, reads
+    // its filters and shows it in front, as the program starts its frame.
+    void StartFrame(CMainFrame& frame);
+    // Closes `frame` as its close box does; whether its window is gone.
+    bool CloseFrame(CMainFrame& frame);
+    // Sends the frame a menu command and lets it finish.
+    void Command(UINT id) { Command(m_frame, id); }
+    static void Command(CMainFrame& frame, UINT id);
+
+    // A folder below the test's files opened as the frame opens folders; the active pane, once
+    // its list is shown.
     CFolderFrame* Open(const std::wstring& relative, OpenMode mode = OpenMode::NewWindow);
     // A path below the test's files.
     std::wstring FilePath(const std::wstring& relative) const { return m_files.File(relative); }
@@ -44,6 +59,7 @@ protected:
 
     ScopedDataFolder m_data;
     ScopedTempFolder m_files;
+    // Made, shown and pumped with the frame's key translation unless StartsFrameAtSetUp says no.
     CMainFrame m_frame{0, &m_application};
 
 private:

@@ -1,8 +1,7 @@
 // Window arrangements through the real main frame: what the file holds, what restoring
 // builds, the "Datei" menu's list, backups, failures and lazy views.
 #include "model/Arrangement.h"
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "res/resource.h"
@@ -70,33 +69,19 @@ void WriteBytes(const std::wstring& path, const std::string& bytes)
     ::CloseHandle(file);
 }
 
-class ArrangementTest : public ::testing::Test
+class ArrangementTest : public MainFrameFixture
 {
 protected:
     void SetUp() override
     {
         for (const wchar_t* name : {L"eins", L"zwei", L"drei", L"vier"})
-            ::CreateDirectoryW(m_tree.File(name).c_str(), nullptr);
-        StartFrame(m_frame);
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
-    static void StartFrame(CMainFrame& frame)
-    {
-        frame.ReadSettings();
-        ASSERT_TRUE(frame.CreateFrame());
-        ::ShowWindow(frame.Hwnd(), SW_SHOW);
-        PumpUntilIdle();
+            MakeFolder(name);
+        MainFrameFixture::SetUp();
     }
 
     CChildFrame* Open(const wchar_t* name)
     {
-        m_frame.Windows().OpenFolder(PidlFromPath(m_tree.File(name)), AbsolutePidl(), OpenMode::NewWindow,
-                                     true);
-        PumpUntilIdle();
+        MainFrameFixture::Open(name);
         return m_frame.ActiveFolderWindow();
     }
     void Activate(CChildFrame* window)
@@ -171,7 +156,7 @@ protected:
     CSolObject Record(const wchar_t* name, int showCommand, int32_t tabPosition = -1) const
     {
         CSolObject record;
-        record.panes[0].folder = ToItemIdList(PidlFromPath(m_tree.File(name)).Get());
+        record.panes[0].folder = ToItemIdList(PidlFromPath(m_files.File(name)).Get());
         WINDOWPLACEMENT placement{sizeof(placement)};
         placement.showCmd = static_cast<UINT>(showCommand);
         placement.rcNormalPosition = {10, 10, 410, 310};
@@ -230,10 +215,7 @@ protected:
         ADD_FAILURE() << "no menu entry for the arrangement";
     }
 
-    ScopedDataFolder m_data;
-    ScopedTempFolder m_tree;
     MessageRecorder m_messages;
-    CMainFrame m_frame;
 };
 } // namespace
 
@@ -419,7 +401,7 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
     EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(0)->IsViewCreated())
         << "the window on top reads its folder";
     EXPECT_EQ(m_frame.ActiveFolderWindow()->Label().tabText, L"eins");
-    EXPECT_EQ(m_frame.Windows().TabToolTip(strip.TabItem(4)), m_tree.File(L"zwei"));
+    EXPECT_EQ(m_frame.Windows().TabToolTip(strip.TabItem(4)), m_files.File(L"zwei"));
 
     // Choosing a tab makes its window in its place.
     m_frame.Windows().ActivateTab(strip.TabItem(4));
@@ -441,7 +423,7 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
     CSolObjects saved;
     ASSERT_EQ(ReadArrangementFile(DataFilePath(L"Wieder.sws"), saved), ReadStatus::Ok);
     ASSERT_EQ(saved.records.size(), 29u);
-    EXPECT_EQ(PathOf(saved.records.back().panes[0].folder), m_tree.File(L"zwei"));
+    EXPECT_EQ(PathOf(saved.records.back().panes[0].folder), m_files.File(L"zwei"));
     ASSERT_TRUE(m_frame.Windows().CloseAll());
     Restore(DataFilePath(L"Wieder.sws"));
     EXPECT_EQ(TabFolders(), tabs);
@@ -641,6 +623,7 @@ TEST_F(ArrangementTest, ShutdownSavesTheStartArrangementThatTheNextStartRestores
     EXPECT_EQ(TabPositions(written), (std::vector<int32_t>{0, 1, 1}));
 
     CMainFrame next;
+    next.ReadSettings();
     StartFrame(next);
     next.OpenStartWindows(start);
     PumpUntilIdle();

@@ -1,8 +1,7 @@
 // The main frame's commands in the real frame: the two menu bars, what is enabled with and
 // without a folder window, the menus built when they open, the shortcut table, and the edit
 // commands on real files where the folder view ignores its own commands.
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/MainFrame.h"
 #include "framework/Handles.h"
 #include "model/CommandCatalogue.h"
@@ -85,35 +84,14 @@ private:
     BYTE m_saved[256];
 };
 
-class Commands : public ::testing::Test
+class Commands : public MainFrameFixture
 {
 protected:
     void SetUp() override
     {
         for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.doc"})
             WriteFile(m_files.File(name), "Inhalt");
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-        m_frame.RestoreBarLayout();
-        m_frame.LayoutAllBars();
-        PumpUntilIdle();
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
-    CFolderFrame* Open(const std::wstring& path)
-    {
-        m_frame.Windows().OpenFolder(PidlFromPath(path), AbsolutePidl(), OpenMode::NewWindow, true);
-        PumpUntilIdle();
-        return m_frame.ActivePane();
-    }
-    void Command(UINT id)
-    {
-        ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        PumpUntilIdle();
+        MainFrameFixture::SetUp();
     }
     HMENU OpenPopup(const std::wstring& name)
     {
@@ -146,11 +124,8 @@ protected:
         PumpUntilIdle();
     }
 
-    ScopedDataFolder m_data;
-    ScopedTempFolder m_files;
     ScopedTempFolder m_target;
     MessageRecorder m_messages;
-    CMainFrame m_frame;
 };
 } // namespace
 
@@ -164,7 +139,7 @@ TEST_F(Commands, EachMenuBarHoldsItsPopupsAndWindowCommandsNeedAWindow)
     m_frame.OnIdle();
     EXPECT_FALSE(::SendMessageW(m_frame.MainToolbar().Hwnd(), TB_ISBUTTONENABLED, cmd::kRefresh, 0));
 
-    ASSERT_NE(Open(m_files.Path()), nullptr);
+    ASSERT_NE(Open(L""), nullptr);
     EXPECT_EQ(PopupNames(::GetMenu(m_frame.Hwnd())),
               (std::vector<std::wstring>{L"&Datei", L"&Bearbeiten", L"&Ansicht", L"&Favoriten", L"&Extras",
                                          L"&Fenster", L"&?"}));
@@ -200,7 +175,7 @@ TEST_F(Commands, EachMenuBarHoldsItsPopupsAndWindowCommandsNeedAWindow)
 TEST_F(Commands, CloseAllClosesEveryTabAndTheFrameMenuReturns)
 {
     for (int i = 0; i < 5; ++i)
-        ASSERT_NE(Open(m_files.Path()), nullptr);
+        ASSERT_NE(Open(L""), nullptr);
     ASSERT_EQ(m_frame.Windows().Count(), 5u);
     Command(cmd::kCloseAll);
     EXPECT_EQ(m_frame.Windows().Count(), 0u);
@@ -210,7 +185,7 @@ TEST_F(Commands, CloseAllClosesEveryTabAndTheFrameMenuReturns)
 
 TEST_F(Commands, TheViewMenuListsThisSystemsViewModesOnceAndChecksTheActiveOne)
 {
-    CFolderFrame* pane = Open(m_files.Path());
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     ASSERT_EQ(m_frame.Os(), OsKind::Win8_64) << "the prefix reports Windows 10";
     for (int opening = 0; opening < 2; ++opening)
@@ -263,7 +238,7 @@ TEST_F(Commands, FavoritesAreListedBarOnesFirstAndUnnamedOnesUnderTheirFolder)
 
 TEST_F(Commands, TheShortcutTableFollowsTheSetting)
 {
-    CFolderFrame* pane = Open(m_files.Path());
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     const auto pressCtrlH = [&]
     {
@@ -289,7 +264,7 @@ TEST_F(Commands, TheShortcutTableFollowsTheSetting)
 
 TEST_F(Commands, SelectAllNoneAndInvertWorkOnRealFiles)
 {
-    CFolderFrame* pane = Open(m_files.Path());
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     Command(cmd::kSelectAll);
     EXPECT_EQ(SelectedNames(*pane), (std::vector<std::wstring>{L"a.txt", L"b.txt", L"c.doc"}));
@@ -302,7 +277,7 @@ TEST_F(Commands, SelectAllNoneAndInvertWorkOnRealFiles)
 
 TEST_F(Commands, MoveAndCopyToAFolderAndCopyAndPasteCarryRealFiles)
 {
-    CFolderFrame* pane = Open(m_files.Path());
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     std::vector<FolderDialogRequest> asked;
     ScopedFolderDialogResponder chooser(

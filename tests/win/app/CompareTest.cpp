@@ -2,8 +2,7 @@
 // files are compared and what the user is told, the external program's arguments, the
 // selection by mask and its history, the folder compare of a split window, and the progress
 // window of long work.
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/MainFrame.h"
 #include "commands/CompareFilesWin32.h"
 #include "commands/DlgCompareFolders.h"
@@ -67,21 +66,9 @@ std::wstring Label(HWND list, int index)
     return text;
 }
 
-class Compare : public ::testing::Test
+class Compare : public MainFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-        PumpUntilIdle();
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
     CChildFrame* Open(const std::wstring& first, const std::wstring& second = {})
     {
         m_frame.Windows().OpenFolder(PidlFromPath(first),
@@ -114,11 +101,6 @@ protected:
         std::sort(labels.begin(), labels.end());
         return labels;
     }
-    void Command(UINT id)
-    {
-        ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        PumpUntilIdle();
-    }
     // The last message shown since the previous call.
     MessageRequest LastMessage()
     {
@@ -127,12 +109,10 @@ protected:
         return m_messages.Requests().back();
     }
 
-    ScopedDataFolder m_data;
     ScopedTempFolder m_one;
     ScopedTempFolder m_two;
     MessageRecorder m_messages;
     size_t m_seen = 0;
-    CMainFrame m_frame;
 };
 
 const std::wstring kIdentical = L"Inhaltlich identisch.";

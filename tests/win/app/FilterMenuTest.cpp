@@ -1,11 +1,12 @@
 // The filter menu of the real main frame: entries, ids and checks, the toolbar drop-down,
 // and choosing a filter for the active pane.
 #include "app/FilterMenu.h"
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
+#include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "bars/BarIds.h"
 #include "framework/Handles.h"
+#include "model/FilterFile.h"
 #include "shell/ExplorerSwitches.h"
 #include "shell/Pidl.h"
 
@@ -75,17 +76,16 @@ int ItemCount(CFolderFrame& pane)
     return static_cast<int>(::SendMessageW(pane.ListView(), LVM_GETITEMCOUNT, 0, 0));
 }
 
-class FilterMenu : public ::testing::Test
+class FilterMenu : public MainFrameFixture
 {
 protected:
     void SetUp() override
     {
-        ::CreateDirectoryW(m_files.File(L"Ordner").c_str(), nullptr);
+        MakeFolder(L"Ordner");
         for (const wchar_t* name : {L"a.txt", L"b.txt", L"c.doc"})
-        {
-            const UniqueFile empty(::CreateFileW(m_files.File(name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 CREATE_ALWAYS, 0, nullptr));
-        }
+            MakeFile(name, 0);
+        // The filters as a previous run left them, read when the frame starts.
+        CFilters filters;
         CFilter texts;
         texts.name = L"Texte";
         texts.includeText = L"*.txt";
@@ -94,30 +94,12 @@ protected:
         docs.name = L"Briefe & Co";
         docs.includeText = L"*.doc";
         docs.Compile();
-        m_frame.EditableFilters().filters = {texts, docs};
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 1000, 600, SWP_NOZORDER);
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-        m_frame.RestoreBarLayout();
-        m_frame.LayoutAllBars();
-        PumpUntilIdle();
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
-    CFolderFrame* OpenFiles()
-    {
-        m_frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
-        PumpUntilIdle();
-        return m_frame.ActivePane();
+        filters.filters = {texts, docs};
+        ASSERT_EQ(WriteFiltersFile(DataFilePath(kFiltersFileName), filters), WriteStatus::Ok);
+        MainFrameFixture::SetUp();
     }
 
-    ScopedDataFolder m_data;
-    ScopedTempFolder m_files;
     MessageRecorder m_messages;
-    CMainFrame m_frame;
 };
 } // namespace
 
@@ -144,7 +126,7 @@ TEST_F(FilterMenu, ListsNoFilterTheFiltersAndTheSystemSwitchesWithTheirChecks)
     EXPECT_FALSE(entries[0].checked);
     EXPECT_FALSE(m_frame.RouteCommandState(kFilterDropDownCommand).enabled);
 
-    CFolderFrame* pane = OpenFiles();
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     entries = OpenFilterMenu(m_frame);
     ASSERT_EQ(entries.size(), 8u);
@@ -188,7 +170,7 @@ TEST_F(FilterMenu, ListsNoFilterTheFiltersAndTheSystemSwitchesWithTheirChecks)
 
 TEST_F(FilterMenu, ChoosingAFilterSetsItOnTheActivePaneAndRefreshesTheView)
 {
-    CFolderFrame* pane = OpenFiles();
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     EXPECT_EQ(ItemCount(*pane), 4);
     EXPECT_FALSE(pane->Caption().FilterActive());
@@ -227,7 +209,7 @@ TEST_F(FilterMenu, ChoosingAFilterSetsItOnTheActivePaneAndRefreshesTheView)
 
 TEST_F(FilterMenu, TheToolbarDropDownOpensTheFilterMenu)
 {
-    ASSERT_NE(OpenFiles(), nullptr);
+    ASSERT_NE(Open(L""), nullptr);
     NMTOOLBARW notice{};
     notice.hdr.hwndFrom = m_frame.MainToolbar().Hwnd();
     notice.hdr.idFrom = kMainToolbarId;

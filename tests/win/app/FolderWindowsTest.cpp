@@ -1,4 +1,4 @@
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "folder/ChildFrame.h"
@@ -33,40 +33,22 @@ private:
     BYTE m_saved[256];
 };
 
-class FolderWindows : public ::testing::Test
+class FolderWindows : public MainFrameFixture
 {
 protected:
     void SetUp() override
     {
-        SetDataFolderOverride(m_folder.Path());
-        CreateDataFolder();
-        ::CreateDirectoryW(m_folder.File(L"eins").c_str(), nullptr);
-        ::CreateDirectoryW(m_folder.File(L"zwei").c_str(), nullptr);
-        m_frame.ReadSettings();
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOW);
-        PumpUntilIdle();
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-        SetDataFolderOverride(std::nullopt);
+        MakeFolder(L"eins");
+        MakeFolder(L"zwei");
+        MainFrameFixture::SetUp();
     }
     std::wstring PathOfActive()
     {
         CChildFrame* window = m_frame.ActiveFolderWindow();
         return window ? window->ActivePane()->PathText() : std::wstring();
     }
-    void Open(const wchar_t* name, OpenMode mode)
-    {
-        m_frame.Windows().OpenFolder(PidlFromPath(m_folder.File(name)), AbsolutePidl(), mode, true);
-        PumpUntilIdle();
-    }
 
-    ScopedTempFolder m_folder;
     MessageRecorder m_messages;
-    CMainFrame m_frame;
 };
 } // namespace
 
@@ -96,13 +78,13 @@ TEST_F(FolderWindows, PlacementFollowsTheModifierKeys)
     PumpUntilIdle();
     Open(L"eins", OpenMode::ActivePaneUnlessModifier);
     EXPECT_EQ(m_frame.Windows().Count(), 1u) << "a plain click navigates the active window";
-    EXPECT_EQ(PathOfActive(), m_folder.File(L"eins"));
+    EXPECT_EQ(PathOfActive(), m_files.File(L"eins"));
     {
         HeldKeys control(true, false);
         Open(L"zwei", OpenMode::ActivePaneUnlessModifier);
     }
     EXPECT_EQ(m_frame.Windows().Count(), 2u) << "Ctrl opens a new tab";
-    EXPECT_EQ(PathOfActive(), m_folder.File(L"zwei"));
+    EXPECT_EQ(PathOfActive(), m_files.File(L"zwei"));
     {
         HeldKeys both(true, true);
         Open(L"eins", OpenMode::ActivePaneUnlessModifier);
@@ -124,13 +106,13 @@ TEST_F(FolderWindows, AHandedOverTextOpensItsFoldersInANewWindow)
 {
     m_frame.OpenStartWindows(L"");
     PumpUntilIdle();
-    m_frame.OpenCommandLineText(L"\"" + m_folder.File(L"eins") + L"\" \"" + m_folder.File(L"zwei") + L"\"");
+    m_frame.OpenCommandLineText(L"\"" + m_files.File(L"eins") + L"\" \"" + m_files.File(L"zwei") + L"\"");
     PumpUntilIdle();
     ASSERT_EQ(m_frame.Windows().Count(), 2u);
     CChildFrame* window = m_frame.ActiveFolderWindow();
     ASSERT_EQ(window->PaneCount(), 2);
-    EXPECT_EQ(window->Pane(0)->PathText(), m_folder.File(L"eins"));
-    EXPECT_EQ(window->Pane(1)->PathText(), m_folder.File(L"zwei"));
+    EXPECT_EQ(window->Pane(0)->PathText(), m_files.File(L"eins"));
+    EXPECT_EQ(window->Pane(1)->PathText(), m_files.File(L"zwei"));
 
     m_frame.OpenCommandLineText(L"Q:\\nicht\\da");
     PumpUntilIdle();
@@ -144,7 +126,7 @@ TEST_F(FolderWindows, CommandsAndKeysReachTheActivePane)
     ASSERT_NE(window, nullptr);
     CFolderFrame& pane = *window->ActivePane();
     EXPECT_FALSE(m_frame.CommandStart().RouteCommandState(101).enabled);
-    ASSERT_TRUE(pane.BrowseTo(PidlFromPath(m_folder.File(L"zwei")), true));
+    ASSERT_TRUE(pane.BrowseTo(PidlFromPath(m_files.File(L"zwei")), true));
     EXPECT_TRUE(m_frame.CommandStart().RouteCommandState(101).enabled);
 
     // The main toolbar's back button follows the active pane.
@@ -163,7 +145,7 @@ TEST_F(FolderWindows, CommandsAndKeysReachTheActivePane)
 
     ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(101, 0), 0);
     PumpUntilIdle();
-    EXPECT_EQ(PathOfActive(), m_folder.File(L"eins"));
+    EXPECT_EQ(PathOfActive(), m_files.File(L"eins"));
     m_frame.OnIdle();
     EXPECT_FALSE(::SendMessageW(toolbar, TB_ISBUTTONENABLED, 101, 0));
 
@@ -174,7 +156,7 @@ TEST_F(FolderWindows, CommandsAndKeysReachTheActivePane)
     key.wParam = VK_BACK;
     EXPECT_TRUE(m_frame.PreTranslatePaneMessage(key));
     PumpUntilIdle();
-    EXPECT_EQ(PathOfActive(), m_folder.Path());
+    EXPECT_EQ(PathOfActive(), m_files.Path());
     // Keys of other windows are not the pane's.
     key.hwnd = m_frame.Hwnd();
     EXPECT_FALSE(m_frame.PreTranslatePaneMessage(key));
@@ -244,7 +226,7 @@ TEST_F(FolderWindows, TheStatusBarShowsTheActivePanesCounts)
     for (const wchar_t* name : {L"eins\\a.txt", L"eins\\b.txt"})
     {
         const HANDLE file =
-            ::CreateFileW(m_folder.File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            ::CreateFileW(m_files.File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ::CloseHandle(file);
     }
     Open(L"eins", OpenMode::NewWindow);

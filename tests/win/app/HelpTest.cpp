@@ -1,7 +1,6 @@
 // Help in the real frame: F1 and "&Hilfe", the settings dialog and the help button of
 // "Objekte auswählen" ask the help system for the help file beside the program and their topic.
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/DataFolder.h"
 #include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
@@ -23,38 +22,18 @@ struct HelpRequest
     std::wstring fileAndTopic;
 };
 
-class Help : public ::testing::Test
+class Help : public MainFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-        PumpUntilIdle();
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
-    void Command(UINT id)
-    {
-        ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        PumpUntilIdle();
-    }
     // The requests since the last call.
     std::vector<HelpRequest> Asked() { return std::exchange(m_asked, {}); }
 
-    ScopedDataFolder m_data;
-    ScopedTempFolder m_folder;
     std::vector<HelpRequest> m_asked;
     ScopedHelpResponder m_help{[this](HWND owner, const std::wstring& fileAndTopic)
                                {
                                    m_asked.push_back({owner, fileAndTopic});
                                    return owner;
                                }};
-    CMainFrame m_frame;
 };
 } // namespace
 
@@ -73,7 +52,7 @@ TEST_F(Help, EachPlaceAsksForTheHelpFileBesideTheProgramAtItsTopic)
     // F1 in a folder view, through the frame's shortcut table (loaded as at start).
     m_frame.ApplyChangedSettings();
     ASSERT_NE(m_frame.Accelerators(), nullptr);
-    m_frame.Windows().OpenFolder(PidlFromPath(m_folder.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
+    m_frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
     PumpUntilIdle();
     CFolderFrame* pane = m_frame.ActivePane();
     ASSERT_NE(pane, nullptr);

@@ -3,9 +3,8 @@
 // toolbar button, tab label or control of the settings dialog is cut off. A process reads
 // the dpi when it starts, so the same measuring runs here at the suite's dpi and in a child
 // started with the screen set to 144 dpi; the two are compared.
+#include "../MainFrameFixture.h"
 #include "../ProcessSupport.h"
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "framework/Handles.h"
 #include "framework/PropertySheet.h"
@@ -384,39 +383,36 @@ private:
     Layout& m_layout;
 };
 
-// The frame as a first start makes it, with two folder windows, measured.
-Layout MeasureFrame()
+// The frame as a first start makes it, with two folder windows, measured; the parent and the
+// child at the higher dpi each measure once.
+class HighDpi : public MainFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        for (const wchar_t* name : kFolders)
+            MakeFolder(name);
+        MainFrameFixture::SetUp();
+    }
+    RECT FrameRect() const override { return RECT{0, 0, 1200, 900}; }
+    Layout MeasureFrame();
+
+    static constexpr const wchar_t* kFolders[] = {L"Urlaubsbilder 2023", L"Rechnungen und Belege"};
+    MessageRecorder m_messages;
+};
+
+Layout HighDpi::MeasureFrame()
 {
     Layout layout;
     LayoutProbe probe(layout);
-    ScopedDataFolder data;
-    ScopedTempFolder files;
-    for (const wchar_t* name : {L"Urlaubsbilder 2023", L"Rechnungen und Belege"})
-        ::CreateDirectoryW(files.File(name).c_str(), nullptr);
-    MessageRecorder messages;
-    CMainFrame frame;
-    frame.ReadSettings();
-    if (!frame.CreateFrame())
-    {
-        probe.Cut("no frame");
-        return layout;
-    }
+    CMainFrame& frame = m_frame;
     {
         const WindowDcScope screen(nullptr, ::GetDC(nullptr));
         probe.Note("dpi", ::GetDeviceCaps(screen.Get(), LOGPIXELSY));
     }
-    ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER);
-    ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
-    frame.RestoreBarLayout();
-    frame.LayoutAllBars();
-    PumpUntilIdle();
-    for (const wchar_t* name : {L"Urlaubsbilder 2023", L"Rechnungen und Belege"})
-    {
-        frame.Windows().OpenFolder(PidlFromPath(files.File(name)), AbsolutePidl(), OpenMode::NewWindow, true);
-        PumpUntilIdle();
-    }
-    CFolderFrame* pane = frame.ActivePane();
-    if (pane) PumpUntil([&] { return pane->ListView() != nullptr; });
+    CFolderFrame* pane = nullptr;
+    for (const wchar_t* name : kFolders)
+        pane = Open(name);
     PumpUntilIdle();
 
     probe.Toolbar("main toolbar", frame.MainToolbar().Hwnd());
@@ -452,9 +448,10 @@ Layout MeasureFrame()
         PumpUntilIdle();
     }
     if (!shown) probe.Cut("no settings dialog");
-    if (!messages.Requests().empty()) probe.Cut("a message box: " + ToUtf8(messages.Requests().front().text));
-    ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
-    PumpUntilIdle();
+    if (!m_messages.Requests().empty())
+        probe.Cut("a message box: " + ToUtf8(m_messages.Requests().front().text));
+    // Closed before the child measures at the higher dpi.
+    CloseFrame(frame);
     return layout;
 }
 
@@ -480,7 +477,7 @@ std::string Lines(const std::vector<std::string>& lines)
 }
 } // namespace
 
-TEST(HighDpi, BarsCaptionsAndTheSettingsDialogGrowWithTheScreenAndNothingIsCutOff)
+TEST_F(HighDpi, BarsCaptionsAndTheSettingsDialogGrowWithTheScreenAndNothingIsCutOff)
 {
     if (const auto report = Environment(kReportVariable))
     {

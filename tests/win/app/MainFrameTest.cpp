@@ -1,6 +1,5 @@
 #include "app/MainFrame.h"
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/DataFolder.h"
 #include "model/SettingsFile.h"
 #include "res/resource.h"
@@ -24,25 +23,18 @@ std::wstring MenuText(HMENU menu, UINT position)
     return text;
 }
 
-class MainFrameTest : public ::testing::Test
+// Each test makes its frames step by step: the steps of the start are what it checks.
+class MainFrameTest : public MainFrameFixture
 {
 protected:
-    std::wstring SettingsPath() const { return m_folder.Path() + L"\\Solvanta (x64)\\Solvanta.cfg"; }
-
-    bool Close(CMainFrame& frame)
-    {
-        ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-        return frame.Hwnd() == nullptr;
-    }
-
-    ScopedDataFolder m_folder;
+    bool StartsFrameAtSetUp() const override { return false; }
+    std::wstring SettingsPath() const { return m_data.Path() + L"\\Solvanta (x64)\\Solvanta.cfg"; }
 };
 } // namespace
 
 TEST_F(MainFrameTest, DataFilesLiveInTheProgramsFolderBelowApplicationData)
 {
-    EXPECT_TRUE(FileExists(m_folder.Path() + L"\\Solvanta (x64)"));
+    EXPECT_TRUE(FileExists(m_data.Path() + L"\\Solvanta (x64)"));
     EXPECT_EQ(DataFilePath(L"Solvanta.cfg"), SettingsPath());
     EXPECT_EQ(DataFilePath(L"C:\\x\\y.sws"), L"C:\\x\\y.sws");
 }
@@ -85,7 +77,7 @@ TEST_F(MainFrameTest, StartsWithTheGermanMenuAndWritesSettingsOnClose)
     }
     EXPECT_TRUE(aboutFound);
 
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
     const auto bytes = ReadWholeFile(SettingsPath());
     ASSERT_GE(bytes.size(), kSettingsHeader.size());
     EXPECT_TRUE(std::equal(kSettingsHeader.begin(), kSettingsHeader.end(), bytes.begin()));
@@ -165,7 +157,7 @@ TEST_F(MainFrameTest, ASettingsFileThatCannotBeWrittenIsReported)
     CMainFrame frame;
     frame.ReadSettings();
     ASSERT_TRUE(frame.CreateFrame());
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
     ASSERT_EQ(messages.Requests().size(), 2u);
     EXPECT_EQ(messages.Requests()[0].text, L"Fehler beim Lesezugriff auf die Konfigurationsdatei.");
     EXPECT_EQ(messages.Requests()[1].text, L"Fehler beim Schreibzugriff auf die Konfigurationsdatei.");

@@ -2,8 +2,7 @@
 // controls, OK applying at once and writing the settings, favorites and filter files, Cancel
 // changing nothing, the panes following their filters into the edited list, the favorites'
 // colours, the template, font and program choosers, and the page remembered for next time.
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/DataFolder.h"
 #include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
@@ -93,18 +92,15 @@ bool EndLabelEdit(HWND list)
     return edit != nullptr;
 }
 
-class SettingsDialog : public ::testing::Test
+class SettingsDialog : public MainFrameFixture
 {
 protected:
     void SetUp() override
     {
         for (const wchar_t* name : {L"Eins", L"Zwei", L"Drei"})
-            ::CreateDirectoryW(m_files.File(name).c_str(), nullptr);
+            MakeFolder(name);
         for (const wchar_t* name : {L"a.txt", L"b.doc", L"c.log"})
-        {
-            const UniqueFile empty(::CreateFileW(m_files.File(name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 CREATE_ALWAYS, 0, nullptr));
-        }
+            MakeFile(name, 0);
         // The three files as a previous run left them.
         CFilters filters;
         filters.filters = {NamedFilter(L"Texte", L"*.txt"), NamedFilter(L"Briefe", L"*.doc"),
@@ -119,32 +115,13 @@ protected:
             favorites.records.push_back(favorite);
         }
         ASSERT_EQ(WriteFavoritesFile(DataFilePath(kFavoritesFileName), favorites), WriteStatus::Ok);
-        m_frame.ReadSettings();
-        m_frame.Params().favoriteColorsAuto = false;
+        MainFrameFixture::SetUp();
+    }
+    // The settings file too is the previous run's, with the favorites' own colours.
+    void AdjustSettings(CParams& params) override
+    {
+        params.favoriteColorsAuto = false;
         m_frame.WriteSettings();
-
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-        m_frame.RestoreBarLayout();
-        m_frame.LayoutAllBars();
-        m_frame.ReadFilters();
-        m_frame.LoadOrDropAccelerators();
-        PumpUntilIdle();
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
-
-    CFolderFrame* Open(const std::wstring& folder)
-    {
-        m_frame.Windows().OpenFolder(PidlFromPath(folder), AbsolutePidl(), OpenMode::NewWindow, true);
-        PumpUntilIdle();
-        CFolderFrame* pane = m_frame.ActivePane();
-        if (pane) PumpUntil([&] { return pane->ListView() != nullptr; });
-        return pane;
     }
 
     // Sends the command; the dialog it opens is worked by `work` and ended with OK or Cancel.
@@ -185,16 +162,13 @@ protected:
         return ReadWholeFile(m_data.File(L"Solvanta (x64)\\") + name);
     }
 
-    ScopedDataFolder m_data;
-    ScopedTempFolder m_files;
     MessageRecorder m_messages;
-    CMainFrame m_frame;
 };
 } // namespace
 
 TEST_F(SettingsDialog, EveryPageEditsItsSettingsAndOkAppliesThemAndWritesTheFiles)
 {
-    CFolderFrame* pane = Open(m_files.Path());
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     ASSERT_NE(m_frame.Accelerators(), nullptr);
     EXPECT_EQ(::SendMessageW(pane->ListView(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT, 0);
@@ -354,7 +328,7 @@ TEST_F(SettingsDialog, EveryPageEditsItsSettingsAndOkAppliesThemAndWritesTheFile
 
 TEST_F(SettingsDialog, CancelAfterChangesOnEveryPageLeavesMemoryAndFilesAsTheyWere)
 {
-    CFolderFrame* pane = Open(m_files.Path());
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     pane->SetFilterIndex(1);
     PumpUntilIdle();
@@ -409,9 +383,9 @@ TEST_F(SettingsDialog, CancelAfterChangesOnEveryPageLeavesMemoryAndFilesAsTheyWe
 
 TEST_F(SettingsDialog, PanesFollowTheirFiltersAndLoseADeletedOne)
 {
-    CFolderFrame* texts = Open(m_files.Path());
-    CFolderFrame* letters = Open(m_files.Path());
-    CFolderFrame* logs = Open(m_files.Path());
+    CFolderFrame* texts = Open(L"");
+    CFolderFrame* letters = Open(L"");
+    CFolderFrame* logs = Open(L"");
     ASSERT_TRUE(texts && letters && logs);
     texts->SetFilterIndex(0);
     logs->SetFilterIndex(2);
@@ -468,7 +442,7 @@ TEST_F(SettingsDialog, PanesFollowTheirFiltersAndLoseADeletedOne)
 
 TEST_F(SettingsDialog, FavoritesPageAddsTheActiveFolderGivesColoursAndEditsItsRows)
 {
-    ASSERT_NE(Open(m_files.File(L"Drei")), nullptr);
+    ASSERT_NE(Open(L"Drei"), nullptr);
     std::vector<FolderDialogRequest> folderRequests;
     ScopedFolderDialogResponder folders(
         [&](const FolderDialogRequest& request) -> std::optional<std::wstring>
@@ -703,7 +677,7 @@ TEST_F(SettingsDialog, FolderWindowPageTemplateFontStartFolderAndTheRememberedPa
 
     // The next "Einstellungen..." opens there. A virtual folder cannot be the template; a
     // file-system folder can.
-    Open(m_files.Path());
+    Open(L"");
     ASSERT_TRUE(RunDialog(
         cmd::kSettings,
         [&](CPropertySheet& sheet)

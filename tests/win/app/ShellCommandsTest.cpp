@@ -1,8 +1,7 @@
 // The commands that hand work to the system in the real frame on real folders: new folder,
 // the system-wide hidden-items switches, and the programs the frame starts (command prompt,
 // searches, folder options), with what the user is told where this system lacks one.
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/MainFrame.h"
 #include "framework/Handles.h"
 #include "framework/ProgramStart.h"
@@ -42,23 +41,9 @@ struct StartedRequest
     bool hadItem = false;
 };
 
-class ShellCommands : public ::testing::Test
+class ShellCommands : public MainFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-        m_frame.RestoreBarLayout();
-        m_frame.LayoutAllBars();
-        PumpUntilIdle();
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
     CFolderFrame* Open(AbsolutePidl folder)
     {
         m_frame.Windows().OpenFolder(std::move(folder), AbsolutePidl(), OpenMode::ActivePane, true);
@@ -67,11 +52,6 @@ protected:
                                          true);
         PumpUntilIdle();
         return m_frame.ActivePane();
-    }
-    void Command(UINT id)
-    {
-        ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        PumpUntilIdle();
     }
     // The names the pane's view shows, sorted.
     std::set<std::wstring> Shown(CFolderFrame& pane)
@@ -105,10 +85,7 @@ protected:
         PumpUntilIdle();
     }
 
-    ScopedDataFolder m_data;
-    ScopedTempFolder m_files;
     MessageRecorder m_messages;
-    CMainFrame m_frame;
 };
 
 bool IsFolder(const std::wstring& path)

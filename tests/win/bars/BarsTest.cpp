@@ -1,6 +1,5 @@
+#include "../MainFrameFixture.h"
 #include "../RealInput.h"
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "bars/BarIds.h"
@@ -79,36 +78,16 @@ private:
     UINT m_command;
 };
 
-class BarsTest : public ::testing::Test
+class BarsTest : public MainFrameFixture
 {
 protected:
-    std::wstring DataPath(const std::wstring& name) const
-    {
-        return m_folder.Path() + L"\\Solvanta (x64)\\" + name;
-    }
-
-    // The frame as the program starts it: window, shown, bar layout, icon sizes and labels.
-    void Start(CMainFrame& frame)
-    {
-        ASSERT_TRUE(frame.CreateFrame());
-        ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1000, 600, SWP_NOZORDER);
-        ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
-        frame.RestoreBarLayout();
-        frame.LayoutAllBars();
-        PumpUntilIdle();
-    }
-
-    bool Close(CMainFrame& frame)
-    {
-        ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-        return frame.Hwnd() == nullptr;
-    }
+    // Each test starts its frames itself, some of them twice to see what a restart reads.
+    bool StartsFrameAtSetUp() const override { return false; }
 
     CParams StoredSettings(const CMainFrame& frame)
     {
         CParams params;
-        EXPECT_EQ(ReadSettingsFile(DataPath(L"Solvanta.cfg"), params, frame.Defaults()), ReadStatus::Ok);
+        EXPECT_EQ(ReadSettingsFile(DataFilePath(L"Solvanta.cfg"), params, frame.Defaults()), ReadStatus::Ok);
         return params;
     }
 
@@ -123,10 +102,8 @@ protected:
             favorite.showInBar = shown;
             list.records.push_back(favorite);
         }
-        ASSERT_EQ(WriteFavoritesFile(DataPath(L"Solvanta_Fav.cfg"), list), WriteStatus::Ok);
+        ASSERT_EQ(WriteFavoritesFile(DataFilePath(L"Solvanta_Fav.cfg"), list), WriteStatus::Ok);
     }
-
-    ScopedDataFolder m_folder;
 };
 
 bool IsBandShown(CMainFrame& frame, UINT id)
@@ -145,7 +122,7 @@ TEST_F(BarsTest, RebarModeWithoutStoredBandsShowsMainFavoritesDrivesEachWithAChe
     MessageRecorder messages;
     CMainFrame frame;
     frame.Params().dockableToolbars = false;
-    Start(frame);
+    StartFrame(frame);
     ASSERT_NE(frame.Rebar().Hwnd(), nullptr);
     const auto bands = Bands(frame);
     ASSERT_EQ(bands.size(), 3u);
@@ -164,7 +141,7 @@ TEST_F(BarsTest, RebarModeWithoutStoredBandsShowsMainFavoritesDrivesEachWithAChe
     EXPECT_EQ(WindowText(frame.DrivesBar().Hwnd()), L"Laufwerke");
     EXPECT_EQ(::GetParent(frame.MainToolbar().Hwnd()), frame.Rebar().Hwnd());
     EXPECT_TRUE(messages.Requests().empty());
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, StoredBandsComeBackInTheirOrderAndAreStoredByteForByte)
@@ -191,7 +168,7 @@ TEST_F(BarsTest, StoredBandsComeBackInTheirOrderAndAreStoredByteForByte)
         CMainFrame frame;
         frame.Params().dockableToolbars = false;
         frame.Params().rebarBands = stored;
-        Start(frame);
+        StartFrame(frame);
         const auto bands = Bands(frame);
         ASSERT_EQ(bands.size(), 3u);
         EXPECT_EQ(bands[0].childId, kDrivesBarId);
@@ -200,7 +177,7 @@ TEST_F(BarsTest, StoredBandsComeBackInTheirOrderAndAreStoredByteForByte)
         EXPECT_EQ(bands[0].style & RBBS_USECHEVRON, 0u);
         EXPECT_EQ(bands[0].minChildWidth, bands[0].idealWidth) << "a fixed band keeps its full width";
         EXPECT_NE(bands[1].style & RBBS_USECHEVRON, 0u);
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
         firstStore = StoredSettings(frame).rebarBands;
     }
     for (size_t slot = 0; slot < kRebarSlotCount; ++slot)
@@ -222,9 +199,9 @@ TEST_F(BarsTest, StoredBandsComeBackInTheirOrderAndAreStoredByteForByte)
         CMainFrame frame;
         frame.ReadSettings();
         EXPECT_FALSE(frame.Params().dockableToolbars);
-        Start(frame);
+        StartFrame(frame);
         EXPECT_EQ(Bands(frame)[0].childId, kDrivesBarId);
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
         EXPECT_EQ(StoredSettings(frame).rebarBands, firstStore);
     }
     EXPECT_TRUE(messages.Requests().empty());
@@ -236,11 +213,11 @@ TEST_F(BarsTest, AChangedDockingModeWaitsForTheNextStartButTheLayoutInUseIsSaved
     {
         CMainFrame frame;
         frame.Params().dockableToolbars = false;
-        Start(frame);
+        StartFrame(frame);
         frame.Params().dockableToolbars = true; // the settings page changes it
         EXPECT_FALSE(frame.DockingMode());
         EXPECT_NE(frame.Rebar().Hwnd(), nullptr);
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
         const CParams stored = StoredSettings(frame);
         EXPECT_TRUE(stored.dockableToolbars);
         EXPECT_FALSE(IsRebarSlotEmpty(stored.rebarBands, 0)) << "the rebar in use was stored";
@@ -249,7 +226,7 @@ TEST_F(BarsTest, AChangedDockingModeWaitsForTheNextStartButTheLayoutInUseIsSaved
     {
         CMainFrame frame;
         frame.ReadSettings();
-        Start(frame);
+        StartFrame(frame);
         EXPECT_TRUE(frame.DockingMode());
         EXPECT_EQ(frame.Rebar().Hwnd(), nullptr);
         // One row at the top: main toolbar, drives bar, favorites bar.
@@ -263,7 +240,7 @@ TEST_F(BarsTest, AChangedDockingModeWaitsForTheNextStartButTheLayoutInUseIsSaved
         ::GetWindowRect(frame.MdiClient(), &client);
         EXPECT_GE(client.top, main.bottom);
         const RebarBandBytes before = frame.Params().rebarBands;
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
         EXPECT_EQ(StoredSettings(frame).rebarBands, before) << "docking mode leaves the rebar record alone";
     }
     EXPECT_TRUE(messages.Requests().empty());
@@ -274,7 +251,7 @@ TEST_F(BarsTest, FavoritesBarHasOneButtonPerFavoriteAndHidesWhatIsNotForTheBar)
     WriteFavorites({{L"Eins", true}, {L"Zwei", false}, {L"Drei", true}});
     MessageRecorder messages;
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     const auto buttons = frame.FavoritesBar().Buttons();
     ASSERT_EQ(buttons.size(), 3u);
     for (size_t i = 0; i < 3; ++i)
@@ -295,7 +272,7 @@ TEST_F(BarsTest, FavoritesBarHasOneButtonPerFavoriteAndHidesWhatIsNotForTheBar)
     EXPECT_EQ(frame.FavoritesBar().ButtonCount(), 3);
     EXPECT_FALSE(::IsWindowVisible(frame.FavoritesBar().Hwnd()));
     EXPECT_TRUE(messages.Requests().empty());
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, WithoutVisibleFavoritesTheRebarBandIsHidden)
@@ -304,19 +281,19 @@ TEST_F(BarsTest, WithoutVisibleFavoritesTheRebarBandIsHidden)
     MessageRecorder messages;
     CMainFrame frame;
     frame.Params().dockableToolbars = false;
-    Start(frame);
+    StartFrame(frame);
     EXPECT_FALSE(IsBandShown(frame, kFavoritesBarId));
     EXPECT_TRUE(IsBandShown(frame, kMainToolbarId));
     frame.Favorites().records[0].showInBar = true;
     frame.FillFavoritesBar();
     EXPECT_TRUE(IsBandShown(frame, kFavoritesBarId));
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, ADamagedFavoritesFileIsReportedAndLeavesTheBarEmpty)
 {
     const std::vector<uint8_t> garbage{0xFF, 0xFF, 0x00, 0x00, 0x04};
-    const HANDLE file = ::CreateFileW(DataPath(L"Solvanta_Fav.cfg").c_str(), GENERIC_WRITE, 0, nullptr,
+    const HANDLE file = ::CreateFileW(DataFilePath(L"Solvanta_Fav.cfg").c_str(), GENERIC_WRITE, 0, nullptr,
                                       CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
@@ -324,19 +301,19 @@ TEST_F(BarsTest, ADamagedFavoritesFileIsReportedAndLeavesTheBarEmpty)
     ::CloseHandle(file);
     MessageRecorder messages;
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     ASSERT_EQ(messages.Requests().size(), 1u);
     EXPECT_EQ(messages.Requests()[0].text, L"Fehler beim Lesen der Favoritendatei.");
     EXPECT_EQ(frame.FavoritesBar().ButtonCount(), 0);
     EXPECT_FALSE(::IsWindowVisible(frame.FavoritesBar().Hwnd()));
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, DrivesBarHasOneButtonPerDriveLabelledWithItsLetter)
 {
     MessageRecorder messages;
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     wchar_t list[512] = {};
     const DWORD length = ::GetLogicalDriveStringsW(512, list);
     std::vector<std::wstring> roots;
@@ -351,7 +328,7 @@ TEST_F(BarsTest, DrivesBarHasOneButtonPerDriveLabelledWithItsLetter)
         EXPECT_EQ(frame.DrivesBar().ButtonText(buttons[i].command), std::wstring(1, towupper(roots[i][0])));
     }
     EXPECT_TRUE(frame.RouteCommandState(cmd::kFirstDrive).enabled);
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 namespace
@@ -371,7 +348,7 @@ TEST_F(BarsTest, ADeviceChangeRebuildsTheDrivesBarOnlyWhenTheDrivesChanged)
 {
     MessageRecorder messages;
     DriveListFrame frame;
-    Start(frame);
+    StartFrame(frame);
     ASSERT_EQ(frame.DrivesBar().ButtonCount(), 2);
     const HWND bar = frame.DrivesBar().Hwnd();
     // Same drives: the buttons stay (a mark on one survives), only their icons are refreshed.
@@ -386,7 +363,7 @@ TEST_F(BarsTest, ADeviceChangeRebuildsTheDrivesBarOnlyWhenTheDrivesChanged)
     EXPECT_EQ(frame.DrivesBar().ButtonText(19902), L"Z");
     EXPECT_EQ(::SendMessageW(bar, TB_GETSTATE, 19901, 0) & TBSTATE_MARKED, 0);
     EXPECT_TRUE(messages.Requests().empty());
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, TheMainToolbarIsWrittenAtShutdownAndReadBackAtTheNextStart)
@@ -395,7 +372,7 @@ TEST_F(BarsTest, TheMainToolbarIsWrittenAtShutdownAndReadBackAtTheNextStart)
     std::vector<int32_t> changed;
     {
         CMainFrame frame;
-        Start(frame);
+        StartFrame(frame);
         const auto defaults = Commands(frame.MainToolbar());
         const auto expected = BuildMainToolbarSetup(frame.Os()).defaultButtons;
         ASSERT_EQ(defaults.size(), expected.size());
@@ -403,25 +380,25 @@ TEST_F(BarsTest, TheMainToolbarIsWrittenAtShutdownAndReadBackAtTheNextStart)
         // The user takes "Kopieren" off the toolbar.
         ::SendMessageW(frame.MainToolbar().Hwnd(), TB_DELETEBUTTON, 2, 0);
         changed = Commands(frame.MainToolbar());
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
     }
-    const auto bytes = ReadWholeFile(DataPath(L"ToolBarMain.cfg"));
+    const auto bytes = ReadWholeFile(DataFilePath(L"ToolBarMain.cfg"));
     ASSERT_EQ(bytes.size(), 8 + 32 * changed.size());
     EXPECT_EQ(bytes[4], changed.size());
     {
         CMainFrame frame;
         frame.ReadSettings();
-        Start(frame);
+        StartFrame(frame);
         EXPECT_EQ(Commands(frame.MainToolbar()), changed);
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
     }
     // Without a settings file the wide records of this program are still read as such.
-    ASSERT_TRUE(::DeleteFileW(DataPath(L"Solvanta.cfg").c_str()));
+    ASSERT_TRUE(::DeleteFileW(DataFilePath(L"Solvanta.cfg").c_str()));
     {
         CMainFrame frame;
-        Start(frame);
+        StartFrame(frame);
         EXPECT_EQ(Commands(frame.MainToolbar()), changed);
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
     }
     EXPECT_TRUE(messages.Requests().empty());
 }
@@ -431,7 +408,7 @@ TEST_F(BarsTest, ADamagedToolbarFileIsReportedOnceAndTheDefaultSetStays)
     // Five buttons announced, one record present.
     std::vector<uint8_t> bytes(8 + 32, 0);
     bytes[4] = 5;
-    const HANDLE file = ::CreateFileW(DataPath(L"ToolBarMain.cfg").c_str(), GENERIC_WRITE, 0, nullptr,
+    const HANDLE file = ::CreateFileW(DataFilePath(L"ToolBarMain.cfg").c_str(), GENERIC_WRITE, 0, nullptr,
                                       CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
@@ -440,13 +417,13 @@ TEST_F(BarsTest, ADamagedToolbarFileIsReportedOnceAndTheDefaultSetStays)
     MessageRecorder messages;
     CMainFrame frame;
     frame.Params().toolbarRecordsWide = true;
-    Start(frame);
+    StartFrame(frame);
     ASSERT_GE(messages.Requests().size(), 1u);
     EXPECT_EQ(messages.Requests()[0].text, L"Fehler beim Lesen der Toolbardatei.");
     EXPECT_EQ(messages.Requests()[0].caption, L"Fehler");
     EXPECT_EQ(frame.MainToolbar().ButtonCount(),
               static_cast<int>(BuildMainToolbarSetup(frame.Os()).defaultButtons.size()));
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, StoredButtonTextsAndUnknownCommandsNeverReachTheToolbar)
@@ -458,10 +435,10 @@ TEST_F(BarsTest, StoredButtonTextsAndUnknownCommandsNeverReachTheToolbar)
     buttons[1].command = 4711;            // no such command
     buttons[2].command = 115;
     buttons[2].string = 0x1234;
-    ASSERT_EQ(WriteToolbarFile(DataPath(L"ToolBarMain.cfg"), buttons), WriteStatus::Ok);
+    ASSERT_EQ(WriteToolbarFile(DataFilePath(L"ToolBarMain.cfg"), buttons), WriteStatus::Ok);
     MessageRecorder messages;
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     const auto loaded = frame.MainToolbar().Buttons();
     ASSERT_EQ(loaded.size(), 2u);
     EXPECT_EQ(loaded[0].command, 57635);
@@ -470,17 +447,17 @@ TEST_F(BarsTest, StoredButtonTextsAndUnknownCommandsNeverReachTheToolbar)
     EXPECT_EQ(loaded[1].command, 115);
     EXPECT_EQ(loaded[1].image, 13);
     EXPECT_EQ(loaded[1].string, -1);
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, AToolbarFileThatCannotBeWrittenIsReported)
 {
-    ASSERT_TRUE(::CreateDirectoryW(DataPath(L"ToolBarMain.cfg").c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryW(DataFilePath(L"ToolBarMain.cfg").c_str(), nullptr));
     MessageRecorder messages;
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     ASSERT_EQ(messages.Requests().size(), 1u) << "a folder in the file's place reads as unopenable";
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
     ASSERT_EQ(messages.Requests().size(), 2u);
     EXPECT_EQ(messages.Requests()[0].text, L"Fehler beim Lesezugriff auf die Toolbardatei.");
     EXPECT_EQ(messages.Requests()[1].text, L"Fehler beim Schreibzugriff auf die Toolbardatei.");
@@ -492,7 +469,7 @@ TEST_F(BarsTest, AnIdlePassGivesToolbarButtonsTheStatesOfTheCommandRouting)
     MessageRecorder messages;
     SwitchTarget application(57600);
     CMainFrame frame(0, &application);
-    Start(frame);
+    StartFrame(frame);
     const HWND bar = frame.MainToolbar().Hwnd();
     auto runIdlePass = [&]
     {
@@ -518,7 +495,7 @@ TEST_F(BarsTest, AnIdlePassGivesToolbarButtonsTheStatesOfTheCommandRouting)
     application.m_enabled = false;
     runIdlePass();
     EXPECT_FALSE(::SendMessageW(bar, TB_ISBUTTONENABLED, 57600, 0));
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, ImageListsHoldEveryImageAtEachIconSize)
@@ -528,7 +505,7 @@ TEST_F(BarsTest, ImageListsHoldEveryImageAtEachIconSize)
     {
         CMainFrame frame;
         frame.Params().mainToolbarIconSize = size;
-        Start(frame);
+        StartFrame(frame);
         const HIMAGELIST normal = frame.MainToolbar().NormalImages();
         const HIMAGELIST disabled = frame.MainToolbar().DisabledImages();
         ASSERT_NE(normal, nullptr);
@@ -541,7 +518,7 @@ TEST_F(BarsTest, ImageListsHoldEveryImageAtEachIconSize)
         EXPECT_EQ(cy, cx);
         EXPECT_EQ(ImageList_GetImageCount(frame.FolderImages()), kFolderToolbarImageCount);
         EXPECT_EQ(ImageList_GetImageCount(frame.FolderDisabledImages()), kFolderToolbarImageCount);
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
     }
     // The larger folder strips exist for the folder windows' own sizes.
     for (int size = 1; size < 3; ++size)
@@ -562,7 +539,7 @@ TEST_F(BarsTest, TheChevronListsTheButtonsThatDoNotFit)
     MessageRecorder messages;
     CMainFrame frame;
     frame.Params().dockableToolbars = false;
-    Start(frame);
+    StartFrame(frame);
     EXPECT_TRUE(frame.ChevronItems(0).empty()) << "everything fits at 1000 pixels";
     ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 260, 400, SWP_NOZORDER | SWP_NOMOVE);
     PumpUntilIdle();
@@ -594,7 +571,7 @@ TEST_F(BarsTest, TheChevronListsTheButtonsThatDoNotFit)
     ASSERT_EQ(entries.size(), items.size());
     for (size_t i = 0; i < items.size(); ++i)
         EXPECT_EQ(entries[i].text, items[i].text);
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
 }
 
 TEST_F(BarsTest, SideBarsStatusBarAndTabStripTakeTheirPlacesAndSizes)
@@ -603,7 +580,7 @@ TEST_F(BarsTest, SideBarsStatusBarAndTabStripTakeTheirPlacesAndSizes)
     CMainFrame frame;
     frame.Params().treeBarSizes.verticalWidth = 230;
     frame.Params().statusBarVisible = 0;
-    Start(frame);
+    StartFrame(frame);
     EXPECT_EQ(::GetDlgCtrlID(frame.FolderTreeBar().Hwnd()), static_cast<int>(kFolderTreeBarId));
     EXPECT_EQ(WindowText(frame.FolderTreeBar().Hwnd()), L"Ordner");
     EXPECT_EQ(WindowText(frame.QuickViewBar().Hwnd()), L"Schnellansicht");
@@ -617,7 +594,7 @@ TEST_F(BarsTest, SideBarsStatusBarAndTabStripTakeTheirPlacesAndSizes)
     RECT client{};
     ::GetWindowRect(frame.MdiClient(), &client);
     EXPECT_EQ(client.left, tree.right);
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
     const CParams stored = StoredSettings(frame);
     EXPECT_EQ(stored.statusBarVisible, 0);
     EXPECT_EQ(stored.tabBarVisible, 1);

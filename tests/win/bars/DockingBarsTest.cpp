@@ -1,6 +1,5 @@
-#include "../ScopedDataFolder.h"
+#include "../MainFrameFixture.h"
 #include "../RealInput.h"
-#include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "bars/BarIds.h"
 #include "framework/Handles.h"
@@ -90,36 +89,16 @@ void DragEdge(CSizingControlBar& bar, LRESULT hit, int dx, int dy)
     Drag(bar.Hwnd(), hit, *edge, bar.Hwnd(), POINT{edge->x + dx, edge->y + dy});
 }
 
-class DockingBarsTest : public ::testing::Test
+class DockingBarsTest : public MainFrameFixture
 {
 protected:
-    std::wstring DataPath(const std::wstring& name) const
-    {
-        return m_folder.Path() + L"\\Solvanta (x64)\\" + name;
-    }
-
-    void Start(CMainFrame& frame)
-    {
-        ASSERT_TRUE(frame.CreateFrame());
-        ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
-        ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
-        ::SetForegroundWindow(frame.Hwnd());
-        frame.RestoreBarLayout();
-        frame.LayoutAllBars();
-        PumpUntilIdle();
-    }
-
-    bool Close(CMainFrame& frame)
-    {
-        ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-        return frame.Hwnd() == nullptr;
-    }
+    // Each test starts its frames itself, some of them twice to see what a restart reads.
+    bool StartsFrameAtSetUp() const override { return false; }
 
     CParams StoredSettings(const CMainFrame& frame)
     {
         CParams params;
-        EXPECT_EQ(ReadSettingsFile(DataPath(L"Solvanta.cfg"), params, frame.Defaults()), ReadStatus::Ok);
+        EXPECT_EQ(ReadSettingsFile(DataFilePath(L"Solvanta.cfg"), params, frame.Defaults()), ReadStatus::Ok);
         return params;
     }
 
@@ -147,8 +126,6 @@ protected:
         EXPECT_EQ(frame.DockSite().PlaceOf(frame.FolderTreeBar())->side, DockSide::Left);
         EXPECT_FALSE(frame.DockSite().PlaceOf(frame.FolderTreeBar())->floating);
     }
-
-    ScopedDataFolder m_folder;
 };
 } // namespace
 
@@ -160,7 +137,7 @@ TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutS
     {
         CMainFrame frame;
         frame.Params().treeBarSizes.verticalWidth = 240;
-        Start(frame);
+        StartFrame(frame);
         CMyBar& tree = frame.FolderTreeBar();
         ExpectDockedLeft(frame);
         EXPECT_EQ(Width(WindowRect(tree.Hwnd())), 240);
@@ -262,7 +239,7 @@ TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutS
         EXPECT_EQ(quickViewHeight, 230);
         frame.DockSite().Float(tree, POINT{300, 250});
         floatingAt = WindowRect(frame.DockSite().FloatingFrameOf(tree)->Hwnd());
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
 
         const DockLayout stored = DecodeDockLayout(StoredSettings(frame).dockLayout);
         ASSERT_NE(stored.Find(kFolderTreeBarId), nullptr);
@@ -275,7 +252,7 @@ TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutS
     {
         CMainFrame frame;
         frame.ReadSettings();
-        Start(frame);
+        StartFrame(frame);
         CSCBMiniDockFrameWnd* floating = frame.DockSite().FloatingFrameOf(frame.FolderTreeBar());
         ASSERT_NE(floating, nullptr);
         EXPECT_EQ(::GetParent(frame.FolderTreeBar().Hwnd()), floating->Hwnd());
@@ -290,7 +267,7 @@ TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutS
         EXPECT_EQ(frame.DockSite().PlaceOf(frame.QuickViewBar())->side, DockSide::Bottom);
         EXPECT_EQ(Height(WindowRect(quickView)), quickViewHeight);
         EXPECT_EQ(WindowRect(quickView).top, WindowRect(frame.MdiClient()).bottom);
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
     }
     EXPECT_TRUE(messages.Requests().empty());
 }
@@ -299,7 +276,7 @@ TEST_F(DockingBarsTest, TwoBarsShareARowAndTheCloseButtonIsTheMenuCommand)
 {
     MessageRecorder messages;
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     CMyBar& tree = frame.FolderTreeBar();
     CMyBar& quickView = frame.QuickViewBar();
     ::ShowWindow(quickView.Hwnd(), SW_SHOWNA);
@@ -357,7 +334,7 @@ TEST_F(DockingBarsTest, TwoBarsShareARowAndTheCloseButtonIsTheMenuCommand)
     ::SendMessageW(frame.Hwnd(), WM_COMMAND, cmd::kFolderTree, 0);
     EXPECT_TRUE(::IsWindowVisible(tree.Hwnd()));
     EXPECT_TRUE(frame.RouteCommandState(cmd::kFolderTree).checked);
-    ASSERT_TRUE(Close(frame));
+    ASSERT_TRUE(CloseFrame(frame));
     EXPECT_TRUE(messages.Requests().empty());
 }
 
@@ -383,11 +360,11 @@ TEST_F(DockingBarsTest, ADamagedDockRecordGivesTheDefaultLayout)
         params.version = 1370;
         params.dockLayout = record;
         params.treeBarSizes.verticalWidth = 100000;
-        ASSERT_EQ(WriteSettingsFile(DataPath(L"Solvanta.cfg"), params), WriteStatus::Ok);
+        ASSERT_EQ(WriteSettingsFile(DataFilePath(L"Solvanta.cfg"), params), WriteStatus::Ok);
 
         CMainFrame frame;
         frame.ReadSettings();
-        Start(frame);
+        StartFrame(frame);
         ExpectDockedLeft(frame);
         EXPECT_EQ(Width(WindowRect(frame.FolderTreeBar().Hwnd())), 200)
             << "sizes beyond the screen are no sizes";
@@ -395,7 +372,7 @@ TEST_F(DockingBarsTest, ADamagedDockRecordGivesTheDefaultLayout)
         EXPECT_FALSE(::IsWindowVisible(frame.QuickViewBar().Hwnd()));
         EXPECT_EQ(frame.DockSite().PlaceOf(frame.QuickViewBar())->side, DockSide::Right);
         EXPECT_EQ(frame.DockSite().FloatingFrameOf(frame.FolderTreeBar()), nullptr);
-        ASSERT_TRUE(Close(frame));
+        ASSERT_TRUE(CloseFrame(frame));
     }
     EXPECT_TRUE(messages.Requests().empty());
 }

@@ -1,9 +1,8 @@
 // The favorites and drives bars in the real frame: colours and open-tab marks as painted,
 // the tab strip's hot favorite, the hover menu of a favorite's tabs, middle clicks, and the
 // drives bar following a substitute drive.
+#include "../MainFrameFixture.h"
 #include "../RealInput.h"
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "model/ColorRamp.h"
 #include "model/CommandCatalogue.h"
@@ -71,35 +70,17 @@ LPARAM PointParam(POINT point)
     return MAKELPARAM(point.x, point.y);
 }
 
-class FavoritesBarTest : public ::testing::Test
+class FavoritesBarTest : public MainFrameFixture
 {
 protected:
-    std::wstring DataPath(const std::wstring& name) const
-    {
-        return m_data.Path() + L"\\Solvanta (x64)\\" + name;
-    }
-
-    void Start(CMainFrame& frame)
-    {
-        ASSERT_TRUE(frame.CreateFrame());
-        ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1000, 600, SWP_NOZORDER);
-        ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
-        frame.RestoreBarLayout();
-        frame.LayoutAllBars();
-        PumpUntilIdle();
-    }
-    void Close(CMainFrame& frame)
-    {
-        ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
+    // Each test starts its frames itself.
+    bool StartsFrameAtSetUp() const override { return false; }
     void OpenWindow(CMainFrame& frame, const std::wstring& path)
     {
         frame.Windows().OpenFolder(PidlFromPath(path), AbsolutePidl(), OpenMode::NewWindow, true);
         PumpUntilIdle();
     }
 
-    ScopedDataFolder m_data;
     ScopedTempFolder m_one;
     ScopedTempFolder m_two;
     ScopedTempFolder m_three;
@@ -118,9 +99,9 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
         favorite.showInBar = true;
         list.records.push_back(favorite);
     }
-    ASSERT_EQ(WriteFavoritesFile(DataPath(L"Solvanta_Fav.cfg"), list), WriteStatus::Ok);
+    ASSERT_EQ(WriteFavoritesFile(DataFilePath(L"Solvanta_Fav.cfg"), list), WriteStatus::Ok);
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     ASSERT_TRUE(frame.Params().favoriteColorsAuto);
     // Automatic hues spread over the circle.
     const int hues[] = {0, 85, 170};
@@ -217,13 +198,13 @@ TEST_F(FavoritesBarTest, AFavoritesButtonCarriesItsHueAndItsHoverMenuListsItsTab
     ::SendMessageW(bar, WM_MOUSEMOVE, 0, PointParam(ButtonCentre(bar, 1, false)));
     EXPECT_EQ(frame.TabStrip().Strip()->HotFavorite(), -1);
     EXPECT_TRUE(m_messages.Requests().empty());
-    Close(frame);
+    CloseFrame(frame);
 }
 
 TEST_F(FavoritesBarTest, ASubstituteDriveAddedAndRemovedShowsAndLosesItsButton)
 {
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     const DWORD used = ::GetLogicalDrives();
     wchar_t letter = 0;
     for (wchar_t candidate = L'Y'; candidate > L'D' && !letter; --candidate)
@@ -261,5 +242,5 @@ TEST_F(FavoritesBarTest, ASubstituteDriveAddedAndRemovedShowsAndLosesItsButton)
                    reinterpret_cast<LPARAM>(&arrival));
     EXPECT_EQ(buttonOf(), -1);
     EXPECT_TRUE(m_messages.Requests().empty());
-    Close(frame);
+    CloseFrame(frame);
 }

@@ -2,8 +2,7 @@
 // and JPEG pictures fitted and rotated, an undecodable file as the empty background, tries a
 // locked file again at the next update; and the decoder survives damaged pictures.
 #include "bars/QuickView.h"
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/MainFrame.h"
 #include "bars/PictureCtrl.h"
 #include "framework/Handles.h"
@@ -83,29 +82,9 @@ bool Bluish(COLORREF c)
     return GetBValue(c) > 150 && GetRValue(c) < 80;
 }
 
-class QuickView : public ::testing::Test
+class QuickView : public MainFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-        PumpUntilIdle();
-    }
-    void TearDown() override
-    {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-    }
-    CFolderFrame* Open(const std::wstring& folder)
-    {
-        m_frame.Windows().OpenFolder(PidlFromPath(folder), AbsolutePidl(), OpenMode::NewWindow, true);
-        PumpUntilIdle();
-        CFolderFrame* pane = m_frame.ActivePane();
-        if (pane) PumpUntil([&] { return pane->ListView() != nullptr; });
-        return pane;
-    }
     // Focuses and selects the item as a click would, then waits for the quick view.
     void Focus(CFolderFrame& pane, const std::wstring& label)
     {
@@ -129,18 +108,15 @@ protected:
     CPictureCtrl& Picture() { return *m_frame.QuickView().Picture(); }
     HWND Bar() { return m_frame.QuickViewBar().Hwnd(); }
 
-    ScopedDataFolder m_data;
-    ScopedTempFolder m_folder;
     MessageRecorder m_messages;
-    CMainFrame m_frame;
 };
 } // namespace
 
 TEST_F(QuickView, FollowsTheFocusedPictureFittedAndRotated)
 {
-    SavePicture(m_folder.File(L"breit.png"), L"image/png", 400, 200);
-    SavePicture(m_folder.File(L"foto.jpg"), L"image/jpeg", 120, 90, Gdiplus::Color(255, 0, 200, 0));
-    CFolderFrame* pane = Open(m_folder.Path());
+    SavePicture(m_files.File(L"breit.png"), L"image/png", 400, 200);
+    SavePicture(m_files.File(L"foto.jpg"), L"image/jpeg", 120, 90, Gdiplus::Color(255, 0, 200, 0));
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
 
     // Hidden, the bar follows nothing.
@@ -216,18 +192,18 @@ TEST_F(QuickView, FollowsTheFocusedPictureFittedAndRotated)
 
 TEST_F(QuickView, DamagedAndLockedFilesShowTheBackgroundAndLockedOnesAreTriedAgain)
 {
-    SavePicture(m_folder.File(L"gut.png"), L"image/png", 64, 64);
-    std::vector<uint8_t> bytes = ReadWholeFile(m_folder.File(L"gut.png"));
+    SavePicture(m_files.File(L"gut.png"), L"image/png", 64, 64);
+    std::vector<uint8_t> bytes = ReadWholeFile(m_files.File(L"gut.png"));
     ASSERT_GT(bytes.size(), 100u);
     bytes.resize(bytes.size() / 2);
     {
-        const UniqueFile damaged(::CreateFileW(m_folder.File(L"kaputt.png").c_str(), GENERIC_WRITE, 0,
-                                               nullptr, CREATE_ALWAYS, 0, nullptr));
+        const UniqueFile damaged(::CreateFileW(m_files.File(L"kaputt.png").c_str(), GENERIC_WRITE, 0, nullptr,
+                                               CREATE_ALWAYS, 0, nullptr));
         DWORD written = 0;
         ::WriteFile(damaged.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
-    SavePicture(m_folder.File(L"gesperrt.png"), L"image/png", 32, 32);
-    CFolderFrame* pane = Open(m_folder.Path());
+    SavePicture(m_files.File(L"gesperrt.png"), L"image/png", 32, 32);
+    CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kQuickView, 0), 0);
 
@@ -245,7 +221,7 @@ TEST_F(QuickView, DamagedAndLockedFilesShowTheBackgroundAndLockedOnesAreTriedAga
     // Held open by another opener that shares nothing: the caption stays and the path is not
     // remembered, so the next update tries again and succeeds once the file is free.
     {
-        const UniqueFile lock(::CreateFileW(m_folder.File(L"gesperrt.png").c_str(), GENERIC_READ, 0, nullptr,
+        const UniqueFile lock(::CreateFileW(m_files.File(L"gesperrt.png").c_str(), GENERIC_READ, 0, nullptr,
                                             OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock);
         Focus(*pane, L"gesperrt.png");

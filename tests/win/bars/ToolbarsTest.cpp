@@ -1,7 +1,6 @@
 // Customising the toolbars through the platform's dialog in the real frame, the layouts that
 // come back at the next start, and the toolbars' context menus (icon sizes, label positions).
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
+#include "../MainFrameFixture.h"
 #include "app/HtmlHelp.h"
 #include "app/MainFrame.h"
 #include "folder/FolderFrame.h"
@@ -118,37 +117,11 @@ std::vector<MenuItem> Items(HMENU menu)
     return items;
 }
 
-class ToolbarsTest : public ::testing::Test
+class ToolbarsTest : public MainFrameFixture
 {
 protected:
-    std::wstring DataPath(const std::wstring& name) const
-    {
-        return m_data.Path() + L"\\Solvanta (x64)\\" + name;
-    }
-
-    void Start(CMainFrame& frame)
-    {
-        ASSERT_TRUE(frame.CreateFrame());
-        ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1000, 600, SWP_NOZORDER);
-        ::ShowWindow(frame.Hwnd(), SW_SHOWNORMAL);
-        frame.RestoreBarLayout();
-        frame.LayoutAllBars();
-        PumpUntilIdle();
-    }
-    void Close(CMainFrame& frame)
-    {
-        ::SendMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
-        ASSERT_EQ(frame.Hwnd(), nullptr);
-    }
-    void Command(CMainFrame& frame, UINT id)
-    {
-        ::SendMessageW(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        PumpUntilIdle();
-    }
-
-    ScopedDataFolder m_data;
-    ScopedTempFolder m_files;
+    // Each test starts its frames itself, some of them twice to see what a restart reads.
+    bool StartsFrameAtSetUp() const override { return false; }
 };
 } // namespace
 
@@ -166,7 +139,7 @@ TEST_F(ToolbarsTest, ACustomisedMainToolbarSurvivesARestartByteForByte)
     std::vector<int32_t> customised;
     {
         CMainFrame frame;
-        Start(frame);
+        StartFrame(frame);
         defaults = CommandsOf(frame.MainToolbar().Buttons());
         ASSERT_GE(defaults.size(), 3u);
         ASSERT_EQ(defaults[0], 57600);
@@ -198,24 +171,24 @@ TEST_F(ToolbarsTest, ACustomisedMainToolbarSurvivesARestartByteForByte)
         // The dialog's help names the topic of customising in the help file beside the program.
         ASSERT_EQ(helpTopics.size(), 1u);
         EXPECT_NE(helpTopics[0].find(L"Solvanta.chm::/ToolbarCustomize.html"), std::wstring::npos);
-        Close(frame);
+        ASSERT_TRUE(CloseFrame(frame));
     }
-    const std::vector<uint8_t> written = ReadWholeFile(DataPath(L"ToolBarMain.cfg"));
+    const std::vector<uint8_t> written = ReadWholeFile(DataFilePath(L"ToolBarMain.cfg"));
     ASSERT_EQ(written.size(), 8 + 32 * customised.size());
     {
         CMainFrame frame;
         frame.ReadSettings();
-        Start(frame);
+        StartFrame(frame);
         EXPECT_EQ(CommandsOf(frame.MainToolbar().Buttons()), customised);
-        Close(frame);
+        ASSERT_TRUE(CloseFrame(frame));
     }
-    EXPECT_EQ(ReadWholeFile(DataPath(L"ToolBarMain.cfg")), written);
+    EXPECT_EQ(ReadWholeFile(DataFilePath(L"ToolBarMain.cfg")), written);
 
     // Reset brings back the default set in the catalogue's order.
     {
         CMainFrame frame;
         frame.ReadSettings();
-        Start(frame);
+        StartFrame(frame);
         WhenCustomiseDialogOpens(
             [](HWND dialog)
             {
@@ -227,7 +200,7 @@ TEST_F(ToolbarsTest, ACustomisedMainToolbarSurvivesARestartByteForByte)
         PumpUntilIdle();
         EXPECT_EQ(CommandsOf(frame.MainToolbar().Buttons()),
                   CommandsOf(BuildMainToolbarSetup(frame.Os()).defaultButtons));
-        Close(frame);
+        ASSERT_TRUE(CloseFrame(frame));
     }
     EXPECT_TRUE(messages.Requests().empty());
 }
@@ -236,7 +209,7 @@ TEST_F(ToolbarsTest, TheFolderToolbarLayoutIsCustomisedAndEveryPaneTakesIt)
 {
     MessageRecorder messages;
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
     frame.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
     Command(frame, cmd::kSplitVertically);
@@ -273,7 +246,7 @@ TEST_F(ToolbarsTest, TheFolderToolbarLayoutIsCustomisedAndEveryPaneTakesIt)
             EXPECT_EQ(CommandsOfToolbar(window->Pane(index)->Toolbar()), expected);
     }
     std::vector<ToolbarButton> stored;
-    ASSERT_EQ(ReadToolbarFile(DataPath(L"ToolBarFolder.cfg"), true, stored), ReadStatus::Ok);
+    ASSERT_EQ(ReadToolbarFile(DataFilePath(L"ToolBarFolder.cfg"), true, stored), ReadStatus::Ok);
     EXPECT_EQ(CommandsOf(stored), expected);
     EXPECT_TRUE(stored[6].IsSeparator()) << "the address field is a separator again";
 
@@ -295,23 +268,23 @@ TEST_F(ToolbarsTest, TheFolderToolbarLayoutIsCustomisedAndEveryPaneTakesIt)
         }
     }
     EXPECT_TRUE(messages.Requests().empty());
-    Close(frame);
+    ASSERT_TRUE(CloseFrame(frame));
 
     // The next start's windows take the stored layout.
     CMainFrame next;
-    Start(next);
+    StartFrame(next);
     next.Windows().OpenFolder(PidlFromPath(m_files.Path()), AbsolutePidl(), OpenMode::NewWindow, true);
     PumpUntilIdle();
     ASSERT_NE(next.ActivePane(), nullptr);
     EXPECT_EQ(CommandsOfToolbar(next.ActivePane()->Toolbar()), expected);
-    Close(next);
+    ASSERT_TRUE(CloseFrame(next));
 }
 
 TEST_F(ToolbarsTest, TheBarsContextMenusSwitchIconSizesLabelsAndTooltips)
 {
     MessageRecorder messages;
     CMainFrame frame;
-    Start(frame);
+    StartFrame(frame);
     std::vector<MenuItem> items = Items(frame.BuildToolbarMenuFor(frame.MainToolbar()).Get());
     ASSERT_EQ(items.size(), 5u) << "no width switch while the bars dock";
     EXPECT_TRUE(items[1].checked);
@@ -356,5 +329,5 @@ TEST_F(ToolbarsTest, TheBarsContextMenusSwitchIconSizesLabelsAndTooltips)
     EXPECT_TRUE(frame.Params().favoritesBarToolTips);
     EXPECT_TRUE(Items(frame.BuildToolbarMenuFor(frame.FavoritesBar()).Get())[3].checked);
     EXPECT_TRUE(messages.Requests().empty());
-    Close(frame);
+    ASSERT_TRUE(CloseFrame(frame));
 }

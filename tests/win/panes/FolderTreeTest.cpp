@@ -1,9 +1,8 @@
 // The folder tree in the real frame on real folders: buttons found in the background and kept
 // up to date, hidden folders, keyboard moves that navigate once, clicks, collapsing siblings,
 // renaming, and folders another program makes.
+#include "../MainFrameFixture.h"
 #include "../RealInput.h"
-#include "../ScopedDataFolder.h"
-#include "../WinTestSupport.h"
 #include "app/MainFrame.h"
 #include "folder/FolderFrame.h"
 #include "shell/Pidl.h"
@@ -66,26 +65,19 @@ bool MakeFolderElsewhere(const std::wstring& path)
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-class FolderTree : public ::testing::Test
+class FolderTree : public MainFrameFixture
 {
 protected:
     void SetUp() override
     {
-        m_frame.Params().treeExpandOnClick = 1;
-        m_frame.Params().treeAutoCollapse = 0;
-        ASSERT_TRUE(m_frame.CreateFrame());
-        ::SetWindowPos(m_frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER);
-        ::ShowWindow(m_frame.Hwnd(), SW_SHOWNORMAL);
-        m_frame.RestoreBarLayout();
-        m_frame.LayoutAllBars();
-        PumpUntilIdle();
+        MainFrameFixture::SetUp();
         m_tree = m_frame.FolderTree();
         ASSERT_NE(m_tree, nullptr);
     }
-    void TearDown() override
+    void AdjustSettings(CParams& params) override
     {
-        if (m_frame.Hwnd()) ::SendMessageW(m_frame.Hwnd(), WM_CLOSE, 0, 0);
-        PumpUntilIdle();
+        params.treeExpandOnClick = 1;
+        params.treeAutoCollapse = 0;
     }
     HWND Tree() const { return m_tree->Tree(); }
     // The tree at the test's folder, its children read and their buttons known.
@@ -152,10 +144,8 @@ protected:
         return m_frame.Utils().Path(pane.CurrentFolder().Get()).text;
     }
 
-    ScopedDataFolder m_data;
     TreeFolders m_folders;
     MessageRecorder m_messages;
-    CMainFrame m_frame;
     CShellTreeCtrl* m_tree = nullptr;
 };
 } // namespace
