@@ -11,7 +11,7 @@ FavoriteShown CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* ta
 {
     const auto& records = m_favorites.records;
     if (favorite < 0 || static_cast<size_t>(favorite) >= records.size()) return FavoriteShown::Nowhere;
-    const ItemIdList& folder = records[static_cast<size_t>(favorite)].panes[0].folder;
+    const ItemIdList& folder = records[static_cast<size_t>(favorite)].Pane(PaneIndex::First).folder;
     FavoriteShown first = FavoriteShown::Nowhere;
     const std::vector<std::vector<FavoriteMatch>> byTab = m_folderWindows.PaneFavoritesByTab();
     for (size_t tab = 0; tab < byTab.size(); ++tab)
@@ -20,7 +20,7 @@ FavoriteShown CMainFrame::TabsShowingFavorite(int favorite, std::vector<int>* ta
         {
             if (pane.index < 0 || static_cast<size_t>(pane.index) >= records.size()) continue;
             // Two favorites of one folder count as one.
-            if (records[static_cast<size_t>(pane.index)].panes[0].folder != folder) continue;
+            if (records[static_cast<size_t>(pane.index)].Pane(PaneIndex::First).folder != folder) continue;
             if (first == FavoriteShown::Nowhere)
                 first = pane.relation == 0 ? FavoriteShown::InItsFolder : FavoriteShown::InASubfolder;
             if (tabs) tabs->push_back(static_cast<int>(tab));
@@ -55,8 +55,8 @@ void CMainFrame::OpenFavoriteInNewWindow(int favorite)
 {
     if (favorite < 0 || static_cast<size_t>(favorite) >= m_favorites.records.size()) return;
     m_folderWindows.OpenFolder(
-        ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].panes[0].folder), AbsolutePidl(),
-        OpenMode::NewWindow, true);
+        ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].Pane(PaneIndex::First).folder),
+        AbsolutePidl(), OpenMode::NewWindow, true);
 }
 
 void CMainFrame::OpenDriveInNewWindow(int button)

@@ -7,6 +7,7 @@
 #include "model/OsKind.h"
 #include "model/Params.h"
 #include "model/SolObject.h"
+#include "model/ViewMode.h"
 
 #include <windows.h>
 
@@ -23,7 +24,7 @@ struct ViewTemplate
     StreamBytes viewState;
     int32_t folderViewMode = 4;
     int32_t folderFlags = 4;
-    int32_t viewMode = 4;
+    ViewMode viewMode = ViewMode::Details;
 };
 
 enum class TemplateSource
