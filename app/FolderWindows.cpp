@@ -25,12 +25,14 @@ int HeldModifiers()
 CFolderWindows::CFolderWindows(CMainFrame& frame) : m_frame(frame), m_services(frame.Shared())
 {
     FrameEvents& events = m_services.frameEvents;
-    m_windowActivated = events.windowActivated.Connect([this](CChildFrame& window) { WindowActivated(window); });
+    m_windowActivated =
+        events.windowActivated.Connect([this](CChildFrame& window) { WindowActivated(window); });
     m_windowClosed = events.windowClosed.Connect([this](CChildFrame& window) { WindowDestroyed(window); });
     // A window's folders and view modes are part of the arrangement.
-    m_paneNavigated = m_services.paneEvents.navigated.Connect([this](CFolderFrame&) { m_frame.ArrangementChanged(); });
-    m_viewModeChanged =
-        m_services.paneEvents.viewModeChanged.Connect([this](CFolderFrame&) { m_frame.ArrangementChanged(); });
+    m_paneNavigated =
+        m_services.paneEvents.navigated.Connect([this](CFolderFrame&) { m_frame.ArrangementChanged(); });
+    m_viewModeChanged = m_services.paneEvents.viewModeChanged.Connect([this](CFolderFrame&)
+                                                                      { m_frame.ArrangementChanged(); });
     m_settingsChanged = events.settingsChanged.Connect(
         [this]
         {
@@ -230,16 +232,16 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
         {
             CSolObject split;
             split.splitMode = SplitMode::SideBySide;
-            split.panes[1].folder = ToItemIdList(folder.Get());
+            split.Pane(PaneIndex::Second).folder = ToItemIdList(folder.Get());
             if (active->AddSecondPane(split)) return true;
         }
         placement = WindowPlacement::RightEnd;
     }
     CSolObject record;
-    record.panes[0].folder = ToItemIdList(folder.Get());
+    record.Pane(PaneIndex::First).folder = ToItemIdList(folder.Get());
     if (second)
     {
-        record.panes[1].folder = ToItemIdList(second.Get());
+        record.Pane(PaneIndex::Second).folder = ToItemIdList(second.Get());
         record.splitMode = SplitMode::SideBySide;
     }
     record.activate = true;
@@ -325,7 +327,7 @@ void CFolderWindows::ApplySettings()
     {
         DescribeParked(*parked);
         m_tabStrip.SetTabText(m_tabStrip.FindTab(reinterpret_cast<LPARAM>(parked.get())),
-                                      parked->label.tabText);
+                              parked->label.tabText);
     }
     SyncTabs();
 }

@@ -12,7 +12,7 @@ FavoriteShown CFolderWindows::TabsShowingFavorite(int favorite, std::vector<int>
 {
     const auto& records = m_services.favorites.records;
     if (favorite < 0 || static_cast<size_t>(favorite) >= records.size()) return FavoriteShown::Nowhere;
-    const ItemIdList& folder = records[static_cast<size_t>(favorite)].panes[0].folder;
+    const ItemIdList& folder = records[static_cast<size_t>(favorite)].Pane(PaneIndex::First).folder;
     FavoriteShown first = FavoriteShown::Nowhere;
     const std::vector<std::vector<FavoriteMatch>> byTab = PaneFavoritesByTab();
     for (size_t tab = 0; tab < byTab.size(); ++tab)
@@ -21,7 +21,7 @@ FavoriteShown CFolderWindows::TabsShowingFavorite(int favorite, std::vector<int>
         {
             if (pane.index < 0 || static_cast<size_t>(pane.index) >= records.size()) continue;
             // Two favorites of one folder count as one.
-            if (records[static_cast<size_t>(pane.index)].panes[0].folder != folder) continue;
+            if (records[static_cast<size_t>(pane.index)].Pane(PaneIndex::First).folder != folder) continue;
             if (first == FavoriteShown::Nowhere)
                 first = pane.relation == 0 ? FavoriteShown::InItsFolder : FavoriteShown::InASubfolder;
             if (tabs) tabs->push_back(static_cast<int>(tab));

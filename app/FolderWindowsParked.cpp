@@ -57,13 +57,15 @@ void CFolderWindows::DescribeParked(ParkedWindow& parked)
                                          settings.tabsShowFavoriteNames};
     const CSolObject& record = parked.record;
     parked.favorites = TabFavorites{};
-    const PaneLabel first = paneLabel(record.panes[0].folder, record.panes[0].history, parked.favorites.first);
+    const PaneRecord& firstPane = record.Pane(PaneIndex::First);
+    const PaneLabel first = paneLabel(firstPane.folder, firstPane.history, parked.favorites.first);
     parked.favorites.split = IsSplit(record.splitMode);
     if (parked.favorites.split)
     {
         // A second pane without a folder opens in the start folder.
-        const ItemIdList& folder2 = record.panes[1].folder.IsNull() ? settings.startFolder : record.panes[1].folder;
-        const PaneLabel second = paneLabel(folder2, record.panes[1].history, parked.favorites.second);
+        const PaneRecord& secondPane = record.Pane(PaneIndex::Second);
+        const ItemIdList& folder2 = secondPane.folder.IsNull() ? settings.startFolder : secondPane.folder;
+        const PaneLabel second = paneLabel(folder2, secondPane.history, parked.favorites.second);
         parked.label = BuildTabLabel(first, &second, labelSettings);
     }
     else
@@ -122,7 +124,7 @@ std::vector<std::vector<FavoriteMatch>> CFolderWindows::PaneFavoritesByTab() con
             panes = parked->matches;
         else if (const CChildFrame* window = WindowOfItem(item))
         {
-            for (int index = 0; index < window->PaneCount(); ++index)
+            for (const PaneIndex index : kPaneIndices)
                 if (const CFolderFrame* pane = window->Pane(index))
                     panes.push_back(FavoriteMatch{pane->FavoriteIndex(), pane->FavoriteRelation()});
         }
@@ -135,10 +137,10 @@ void CFolderWindows::RemapParkedFilters(const std::vector<int32_t>& newIndices)
 {
     for (const auto& parked : m_parked)
     {
-        if (parked->record.panes[0].filterIndex >= 0)
-            parked->record.panes[0].filterIndex = MapFilterIndex(newIndices, parked->record.panes[0].filterIndex);
-        if (parked->record.panes[1].filterIndex >= 0)
-            parked->record.panes[1].filterIndex = MapFilterIndex(newIndices, parked->record.panes[1].filterIndex);
+        for (PaneRecord& pane : parked->record.panes)
+        {
+            if (pane.filterIndex >= 0) pane.filterIndex = MapFilterIndex(newIndices, pane.filterIndex);
+        }
     }
 }
 

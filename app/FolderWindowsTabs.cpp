@@ -61,8 +61,10 @@ void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, SplitMode
 {
     if (sourceItem == targetItem) return;
     // Both need their windows now.
-    if (ParkedWindow* parked = ParkedOfItem(sourceItem)) sourceItem = reinterpret_cast<LPARAM>(Unpark(*parked));
-    if (ParkedWindow* parked = ParkedOfItem(targetItem)) targetItem = reinterpret_cast<LPARAM>(Unpark(*parked));
+    if (ParkedWindow* parked = ParkedOfItem(sourceItem))
+        sourceItem = reinterpret_cast<LPARAM>(Unpark(*parked));
+    if (ParkedWindow* parked = ParkedOfItem(targetItem))
+        targetItem = reinterpret_cast<LPARAM>(Unpark(*parked));
     CChildFrame* source = WindowOfItem(sourceItem);
     CChildFrame* target = WindowOfItem(targetItem);
     if (!source || !target || source == target) return;
@@ -95,7 +97,7 @@ void CFolderWindows::ArrangeTabs(LPARAM sourceItem, LPARAM targetItem, SplitMode
     const CSolObject taken = source->Snapshot();
     CSolObject split;
     split.splitMode = mode;
-    split.panes[1] = taken.panes[0];
+    split.Pane(PaneIndex::Second) = taken.Pane(PaneIndex::First);
     if (target->AddSecondPane(split)) ::PostMessageW(source->Hwnd(), WM_CLOSE, 0, 0);
 }
 
@@ -118,14 +120,14 @@ std::wstring CFolderWindows::TabToolTip(LPARAM item)
             const AbsolutePidl pidl = ToShellAllocated(folder);
             return pidl ? m_frame.Utils().Path(pidl.Get()).text : std::wstring();
         };
-        std::wstring tip = pathOf(parked->record.panes[0].folder);
-        if (parked->favorites.split) tip += L"\n" + pathOf(parked->record.panes[1].folder);
+        std::wstring tip = pathOf(parked->record.Pane(PaneIndex::First).folder);
+        if (parked->favorites.split) tip += L"\n" + pathOf(parked->record.Pane(PaneIndex::Second).folder);
         return tip;
     }
     const CChildFrame* window = WindowOfItem(item);
-    if (!window || !window->Pane(0)) return std::wstring();
-    std::wstring tip = window->Pane(0)->PathText();
-    if (const CFolderFrame* second = window->Pane(1)) tip += L"\n" + second->PathText();
+    if (!window || !window->Pane(PaneIndex::First)) return std::wstring();
+    std::wstring tip = window->Pane(PaneIndex::First)->PathText();
+    if (const CFolderFrame* second = window->Pane(PaneIndex::Second)) tip += L"\n" + second->PathText();
     return tip;
 }
 
@@ -143,9 +145,9 @@ TabFavorites CFolderWindows::TabFavoritesOf(LPARAM item)
     TabFavorites favorites;
     const CChildFrame* window = WindowOfItem(item);
     if (!window) return favorites;
-    favorites.first = ColouringFavorite(window->Pane(0));
+    favorites.first = ColouringFavorite(window->Pane(PaneIndex::First));
     favorites.split = window->PaneCount() == 2;
-    if (favorites.split) favorites.second = ColouringFavorite(window->Pane(1));
+    if (favorites.split) favorites.second = ColouringFavorite(window->Pane(PaneIndex::Second));
     return favorites;
 }
 

@@ -33,7 +33,7 @@ SettingsDefaults ShellDefaults()
 {
     SettingsDefaults defaults;
     defaults.startFolder = SpecialFolderList(CSIDL_DRIVES);
-    defaults.toolbarIconSize = DefaultToolbarIconSize(ScreenDpi());
+    defaults.toolbarIconSize = StoredIconSize(DefaultToolbarIconSize(ScreenDpi()));
     return defaults;
 }
 } // namespace
@@ -171,8 +171,8 @@ LRESULT CMainFrame::OnCreate()
     m_client.SetOnChildrenChanged([this] { UpdateBarCommandStates(); });
     m_paneWorker = std::make_unique<CBackgroundWorker>(Hwnd(), WM_NULL);
     m_services.worker = m_paneWorker.get();
-    m_fileOperations =
-        std::make_unique<CFileOperationQueue>(Hwnd(), kFileOperationDoneMessage, kFileOperationQuestionMessage);
+    m_fileOperations = std::make_unique<CFileOperationQueue>(Hwnd(), kFileOperationDoneMessage,
+                                                             kFileOperationQuestionMessage);
     m_services.fileOperations = m_fileOperations.get();
     return CreateBars() ? 0 : -1;
 }

@@ -211,10 +211,10 @@ public:
     // The context menu of one of the frame's three toolbars as it opens, and a choice of it.
     UniqueMenu BuildToolbarMenuFor(CToolBarXP& bar);
     void RunToolbarMenuChoice(CToolBarXP& bar, ToolbarMenuChoice choice);
-    // New image lists at 16, 20 or 24 pixels (0, 1, 2), kept in mainToolbarIconSize.
-    void SetMainToolbarIconSize(int iconSize);
+    // New image lists of that size, kept in mainToolbarIconSize.
+    void SetMainToolbarIconSize(ToolbarIconSize size);
     // IFolderHost: the folder toolbars' icon size and their shared layout.
-    void SetFolderToolbarIconSize(int iconSize) override;
+    void SetFolderToolbarIconSize(ToolbarIconSize size) override;
     void CustomiseFolderToolbar() override;
     // "ToolBarFolder" read again (the default layout without one) and every pane's folder
     // toolbar rebuilt from it, with image lists of folderToolbarIconSize.

@@ -101,10 +101,10 @@ void CMainFrame::ReadFolderLayout()
 void CMainFrame::BuildImageLists()
 {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    const ToolbarImages main = MainToolbarImages(m_params.mainToolbarIconSize);
+    const ToolbarImages main = MainToolbarImages(ToolbarIconSizeOf(m_params.mainToolbarIconSize));
     m_mainImages = LoadMaskedStrip(instance, main.normalBitmap, main.imageSize);
     m_mainDisabledImages = LoadMaskedStrip(instance, main.disabledBitmap, main.imageSize);
-    const ToolbarImages folder = FolderToolbarImages(m_params.folderToolbarIconSize);
+    const ToolbarImages folder = FolderToolbarImages(ToolbarIconSizeOf(m_params.folderToolbarIconSize));
     m_folderImages = LoadMaskedStrip(instance, folder.normalBitmap, folder.imageSize);
     m_folderDisabledImages = LoadMaskedStrip(instance, folder.disabledBitmap, folder.imageSize);
     m_services.folderToolbar.images = m_folderImages.Get();
@@ -125,11 +125,11 @@ bool CMainFrame::CreateMainToolbar(HWND parent)
 {
     if (!m_mainToolbar.Create(parent, Hwnd(), kMainToolbarId, kMainToolbarText, m_dockingMode)) return false;
     m_mainToolbar.SetImageLists(m_mainImages.Get(), m_mainDisabledImages.Get());
-    const ToolbarImages images = MainToolbarImages(m_params.mainToolbarIconSize);
+    const ToolbarImages images = MainToolbarImages(ToolbarIconSizeOf(m_params.mainToolbarIconSize));
     m_mainToolbar.SetSizes(images.imageSize, images.imageSize,
                            ToolbarButtonWidth(images.imageSize, ScreenDpi()),
                            ToolbarButtonHeight(images.imageSize, ScreenDpi()));
-    m_mainToolbar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
+    m_mainToolbar.SetBarHeight(CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi()));
 
     // The catalogue is what the system offers; the toolbar starts with its default set.
     const MainToolbarSetup setup = BuildMainToolbarSetup(m_osKind);
@@ -157,8 +157,9 @@ bool CMainFrame::CreateFavoritesBar(HWND parent)
     m_favoritesBar.SetImageLists(m_systemImages, nullptr);
     const int icon = SmallIconSize();
     m_favoritesBar.SetSizes(icon, icon, ToolbarButtonWidth(icon, ScreenDpi()),
-                            CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
-    m_favoritesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
+                            CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi()));
+    m_favoritesBar.SetBarHeight(
+        CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi()));
     m_favoritesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
     m_favoritesBar.SetHideBandWhenEmpty(true);
     m_favoritesBar.SetFrameLayout([this] { RecalcLayout(); });
@@ -195,7 +196,7 @@ void CMainFrame::FillFavoritesBar()
     for (size_t i = 0; i < count; ++i)
     {
         const CSolObject& favorite = m_favorites.records[i];
-        const AbsolutePidl folder = ToShellAllocated(favorite.panes[0].folder);
+        const AbsolutePidl folder = ToShellAllocated(favorite.Pane(PaneIndex::First).folder);
         const int icon = folder ? m_utils.IconIndex(folder.Get()) : -1;
         const uint8_t state = kButtonStateEnabled | (favorite.showInBar ? 0 : kButtonStateHidden);
         m_favoritesBar.AddTextButton(static_cast<int32_t>(cmd::kFirstFavorite + i), ImageOrNone(icon), state,
@@ -219,8 +220,8 @@ bool CMainFrame::CreateDrivesBar(HWND parent)
     m_drivesBar.SetImageLists(m_systemImages, nullptr);
     const int icon = SmallIconSize();
     m_drivesBar.SetSizes(icon, icon, ToolbarButtonWidth(icon, ScreenDpi()),
-                         CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
-    m_drivesBar.SetBarHeight(CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi()));
+                         CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi()));
+    m_drivesBar.SetBarHeight(CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi()));
     m_drivesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
     m_drivesBar.SetFrameLayout([this] { RecalcLayout(); });
     m_drivesBarBehaviour.Attach(m_drivesBar.Hwnd());

@@ -114,11 +114,12 @@ void CMainFrame::OnCompareFiles(bool external)
     const PaneMarks activeMarks = MarksOf(*active);
     PaneMarks first;
     PaneMarks second;
-    const bool split = window->PaneCount() == 2 && window->Pane(0) && window->Pane(1);
+    const bool split =
+        window->PaneCount() == 2 && window->Pane(PaneIndex::First) && window->Pane(PaneIndex::Second);
     if (split)
     {
-        first = MarksOf(*window->Pane(0));
-        second = MarksOf(*window->Pane(1));
+        first = MarksOf(*window->Pane(PaneIndex::First));
+        second = MarksOf(*window->Pane(PaneIndex::Second));
     }
     const ComparePair pair =
         ChooseComparePair(activeMarks, split ? &first : nullptr, split ? &second : nullptr);
@@ -199,9 +200,11 @@ void CMainFrame::OnCompareFiles(bool external)
 void CMainFrame::OnCompareFolders()
 {
     CChildFrame* window = ActiveFolderWindow();
-    if (!window || window->PaneCount() != 2 || !window->Pane(0) || !window->Pane(1)) return;
-    CFolderFrame& first = *window->Pane(0);
-    CFolderFrame& second = *window->Pane(1);
+    if (!window || window->PaneCount() != 2 || !window->Pane(PaneIndex::First) ||
+        !window->Pane(PaneIndex::Second))
+        return;
+    CFolderFrame& first = *window->Pane(PaneIndex::First);
+    CFolderFrame& second = *window->Pane(PaneIndex::Second);
     if (!first.IsStorage() || !second.IsStorage() || first.PathText().empty() || second.PathText().empty())
     {
         ShowError(Hwnd(), text::kCompareFoldersVirtual);

@@ -11,8 +11,8 @@ void CMainFrame::OpenFavoriteInNewWindow(int favorite)
 {
     if (favorite < 0 || static_cast<size_t>(favorite) >= m_favorites.records.size()) return;
     m_folderWindows.OpenFolder(
-        ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].panes[0].folder), AbsolutePidl(),
-        OpenMode::NewWindow, true);
+        ToShellAllocated(m_favorites.records[static_cast<size_t>(favorite)].Pane(PaneIndex::First).folder),
+        AbsolutePidl(), OpenMode::NewWindow, true);
 }
 
 void CMainFrame::OpenDriveInNewWindow(int button)

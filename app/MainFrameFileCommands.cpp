@@ -162,7 +162,7 @@ void CMainFrame::OnFileOperationDone()
     // Views of changed folders show the new state; the shell was told as well.
     for (CChildFrame* window : m_folderWindows.InTabOrder())
     {
-        for (int index = 0; index < window->PaneCount(); ++index)
+        for (const PaneIndex index : kPaneIndices)
         {
             CFolderFrame* pane = window->Pane(index);
             if (!pane || !pane->IsStorage() || !pane->IsViewCreated()) continue;

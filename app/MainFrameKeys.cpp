@@ -76,7 +76,7 @@ bool CMainFrame::PreTranslatePaneMessage(MSG& message)
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
     CChildFrame* window = ActiveFolderWindow();
     if (!window) return false;
-    for (int index = 0; index < window->PaneCount(); ++index)
+    for (const PaneIndex index : kPaneIndices)
     {
         CFolderFrame* pane = window->Pane(index);
         if (pane && pane->OwnsViewWindow(message.hwnd)) return pane->PreTranslateMessage(message);

@@ -137,8 +137,8 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header)
         if (header.idFrom >= cmd::kFirstFavorite && header.idFrom <= cmd::kLastFavorite &&
             header.idFrom - cmd::kFirstFavorite < m_favorites.records.size())
         {
-            const AbsolutePidl folder =
-                ToShellAllocated(m_favorites.records[header.idFrom - cmd::kFirstFavorite].panes[0].folder);
+            const AbsolutePidl folder = ToShellAllocated(
+                m_favorites.records[header.idFrom - cmd::kFirstFavorite].Pane(PaneIndex::First).folder);
             m_toolTipText = folder ? m_utils.DisplayName(folder.Get(), SHGDN_FORPARSING) : std::wstring();
             info.lpszText = m_toolTipText.data();
             return 0;
@@ -302,11 +302,11 @@ void CMainFrame::ApplyTextPosition(CToolBarXP& bar, int textMode, int height)
 void CMainFrame::LayoutAllBars()
 {
     if (!m_mainToolbar.Hwnd() || !m_favoritesBar.Hwnd() || !m_drivesBar.Hwnd()) return;
-    int height = CommonBarHeight(m_params.mainToolbarIconSize, ScreenDpi());
+    int height = CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi());
     if (m_params.favoritesBarTextMode == 1 || m_params.drivesBarTextMode == 1)
         height = std::max(height, MeasureTextBelowHeight() - 1);
 
-    const ToolbarImages images = MainToolbarImages(m_params.mainToolbarIconSize);
+    const ToolbarImages images = MainToolbarImages(ToolbarIconSizeOf(m_params.mainToolbarIconSize));
     m_mainToolbar.SetSizes(images.imageSize, images.imageSize,
                            ToolbarButtonWidth(images.imageSize, ScreenDpi()), height);
     ::SendMessageW(m_mainToolbar.Hwnd(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(0, ScaleForDpi(100)));

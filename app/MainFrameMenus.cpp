@@ -135,7 +135,7 @@ void CMainFrame::RebuildFavoritesMenu(HMENU popup)
             std::wstring text = favorite.name;
             if (text.empty())
             {
-                const AbsolutePidl folder = ToShellAllocated(favorite.panes[0].folder);
+                const AbsolutePidl folder = ToShellAllocated(favorite.Pane(PaneIndex::First).folder);
                 text = folder ? m_utils.DisplayName(folder.Get(), SHGDN_NORMAL) : std::wstring();
                 if (text.empty()) text = kUnknownName;
             }

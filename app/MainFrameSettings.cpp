@@ -24,9 +24,9 @@ template <typename Action> void ForEachPane(CMainFrame& frame, Action action)
 {
     for (CChildFrame* window : frame.Windows().InTabOrder())
     {
-        for (int i = 0; i < window->PaneCount(); ++i)
+        for (const PaneIndex index : kPaneIndices)
         {
-            if (CFolderFrame* pane = window->Pane(i)) action(*pane);
+            if (CFolderFrame* pane = window->Pane(index)) action(*pane);
         }
     }
 }

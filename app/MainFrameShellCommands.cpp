@@ -221,7 +221,7 @@ void CMainFrame::RefreshAfterSystemChange(bool views)
     {
         for (CChildFrame* window : m_folderWindows.InTabOrder())
         {
-            for (int index = 0; index < window->PaneCount(); ++index)
+            for (const PaneIndex index : kPaneIndices)
             {
                 if (CFolderFrame* pane = window->Pane(index); pane && pane->IsViewCreated())
                     pane->RefreshView();

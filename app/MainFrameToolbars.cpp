@@ -67,7 +67,9 @@ UniqueMenu CMainFrame::BuildToolbarMenuFor(CToolBarXP& bar)
     ToolbarMenuMarks marks;
     switch (kind)
     {
-    case ToolbarKind::Main: marks.radio = IconSizeChoice(m_params.mainToolbarIconSize); break;
+    case ToolbarKind::Main:
+        marks.radio = IconSizeChoice(ToolbarIconSizeOf(m_params.mainToolbarIconSize));
+        break;
     case ToolbarKind::Favorites:
         marks.radio =
             m_params.favoritesBarTextMode == 0 ? ToolbarMenuChoice::TextRight : ToolbarMenuChoice::TextBelow;
@@ -105,7 +107,7 @@ void CMainFrame::RunToolbarMenuChoice(CToolBarXP& bar, ToolbarMenuChoice choice)
     case ToolbarMenuChoice::SmallIcons:
     case ToolbarMenuChoice::MediumIcons:
     case ToolbarMenuChoice::LargeIcons:
-        if (kind == ToolbarKind::Main) SetMainToolbarIconSize(IconSizeOf(choice));
+        if (kind == ToolbarKind::Main) SetMainToolbarIconSize(*IconSizeOf(choice));
         return;
     case ToolbarMenuChoice::ResizableWidth: bar.ToggleBandResizable(); return;
     case ToolbarMenuChoice::Customise:
@@ -128,9 +130,9 @@ void CMainFrame::RunToolbarMenuChoice(CToolBarXP& bar, ToolbarMenuChoice choice)
     }
 }
 
-void CMainFrame::SetMainToolbarIconSize(int iconSize)
+void CMainFrame::SetMainToolbarIconSize(ToolbarIconSize size)
 {
-    const ToolbarImages images = MainToolbarImages(iconSize);
+    const ToolbarImages images = MainToolbarImages(size);
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     UniqueImageList normal = LoadMaskedStrip(instance, images.normalBitmap, images.imageSize);
     UniqueImageList disabled = LoadMaskedStrip(instance, images.disabledBitmap, images.imageSize);
@@ -143,7 +145,7 @@ void CMainFrame::SetMainToolbarIconSize(int iconSize)
                            ToolbarButtonWidth(images.imageSize, ScreenDpi()),
                            ToolbarButtonHeight(images.imageSize, ScreenDpi()));
     m_mainToolbar.RebuildButtons();
-    m_params.mainToolbarIconSize = iconSize;
+    m_params.mainToolbarIconSize = StoredIconSize(size);
     LayoutAllBars();
 }
 
@@ -154,9 +156,9 @@ void CMainFrame::ApplyFavoritesToolTips()
         ::SendMessageW(tips, TTM_ACTIVATE, m_params.favoritesBarToolTips ? TRUE : FALSE, 0);
 }
 
-void CMainFrame::SetFolderToolbarIconSize(int iconSize)
+void CMainFrame::SetFolderToolbarIconSize(ToolbarIconSize size)
 {
-    m_params.folderToolbarIconSize = iconSize;
+    m_params.folderToolbarIconSize = StoredIconSize(size);
     ReloadFolderLayout();
 }
 
@@ -171,7 +173,7 @@ void CMainFrame::RebuildFolderToolbars()
     // The panes let go of the old lists before they are destroyed.
     UniqueImageList oldNormal = std::move(m_folderImages);
     UniqueImageList oldDisabled = std::move(m_folderDisabledImages);
-    const ToolbarImages images = FolderToolbarImages(m_params.folderToolbarIconSize);
+    const ToolbarImages images = FolderToolbarImages(ToolbarIconSizeOf(m_params.folderToolbarIconSize));
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     m_folderImages = LoadMaskedStrip(instance, images.normalBitmap, images.imageSize);
     m_folderDisabledImages = LoadMaskedStrip(instance, images.disabledBitmap, images.imageSize);
@@ -179,7 +181,7 @@ void CMainFrame::RebuildFolderToolbars()
     m_services.folderToolbar.disabledImages = m_folderDisabledImages.Get();
     for (CChildFrame* window : m_folderWindows.InTabOrder())
     {
-        for (int index = 0; index < window->PaneCount(); ++index)
+        for (const PaneIndex index : kPaneIndices)
         {
             if (CFolderFrame* pane = window->Pane(index)) pane->RebuildToolbar();
         }
@@ -194,7 +196,7 @@ void CMainFrame::CustomiseFolderToolbar()
     if (!bar.Create(Hwnd(), Hwnd(), kFolderToolbarId, nullptr, m_dockingMode)) return;
     ::ShowWindow(bar.Hwnd(), SW_HIDE);
     bar.SetImageLists(m_folderImages.Get(), m_folderDisabledImages.Get());
-    const ToolbarImages images = FolderToolbarImages(m_params.folderToolbarIconSize);
+    const ToolbarImages images = FolderToolbarImages(ToolbarIconSizeOf(m_params.folderToolbarIconSize));
     bar.SetSizes(images.imageSize, images.imageSize, ToolbarButtonWidth(images.imageSize, ScreenDpi()),
                  ToolbarButtonHeight(images.imageSize, ScreenDpi()));
     // The offer is the default layout without its fixed end; the toolbar starts as it is now.
@@ -205,7 +207,8 @@ void CMainFrame::CustomiseFolderToolbar()
     bar.Customise();
     m_customisingBar = nullptr;
 
-    std::vector<ToolbarButton> layout = FolderLayoutAfterCustomising(bar.Buttons(), m_services.folderToolbar.layout);
+    std::vector<ToolbarButton> layout =
+        FolderLayoutAfterCustomising(bar.Buttons(), m_services.folderToolbar.layout);
     bar.Destroy();
     const WriteStatus status = WriteToolbarFile(DataFilePath(ToolbarFileName(kFolderToolbarName)), layout);
     if (const wchar_t* message = WriteFailureMessage(DataFileKind::Toolbar, status))

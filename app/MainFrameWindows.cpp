@@ -125,8 +125,8 @@ void CMainFrame::OnDriveButton(UINT index)
 void CMainFrame::OnFavoriteButton(UINT index)
 {
     if (index >= m_favorites.records.size()) return;
-    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[index].panes[0].folder), AbsolutePidl(),
-                               OpenMode::ActivePaneUnlessModifier, true);
+    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[index].Pane(PaneIndex::First).folder),
+                               AbsolutePidl(), OpenMode::ActivePaneUnlessModifier, true);
 }
 
 void CMainFrame::ReadFilters()
@@ -150,6 +150,5 @@ void CMainFrame::UpdateQuickView()
     if (!pane || !pane->View()) return;
     m_quickView.Follow(pane->FocusedItemPath());
 }
-
 
 } // namespace sv

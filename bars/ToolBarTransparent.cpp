@@ -61,7 +61,7 @@ void CToolBarTransparent::SetLayout(std::span<const ToolbarButton> layout, HIMAG
 UniqueMenu CToolBarTransparent::BuildContextMenu() const
 {
     ToolbarMenuMarks marks;
-    marks.radio = IconSizeChoice(m_iconSize ? m_iconSize() : 0);
+    marks.radio = IconSizeChoice(m_iconSize ? m_iconSize() : ToolbarIconSize::Small);
     return BuildToolbarMenu(ToolbarKind::Folder, true, marks);
 }
 

@@ -25,7 +25,8 @@ public:
     void SetLayout(std::span<const ToolbarButton> layout, HIMAGELIST normal, HIMAGELIST disabled);
 
     // The icon size the menu marks, and what its choices do.
-    void SetMenuHandlers(std::function<int()> iconSize, std::function<void(ToolbarMenuChoice)> chosen)
+    void SetMenuHandlers(std::function<ToolbarIconSize()> iconSize,
+                         std::function<void(ToolbarMenuChoice)> chosen)
     {
         m_iconSize = std::move(iconSize);
         m_chosen = std::move(chosen);
@@ -39,7 +40,7 @@ protected:
 private:
     void OnContextMenu(LPARAM lParam);
 
-    std::function<int()> m_iconSize;
+    std::function<ToolbarIconSize()> m_iconSize;
     std::function<void(ToolbarMenuChoice)> m_chosen;
 };
 

@@ -359,7 +359,7 @@ void CCaption::RunContextCommand(UINT command, POINT client)
         if (AbsolutePidl folder = CommandFolder(client))
         {
             CSolObject record;
-            record.panes[0].folder = ToItemIdList(folder.Get());
+            record.Pane(PaneIndex::First).folder = ToItemIdList(folder.Get());
             m_pane.Host().OpenWindow(record);
         }
         break;

@@ -39,10 +39,10 @@ CChildFrame::~CChildFrame()
     m_panes[0].reset();
 }
 
-std::unique_ptr<CFolderFrame> CChildFrame::MakePane(const CSolObject& record, int paneSet)
+std::unique_ptr<CFolderFrame> CChildFrame::MakePane(const CSolObject& record, PaneIndex index)
 {
     auto pane = std::make_unique<CFolderFrame>(m_host, m_services, *this);
-    if (!pane->CreatePane(Hwnd(), record, paneSet)) return nullptr;
+    if (!pane->CreatePane(Hwnd(), record, index)) return nullptr;
     return pane;
 }
 
@@ -62,14 +62,14 @@ bool CChildFrame::CreateFromRecord(CMdiFrame& frame, const CSolObject& record)
         ::SetWindowPlacement(Hwnd(), &placement);
     }
 
-    m_panes[0] = MakePane(record, 1);
+    m_panes[0] = MakePane(record, PaneIndex::First);
     if (!m_panes[0])
     {
         Destroy();
         return false;
     }
     if (IsSplit(record.splitMode)) AddSecondPane(record);
-    m_activePane = record.activePane == 2 && m_panes[1] ? 1 : 0;
+    m_activePane = m_panes[1] ? PaneOfNumber(record.activePane) : PaneIndex::First;
     Layout();
     UpdateTitle();
     UpdateCaptionStates();
@@ -83,17 +83,17 @@ CSolObject CChildFrame::Snapshot()
     record.splitMode = m_panes[1] ? m_splitMode : SplitMode::Single;
     record.visiblePanes = m_panes[1] ? m_visiblePanes : 0;
     record.splitRatio = m_splitRatio;
-    record.activePane = m_activePane + 1;
+    record.activePane = PaneNumber(m_activePane);
     record.placement = PlacementBytes(Hwnd());
-    for (int i = 0; i < 2; ++i)
+    for (const PaneIndex index : kPaneIndices)
     {
-        CFolderFrame* pane = m_panes[i].get();
+        CFolderFrame* pane = Pane(index);
         if (!pane) continue;
-        const int viewMode = pane->CurrentViewMode();
-        PaneRecord& stored = record.panes[static_cast<size_t>(i)];
+        const ViewMode viewMode = pane->CurrentViewMode();
+        PaneRecord& stored = record.Pane(index);
         stored.folder = ToItemIdList(pane->CurrentFolder().Get());
         stored.folderSettings = pane->CurrentFolderSettings();
-        stored.viewMode = viewMode != 0 ? viewMode : 4;
+        stored.viewMode = StoredViewMode(viewMode != ViewMode::Unknown ? viewMode : ViewMode::Details);
         stored.history = pane->History();
         stored.visited = pane->Visited();
         stored.filterIndex = pane->FilterIndex();
@@ -111,7 +111,7 @@ bool CChildFrame::AddSecondPane(const CSolObject& record)
     m_splitRatio = record.splitRatio > 0.0 && record.splitRatio < 1.0 ? record.splitRatio : 0.5;
     if (!m_panes[1])
     {
-        m_panes[1] = MakePane(record, 2);
+        m_panes[1] = MakePane(record, PaneIndex::Second);
         if (!m_panes[1])
         {
             m_splitMode = SplitMode::Single;
@@ -119,7 +119,7 @@ bool CChildFrame::AddSecondPane(const CSolObject& record)
             Layout();
             return false;
         }
-        m_activePane = 1;
+        m_activePane = PaneIndex::Second;
         m_panes[1]->ActivateView(true);
     }
     Layout();
@@ -130,11 +130,11 @@ bool CChildFrame::AddSecondPane(const CSolObject& record)
 
 void CChildFrame::SetActivePane(CFolderFrame& pane)
 {
-    const int index = m_panes[1].get() == &pane ? 1 : 0;
+    const PaneIndex index = m_panes[1].get() == &pane ? PaneIndex::Second : PaneIndex::First;
     if (index == m_activePane) return;
     m_activePane = index;
     // The other view keeps its selection but no longer the focus.
-    if (CFolderFrame* other = Pane(1 - index))
+    if (CFolderFrame* other = Pane(OtherPane(index)))
     {
         other->ActivateView(false);
         other->UpdateCaptionState();
@@ -146,10 +146,10 @@ void CChildFrame::SetActivePane(CFolderFrame& pane)
 
 void CChildFrame::FocusOtherPane()
 {
-    CFolderFrame* other = Pane(1 - m_activePane);
+    CFolderFrame* other = Pane(OtherPane(m_activePane));
     if (!other) return;
     // With one pane maximised, the other one takes its place on screen.
-    if (m_visiblePanes != 0) m_visiblePanes = 2 - m_activePane;
+    if (m_visiblePanes != 0) m_visiblePanes = PaneNumber(OtherPane(m_activePane));
     Layout();
     SetActivePane(*other);
     other->ActivateView(true);
@@ -158,23 +158,23 @@ void CChildFrame::FocusOtherPane()
 void CChildFrame::ToggleMaximisePane()
 {
     if (!m_panes[1]) return;
-    m_visiblePanes = m_visiblePanes == 0 ? m_activePane + 1 : 0;
+    m_visiblePanes = m_visiblePanes == 0 ? PaneNumber(m_activePane) : 0;
     Layout();
     if (CFolderFrame* pane = ActivePane()) pane->ActivateView(true);
 }
 
-void CChildFrame::ClosePane(int index)
+void CChildFrame::ClosePane(PaneIndex index)
 {
     if (!m_panes[1])
     {
         ::SendMessageW(::GetParent(Hwnd()), WM_MDIDESTROY, reinterpret_cast<WPARAM>(Hwnd()), 0);
         return;
     }
-    if (index == 0) std::swap(m_panes[0], m_panes[1]);
+    if (index == PaneIndex::First) std::swap(m_panes[0], m_panes[1]);
     m_panes[1].reset();
     m_splitMode = SplitMode::Single;
     m_visiblePanes = 0;
-    m_activePane = 0;
+    m_activePane = PaneIndex::First;
     Layout();
     UpdateCaptionStates();
     UpdateTitle();
@@ -192,7 +192,7 @@ void CChildFrame::SwapPanes()
 {
     if (!m_panes[1]) return;
     std::swap(m_panes[0], m_panes[1]);
-    m_activePane = 1 - m_activePane;
+    m_activePane = OtherPane(m_activePane);
     if (m_visiblePanes != 0) m_visiblePanes = 3 - m_visiblePanes;
     Layout();
     UpdateCaptionStates();
@@ -281,7 +281,7 @@ PaneLabel CChildFrame::MakePaneLabel(std::wstring folderName, int favoriteIndex,
         FavoriteOfPane favorite;
         favorite.name = records[static_cast<size_t>(favoriteIndex)].name;
         const AbsolutePidl folder =
-            ToShellAllocated(records[static_cast<size_t>(favoriteIndex)].panes[0].folder);
+            ToShellAllocated(records[static_cast<size_t>(favoriteIndex)].Pane(PaneIndex::First).folder);
         favorite.folderDisplayName = utils.DisplayName(folder.Get());
         favorite.depth = favoriteRelation;
         label.favorite = favorite;
@@ -291,8 +291,8 @@ PaneLabel CChildFrame::MakePaneLabel(std::wstring folderName, int favoriteIndex,
 
 PaneLabel CChildFrame::LabelOf(CFolderFrame& pane)
 {
-    return MakePaneLabel(pane.FolderName(), pane.FavoriteIndex(), pane.FavoriteRelation(), m_services.favorites,
-                         pane.Utils());
+    return MakePaneLabel(pane.FolderName(), pane.FavoriteIndex(), pane.FavoriteRelation(),
+                         m_services.favorites, pane.Utils());
 }
 
 void CChildFrame::UpdateTitle()
@@ -441,9 +441,9 @@ LRESULT CChildFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (HIWORD(wParam) == 0 && RouteCommand(LOWORD(wParam))) return 0;
         break;
     case kClosePaneMessage:
-        for (int index = 0; index < 2; ++index)
+        for (const PaneIndex index : kPaneIndices)
         {
-            if (m_panes[index] && reinterpret_cast<WPARAM>(m_panes[index].get()) == wParam)
+            if (Pane(index) && reinterpret_cast<WPARAM>(Pane(index)) == wParam)
             {
                 ClosePane(index);
                 break;

@@ -4,10 +4,10 @@
 
 #include "FolderFrame.h"
 #include "FolderHost.h"
-#include "framework/Signal.h"
 #include "framework/Commands.h"
 #include "framework/Handles.h"
 #include "framework/MdiFrame.h"
+#include "framework/Signal.h"
 #include "model/SolObject.h"
 #include "model/TabLabel.h"
 
@@ -42,9 +42,9 @@ public:
     void SetActivePane(CFolderFrame& pane);
     void FocusOtherPane();
     void ToggleMaximisePane();
-    // Closes pane 0 or 1; the last pane closes the window. Closing the first keeps the
-    // second with its history and view.
-    void ClosePane(int index);
+    // The last pane closes the window. Closing the first keeps the second with its history and
+    // view.
+    void ClosePane(PaneIndex index);
     // Closes a pane once the message that asked for it is done with the pane.
     void PostClosePane(CFolderFrame& pane);
     void SwapPanes();
@@ -58,11 +58,11 @@ public:
     // The panes are laid out again (after the window was moved by an arrangement).
     void RefreshLayout();
 
-    CFolderFrame* Pane(int index) const { return index >= 0 && index < 2 ? m_panes[index].get() : nullptr; }
+    CFolderFrame* Pane(PaneIndex index) const { return m_panes[Slot(index)].get(); }
     CFolderFrame* ActivePane() const { return Pane(m_activePane); }
     // The tab's label or colours, or the window's active pane, changed.
     Signal<CChildFrame&>& TabChanged() { return m_tabChanged; }
-    int ActivePaneIndex() const { return m_activePane; }
+    PaneIndex ActivePaneIndex() const { return m_activePane; }
     int PaneCount() const { return m_panes[1] ? 2 : (m_panes[0] ? 1 : 0); }
     SplitMode Split() const { return m_splitMode; }
     int VisiblePanes() const { return m_visiblePanes; }
@@ -81,9 +81,12 @@ protected:
     CCommandTarget* NextCommandTarget() override { return m_next; }
 
 private:
-    std::unique_ptr<CFolderFrame> MakePane(const CSolObject& record, int paneSet);
+    std::unique_ptr<CFolderFrame> MakePane(const CSolObject& record, PaneIndex index);
     void Layout();
-    bool IsSplitShown() const { return m_panes[1] && m_splitMode != SplitMode::Single && m_visiblePanes == 0; }
+    bool IsSplitShown() const
+    {
+        return m_panes[1] && m_splitMode != SplitMode::Single && m_visiblePanes == 0;
+    }
     int SplitExtent() const; // the client height (mode 1) or width (mode 2)
     void OnActivate(bool active);
     bool OnSetCursor();
@@ -100,7 +103,7 @@ private:
     Services& m_services;
     CCommandTarget* m_next;
     std::array<std::unique_ptr<CFolderFrame>, 2> m_panes;
-    int m_activePane = 0;
+    PaneIndex m_activePane = PaneIndex::First;
     SplitMode m_splitMode = SplitMode::Single;
     int m_visiblePanes = 0;
     Signal<CChildFrame&> m_tabChanged;

@@ -13,7 +13,8 @@ FavoriteMatch MatchFavorite(const std::vector<CSolObject>& favorites, const ITEM
     AbsolutePidl chosen;
     for (int i = static_cast<int>(favorites.size()) - 1; i >= 0; --i)
     {
-        AbsolutePidl candidate = ToShellAllocated(favorites[static_cast<size_t>(i)].panes[0].folder);
+        AbsolutePidl candidate =
+            ToShellAllocated(favorites[static_cast<size_t>(i)].Pane(PaneIndex::First).folder);
         if (!candidate || !IsParentPidl(candidate.Get(), folder, false)) continue;
         // A deeper favorite wins over one that contains it.
         if (!chosen || IsParentPidl(chosen.Get(), candidate.Get(), false))

@@ -40,13 +40,13 @@ CFolderFrame::~CFolderFrame()
     if (Hwnd()) ::DestroyWindow(Hwnd());
 }
 
-bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet)
+bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, PaneIndex index)
 {
-    const PaneRecord& pane = record.panes[paneSet != 2 ? 0 : 1];
+    const PaneRecord& pane = record.Pane(index);
     const CParams& settings = m_services.settings;
     m_folderSettings.ViewMode = static_cast<UINT>(pane.folderSettings.viewMode);
     m_folderSettings.fFlags = static_cast<UINT>(pane.folderSettings.flags);
-    m_viewMode = pane.viewMode;
+    m_viewMode = ViewModeOf(pane.viewMode);
     m_filterIndex = pane.filterIndex;
     if (pane.history) m_history = *pane.history;
     if (pane.visited) m_visited = *pane.visited;
@@ -59,7 +59,7 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, int paneSet
     {
         m_folderSettings.ViewMode = static_cast<UINT>(settings.templateFolderViewMode);
         m_folderSettings.fFlags = static_cast<UINT>(settings.templateFolderFlags);
-        m_viewMode = settings.templateViewMode;
+        m_viewMode = ViewModeOf(settings.templateViewMode);
         state = settings.templateViewState;
     }
     m_viewStateExists = !state.empty();
@@ -108,7 +108,8 @@ void CFolderFrame::CreateBars()
 {
     if (m_toolbar.Create(Hwnd(), kFolderToolbarId))
     {
-        m_toolbar.SetMenuHandlers([this] { return m_services.settings.folderToolbarIconSize; },
+        m_toolbar.SetMenuHandlers([this]
+                                  { return ToolbarIconSizeOf(m_services.settings.folderToolbarIconSize); },
                                   [this](ToolbarMenuChoice choice) { OnToolbarMenuChoice(choice); });
         InstallToolbarLayout();
     }
@@ -137,8 +138,8 @@ void CFolderFrame::OnToolbarMenuChoice(ToolbarMenuChoice choice)
 {
     if (choice == ToolbarMenuChoice::Customise)
         m_host.CustomiseFolderToolbar();
-    else if (const int size = IconSizeOf(choice); size >= 0)
-        m_host.SetFolderToolbarIconSize(size);
+    else if (const auto size = IconSizeOf(choice))
+        m_host.SetFolderToolbarIconSize(*size);
 }
 
 RECT CFolderFrame::FitAddressPlaceholder(int width)

@@ -16,6 +16,7 @@
 #include "model/HistoryMenus.h"
 #include "model/QuickFilter.h"
 #include "model/SolObject.h"
+#include "model/ViewMode.h"
 #include "model/Visited.h"
 #include "shell/FolderFileIndex.h"
 #include "shell/Pidl.h"
@@ -41,7 +42,7 @@ public:
 
     // Creates the pane window from a window record's first (1) or second (2) pane fields
     // and shows its folder; false when not even Computer could be shown.
-    bool CreatePane(HWND parent, const CSolObject& record, int paneSet);
+    bool CreatePane(HWND parent, const CSolObject& record, PaneIndex index);
 
     // The one navigation path. Navigating to the folder already shown changes nothing.
     bool BrowseTo(AbsolutePidl target, bool focus);
@@ -108,7 +109,7 @@ public:
 
     // The view's settings and state, as favorites and arrangements store them.
     StoredFolderSettings CurrentFolderSettings() const;
-    int CurrentViewMode() const;
+    ViewMode CurrentViewMode() const;
     StreamBytes CurrentViewState();
 
     // Signals the status worker (selection, keys, activation).
@@ -145,7 +146,7 @@ public:
     bool ForwardKeyToView(UINT virtualKey, bool control, bool shift);
     // The view's command for a view mode, or the mode set through the view's interface when
     // the view has no such command or ignores it.
-    void SwitchViewMode(uint32_t viewCommand, int viewMode);
+    void SwitchViewMode(uint32_t viewCommand, ViewMode viewMode);
 
     // Navigation commands; all of them end in BrowseTo.
     void GoBack() { StepHistory(-1); }
@@ -202,7 +203,7 @@ protected:
 
 private:
     // SwitchViewMode's work: the command, else the interface; `before` is the mode it left.
-    void SetViewMode(uint32_t viewCommand, int viewMode, int before);
+    void SetViewMode(uint32_t viewCommand, ViewMode viewMode, ViewMode before);
     // Navigation steps (FolderFrameNavigation.cpp)
     void StoreViewStateOfCurrentFolder();
     bool CreateViewWindowProper(IShellView* view, IShellView* previous, HWND& window);
@@ -288,7 +289,7 @@ private:
     HWND m_viewWindow = nullptr;
     ComPtr<IShellFolderViewCB> m_previousCallback;
     FOLDERSETTINGS m_folderSettings{FVM_DETAILS, 0};
-    int m_viewMode = 4;
+    ViewMode m_viewMode = ViewMode::Details;
     ComPtr<IStream> m_viewState;
     bool m_viewStateExists = false;
     bool m_explorerInterface = false;

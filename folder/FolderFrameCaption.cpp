@@ -134,7 +134,7 @@ void CFolderFrame::DuplicateInWindow(AbsolutePidl folder, SplitMode splitMode)
     if (!folder || m_owner.PaneCount() != 1) return;
     CSolObject record;
     record.splitMode = splitMode;
-    record.panes[1].folder = ToItemIdList(folder.Get());
+    record.Pane(PaneIndex::Second).folder = ToItemIdList(folder.Get());
     m_owner.AddSecondPane(record);
 }
 

@@ -115,7 +115,8 @@ void CFolderFrame::GoDriveRoot()
 void CFolderFrame::GoOtherPaneFolder()
 {
     if (m_owner.PaneCount() != 2) return;
-    CFolderFrame* other = m_owner.Pane(0) == this ? m_owner.Pane(1) : m_owner.Pane(0);
+    CFolderFrame* other = m_owner.Pane(PaneIndex::First) == this ? m_owner.Pane(PaneIndex::Second)
+                                                                 : m_owner.Pane(PaneIndex::First);
     if (!other || !other->CurrentFolder()) return;
     m_owner.SetActivePane(*this);
     BrowseTo(other->CurrentFolder().Clone(), true);

@@ -3,6 +3,7 @@
 #include "ChildFrame.h"
 #include "FolderFrame.h"
 #include "FolderMessages.h"
+#include "ViewModes.h"
 
 #include <commctrl.h>
 
@@ -12,16 +13,11 @@
 namespace sv
 {
 
-namespace
-{
-constexpr UINT kListMode = 3;    // FVM_LIST
-constexpr UINT kDetailsMode = 4; // FVM_DETAILS
-} // namespace
-
 void CFolderFrame::OnTreeSyncTimer()
 {
     ::KillTimer(Hwnd(), kTreeSyncTimer);
-    if (m_treeSyncArmed && m_current && IsActivePaneOfActiveWindow()) m_services.paneEvents.settled.Emit(*this);
+    if (m_treeSyncArmed && m_current && IsActivePaneOfActiveWindow())
+        m_services.paneEvents.settled.Emit(*this);
     // A pane that was not to be activated only arms itself with its first timer.
     m_treeSyncArmed = true;
 }
@@ -38,26 +34,29 @@ void CFolderFrame::FitColumns()
     RECT client{};
     ::GetClientRect(list, &client);
     int width = 0;
-    if (current.ViewMode == kListMode)
+    const ViewMode mode = ViewModeOfShell(current.ViewMode);
+    if (mode == ViewMode::List)
     {
         const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
         if (count <= 0) return;
         RECT bounds{};
         bounds.left = LVIR_BOUNDS;
-        if (!::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&bounds)))
+        if (!::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(count - 1),
+                            reinterpret_cast<LPARAM>(&bounds)))
             return;
         if (bounds.right <= 0 || bounds.right <= bounds.left) return;
         const int columns = (bounds.right + 1) / (bounds.right - bounds.left);
         if (columns == 0) return;
         width = client.right / columns;
     }
-    else if (current.ViewMode == kDetailsMode)
+    else if (mode == ViewMode::Details)
     {
         const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
         const int columns = header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
         width = client.right;
         for (int column = 1; column < columns; ++column)
-            width -= static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+            width -=
+                static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
     }
     else
     {
@@ -92,8 +91,7 @@ void CFolderFrame::ApplyListViewStyles(HWND list)
         static_assert(sizeof(font) == sizeof(settings.userFont));
         std::memcpy(&font, settings.userFont.data(), sizeof(font));
         font.lfFaceName[LF_FACESIZE - 1] = L'\0';
-        if (!m_userFontApplied || !m_userFont ||
-            std::memcmp(&m_userFontData, &font, sizeof(font)) != 0)
+        if (!m_userFontApplied || !m_userFont || std::memcmp(&m_userFontData, &font, sizeof(font)) != 0)
         {
             if (UniqueFont made(::CreateFontIndirectW(&font)); made)
             {

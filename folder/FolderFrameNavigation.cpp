@@ -38,7 +38,7 @@ void CFolderFrame::StoreViewStateOfCurrentFolder()
     slot.viewState = ReadStreamBytes(m_viewState.Get());
     slot.folderSettings = {static_cast<int32_t>(m_folderSettings.ViewMode),
                            static_cast<int32_t>(m_folderSettings.fFlags)};
-    slot.viewModeIndex = m_viewMode;
+    slot.viewModeIndex = StoredViewMode(m_viewMode);
 }
 
 void CFolderFrame::InstallViewCallback(IShellView* view)
@@ -139,7 +139,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     m_enteringFolder = m_folder;
     StoreViewStateOfCurrentFolder();
     const FOLDERSETTINGS oldSettings = m_folderSettings;
-    const int oldViewMode = m_viewMode;
+    const ViewMode oldViewMode = m_viewMode;
     const ComPtr<IStream> oldState = m_viewState;
     const bool oldStateExists = m_viewStateExists;
     const ItemIdList targetList = ToItemIdList(target.Get());
@@ -153,7 +153,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
         {
             m_folderSettings = {static_cast<UINT>(slot.folderSettings.viewMode),
                                 static_cast<UINT>(slot.folderSettings.flags)};
-            m_viewMode = slot.viewModeIndex >= 0 && slot.viewModeIndex <= 7 ? slot.viewModeIndex : 4;
+            m_viewMode = ViewModeOf(slot.viewModeIndex);
         }
         if (!slot.viewState.empty())
         {
@@ -188,7 +188,8 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     if (!view) return fail();
     const bool oldExplorerInterface = m_explorerInterface;
     m_explorerInterface = false;
-    if (m_services.os >= OsKind::WinVista && m_services.settings.explorerInterface != 1 && view.As<IShellView3>())
+    if (m_services.os >= OsKind::WinVista && m_services.settings.explorerInterface != 1 &&
+        view.As<IShellView3>())
         m_explorerInterface = true;
 
     m_entering = target.Get();
@@ -374,9 +375,9 @@ StoredFolderSettings CFolderFrame::CurrentFolderSettings() const
     return {static_cast<int32_t>(settings.ViewMode), static_cast<int32_t>(settings.fFlags)};
 }
 
-int CFolderFrame::CurrentViewMode() const
+ViewMode CFolderFrame::CurrentViewMode() const
 {
-    int mode = 0;
+    ViewMode mode = ViewMode::Unknown;
     if (m_view && m_explorerInterface)
     {
         GUID guid{};
@@ -384,22 +385,24 @@ int CFolderFrame::CurrentViewMode() const
             view2 && SUCCEEDED(view2->GetView(&guid, SV2GV_CURRENTVIEW)))
             mode = ViewModeOfGuid(guid);
     }
-    if (mode == 0)
+    if (mode == ViewMode::Unknown)
     {
         FOLDERSETTINGS settings = m_folderSettings;
         if (m_view) m_view->GetCurrentInfo(&settings);
-        mode = static_cast<int>(settings.ViewMode);
+        mode = ViewModeOfShell(settings.ViewMode);
         // Wine's views answer through IFolderView where the settings lag behind.
         if (const auto folderView = m_view ? m_view.As<IFolderView>() : ComPtr<IFolderView>())
         {
             UINT viewMode = 0;
-            if (SUCCEEDED(folderView->GetCurrentViewMode(&viewMode)) && viewMode != 0)
-                mode = static_cast<int>(viewMode);
+            if (SUCCEEDED(folderView->GetCurrentViewMode(&viewMode)) &&
+                ViewModeOfShell(viewMode) != ViewMode::Unknown)
+                mode = ViewModeOfShell(viewMode);
         }
     }
     // Icon views of newer systems share one mode; the icon size tells them apart.
     const OsKind os = m_services.os;
-    if ((os == OsKind::WinVista && mode == 5) || (os > OsKind::WinVista && mode == 1))
+    if ((os == OsKind::WinVista && mode == ViewMode::Thumbnails) ||
+        (os > OsKind::WinVista && mode == ViewMode::Icons))
     {
         const HWND list = ListView();
         RECT rect{};
@@ -408,7 +411,9 @@ int CFolderFrame::CurrentViewMode() const
             ::SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect)))
         {
             const int height = rect.bottom - rect.top;
-            mode = height >= 120 ? 7 : height >= 80 ? 5 : 1;
+            mode = height >= 120  ? ViewMode::ThumbStrip
+                   : height >= 80 ? ViewMode::Thumbnails
+                                  : ViewMode::Icons;
         }
     }
     return mode;

@@ -4,6 +4,7 @@
 #include "FolderFrame.h"
 
 #include "ViewItems.h"
+#include "ViewModes.h"
 #include "shell/IdListArray.h"
 #include "shell/ShellViewCommands.h"
 
@@ -138,10 +139,10 @@ bool CFolderFrame::ForwardKeyToView(UINT virtualKey, bool control, bool shift)
     return taken;
 }
 
-void CFolderFrame::SwitchViewMode(uint32_t viewCommand, int viewMode)
+void CFolderFrame::SwitchViewMode(uint32_t viewCommand, ViewMode viewMode)
 {
     if (!m_viewWindow) return;
-    const int before = CurrentViewMode();
+    const ViewMode before = CurrentViewMode();
     SetViewMode(viewCommand, viewMode, before);
     // A list view that changes its layout does not always repaint what the old layout drew
     // (Wine's leaves the Details rows beside the first item in List).
@@ -151,7 +152,7 @@ void CFolderFrame::SwitchViewMode(uint32_t viewCommand, int viewMode)
     m_services.paneEvents.viewModeChanged.Emit(*this);
 }
 
-void CFolderFrame::SetViewMode(uint32_t viewCommand, int viewMode, int before)
+void CFolderFrame::SetViewMode(uint32_t viewCommand, ViewMode viewMode, ViewMode before)
 {
     if (viewCommand != 0)
     {
@@ -162,8 +163,8 @@ void CFolderFrame::SetViewMode(uint32_t viewCommand, int viewMode, int before)
     // mode it knows.
     const auto folderView = m_view.As<IFolderView>();
     if (!folderView) return;
-    if (FAILED(folderView->SetCurrentViewMode(static_cast<UINT>(viewMode))) && viewMode > FVM_DETAILS)
-        folderView->SetCurrentViewMode(FVM_ICON);
+    if (FAILED(folderView->SetCurrentViewMode(ShellViewMode(viewMode))) && viewMode > ViewMode::Details)
+        folderView->SetCurrentViewMode(ShellViewMode(ViewMode::Icons));
 }
 
 } // namespace sv

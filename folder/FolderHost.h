@@ -5,10 +5,10 @@
 #include "Services.h"
 #include "model/SettingsPage.h"
 #include "model/SolObject.h"
+#include "model/ToolbarIconSize.h"
 #include "shell/Pidl.h"
 
 #include <windows.h>
-
 
 namespace sv
 {
@@ -38,7 +38,7 @@ public:
     virtual void ShowInTree(const ITEMIDLIST* folder) = 0;
     // The folder toolbars' context menu: a new icon size for all of them (folderToolbarIconSize),
     // and customising their shared layout.
-    virtual void SetFolderToolbarIconSize(int iconSize) = 0;
+    virtual void SetFolderToolbarIconSize(ToolbarIconSize size) = 0;
     virtual void CustomiseFolderToolbar() = 0;
 };
 

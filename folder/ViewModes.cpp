@@ -20,18 +20,19 @@ const GUID* const kGuids[] = {&kVidLargeIcons, &kVidSmallIcons, &kVidList,      
                               &kVidThumbnails, &kVidTile,       &kVidThumbStrip};
 } // namespace
 
-GUID ViewGuidOfMode(int mode)
+GUID ViewGuidOfMode(ViewMode mode)
 {
-    return mode >= 1 && mode <= 7 ? *kGuids[mode - 1] : kVidDetails;
+    const int32_t number = StoredViewMode(mode);
+    return number >= 1 && number <= 7 ? *kGuids[number - 1] : kVidDetails;
 }
 
-int ViewModeOfGuid(const GUID& guid)
+ViewMode ViewModeOfGuid(const GUID& guid)
 {
-    for (int mode = 1; mode <= 7; ++mode)
+    for (int32_t number = 1; number <= 7; ++number)
     {
-        if (::IsEqualGUID(guid, *kGuids[mode - 1])) return mode;
+        if (::IsEqualGUID(guid, *kGuids[number - 1])) return ViewModeOf(number);
     }
-    return 0;
+    return ViewMode::Unknown;
 }
 
 } // namespace sv

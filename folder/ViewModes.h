@@ -1,5 +1,7 @@
-// The pane's view-mode index 1..7 and the shell's view identifiers.
+// The pane's view modes and the shell's view identifiers.
 #pragma once
+
+#include "model/ViewMode.h"
 
 #include <shlobj.h>
 #include <windows.h>
@@ -7,10 +9,19 @@
 namespace sv
 {
 
-// 1 large icons, 2 small icons, 3 list, 4 details, 5 thumbnails, 6 tiles, 7 thumbnail strip;
-// anything else means details.
-GUID ViewGuidOfMode(int mode);
-// 0 for a GUID that is none of the seven.
-int ViewModeOfGuid(const GUID& guid);
+// Icons to thumbnail strip have a view of their own; any other mode means details.
+GUID ViewGuidOfMode(ViewMode mode);
+// Unknown for a GUID that is none of those seven.
+ViewMode ViewModeOfGuid(const GUID& guid);
+
+// The mode in the shell's FOLDERSETTINGS and IFolderView.
+inline ViewMode ViewModeOfShell(UINT mode)
+{
+    return ViewModeOf(static_cast<int32_t>(mode));
+}
+inline UINT ShellViewMode(ViewMode mode)
+{
+    return static_cast<UINT>(mode);
+}
 
 } // namespace sv

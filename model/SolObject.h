@@ -3,6 +3,7 @@
 #pragma once
 
 #include "History.h"
+#include "PaneIndex.h"
 #include "SplitMode.h"
 #include "Visited.h"
 #include "framework/archive/Archive.h"
@@ -46,7 +47,7 @@ struct SolObjectFields
     SplitMode splitMode = SplitMode::Single;
     int32_t visiblePanes = 0; // 0 both, 1 only the first, 2 only the second
     double splitRatio = 0.5;
-    int32_t activePane = 1;
+    int32_t activePane = 1; // PaneNumber of the active pane
     int32_t tabPosition = -1;
     StoredPlacement placement{};
     std::wstring name;
@@ -56,6 +57,9 @@ struct SolObjectFields
     std::wstring note;
     int32_t colorHue = 0; // 0..255, the hue fraction is colorHue / 256
     bool activate = true; // never stored
+
+    PaneRecord& Pane(PaneIndex index) { return panes[Slot(index)]; }
+    const PaneRecord& Pane(PaneIndex index) const { return panes[Slot(index)]; }
 
     friend bool operator==(const SolObjectFields&, const SolObjectFields&) = default;
 };

@@ -216,43 +216,37 @@ void SetAutoSize(std::vector<ToolbarButton>& buttons)
     }
 }
 
-namespace
+ToolbarImages MainToolbarImages(ToolbarIconSize size)
 {
-int ClampIconSize(int iconSize)
-{
-    return iconSize >= 0 && iconSize <= 2 ? iconSize : 0;
-}
-} // namespace
-
-ToolbarImages MainToolbarImages(int iconSize)
-{
+    using enum ToolbarIconSize;
     static constexpr std::array<ToolbarImages, 3> kImages{
-        {{16, IDB_MAIN_TOOLBAR_16, IDB_MAIN_TOOLBAR_16_DISABLED},
-         {20, IDB_MAIN_TOOLBAR_20, IDB_MAIN_TOOLBAR_20_DISABLED},
-         {24, IDB_MAIN_TOOLBAR_24, IDB_MAIN_TOOLBAR_24_DISABLED}}};
-    return kImages[static_cast<size_t>(ClampIconSize(iconSize))];
+        {{ToolbarIconPixels(Small), IDB_MAIN_TOOLBAR_16, IDB_MAIN_TOOLBAR_16_DISABLED},
+         {ToolbarIconPixels(Medium), IDB_MAIN_TOOLBAR_20, IDB_MAIN_TOOLBAR_20_DISABLED},
+         {ToolbarIconPixels(Large), IDB_MAIN_TOOLBAR_24, IDB_MAIN_TOOLBAR_24_DISABLED}}};
+    return kImages[static_cast<size_t>(size)];
 }
 
-ToolbarImages FolderToolbarImages(int iconSize)
+ToolbarImages FolderToolbarImages(ToolbarIconSize size)
 {
+    using enum ToolbarIconSize;
     static constexpr std::array<ToolbarImages, 3> kImages{
-        {{16, IDB_FOLDER_TOOLBAR_16, IDB_FOLDER_TOOLBAR_16_DISABLED},
-         {20, IDB_FOLDER_TOOLBAR_20, IDB_FOLDER_TOOLBAR_20_DISABLED},
-         {24, IDB_FOLDER_TOOLBAR_24, IDB_FOLDER_TOOLBAR_24_DISABLED}}};
-    return kImages[static_cast<size_t>(ClampIconSize(iconSize))];
+        {{ToolbarIconPixels(Small), IDB_FOLDER_TOOLBAR_16, IDB_FOLDER_TOOLBAR_16_DISABLED},
+         {ToolbarIconPixels(Medium), IDB_FOLDER_TOOLBAR_20, IDB_FOLDER_TOOLBAR_20_DISABLED},
+         {ToolbarIconPixels(Large), IDB_FOLDER_TOOLBAR_24, IDB_FOLDER_TOOLBAR_24_DISABLED}}};
+    return kImages[static_cast<size_t>(size)];
 }
 
-int CommonBarHeight(int mainIconSize, int dpi)
+int CommonBarHeight(ToolbarIconSize mainSize, int dpi)
 {
-    return ToolbarButtonHeight(MainToolbarImages(mainIconSize).imageSize, dpi);
+    return ToolbarButtonHeight(ToolbarIconPixels(mainSize), dpi);
 }
 
-int DefaultToolbarIconSize(int dpi)
+ToolbarIconSize DefaultToolbarIconSize(int dpi)
 {
-    const int wanted = ScaledForDpi(MainToolbarImages(1).imageSize, dpi);
-    int size = 0;
-    for (int candidate = 1; candidate <= 2; ++candidate)
-        if (MainToolbarImages(candidate).imageSize <= wanted) size = candidate;
+    const int wanted = ScaledForDpi(ToolbarIconPixels(ToolbarIconSize::Medium), dpi);
+    ToolbarIconSize size = ToolbarIconSize::Small;
+    for (const ToolbarIconSize candidate : {ToolbarIconSize::Medium, ToolbarIconSize::Large})
+        if (ToolbarIconPixels(candidate) <= wanted) size = candidate;
     return size;
 }
 

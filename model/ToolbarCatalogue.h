@@ -5,6 +5,7 @@
 #include "CommandCatalogue.h"
 #include "OsKind.h"
 #include "ToolbarFile.h"
+#include "ToolbarIconSize.h"
 
 #include <span>
 #include <string>
@@ -90,9 +91,8 @@ struct ToolbarImages
     int disabledBitmap;
     friend bool operator==(const ToolbarImages&, const ToolbarImages&) = default;
 };
-// A stored size outside 0..2 is taken as small.
-ToolbarImages MainToolbarImages(int iconSize);
-ToolbarImages FolderToolbarImages(int iconSize);
+ToolbarImages MainToolbarImages(ToolbarIconSize size);
+ToolbarImages FolderToolbarImages(ToolbarIconSize size);
 // A length in pixels at 96 dpi on a screen of `dpi`.
 inline int ScaledForDpi(int pixels, int dpi)
 {
@@ -109,9 +109,9 @@ inline int ToolbarButtonHeight(int imageSize, int dpi = 96)
     return imageSize + ScaledForDpi(6, dpi);
 }
 // The height shared by the main, favorites and drives bars: 22, 26 or 30 at 96 dpi.
-int CommonBarHeight(int mainIconSize, int dpi = 96);
+int CommonBarHeight(ToolbarIconSize mainSize, int dpi = 96);
 // The icon size setting both toolbars start with on a screen of `dpi`: the largest strip not
 // above the medium one's 20 pixels grown by the dpi, so 24-pixel images from 120 dpi on.
-int DefaultToolbarIconSize(int dpi);
+ToolbarIconSize DefaultToolbarIconSize(int dpi);
 
 } // namespace sv

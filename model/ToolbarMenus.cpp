@@ -41,23 +41,23 @@ std::vector<ToolbarMenuEntry> ToolbarMenuEntries(ToolbarKind kind, bool dockable
     return entries;
 }
 
-int IconSizeOf(ToolbarMenuChoice choice)
+std::optional<ToolbarIconSize> IconSizeOf(ToolbarMenuChoice choice)
 {
     switch (choice)
     {
-    case SmallIcons: return 0;
-    case MediumIcons: return 1;
-    case LargeIcons: return 2;
-    default: return -1;
+    case SmallIcons: return ToolbarIconSize::Small;
+    case MediumIcons: return ToolbarIconSize::Medium;
+    case LargeIcons: return ToolbarIconSize::Large;
+    default: return std::nullopt;
     }
 }
 
-ToolbarMenuChoice IconSizeChoice(int iconSize)
+ToolbarMenuChoice IconSizeChoice(ToolbarIconSize size)
 {
-    switch (iconSize)
+    switch (size)
     {
-    case 1: return MediumIcons;
-    case 2: return LargeIcons;
+    case ToolbarIconSize::Medium: return MediumIcons;
+    case ToolbarIconSize::Large: return LargeIcons;
     default: return SmallIcons;
     }
 }

@@ -1,7 +1,10 @@
 // The context menus of the toolbars: which entries each bar offers and in what order.
 #pragma once
 
+#include "ToolbarIconSize.h"
+
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -42,8 +45,8 @@ struct ToolbarMenuEntry
 // "Breite veränderbar" only where the bars stand in a rebar (`dockable` off).
 std::vector<ToolbarMenuEntry> ToolbarMenuEntries(ToolbarKind kind, bool dockable);
 
-// The icon size (0, 1, 2) of a size entry, -1 for any other; and the other way round.
-int IconSizeOf(ToolbarMenuChoice choice);
-ToolbarMenuChoice IconSizeChoice(int iconSize);
+// The icon size of a size entry, none for any other; and the other way round.
+std::optional<ToolbarIconSize> IconSizeOf(ToolbarMenuChoice choice);
+ToolbarMenuChoice IconSizeChoice(ToolbarIconSize size);
 
 } // namespace sv

@@ -7,41 +7,42 @@ namespace sv
 
 namespace
 {
+using enum ViewMode;
 constexpr std::array<ViewModeEntry, 4> kClassic{{
-    {L"Große Symbole", 1, 28713},
-    {L"Kleine Symbole", 2, 28714},
-    {L"Liste", 3, 28715},
-    {L"Details", 4, 28716},
+    {L"Große Symbole", Icons, 28713},
+    {L"Kleine Symbole", SmallIcons, 28714},
+    {L"Liste", List, 28715},
+    {L"Details", Details, 28716},
 }};
 constexpr std::array<ViewModeEntry, 5> kMillennium{{
-    {L"Große Symbole", 1, 28713},
-    {L"Kleine Symbole", 2, 28714},
-    {L"Liste", 3, 28715},
-    {L"Details", 4, 28716},
-    {L"Miniaturansicht", 5, 0},
+    {L"Große Symbole", Icons, 28713},
+    {L"Kleine Symbole", SmallIcons, 28714},
+    {L"Liste", List, 28715},
+    {L"Details", Details, 28716},
+    {L"Miniaturansicht", Thumbnails, 0},
 }};
 constexpr std::array<ViewModeEntry, 5> kWindows2000{{
-    {L"Große Symbole", 1, 28713},
-    {L"Kleine Symbole", 2, 28714},
-    {L"Liste", 3, 28715},
-    {L"Details", 4, 28716},
-    {L"Miniaturansicht", 5, 28721},
+    {L"Große Symbole", Icons, 28713},
+    {L"Kleine Symbole", SmallIcons, 28714},
+    {L"Liste", List, 28715},
+    {L"Details", Details, 28716},
+    {L"Miniaturansicht", Thumbnails, 28721},
 }};
 constexpr std::array<ViewModeEntry, 5> kXp{{
-    {L"Miniaturansicht", 5, 28717},
-    {L"Kacheln", 6, 28718},
-    {L"Symbole", 1, 28713},
-    {L"Liste", 3, 28715},
-    {L"Details", 4, 28716},
+    {L"Miniaturansicht", Thumbnails, 28717},
+    {L"Kacheln", Tiles, 28718},
+    {L"Symbole", Icons, 28713},
+    {L"Liste", List, 28715},
+    {L"Details", Details, 28716},
 }};
 constexpr std::array<ViewModeEntry, 7> kVista{{
-    {L"Extra große Symbole", 7, 28749},
-    {L"Große Symbole", 5, 28751},
-    {L"Mittelgroße Symbole", 1, 28750},
-    {L"Kleinere Symbole", 2, 28752},
-    {L"Liste", 3, 28753},
-    {L"Details", 4, 28747},
-    {L"Kacheln", 6, 28748},
+    {L"Extra große Symbole", ThumbStrip, 28749},
+    {L"Große Symbole", Thumbnails, 28751},
+    {L"Mittelgroße Symbole", Icons, 28750},
+    {L"Kleinere Symbole", SmallIcons, 28752},
+    {L"Liste", List, 28753},
+    {L"Details", Details, 28747},
+    {L"Kacheln", Tiles, 28748},
 }};
 } // namespace
 

@@ -1,8 +1,9 @@
-// The view modes a system offers, in menu order: text, the pane's own view-mode value (as
-// windows records store it) and the command the shell's view takes to switch to it.
+// The view modes a system offers, in menu order: text, the pane's own view mode and the command
+// the shell's view takes to switch to it.
 #pragma once
 
 #include "OsKind.h"
+#include "ViewMode.h"
 
 #include <cstdint>
 #include <span>
@@ -14,7 +15,7 @@ namespace sv
 struct ViewModeEntry
 {
     std::wstring_view text;
-    int value = 0;
+    ViewMode value = ViewMode::Unknown;
     uint32_t viewCommand = 0; // 0: the view has no command for it
 };
 

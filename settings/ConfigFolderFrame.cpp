@@ -75,7 +75,7 @@ void CConfigFolderFrame::OnApply()
         settings.templateViewState = m_template->viewState;
         settings.templateFolderViewMode = m_template->folderViewMode;
         settings.templateFolderFlags = m_template->folderFlags;
-        settings.templateViewMode = m_template->viewMode;
+        settings.templateViewMode = StoredViewMode(m_template->viewMode);
     }
     RememberShownPage();
 }

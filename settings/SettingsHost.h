@@ -6,6 +6,7 @@
 #include "model/Filter.h"
 #include "model/Params.h"
 #include "model/SolObject.h"
+#include "model/ViewMode.h"
 
 #include <windows.h>
 
@@ -20,7 +21,7 @@ struct ViewTemplate
     StreamBytes viewState;
     int32_t folderViewMode = 4;
     int32_t folderFlags = 4;
-    int32_t viewMode = 4;
+    ViewMode viewMode = ViewMode::Details;
 };
 
 enum class TemplateSource

@@ -134,9 +134,10 @@ void FolderCompare(int count)
     PumpUntil(
         [&]
         {
-            return window && window->PaneCount() == 2 && window->Pane(1) && window->Pane(1)->ListView() &&
-                   ListView_GetItemCount(window->Pane(1)->ListView()) == count &&
-                   ListView_GetItemCount(window->Pane(0)->ListView()) == count;
+            return window && window->PaneCount() == 2 && window->Pane(PaneIndex::Second) &&
+                   window->Pane(PaneIndex::Second)->ListView() &&
+                   ListView_GetItemCount(window->Pane(PaneIndex::Second)->ListView()) == count &&
+                   ListView_GetItemCount(window->Pane(PaneIndex::First)->ListView()) == count;
         },
         120000);
     PumpUntilIdle(50, 20000);
@@ -158,7 +159,7 @@ void FolderCompare(int count)
         ::KillTimer(nullptr, timer);
         // The stretch from the last tick to the end of the command counts too.
         Tick(nullptr, 0, 0, 0);
-        const int marked = ListView_GetSelectedCount(window->Pane(1)->ListView());
+        const int marked = ListView_GetSelectedCount(window->Pane(PaneIndex::Second)->ListView());
         std::printf(
             "folder compare of 2 x %d files by %s: %.2f s, %d marked; reading every file directly %.2f s "
             "(%.2f x that); longest pause of the window %.0f ms, ending %.2f s after the start\n",
@@ -166,7 +167,7 @@ void FolderCompare(int count)
             seconds / std::max(reference, 0.001), g_longestGap, g_longestGapEnd);
     }
     // The two pieces that must run on the window's own thread.
-    const HWND list = window->Pane(1)->ListView();
+    const HWND list = window->Pane(PaneIndex::Second)->ListView();
     auto start = Clock::now();
     const std::vector<std::wstring> labels = ListLabels(list, false);
     const double reading = Seconds(Clock::now() - start);

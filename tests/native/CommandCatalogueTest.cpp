@@ -174,7 +174,12 @@ TEST(ViewModeList, EachSystemOffersItsOwnViews)
     const auto seven = ViewModeList(OsKind::Win7_64);
     ASSERT_EQ(seven.size(), 7u);
     EXPECT_EQ(seven.front().text, L"Extra große Symbole");
-    EXPECT_EQ(seven[1].value, 5) << "large icons are the thumbnail mode there";
+    EXPECT_EQ(seven[1].value, ViewMode::Thumbnails) << "large icons are the thumbnail mode there";
+    // Stored modes keep their numbers; one outside the shell's is unknown (a details view).
+    for (int32_t stored = 0; stored <= 8; ++stored)
+        EXPECT_EQ(StoredViewMode(ViewModeOf(stored)), stored);
+    EXPECT_EQ(ViewModeOf(9), ViewMode::Unknown);
+    EXPECT_EQ(ViewModeOf(-1), ViewMode::Unknown);
     EXPECT_EQ(ViewModeList(OsKind::WinME).back().viewCommand, 0u) << "no command for thumbnails";
     EXPECT_EQ(ViewModeList(OsKind::Win98).size(), 4u);
     // The toolbar's view buttons find the entry of their name, where the system has one.

@@ -109,6 +109,13 @@ TEST(SolObject, DefaultsOfTheRecord)
     EXPECT_EQ(r.visiblePanes, 0);
     EXPECT_EQ(r.splitRatio, 0.5);
     EXPECT_EQ(r.activePane, 1);
+    // The stored pane numbers count from 1; any number but 2 is the first pane.
+    EXPECT_EQ(PaneOfNumber(r.activePane), PaneIndex::First);
+    for (PaneIndex index : kPaneIndices)
+        EXPECT_EQ(PaneOfNumber(PaneNumber(index)), index);
+    EXPECT_EQ(PaneOfNumber(0), PaneIndex::First);
+    EXPECT_EQ(PaneOfNumber(3), PaneIndex::First);
+    EXPECT_EQ(&r.Pane(PaneIndex::Second), &r.panes[1]);
     EXPECT_EQ(r.tabPosition, -1);
     EXPECT_EQ(r.placement, StoredPlacement{});
     EXPECT_EQ(r.panes[0].folderSettings, (StoredFolderSettings{4, 4}));

@@ -32,8 +32,7 @@ TEST(ToolbarMenus, EachBarOffersItsEntriesAndTheWidthOnlyInTheRebar)
     EXPECT_TRUE(ToolbarMenuEntries(ToolbarKind::Main, true)[0].radio);
     EXPECT_FALSE(ToolbarMenuEntries(ToolbarKind::Main, true)[4].radio);
 
-    for (int size : {0, 1, 2})
+    for (ToolbarIconSize size : {ToolbarIconSize::Small, ToolbarIconSize::Medium, ToolbarIconSize::Large})
         EXPECT_EQ(IconSizeOf(IconSizeChoice(size)), size);
-    EXPECT_EQ(IconSizeChoice(7), ToolbarMenuChoice::SmallIcons);
-    EXPECT_EQ(IconSizeOf(ToolbarMenuChoice::Customise), -1);
+    EXPECT_EQ(IconSizeOf(ToolbarMenuChoice::Customise), std::nullopt);
 }

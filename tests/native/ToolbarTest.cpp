@@ -314,24 +314,27 @@ TEST(ToolbarCatalogue, AutoSizeIsForVisibleButtonsOnly)
 
 TEST(ToolbarCatalogue, ImageListsAndSizesByIconSize)
 {
-    EXPECT_EQ(MainToolbarImages(0), (ToolbarImages{16, 331, 334}));
-    EXPECT_EQ(MainToolbarImages(1), (ToolbarImages{20, 332, 335}));
-    EXPECT_EQ(MainToolbarImages(2), (ToolbarImages{24, 330, 333}));
-    EXPECT_EQ(FolderToolbarImages(2), (ToolbarImages{24, 338, 57664}));
-    // A size from a damaged settings file is taken as small, never read past the table.
-    EXPECT_EQ(MainToolbarImages(3), MainToolbarImages(0));
-    EXPECT_EQ(FolderToolbarImages(-1), FolderToolbarImages(0));
+    using enum ToolbarIconSize;
+    EXPECT_EQ(MainToolbarImages(Small), (ToolbarImages{16, 331, 334}));
+    EXPECT_EQ(MainToolbarImages(Medium), (ToolbarImages{20, 332, 335}));
+    EXPECT_EQ(MainToolbarImages(Large), (ToolbarImages{24, 330, 333}));
+    EXPECT_EQ(FolderToolbarImages(Large), (ToolbarImages{24, 338, 57664}));
+    // The stored numbers keep their meaning; one from a damaged settings file is taken as small.
+    for (int32_t stored : {0, 1, 2})
+        EXPECT_EQ(StoredIconSize(ToolbarIconSizeOf(stored)), stored);
+    EXPECT_EQ(ToolbarIconSizeOf(3), Small);
+    EXPECT_EQ(ToolbarIconSizeOf(-1), Small);
     EXPECT_EQ(ToolbarButtonWidth(20), 27);
     EXPECT_EQ(ToolbarButtonHeight(20), 26);
-    EXPECT_EQ(CommonBarHeight(0), 22);
-    EXPECT_EQ(CommonBarHeight(2), 30);
+    EXPECT_EQ(CommonBarHeight(Small), 22);
+    EXPECT_EQ(CommonBarHeight(Large), 30);
     // On a 144-dpi screen the margins grow by half, the images keep their own sizes.
     EXPECT_EQ(ToolbarButtonWidth(24, 144), 35);
     EXPECT_EQ(ToolbarButtonHeight(24, 144), 33);
-    EXPECT_EQ(CommonBarHeight(2, 144), 33);
+    EXPECT_EQ(CommonBarHeight(Large, 144), 33);
     // Both toolbars start with images that match the screen: 24 pixels from 120 dpi on.
-    EXPECT_EQ(DefaultToolbarIconSize(96), 1);
-    EXPECT_EQ(DefaultToolbarIconSize(120), 2);
-    EXPECT_EQ(DefaultToolbarIconSize(144), 2);
-    EXPECT_EQ(DefaultToolbarIconSize(72), 0);
+    EXPECT_EQ(DefaultToolbarIconSize(96), Medium);
+    EXPECT_EQ(DefaultToolbarIconSize(120), Large);
+    EXPECT_EQ(DefaultToolbarIconSize(144), Large);
+    EXPECT_EQ(DefaultToolbarIconSize(72), Small);
 }

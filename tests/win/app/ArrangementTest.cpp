@@ -91,7 +91,7 @@ protected:
     }
     std::wstring Name(const CChildFrame* window) const
     {
-        const std::wstring path = window ? window->Pane(0)->PathText() : std::wstring();
+        const std::wstring path = window ? window->Pane(PaneIndex::First)->PathText() : std::wstring();
         return path.substr(path.find_last_of(L'\\') + 1);
     }
     // The folders of the tabs left to right, as the tab control holds them.
@@ -176,8 +176,8 @@ protected:
         int views = 0;
         for (const CChildFrame* window : m_frame.Windows().InTabOrder())
         {
-            for (int i = 0; i < window->PaneCount(); ++i)
-                views += window->Pane(i)->IsViewCreated() ? 1 : 0;
+            for (const PaneIndex index : kPaneIndices)
+                views += window->Pane(index) && window->Pane(index)->IsViewCreated() ? 1 : 0;
         }
         return views;
     }
@@ -398,7 +398,7 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
     // Only the window on top is made; the others are tabs with their labels and tooltips.
     EXPECT_EQ(m_frame.Windows().ParkedCount(), 29u);
     EXPECT_EQ(CreatedViews(), 1);
-    EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(0)->IsViewCreated())
+    EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(PaneIndex::First)->IsViewCreated())
         << "the window on top reads its folder";
     EXPECT_EQ(m_frame.ActiveFolderWindow()->Label().tabText, L"eins");
     EXPECT_EQ(m_frame.Windows().TabToolTip(strip.TabItem(4)), m_files.File(L"zwei"));
@@ -410,7 +410,7 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
     ASSERT_NE(chosen, nullptr);
     EXPECT_EQ(m_frame.Windows().TabIndexOf(*chosen), 4);
     EXPECT_EQ(Name(chosen), L"zwei");
-    EXPECT_TRUE(chosen->Pane(0)->IsViewCreated());
+    EXPECT_TRUE(chosen->Pane(PaneIndex::First)->IsViewCreated());
     EXPECT_EQ(CreatedViews(), 2);
     EXPECT_EQ(m_frame.Windows().ParkedCount(), 28u);
 
@@ -441,7 +441,7 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
     EXPECT_EQ(strip.TabCount(), 27);
     EXPECT_EQ(m_frame.Windows().ParkedCount(), 26u);
     ASSERT_NE(m_frame.ActiveFolderWindow(), nullptr);
-    EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(0)->IsViewCreated());
+    EXPECT_TRUE(m_frame.ActiveFolderWindow()->Pane(PaneIndex::First)->IsViewCreated());
     ASSERT_TRUE(m_frame.Windows().CloseAll());
     EXPECT_EQ(strip.TabCount(), 0);
 

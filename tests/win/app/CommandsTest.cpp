@@ -201,13 +201,13 @@ TEST_F(Commands, TheViewMenuListsThisSystemsViewModesOnceAndChecksTheActiveOne)
 
     // The view ignores the commands of this list here: the mode is set all the same.
     Command(cmd::kFirstViewMode + 4); // "Liste"
-    EXPECT_EQ(pane->CurrentViewMode(), 3);
+    EXPECT_EQ(pane->CurrentViewMode(), ViewMode::List);
     UniqueMenu dropDown = m_frame.BuildViewModeMenu();
     ASSERT_EQ(::GetMenuItemCount(dropDown.Get()), 7);
     EXPECT_TRUE(::GetMenuState(dropDown.Get(), 4, MF_BYPOSITION) & MF_CHECKED);
     EXPECT_FALSE(::GetMenuState(dropDown.Get(), 5, MF_BYPOSITION) & MF_CHECKED);
     Command(cmd::kFirstViewButton + 8); // the toolbar's "Details"
-    EXPECT_EQ(pane->CurrentViewMode(), 4);
+    EXPECT_EQ(pane->CurrentViewMode(), ViewMode::Details);
 }
 
 TEST_F(Commands, FavoritesAreListedBarOnesFirstAndUnnamedOnesUnderTheirFolder)

@@ -76,8 +76,9 @@ protected:
                                      OpenMode::NewWindow, true);
         PumpUntilIdle();
         CChildFrame* window = m_frame.ActiveFolderWindow();
-        for (int i = 0; window && i < window->PaneCount(); ++i)
-            PumpUntil([&] { return window->Pane(i) && window->Pane(i)->ListView(); });
+        for (const PaneIndex index : kPaneIndices)
+            if (window && window->Pane(index))
+                PumpUntil([&] { return window->Pane(index)->ListView() != nullptr; });
         return window;
     }
     // Marks exactly the items with these labels.
@@ -136,8 +137,8 @@ TEST_F(Compare, FileCompareChoosesItsPairAndReportsEveryOutcome)
 
     CChildFrame* window = Open(m_one.Path(), m_two.Path());
     ASSERT_TRUE(window && window->PaneCount() == 2);
-    CFolderFrame& first = *window->Pane(0);
-    CFolderFrame& second = *window->Pane(1);
+    CFolderFrame& first = *window->Pane(PaneIndex::First);
+    CFolderFrame& second = *window->Pane(PaneIndex::Second);
     window->SetActivePane(second);
 
     // One mark in each pane: the empty pair, the first pane's file named first.
@@ -318,8 +319,8 @@ TEST_F(Compare, FolderCompareMarksByCriterionInBothWindows)
 
     CChildFrame* window = Open(m_one.Path(), m_two.Path());
     ASSERT_TRUE(window && window->PaneCount() == 2);
-    CFolderFrame& first = *window->Pane(0);
-    CFolderFrame& second = *window->Pane(1);
+    CFolderFrame& first = *window->Pane(PaneIndex::First);
+    CFolderFrame& second = *window->Pane(PaneIndex::Second);
     const auto compareBy = [&](int criterion)
     {
         ScopedDialogResponder responder(

@@ -111,8 +111,8 @@ TEST_F(FolderWindows, AHandedOverTextOpensItsFoldersInANewWindow)
     ASSERT_EQ(m_frame.Windows().Count(), 2u);
     CChildFrame* window = m_frame.ActiveFolderWindow();
     ASSERT_EQ(window->PaneCount(), 2);
-    EXPECT_EQ(window->Pane(0)->PathText(), m_files.File(L"eins"));
-    EXPECT_EQ(window->Pane(1)->PathText(), m_files.File(L"zwei"));
+    EXPECT_EQ(window->Pane(PaneIndex::First)->PathText(), m_files.File(L"eins"));
+    EXPECT_EQ(window->Pane(PaneIndex::Second)->PathText(), m_files.File(L"zwei"));
 
     m_frame.OpenCommandLineText(L"Q:\\nicht\\da");
     PumpUntilIdle();

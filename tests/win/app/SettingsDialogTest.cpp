@@ -693,7 +693,7 @@ TEST_F(SettingsDialog, FolderWindowPageTemplateFontStartFolderAndTheRememberedPa
         },
         true));
     EXPECT_EQ(m_frame.Params().newWindowViewMode, 1);
-    EXPECT_EQ(m_frame.Params().templateViewMode, m_frame.ActivePane()->CurrentViewMode());
+    EXPECT_EQ(m_frame.Params().templateViewMode, StoredViewMode(m_frame.ActivePane()->CurrentViewMode()));
 
     m_frame.Windows().OpenFolder(m_frame.Utils().Computer().Clone(), AbsolutePidl(), OpenMode::NewWindow,
                                  true);

@@ -514,7 +514,7 @@ TEST_F(BarsTest, ImageListsHoldEveryImageAtEachIconSize)
         EXPECT_EQ(ImageList_GetImageCount(disabled), kMainToolbarImageCount);
         int cx = 0, cy = 0;
         ImageList_GetIconSize(normal, &cx, &cy);
-        EXPECT_EQ(cx, MainToolbarImages(size).imageSize);
+        EXPECT_EQ(cx, MainToolbarImages(ToolbarIconSizeOf(size)).imageSize);
         EXPECT_EQ(cy, cx);
         EXPECT_EQ(ImageList_GetImageCount(frame.FolderImages()), kFolderToolbarImageCount);
         EXPECT_EQ(ImageList_GetImageCount(frame.FolderDisabledImages()), kFolderToolbarImageCount);
@@ -523,7 +523,7 @@ TEST_F(BarsTest, ImageListsHoldEveryImageAtEachIconSize)
     // The larger folder strips exist for the folder windows' own sizes.
     for (int size = 1; size < 3; ++size)
     {
-        const ToolbarImages images = FolderToolbarImages(size);
+        const ToolbarImages images = FolderToolbarImages(ToolbarIconSizeOf(size));
         UniqueImageList list =
             LoadMaskedStrip(::GetModuleHandleW(nullptr), images.normalBitmap, images.imageSize);
         UniqueImageList greyed =

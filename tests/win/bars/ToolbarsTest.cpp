@@ -242,8 +242,8 @@ TEST_F(ToolbarsTest, TheFolderToolbarLayoutIsCustomisedAndEveryPaneTakesIt)
     std::vector<int32_t> expected(defaults.begin() + 1, defaults.end());
     for (CChildFrame* window : frame.Windows().InTabOrder())
     {
-        for (int index = 0; index < window->PaneCount(); ++index)
-            EXPECT_EQ(CommandsOfToolbar(window->Pane(index)->Toolbar()), expected);
+        for (const PaneIndex index : kPaneIndices)
+            if (window->Pane(index)) EXPECT_EQ(CommandsOfToolbar(window->Pane(index)->Toolbar()), expected);
     }
     std::vector<ToolbarButton> stored;
     ASSERT_EQ(ReadToolbarFile(DataFilePath(L"ToolBarFolder.cfg"), true, stored), ReadStatus::Ok);
@@ -260,8 +260,9 @@ TEST_F(ToolbarsTest, TheFolderToolbarLayoutIsCustomisedAndEveryPaneTakesIt)
     EXPECT_EQ(width, 24);
     for (CChildFrame* window : frame.Windows().InTabOrder())
     {
-        for (int index = 0; index < window->PaneCount(); ++index)
+        for (const PaneIndex index : kPaneIndices)
         {
+            if (!window->Pane(index)) continue;
             const HWND toolbar = window->Pane(index)->Toolbar();
             EXPECT_EQ(::SendMessageW(toolbar, TB_GETBUTTONSIZE, 0, 0), MAKELONG(31, 30));
             EXPECT_EQ(CommandsOfToolbar(toolbar), expected);

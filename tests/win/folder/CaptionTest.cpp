@@ -126,7 +126,7 @@ protected:
     {
         CChildFrame* window = OpenWindow(RecordOf(relative));
         EXPECT_NE(window, nullptr);
-        return *window->Pane(0);
+        return *window->Pane(PaneIndex::First);
     }
     bool ShowsFolder(CFolderFrame& pane, const std::wstring& path)
     {

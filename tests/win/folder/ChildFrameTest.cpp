@@ -1,5 +1,5 @@
-#include "FolderTestSupport.h"
 #include "../RealInput.h"
+#include "FolderTestSupport.h"
 #include "framework/Dpi.h"
 #include "shell/ItemIdListConversion.h"
 
@@ -30,41 +30,42 @@ TEST_F(FolderWindow, SplitSwapMaximiseAndCloseEitherPane)
     ASSERT_TRUE(window->AddSecondPane(RecordOf(L"A", L"B", 2)));
     PumpUntilIdle();
     ASSERT_EQ(window->PaneCount(), 2);
-    EXPECT_EQ(window->ActivePaneIndex(), 1);
+    EXPECT_EQ(window->ActivePaneIndex(), PaneIndex::Second);
     EXPECT_EQ(window->Label().title, L"A :: B");
 
     const RECT splitter = window->SplitterRect();
     EXPECT_EQ(splitter.right - splitter.left, ScaleForDpi(CChildFrame::kSplitterWidth));
-    const RECT left = ClientRectIn(window->Pane(0)->Hwnd(), window->Hwnd());
-    const RECT right = ClientRectIn(window->Pane(1)->Hwnd(), window->Hwnd());
+    const RECT left = ClientRectIn(window->Pane(PaneIndex::First)->Hwnd(), window->Hwnd());
+    const RECT right = ClientRectIn(window->Pane(PaneIndex::Second)->Hwnd(), window->Hwnd());
     EXPECT_EQ(left.right, splitter.left);
     EXPECT_EQ(right.left, splitter.right);
 
     window->SwapPanes();
-    EXPECT_TRUE(m_utils.SameFolder(window->Pane(0)->CurrentFolder().Get(), m_tree.Pidl(L"B").Get()));
-    EXPECT_EQ(window->ActivePaneIndex(), 0);
+    EXPECT_TRUE(
+        m_utils.SameFolder(window->Pane(PaneIndex::First)->CurrentFolder().Get(), m_tree.Pidl(L"B").Get()));
+    EXPECT_EQ(window->ActivePaneIndex(), PaneIndex::First);
     EXPECT_EQ(window->Label().title, L"B :: A");
 
     window->ToggleMaximisePane();
     EXPECT_EQ(window->VisiblePanes(), 1);
-    EXPECT_TRUE(::IsWindowVisible(window->Pane(0)->Hwnd()));
-    EXPECT_FALSE(::IsWindowVisible(window->Pane(1)->Hwnd()));
+    EXPECT_TRUE(::IsWindowVisible(window->Pane(PaneIndex::First)->Hwnd()));
+    EXPECT_FALSE(::IsWindowVisible(window->Pane(PaneIndex::Second)->Hwnd()));
     window->ToggleMaximisePane();
     EXPECT_EQ(window->VisiblePanes(), 0);
-    EXPECT_TRUE(::IsWindowVisible(window->Pane(1)->Hwnd()));
+    EXPECT_TRUE(::IsWindowVisible(window->Pane(PaneIndex::Second)->Hwnd()));
 
     // Closing the first pane keeps the second with its history and view.
-    CFolderFrame* second = window->Pane(1);
+    CFolderFrame* second = window->Pane(PaneIndex::Second);
     ASSERT_TRUE(second->BrowseTo(m_tree.Pidl(L"A\\Sub"), true));
     IShellView* view = second->View();
-    window->ClosePane(0);
+    window->ClosePane(PaneIndex::First);
     ASSERT_EQ(window->PaneCount(), 1);
-    EXPECT_EQ(window->Pane(0), second);
+    EXPECT_EQ(window->Pane(PaneIndex::First), second);
     EXPECT_EQ(second->View(), view);
     EXPECT_EQ(second->History().Count(), 2);
     EXPECT_EQ(window->Split(), SplitMode::Single);
 
-    window->ClosePane(0);
+    window->ClosePane(PaneIndex::First);
     PumpUntilIdle();
     EXPECT_EQ(window->Hwnd(), nullptr);
     EXPECT_EQ(m_host.destroyed, 1);
@@ -81,8 +82,8 @@ TEST_F(FolderWindow, ARestoredRatioAndTheSplitterDrag)
     ::GetClientRect(window->Hwnd(), &client);
     // The splitter's middle lies at 30 % of the height, the panes 2 px away from it.
     const int middle = static_cast<int>(client.bottom * 0.3);
-    const RECT top = ClientRectIn(window->Pane(0)->Hwnd(), window->Hwnd());
-    const RECT bottom = ClientRectIn(window->Pane(1)->Hwnd(), window->Hwnd());
+    const RECT top = ClientRectIn(window->Pane(PaneIndex::First)->Hwnd(), window->Hwnd());
+    const RECT bottom = ClientRectIn(window->Pane(PaneIndex::Second)->Hwnd(), window->Hwnd());
     EXPECT_EQ(top.bottom - top.top, middle - 2);
     EXPECT_EQ(bottom.top, middle + 2);
     EXPECT_EQ(bottom.bottom, client.bottom);
@@ -92,8 +93,10 @@ TEST_F(FolderWindow, ARestoredRatioAndTheSplitterDrag)
     const RECT splitter = window->SplitterRect();
     const int x = (splitter.left + splitter.right) / 2;
     const int y = splitter.top + 1;
-    const auto dragTo = [&](int toY) { EXPECT_TRUE(InputScript().DragTo(At(window->Hwnd(), x, toY), 4, false).Run()); };
-    ASSERT_TRUE(InputScript().Press(At(window->Hwnd(), x, y)).DragTo(At(window->Hwnd(), x, y + 1), 1, false).Run());
+    const auto dragTo = [&](int toY)
+    { EXPECT_TRUE(InputScript().DragTo(At(window->Hwnd(), x, toY), 4, false).Run()); };
+    ASSERT_TRUE(
+        InputScript().Press(At(window->Hwnd(), x, y)).DragTo(At(window->Hwnd(), x, y + 1), 1, false).Run());
     EXPECT_DOUBLE_EQ(window->SplitRatio(), 0.3) << "a 1-pixel jitter moved the splitter";
     // The splitter follows the pointer; at either edge 5 px stay.
     dragTo(y + 60);
@@ -113,7 +116,7 @@ TEST_F(FolderWindow, ASnapshotBuildsTheSameWindowAgain)
     record.activePane = 2;
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(window->Pane(0)->BrowseTo(m_tree.Pidl(L"A\\Sub"), false));
+    ASSERT_TRUE(window->Pane(PaneIndex::First)->BrowseTo(m_tree.Pidl(L"A\\Sub"), false));
     const CSolObject first = window->Snapshot();
     EXPECT_EQ(first.splitMode, SplitMode::SideBySide);
     EXPECT_EQ(first.activePane, 2);
@@ -126,7 +129,8 @@ TEST_F(FolderWindow, ASnapshotBuildsTheSameWindowAgain)
     CSolObject second = again->Snapshot();
     // The window manager places the copy elsewhere; everything else is the same.
     second.placement = first.placement;
-    EXPECT_EQ(second.panes[0].history, first.panes[0].history) << "a restored window must not repeat its last folder";
+    EXPECT_EQ(second.panes[0].history, first.panes[0].history)
+        << "a restored window must not repeat its last folder";
     EXPECT_EQ(second, first);
 }
 

@@ -4,9 +4,9 @@
 #include "../WinTestSupport.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderHost.h"
-#include "panes/TreeSync.h"
 #include "framework/BackgroundWorker.h"
 #include "framework/MdiFrame.h"
+#include "panes/TreeSync.h"
 #include "shell/Utils.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,10 @@ public:
         ++treeShown;
         syncedTo = AbsolutePidl::CopyOf(folder);
     }
-    void SetFolderToolbarIconSize(int iconSize) override { params.folderToolbarIconSize = iconSize; }
+    void SetFolderToolbarIconSize(ToolbarIconSize size) override
+    {
+        params.folderToolbarIconSize = StoredIconSize(size);
+    }
     void CustomiseFolderToolbar() override { ++toolbarCustomisations; }
 
     // Its jobs post their own answers: it has no window of its own to post to.

@@ -55,8 +55,10 @@ public:
     {
         ::GetKeyboardState(m_saved.data());
         std::array<BYTE, 256> state = m_saved;
-        for (const int key : {VK_CONTROL, VK_SHIFT, VK_MENU, VK_LCONTROL, VK_LSHIFT, VK_LMENU}) state[key] = 0;
-        for (const int key : keys) state[key] = 0x80;
+        for (const int key : {VK_CONTROL, VK_SHIFT, VK_MENU, VK_LCONTROL, VK_LSHIFT, VK_LMENU})
+            state[key] = 0;
+        for (const int key : keys)
+            state[key] = 0x80;
         ::SetKeyboardState(state.data());
     }
     ~HeldKeys() { ::SetKeyboardState(m_saved.data()); }
@@ -168,7 +170,7 @@ TEST_F(PaneCommands, OtherPaneFolderNeedsASplitWindow)
     CChildFrame* window = OpenWindow(RecordOf(L"A", L"B", 2));
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(window->PaneCount(), 2);
-    CFolderFrame& first = *window->Pane(0);
+    CFolderFrame& first = *window->Pane(PaneIndex::First);
     EXPECT_TRUE(Enabled(first, 106));
     Command(first, 106);
     EXPECT_EQ(first.PathText(), m_tree.Path(L"B"));
@@ -179,8 +181,8 @@ TEST_F(PaneCommands, SyncTreeShowsTheTreeWithThePanesFolder)
 {
     CChildFrame* window = OpenWindow(RecordOf(L"A", L"B", 2));
     ASSERT_NE(window, nullptr);
-    CFolderFrame& first = *window->Pane(0);
-    window->SetActivePane(*window->Pane(1));
+    CFolderFrame& first = *window->Pane(PaneIndex::First);
+    window->SetActivePane(*window->Pane(PaneIndex::Second));
     Command(first, 105);
     EXPECT_EQ(window->ActivePane(), &first);
     EXPECT_EQ(m_host.treeShown, 1);
@@ -264,13 +266,13 @@ TEST_F(PaneCommands, ClosePaneClosesOnePaneThenTheWindow)
     ASSERT_EQ(window->PaneCount(), 2);
     {
         HeldKeys held({VK_CONTROL, VK_SHIFT});
-        EXPECT_TRUE(PressInView(*window->Pane(0), VK_F4));
+        EXPECT_TRUE(PressInView(*window->Pane(PaneIndex::First), VK_F4));
     }
     ASSERT_EQ(window->PaneCount(), 1);
-    EXPECT_EQ(window->Pane(0)->PathText(), m_tree.Path(L"B"));
+    EXPECT_EQ(window->Pane(PaneIndex::First)->PathText(), m_tree.Path(L"B"));
     {
         HeldKeys held({VK_CONTROL, VK_SHIFT});
-        EXPECT_TRUE(PressInView(*window->Pane(0), VK_F4));
+        EXPECT_TRUE(PressInView(*window->Pane(PaneIndex::First), VK_F4));
     }
     EXPECT_EQ(m_host.destroyed, 1);
     EXPECT_EQ(window->Hwnd(), nullptr);
@@ -281,7 +283,7 @@ TEST_F(PaneCommands, ShortcutsOffLeaveBackspaceAndAltArrowsWorking)
     m_host.params.ownShortcutsEnabled = false;
     CChildFrame* window = OpenWindow(RecordOf(L"A\\Sub", L"B", 2));
     ASSERT_NE(window, nullptr);
-    CFolderFrame& pane = *window->Pane(0);
+    CFolderFrame& pane = *window->Pane(PaneIndex::First);
     const int visible = window->VisiblePanes();
     {
         HeldKeys held({VK_CONTROL});
@@ -312,7 +314,7 @@ TEST_F(PaneCommands, OwnShortcutsReachThePaneAndItsWindow)
 {
     CChildFrame* window = OpenWindow(RecordOf(L"A\\Sub", L"B", 2));
     ASSERT_NE(window, nullptr);
-    CFolderFrame& first = *window->Pane(0);
+    CFolderFrame& first = *window->Pane(PaneIndex::First);
     {
         HeldKeys held({VK_CONTROL});
         EXPECT_TRUE(PressInView(first, 'W'));
@@ -323,7 +325,7 @@ TEST_F(PaneCommands, OwnShortcutsReachThePaneAndItsWindow)
         EXPECT_EQ(first.PathText(), m_tree.Path(L"B"));
     }
     EXPECT_TRUE(PressInView(first, VK_TAB));
-    EXPECT_EQ(window->ActivePane(), window->Pane(1));
+    EXPECT_EQ(window->ActivePane(), window->Pane(PaneIndex::Second));
     {
         HeldKeys held({VK_MENU});
         EXPECT_TRUE(PressInView(first, VK_BACK, true));
@@ -337,19 +339,20 @@ TEST_F(PaneCommands, MaximiseButtonOnlyInASplitWindowWithItsPicture)
 {
     CChildFrame* window = OpenWindow(RecordOf(L"A", L"B", 2));
     ASSERT_NE(window, nullptr);
-    const HWND toolbar = ::GetDlgItem(window->Pane(0)->Hwnd(), kFolderToolbarId);
+    const HWND toolbar = ::GetDlgItem(window->Pane(PaneIndex::First)->Hwnd(), kFolderToolbarId);
     ASSERT_NE(toolbar, nullptr);
     auto hidden = [&] { return ::SendMessageW(toolbar, TB_ISBUTTONHIDDEN, 107, 0) != 0; };
     auto image = [&] { return static_cast<int>(::SendMessageW(toolbar, TB_GETBITMAP, 107, 0)); };
     EXPECT_FALSE(hidden());
     EXPECT_EQ(image(), 10);
-    Command(*window->Pane(0), 107);
+    Command(*window->Pane(PaneIndex::First), 107);
     EXPECT_EQ(image(), 8);
-    Command(*window->Pane(0), 107);
+    Command(*window->Pane(PaneIndex::First), 107);
     EXPECT_EQ(image(), 10);
-    Command(*window->Pane(1), 108);
+    Command(*window->Pane(PaneIndex::Second), 108);
     ASSERT_EQ(window->PaneCount(), 1);
-    EXPECT_TRUE(::SendMessageW(::GetDlgItem(window->Pane(0)->Hwnd(), kFolderToolbarId), TB_ISBUTTONHIDDEN, 107, 0));
+    EXPECT_TRUE(::SendMessageW(::GetDlgItem(window->Pane(PaneIndex::First)->Hwnd(), kFolderToolbarId),
+                               TB_ISBUTTONHIDDEN, 107, 0));
 }
 
 TEST_F(PaneCommands, CtrlFShowsTheQuickFilterAndEscHidesItOnlyWithNothingSelected)

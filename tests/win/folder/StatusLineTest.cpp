@@ -145,9 +145,9 @@ TEST_F(StatusLine, OnlyTheActivePaneOfTheActiveWindowWrites)
     ASSERT_TRUE(second->AddSecondPane(RecordOf(L"A", L"S", 2)));
     PumpUntilIdle();
     m_bar.writes.clear();
-    second->Pane(0)->UpdateStatusLine(); // not the active pane of its window
+    second->Pane(PaneIndex::First)->UpdateStatusLine(); // not the active pane of its window
     EXPECT_TRUE(m_bar.writes.empty());
-    second->Pane(1)->UpdateStatusLine();
+    second->Pane(PaneIndex::Second)->UpdateStatusLine();
     EXPECT_EQ(PartZero().rfind(L"3 Objekte   6,00 KB", 0), 0u);
 }
 

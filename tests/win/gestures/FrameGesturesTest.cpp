@@ -47,8 +47,8 @@ std::optional<POINT> ListItemPoint(HWND list, const std::wstring& text)
     LVFINDINFOW find{};
     find.flags = LVFI_STRING;
     find.psz = text.c_str();
-    const int index = static_cast<int>(::SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1),
-                                                      reinterpret_cast<LPARAM>(&find)));
+    const int index = static_cast<int>(
+        ::SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
     RECT label{};
     label.left = LVIR_LABEL;
     if (index < 0 ||
@@ -72,9 +72,9 @@ std::wstring TreeText(HWND tree, HTREEITEM item)
 // The first shown item of the tree with this text.
 HTREEITEM FindTreeItem(HWND tree, const std::wstring& text)
 {
-    for (auto item = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0)); item;
-         item = reinterpret_cast<HTREEITEM>(
-             ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item))))
+    for (auto item = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+         item; item = reinterpret_cast<HTREEITEM>(
+                   ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item))))
     {
         if (TreeText(tree, item) == text) return item;
     }
@@ -107,8 +107,9 @@ std::optional<POINT> ExpandButton(HWND tree, HTREEITEM item)
 // A small picture the quick view can show: a 2 × 2 24-bit bitmap of one colour.
 void WriteBitmap(const std::wstring& path, uint8_t shade)
 {
-    const uint8_t header[54] = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 2, 0,
-                                0,   0,   1,  0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const uint8_t header[54] = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0,  0, 40, 0,
+                                0,   0,   2,  0, 0, 0, 2, 0, 0, 0, 1,  0, 24, 0, 0,  0,
+                                0,   0,   16, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0,  0, 0,  0};
     std::ofstream out(path.c_str(), std::ios::binary);
     out.write(reinterpret_cast<const char*>(header), sizeof(header));
     for (int row = 0; row < 2; ++row)
@@ -189,7 +190,8 @@ protected:
         for (int x = client.right - 1; x > 0; --x)
         {
             const CCaption::Hit hit = caption.HitTest(POINT{x, client.bottom / 2});
-            if (hit.part == CCaption::Part::Text && hit.segment == last) return At(caption.Hwnd(), x - 8, client.bottom / 2);
+            if (hit.part == CCaption::Part::Text && hit.segment == last)
+                return At(caption.Hwnd(), x - 8, client.bottom / 2);
         }
         ADD_FAILURE() << "the last level is not shown";
         return At(caption.Hwnd());
@@ -206,7 +208,7 @@ TEST_F(FrameGestures, ToolbarButtonsTheirDropDownsAndContextMenus)
                     .Click(At(mainBar, Centre(ButtonRect(mainBar, cmd::kViewsDropDown))))
                     .ChooseMenuEntry(L"Liste")
                     .Run());
-    EXPECT_EQ(ActivePane()->CurrentViewMode(), FVM_LIST);
+    EXPECT_EQ(ActivePane()->CurrentViewMode(), ViewMode::List);
 
     // The folder toolbar's own Up button and the arrow of its Back button.
     CFolderFrame* pane = ActivePane();
@@ -214,10 +216,11 @@ TEST_F(FrameGestures, ToolbarButtonsTheirDropDownsAndContextMenus)
     EXPECT_EQ(ActivePath(), FilePath(L"Ordner"));
     EXPECT_TRUE(IsWithin(FocusWindow(), pane->ViewWindow())) << "the keys stay with the view";
     const RECT paneBack = ButtonRect(pane->Toolbar(), 101);
-    ASSERT_TRUE(InputScript()
-                    .Click(At(pane->Toolbar(), POINT{paneBack.right - 4, (paneBack.top + paneBack.bottom) / 2}))
-                    .ChooseMenuEntry(L"Bilder")
-                    .Run());
+    ASSERT_TRUE(
+        InputScript()
+            .Click(At(pane->Toolbar(), POINT{paneBack.right - 4, (paneBack.top + paneBack.bottom) / 2}))
+            .ChooseMenuEntry(L"Bilder")
+            .Run());
     EXPECT_EQ(ActivePath(), FilePath(L"Ordner\\Bilder"));
 
     // The main toolbar's context menu: live entries that switch the icon size.
@@ -270,7 +273,10 @@ TEST_F(FrameGestures, TabsAreChosenClosedOpenedAndDuplicatedByMouse)
     EXPECT_EQ(ActivePath(), FilePath(L"Ordner"));
 
     // "Verdoppeln" from the tab that is not the active one keeps the windows maximised.
-    ASSERT_TRUE(InputScript().Click(At(tabs, Centre(TabRect(tabs, 1))), Button::Right).ChooseMenuEntry(L"Verdoppeln").Run());
+    ASSERT_TRUE(InputScript()
+                    .Click(At(tabs, Centre(TabRect(tabs, 1))), Button::Right)
+                    .ChooseMenuEntry(L"Verdoppeln")
+                    .Run());
     EXPECT_EQ(m_frame.Windows().Count(), 3u);
     EXPECT_EQ(ActivePath(), FilePath(L"Ziel"));
     EXPECT_TRUE(m_frame.IsActiveChildMaximized());
@@ -305,7 +311,8 @@ TEST_F(FrameGestures, TheTreeOpensExpandsRenamesAndShowsItsMenu)
     // A click on a folder opens it in the active pane.
     Settle();
     ASSERT_TRUE(Click(At(tree, Centre(TreeTextRect(tree, FindTreeItem(tree, L"Bilder"))))));
-    EXPECT_TRUE(PumpUntil([&] { return ActivePath() == FilePath(L"Ordner\\Bilder"); }, 3000)) << "the pane follows";
+    EXPECT_TRUE(PumpUntil([&] { return ActivePath() == FilePath(L"Ordner\\Bilder"); }, 3000))
+        << "the pane follows";
 
     // F2 renames the selected folder.
     Settle(); // the tree follows the pane a moment later and may scroll
@@ -314,7 +321,8 @@ TEST_F(FrameGestures, TheTreeOpensExpandsRenamesAndShowsItsMenu)
     ASSERT_TRUE(PumpUntil([&] { return ::SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0) != 0; }, 2000));
     Type(L"Fotos");
     Keys({VK_RETURN});
-    EXPECT_TRUE(PumpUntil([&] { return Exists(FilePath(L"Fotos")); }, 3000)) << ::testing::PrintToString(Names(m_files.Path()));
+    EXPECT_TRUE(PumpUntil([&] { return Exists(FilePath(L"Fotos")); }, 3000))
+        << ::testing::PrintToString(Names(m_files.Path()));
     EXPECT_FALSE(Exists(FilePath(L"Ziel")));
 
     // The right button opens the folder's context menu.
@@ -335,8 +343,8 @@ TEST_F(FrameGestures, FilesAreDraggedToTheOtherPaneTheTreeAndACaptionLevel)
     ASSERT_TRUE(Click(ListItem(*first, L"a.txt")));
     Keys({VK_CONTROL, 'H'});
     CChildFrame* window = m_frame.ActiveFolderWindow();
-    ASSERT_NE(window->Pane(1), nullptr);
-    CFolderFrame* second = window->Pane(1);
+    ASSERT_NE(window->Pane(PaneIndex::Second), nullptr);
+    CFolderFrame* second = window->Pane(PaneIndex::Second);
     ASSERT_TRUE(second->BrowseTo(PidlFromPath(FilePath(L"Ziel")), true));
     PumpUntilIdle();
 
@@ -348,7 +356,8 @@ TEST_F(FrameGestures, FilesAreDraggedToTheOtherPaneTheTreeAndACaptionLevel)
 
     const HWND tree = m_frame.FolderTree()->Tree();
     ASSERT_TRUE(PumpUntil([&] { return FindTreeItem(tree, L"Ziel") != nullptr; }, 3000));
-    ASSERT_TRUE(Drag(ListItem(*first, L"c.txt"), At(tree, Centre(TreeTextRect(tree, FindTreeItem(tree, L"Ziel"))))));
+    ASSERT_TRUE(
+        Drag(ListItem(*first, L"c.txt"), At(tree, Centre(TreeTextRect(tree, FindTreeItem(tree, L"Ziel"))))));
     EXPECT_TRUE(PumpUntil([&] { return Exists(FilePath(L"Ziel\\c.txt")); }, 5000)) << "onto a tree folder";
 
     // Held over another window's tab, the drag brings that window forward and drops into it.
@@ -377,12 +386,12 @@ TEST_F(FrameGestures, TheQuickViewFollowsTheFocusAfterF11)
     ASSERT_TRUE(Click(ListItem(*pane, L"eins.bmp")));
     Keys({VK_F11});
     EXPECT_TRUE(::IsWindowVisible(m_frame.QuickViewBar().Hwnd()));
-    EXPECT_TRUE(PumpUntil([&] { return m_frame.QuickView().LastPath() == FilePath(L"Ordner\\Bilder\\eins.bmp"); },
-                          3000));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return m_frame.QuickView().LastPath() == FilePath(L"Ordner\\Bilder\\eins.bmp"); }, 3000));
     EXPECT_TRUE(IsWithin(FocusWindow(), pane->ViewWindow())) << "the keys stay in the list";
     Keys({VK_DOWN});
-    EXPECT_TRUE(PumpUntil([&] { return m_frame.QuickView().LastPath() == FilePath(L"Ordner\\Bilder\\zwei.bmp"); },
-                          3000));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return m_frame.QuickView().LastPath() == FilePath(L"Ordner\\Bilder\\zwei.bmp"); }, 3000));
     Keys({VK_F11});
     EXPECT_FALSE(::IsWindowVisible(m_frame.QuickViewBar().Hwnd()));
 }
@@ -411,17 +420,33 @@ TEST_F(FrameGestures, TheSettingsDialogByMouseAndCtrlTab)
                 {
                     const HWND tabs = pageTabs();
                     if (!tabs) return std::nullopt;
-                    const int target = (firstPage + 2) % static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+                    const int target =
+                        (firstPage + 2) % static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
                     return At(tabs, Centre(TabRect(tabs, target)));
                 },
                 "a page's tab")
-            .WaitUntil([&] { return currentPage() == (firstPage + 2) % static_cast<int>(::SendMessageW(pageTabs(), TCM_GETITEMCOUNT, 0, 0)); },
-                       "the clicked page")
+            .WaitUntil(
+                [&]
+                {
+                    return currentPage() ==
+                           (firstPage + 2) %
+                               static_cast<int>(::SendMessageW(pageTabs(), TCM_GETITEMCOUNT, 0, 0));
+                },
+                "the clicked page")
             .Keys({VK_CONTROL, VK_TAB})
-            .WaitUntil([&] { return currentPage() >= 0 && currentPage() != (firstPage + 2) % static_cast<int>(::SendMessageW(pageTabs(), TCM_GETITEMCOUNT, 0, 0)); }, "Ctrl+Tab to the next page")
-            .ClickFound([&]() -> std::optional<Spot>
-                        { return sheet() ? std::optional<Spot>(At(::GetDlgItem(sheet(), IDCANCEL))) : std::nullopt; },
-                        "the Cancel button")
+            .WaitUntil(
+                [&]
+                {
+                    return currentPage() >= 0 &&
+                           currentPage() !=
+                               (firstPage + 2) %
+                                   static_cast<int>(::SendMessageW(pageTabs(), TCM_GETITEMCOUNT, 0, 0));
+                },
+                "Ctrl+Tab to the next page")
+            .ClickFound(
+                [&]() -> std::optional<Spot>
+                { return sheet() ? std::optional<Spot>(At(::GetDlgItem(sheet(), IDCANCEL))) : std::nullopt; },
+                "the Cancel button")
             .WaitUntil([&] { return sheet() == nullptr; }, "the dialog to close")
             .Run());
     EXPECT_FALSE(m_frame.SettingsDialogOpen());

@@ -150,8 +150,8 @@ TEST_F(PaneGestures, ASplitWindowsPanesTakeTheKeysInTurn)
     Keys({VK_CONTROL, 'H'});
     CChildFrame* window = m_frame.ActiveFolderWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_NE(window->Pane(1), nullptr) << "Ctrl+H splits the window";
-    CFolderFrame* second = window->Pane(1);
+    ASSERT_NE(window->Pane(PaneIndex::Second), nullptr) << "Ctrl+H splits the window";
+    CFolderFrame* second = window->Pane(PaneIndex::Second);
     EXPECT_EQ(window->ActivePane(), second);
     EXPECT_TRUE(KeysInView(*second)) << "the new pane has the keys";
 

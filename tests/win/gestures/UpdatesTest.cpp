@@ -62,8 +62,8 @@ protected:
         EXPECT_TRUE(Click(At(first->ListView())));
         Keys({VK_CONTROL, 'H'});
         CChildFrame* window = m_frame.ActiveFolderWindow();
-        if (!window || !window->Pane(1)) return nullptr;
-        EXPECT_TRUE(window->Pane(1)->BrowseTo(PidlFromPath(second), true));
+        if (!window || !window->Pane(PaneIndex::Second)) return nullptr;
+        EXPECT_TRUE(window->Pane(PaneIndex::Second)->BrowseTo(PidlFromPath(second), true));
         PumpUntilIdle();
         return window;
     }
@@ -78,7 +78,7 @@ TEST_F(Updates, SwappedPanesRelabelTheirTab)
     const HWND tabs = m_frame.TabStrip().TabControl();
     ASSERT_EQ(TabText(tabs, 0), L"Links :: Rechts");
     Keys({VK_CONTROL, 'T'});
-    EXPECT_EQ(window->Pane(0)->PathText(), FilePath(L"Rechts"));
+    EXPECT_EQ(window->Pane(PaneIndex::First)->PathText(), FilePath(L"Rechts"));
     EXPECT_EQ(TabText(tabs, 0), L"Rechts :: Links");
 }
 
@@ -88,35 +88,40 @@ TEST_F(Updates, ConfirmedSettingsReachEveryCaptionAtOnce)
     ASSERT_NE(pane, nullptr);
     ASSERT_GT(pane->Caption().FirstAllowed(), 0u) << "the desktop is not a level by default";
     const auto sheet = [] { return ::FindWindowW(L"#32770", L"Einstellungen"); };
-    const auto page = [sheet]
-    { return sheet() ? reinterpret_cast<HWND>(::SendMessageW(sheet(), PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr; };
+    const auto page = [sheet] {
+        return sheet() ? reinterpret_cast<HWND>(::SendMessageW(sheet(), PSM_GETCURRENTPAGEHWND, 0, 0))
+                       : nullptr;
+    };
     const int addressPage = static_cast<int>(SettingsPage::AddressBar);
     ScopedDialogResponder realDialogs{DialogResponder()};
-    ASSERT_TRUE(InputScript()
-                    .Click(At(pane->Caption().Hwnd(), 4, 4), Button::Right)
-                    .ChooseMenuEntry(L"Einstellungen...")
-                    .ClickFound(
-                        [&]() -> std::optional<Spot>
-                        {
-                            const HWND tabs = sheet() ? reinterpret_cast<HWND>(::SendMessageW(sheet(), PSM_GETTABCONTROL, 0, 0))
-                                                      : nullptr;
-                            if (!tabs) return std::nullopt;
-                            return At(tabs, Centre(TabRect(tabs, addressPage)));
-                        },
-                        "the address bar page's tab")
-                    .ClickFound(
-                        [&]() -> std::optional<Spot>
-                        {
-                            const HWND box = page() ? ::GetDlgItem(page(), IDC_ADDRESS_DESKTOP) : nullptr;
-                            if (!box || !::IsWindowVisible(box)) return std::nullopt;
-                            return At(box, 5, 5);
-                        },
-                        "\"Desktop anzeigen\"")
-                    .ClickFound([&]() -> std::optional<Spot>
-                                { return sheet() ? std::optional<Spot>(At(::GetDlgItem(sheet(), IDOK))) : std::nullopt; },
-                                "OK")
-                    .WaitUntil([&] { return sheet() == nullptr; }, "the dialog to close")
-                    .Run());
+    ASSERT_TRUE(
+        InputScript()
+            .Click(At(pane->Caption().Hwnd(), 4, 4), Button::Right)
+            .ChooseMenuEntry(L"Einstellungen...")
+            .ClickFound(
+                [&]() -> std::optional<Spot>
+                {
+                    const HWND tabs =
+                        sheet() ? reinterpret_cast<HWND>(::SendMessageW(sheet(), PSM_GETTABCONTROL, 0, 0))
+                                : nullptr;
+                    if (!tabs) return std::nullopt;
+                    return At(tabs, Centre(TabRect(tabs, addressPage)));
+                },
+                "the address bar page's tab")
+            .ClickFound(
+                [&]() -> std::optional<Spot>
+                {
+                    const HWND box = page() ? ::GetDlgItem(page(), IDC_ADDRESS_DESKTOP) : nullptr;
+                    if (!box || !::IsWindowVisible(box)) return std::nullopt;
+                    return At(box, 5, 5);
+                },
+                "\"Desktop anzeigen\"")
+            .ClickFound(
+                [&]() -> std::optional<Spot>
+                { return sheet() ? std::optional<Spot>(At(::GetDlgItem(sheet(), IDOK))) : std::nullopt; },
+                "OK")
+            .WaitUntil([&] { return sheet() == nullptr; }, "the dialog to close")
+            .Run());
     ASSERT_TRUE(m_frame.Params().addressShowDesktop);
     EXPECT_EQ(pane->Caption().FirstAllowed(), 0u) << "the caption shows the desktop without a navigation";
 }
@@ -125,8 +130,8 @@ TEST_F(Updates, TabToTheOtherPaneMakesItTheActivePane)
 {
     CChildFrame* window = SplitWindow(L"C:\\");
     ASSERT_NE(window, nullptr);
-    CFolderFrame* first = window->Pane(0);
-    CFolderFrame* second = window->Pane(1);
+    CFolderFrame* first = window->Pane(PaneIndex::First);
+    CFolderFrame* second = window->Pane(PaneIndex::Second);
     ASSERT_EQ(window->ActivePane(), second);
     const auto icon = [&] { return ::SendMessageW(window->Hwnd(), WM_GETICON, ICON_SMALL, 0); };
     const LRESULT driveIcon = icon();
@@ -147,18 +152,19 @@ TEST_F(Updates, TheKeysStayInAViewAfterClosingOrMaximisingAPane)
     Keys({VK_CONTROL, 'W'});
     EXPECT_TRUE(KeysIn(*window->ActivePane())) << "after restoring";
     Keys({VK_CONTROL, VK_SHIFT, VK_F4});
-    ASSERT_EQ(window->Pane(1), nullptr);
-    EXPECT_TRUE(KeysIn(*window->Pane(0))) << "after closing the second pane";
+    ASSERT_EQ(window->Pane(PaneIndex::Second), nullptr);
+    EXPECT_TRUE(KeysIn(*window->Pane(PaneIndex::First))) << "after closing the second pane";
 }
 
 TEST_F(Updates, TheNameColumnIsFittedAgainWhenThePaneChangesSize)
 {
     CFolderFrame* pane = Open(L"Links");
     ASSERT_NE(pane, nullptr);
-    pane->SwitchViewMode(0, FVM_DETAILS);
+    pane->SwitchViewMode(0, ViewMode::Details);
     ::PostMessageW(pane->Hwnd(), kFitColumnsMessage, 0, 0);
     PumpUntilIdle();
-    const auto nameWidth = [&] { return static_cast<int>(::SendMessageW(pane->ListView(), LVM_GETCOLUMNWIDTH, 0, 0)); };
+    const auto nameWidth = [&]
+    { return static_cast<int>(::SendMessageW(pane->ListView(), LVM_GETCOLUMNWIDTH, 0, 0)); };
     const int before = nameWidth();
     RECT frame{};
     ::GetWindowRect(m_frame.Hwnd(), &frame);
@@ -184,7 +190,8 @@ TEST_F(Updates, KeysWorkWhileAFloatingTreeHasThem)
     ASSERT_TRUE(IsWithin(FocusWindow(), tree));
     Keys({VK_CONTROL, 'H'});
     ASSERT_NE(m_frame.ActiveFolderWindow(), nullptr);
-    EXPECT_NE(m_frame.ActiveFolderWindow()->Pane(1), nullptr) << "Ctrl+H from the floating tree";
+    EXPECT_NE(m_frame.ActiveFolderWindow()->Pane(PaneIndex::Second), nullptr)
+        << "Ctrl+H from the floating tree";
 }
 
 namespace
@@ -195,7 +202,8 @@ struct TabTouches
     int spared = -1;
     int touches = 0;
     int painting = 0;
-    static LRESULT CALLBACK Count(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+    static LRESULT CALLBACK Count(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR data)
     {
         auto* self = reinterpret_cast<TabTouches*>(data);
         if (message == WM_PAINT) ++self->painting;
