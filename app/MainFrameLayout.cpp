@@ -250,8 +250,10 @@ void CMainFrame::StoreBarLayout()
         }
     }
     if (m_treeBar.Hwnd()) m_params.treeBarVisible = ::IsWindowVisible(m_treeBar.Hwnd()) ? 1 : 0;
-    if (TabStrip().Hwnd()) m_params.tabBarVisible = HasVisibleStyle(TabStrip().Hwnd()) ? 1 : 0;
-    if (m_statusBar.Hwnd()) m_params.statusBarVisible = HasVisibleStyle(m_statusBar.Hwnd()) ? 1 : 0;
+    // Stored as the bars' visible-style bit, as older files hold it; any other value but 0
+    // still reads as shown.
+    if (TabStrip().Hwnd()) m_params.tabBarVisible = HasVisibleStyle(TabStrip().Hwnd()) ? WS_VISIBLE : 0;
+    if (m_statusBar.Hwnd()) m_params.statusBarVisible = HasVisibleStyle(m_statusBar.Hwnd()) ? WS_VISIBLE : 0;
     if (m_treeBar.Hwnd()) m_params.treeBarSizes = m_treeBar.Sizes();
     if (m_quickViewBar.Hwnd()) m_params.quickViewBarSizes = m_quickViewBar.Sizes();
     if (m_treeBar.Hwnd() && m_quickViewBar.Hwnd())

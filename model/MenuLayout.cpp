@@ -107,6 +107,10 @@ constexpr std::array kEditMenu{
     Item(cmd::kMoveToFolder),
     Item(cmd::kCopyToFolder),
     kSeparator,
+    Item(cmd::kCompareFiles),
+    Item(cmd::kCompareFilesExternally),
+    Item(cmd::kCompareFolders),
+    kSeparator,
     Item(cmd::kSelectAll),
     Item(cmd::kSelectSome),
     Item(cmd::kSelectNone),
@@ -118,10 +122,6 @@ constexpr std::array kEditMenu{
 
 constexpr std::array kFolderExtrasMenu{
     Popup(L"&Extras"),
-    Item(cmd::kCompareFiles),
-    Item(cmd::kCompareFilesExternally),
-    Item(cmd::kCompareFolders),
-    kSeparator,
     Item(cmd::kSettings),
     kSeparator,
     Item(cmd::kConnectNetworkDrive),

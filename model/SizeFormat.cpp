@@ -25,9 +25,10 @@ std::wstring FormatSize(uint64_t bytes)
     // Built from whole numbers so that no C locale changes the decimal comma, and so that
     // petabyte sizes, which still count in GB, do not overflow an int.
     std::wstring text;
-    if (x == 0)
+    // Bytes are whole: "5 Bytes", never "5,00 Bytes".
+    if (x == 0 || unit == 0)
     {
-        text = L"0";
+        text = std::to_wstring(value);
     }
     else if (x < 10)
     {

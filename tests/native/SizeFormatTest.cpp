@@ -7,9 +7,10 @@ using namespace sv;
 TEST(FormatSize, UnitStepsTruncationAndDecimalComma)
 {
     EXPECT_EQ(FormatSize(0), L"0 Bytes");
-    // Small byte counts get decimals like any other unit below 100.
-    EXPECT_EQ(FormatSize(1), L"1,00 Bytes");
-    EXPECT_EQ(FormatSize(12), L"12,0 Bytes");
+    // Bytes are whole; the other units get decimals below 100.
+    EXPECT_EQ(FormatSize(1), L"1 Bytes");
+    EXPECT_EQ(FormatSize(5), L"5 Bytes");
+    EXPECT_EQ(FormatSize(30), L"30 Bytes");
     EXPECT_EQ(FormatSize(100), L"100 Bytes");
     EXPECT_EQ(FormatSize(1023), L"1023 Bytes");
     EXPECT_EQ(FormatSize(1024), L"1,00 KB");

@@ -13,7 +13,7 @@ TEST(StatusText, FolderCountsSizesAndDriveSpace)
     EXPECT_EQ(FolderStatusText(0, 0, std::nullopt), L"0 Objekte   0 Bytes");
     // A drive reporting more free than total space shows nothing used rather than a wrap-around.
     EXPECT_EQ(FolderStatusText(1, 1, DriveSpace{L"D:", 10, 20}),
-              L"1 Objekte   1,00 Bytes   (D: 0 Bytes belegt / 20,0 Bytes frei)");
+              L"1 Objekte   1 Bytes   (D: 0 Bytes belegt / 20 Bytes frei)");
 }
 
 TEST(StatusText, Selection)

