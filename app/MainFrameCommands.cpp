@@ -290,25 +290,12 @@ void CMainFrame::ShowHelp()
 
 void CMainFrame::OnNetworkDriveDialog(bool connect)
 {
-    const DWORD result = connect ? ::WNetConnectionDialog(Hwnd(), RESOURCETYPE_DISK)
-                                 : ::WNetDisconnectDialog(Hwnd(), RESOURCETYPE_DISK);
-    if (result == ERROR_NO_NETWORK)
-    {
-        ShowNote(Hwnd(), connect ? text::kNoNetworkToConnect : text::kNoNetworkToDisconnect);
-        return;
-    }
-    // A cancelled dialog answers -1; other failures are the system's to word.
-    if (result != NO_ERROR && result != static_cast<DWORD>(-1))
-    {
-        wchar_t* text = nullptr;
-        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                             FORMAT_MESSAGE_IGNORE_INSERTS,
-                         nullptr, result, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        const std::wstring message = text ? text : L"";
-        if (text) ::LocalFree(text);
-        if (!message.empty()) ShowNote(Hwnd(), message);
-        return;
-    }
+    // The system's dialogs say what went wrong themselves; where they cannot even open (no
+    // network, a cancel) nothing more is said.
+    if (connect)
+        ::WNetConnectionDialog(Hwnd(), RESOURCETYPE_DISK);
+    else
+        ::WNetDisconnectDialog(Hwnd(), RESOURCETYPE_DISK);
     CheckDrives();
     // The tree's drive level shows the new drive, or no longer the old one.
     RefreshAfterSystemChange(false);

@@ -45,10 +45,6 @@ inline constexpr const wchar_t* kFolderOptionsUnavailable =
     L"Versteckte Objekte und geschützte Systemdateien lassen sich im Menü „Filter“ ein- und ausblenden.";
 inline constexpr const wchar_t* kNewFolderFailed =
     L"Im Ordner „%s“ konnte kein neuer Ordner angelegt werden.";
-inline constexpr const wchar_t* kNoNetworkToConnect =
-    L"Es ist kein Netzwerk vorhanden, daher können keine Netzlaufwerke verbunden werden.";
-inline constexpr const wchar_t* kNoNetworkToDisconnect =
-    L"Es ist kein Netzwerk vorhanden, daher gibt es keine Netzlaufwerke zu trennen.";
 // The "Datei" menu's own new-item submenu where the shell has none.
 inline constexpr const wchar_t* kNewItemMenu = L"&Neu";
 inline constexpr const wchar_t* kNewFolderItem = L"&Ordner\tF7";

@@ -280,14 +280,10 @@ TEST_F(ShellCommands, ThePromptAndTheSearchesStartInTheActivePanesFolder)
     EXPECT_FALSE(m_frame.RouteCommandState(cmd::kExternalSearch).enabled);
 }
 
-TEST_F(ShellCommands, NetworkDrivesSayWhyTheyCannotBeConnectedWithoutANetwork)
+TEST_F(ShellCommands, NetworkDriveDialogsLeaveTheirFailuresToTheSystem)
 {
     Command(cmd::kConnectNetworkDrive);
     Command(cmd::kDisconnectNetworkDrive);
-    // Without a network the system's dialogs answer at once; the user learns why.
-    for (const MessageRequest& request : m_messages.Requests())
-    {
-        EXPECT_EQ(request.caption, L"Hinweis");
-        EXPECT_NE(request.text.find(L"kein Netzwerk"), std::wstring::npos) << request.text;
-    }
+    // Without a network the system's dialogs answer at once (Wine); nothing more is said.
+    EXPECT_TRUE(m_messages.Requests().empty()) << m_messages.Requests().front().text;
 }
