@@ -8,6 +8,7 @@
 #include "framework/AccessibleMenuName.h"
 #include "framework/Handles.h"
 #include "framework/Window.h"
+#include "model/CaptionSegments.h"
 #include "model/ColorRamp.h"
 #include "shell/Pidl.h"
 #include "shell/Utils.h"
@@ -106,7 +107,7 @@ private:
     void Rebuild();
     void Rebuild(CPathLevels& names);
     void Fit();
-    int ArrowLeft(const Segment& segment) const { return segment.left + segment.width - 12; }
+    int ArrowLeft(const Segment& segment) const { return segment.left + segment.width - kSegmentArrowWidth; }
     // Painting (CaptionPaint.cpp).
     void OnPaint();
     void Paint(HDC dc, const RECT& client);

@@ -186,3 +186,24 @@ TEST_F(CaptionGestures, TheContextMenuCopiesTheLevelsPathAndShowsTheQuickFilter)
     EXPECT_TRUE(PumpUntil([&] { return shownItems() == 2; }, 3000));
     EXPECT_TRUE(IsWithin(FocusWindow(), pane->ViewWindow()));
 }
+
+TEST_F(CaptionGestures, EveryLevelButTheLastEndsInAnArrowAreaOfElevenPixels)
+{
+    CFolderFrame* pane = Open(L"Eins\\Zwei\\Drei");
+    ASSERT_NE(pane, nullptr);
+    CCaption& caption = pane->Caption();
+    RECT client{};
+    ::GetClientRect(caption.Hwnd(), &client);
+    const int y = client.bottom / 2;
+    const int last = LastSegment(*pane);
+    for (int segment = last - 2; segment <= last; ++segment)
+    {
+        int arrow = 0;
+        for (int x = 0; x < client.right; ++x)
+        {
+            const CCaption::Hit hit = caption.HitTest(POINT{x, y});
+            if (hit.segment == segment && hit.part == CCaption::Part::Arrow) ++arrow;
+        }
+        EXPECT_EQ(arrow, segment == last ? 0 : kSegmentArrowWidth) << caption.SegmentText(static_cast<size_t>(segment));
+    }
+}
