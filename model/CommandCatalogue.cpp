@@ -41,10 +41,10 @@ constexpr std::array kCommands{
     Keyed(InMenu, {cmd::kDelete, L"&Löschen", L"Löschen", 6, TreeOrView}),
     Keyed(InBoth, {cmd::kMoveToFolder, L"In Ordner &verschieben...", L"Verschieben nach...", 4, ViewNoTree}),
     Keyed(InBoth, {cmd::kCopyToFolder, L"In Ordner k&opieren...", L"Kopieren nach...", 5, ViewNoTree}),
-    Keyed(InMenu, {cmd::kSelectAll, L"Alle auswählen", {}, -1, ViewNoTree}),
+    Keyed(InMenu, {cmd::kSelectAll, L"Alle auswählen", {}, -1, FolderWindow}),
     Keyed(InMenu, {cmd::kSelectSome, L"Einige auswählen...", L"Objekte auswählen", 20, FolderWindow}),
-    Keyed(InMenu, {cmd::kSelectNone, L"Alle abwählen", {}, -1, ViewNoTree}),
-    Keyed(InMenu, {cmd::kInvertSelection, L"Auswahl umkehren", {}, -1, ViewNoTree}),
+    Keyed(InMenu, {cmd::kSelectNone, L"Alle abwählen", {}, -1, FolderWindow}),
+    Keyed(InMenu, {cmd::kInvertSelection, L"Auswahl umkehren", {}, -1, FolderWindow}),
     CommandInfo{cmd::kCopyFileList, L"Dateiliste in die Zwischenablage kopieren...", {}, -1, PaneDecides},
     // The shell's view deletes on Shift+Delete; the tooltip has always named the keys this way
     // round, unlike every other text, so it is not made from KeysHandledElsewhere().

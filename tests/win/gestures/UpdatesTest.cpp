@@ -194,6 +194,46 @@ TEST_F(Updates, KeysWorkWhileAFloatingTreeHasThem)
         << "Ctrl+H from the floating tree";
 }
 
+TEST_F(Updates, SelectAllAndInvertReachTheActivePaneWhileTheTreeHasTheFocus)
+{
+    MakeFile(L"Links\\a.txt");
+    MakeFile(L"Links\\b.txt");
+    CFolderFrame* pane = Open(L"Links");
+    ASSERT_NE(pane, nullptr);
+    const HWND tree = m_frame.FolderTree()->Tree();
+    // A click on the folder the tree shows once it followed the pane: the tree has the keys.
+    RECT shown{};
+    PumpUntil(
+        [&]
+        {
+            const auto caret = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+            wchar_t text[64] = {};
+            TVITEMW item{};
+            item.mask = TVIF_TEXT;
+            item.hItem = caret;
+            item.pszText = text;
+            item.cchTextMax = 64;
+            if (!caret || !::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ||
+                std::wstring(text) != L"Links")
+                return false;
+            *reinterpret_cast<HTREEITEM*>(&shown) = caret;
+            return ::SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&shown)) != 0;
+        },
+        5000);
+    ASSERT_TRUE(Click(At(tree, POINT{(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2})));
+    PumpUntilIdle();
+    ASSERT_TRUE(IsWithin(FocusWindow(), tree));
+    ASSERT_EQ(ActivePath(), FilePath(L"Links"));
+    const auto selected = [&]
+    { return static_cast<int>(::SendMessageW(pane->ListView(), LVM_GETSELECTEDCOUNT, 0, 0)); };
+    PumpUntil([&] { return ::SendMessageW(pane->ListView(), LVM_GETITEMCOUNT, 0, 0) == 3; }, 3000);
+    Keys({VK_CONTROL, 'A'});
+    EXPECT_EQ(selected(), 3) << "Strg+A with the tree focused";
+    Keys({VK_CONTROL, 'I'});
+    EXPECT_EQ(selected(), 0) << "Strg+I";
+    EXPECT_TRUE(IsWithin(FocusWindow(), tree)) << "the keys leave the focus in the tree";
+}
+
 namespace
 {
 // Counts the strip's reads and writes of the labels of tabs other than `spared`, outside painting.
