@@ -105,10 +105,15 @@ void CMainFrame::OnCompareFiles(bool external)
 {
     CChildFrame* window = ActiveFolderWindow();
     CFolderFrame* active = ActivePane();
-    if (!window || !active) return;
     if (external && m_params.externalCompareCommand.empty())
     {
         ShowError(Hwnd(), text::kCompareNoExternalProgram);
+        return;
+    }
+    // Without a folder window nothing is marked: the keys still say what is missing.
+    if (!window || !active)
+    {
+        ShowError(Hwnd(), text::kCompareMarkTwoFiles);
         return;
     }
     const PaneMarks activeMarks = MarksOf(*active);

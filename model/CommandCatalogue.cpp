@@ -90,8 +90,8 @@ constexpr std::array kCommands{
     CommandInfo{cmd::kAddFavorite, L"&Zu Favoriten hinzufügen...", {}, -1, Custom},
     CommandInfo{cmd::kEditFavorites, L"&Favoriten bearbeiten...", {}, -1, Custom},
     // "&Extras"
-    Keyed(InMenu, {cmd::kCompareFiles, L"&Dateien vergleichen", {}, -1, FolderWindow}),
-    Keyed(InMenu, {cmd::kCompareFilesExternally, L"Dateien extern vergleichen", {}, -1, FolderWindow}),
+    Keyed(InMenu, {cmd::kCompareFiles, L"&Dateien vergleichen", {}, -1, Always}),
+    Keyed(InMenu, {cmd::kCompareFilesExternally, L"Dateien extern vergleichen", {}, -1, Always}),
     Keyed(InMenu, {cmd::kCompareFolders, L"Ordner vergleichen...", {}, -1, SplitWindow}),
     CommandInfo{cmd::kSettings, L"&Einstellungen...", {}, -1, Custom},
     CommandInfo{cmd::kConnectNetworkDrive, L"Netzlaufwerk &verbinden...", L"Netzlaufwerk verbinden", 18},

@@ -3,6 +3,7 @@
 // selection by mask and its history, the folder compare of a split window, and the progress
 // window of long work.
 #include "../MainFrameFixture.h"
+#include "../RealInput.h"
 #include "app/MainFrame.h"
 #include "commands/CompareFilesWin32.h"
 #include "commands/DlgCompareFolders.h"
@@ -120,6 +121,18 @@ const std::wstring kIdentical = L"Inhaltlich identisch.";
 const std::wstring kSameSizeDiffers =
     L"Inhaltlich nicht identisch (gleiche Größe, aber unterschiedlicher Inhalt).";
 } // namespace
+
+TEST_F(Compare, CtrlQWithoutAFolderWindowAsksForTwoFiles)
+{
+    ASSERT_TRUE(m_frame.Windows().CloseAll());
+    ASSERT_EQ(m_frame.Windows().Count(), 0u);
+    ASSERT_TRUE(Click(At(m_frame.MdiClient())));
+    Keys({VK_CONTROL, 'Q'});
+    PumpUntilIdle();
+    const MessageRequest shown = LastMessage();
+    EXPECT_EQ(shown.text, L"Bitte zwei Dateien markieren.");
+    EXPECT_EQ(shown.caption, L"Fehler");
+}
 
 TEST_F(Compare, FileCompareChoosesItsPairAndReportsEveryOutcome)
 {
