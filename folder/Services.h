@@ -43,7 +43,7 @@ struct PaneEvents
 // What happened to the frame's folder windows and settings.
 struct FrameEvents
 {
-    // A confirmed settings dialog (or a changed setting of a toolbar menu) is in force.
+    // A confirmed settings dialog is in force.
     Signal<> settingsChanged;
     Signal<CChildFrame&> windowOpened;
     // The folder window became the active one.
