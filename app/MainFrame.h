@@ -16,6 +16,7 @@
 #include "bars/ReBarMain.h"
 #include "bars/RebarBandSlots.h"
 #include "bars/StatusBarEx.h"
+#include "bars/ToolBarDock.h"
 #include "bars/ToolBarXP.h"
 #include "bars/ToolbarMenu.h"
 #include "commands/DlgSelect.h"
@@ -181,6 +182,10 @@ public:
     CToolBarXP& MainToolbar() { return m_mainToolbar; }
     CToolBarXP& FavoritesBar() { return m_favoritesBar; }
     CToolBarXP& DrivesBar() { return m_drivesBar; }
+    // In docking mode, what the dock site moves of each toolbar.
+    CToolBarDock& MainToolbarDock() { return m_mainDock; }
+    CToolBarDock& FavoritesBarDock() { return m_favoritesDock; }
+    CToolBarDock& DrivesBarDock() { return m_drivesDock; }
     CReBarMain& Rebar() { return m_rebar; }
     CStatusBarEx& StatusBar() { return m_statusBar; }
     CDlgBarTab& TabStrip() { return m_folderWindows.TabStrip(); }
@@ -228,6 +233,9 @@ public:
 
     // The buttons a band's chevron lists, as its menu shows them.
     std::vector<ChevronItem> ChevronItems(int band);
+    std::vector<ChevronItem> ChevronItems(CToolBarXP& bar);
+    // The chevron menu of the buttons of `bar` that do not fit, at a screen point.
+    void ShowChevron(CToolBarXP& bar, POINT at);
     // Toolbar buttons follow the command states.
     void UpdateBarCommandStates();
     void RecalcLayout();
@@ -332,6 +340,12 @@ private:
 
     // Layout, MainFrameLayout.cpp.
     void OnChevronPushed(const NMREBARCHEVRON& chevron);
+    // A toolbar's buttons, sizes or visibility changed: its dock window follows, the frame
+    // lays out again.
+    void OnToolbarChanged();
+    // The toolbars' entries of the dock record, for rebar mode: stored places, the visibility
+    // the user chose now.
+    DockLayout ToolbarVisibility(const DockLayout& stored) const;
     int MeasureTextBelowHeight();
     void ApplyTextPosition(CToolBarXP& bar, int textMode, int height);
     // The system's small icons on the favorites and drives bars: 16 pixels at 96 dpi.
@@ -372,6 +386,9 @@ private:
     CToolBarXP m_drivesBar;
     CFavoritesBar m_favoritesBarBehaviour{m_folderWindows, m_services, m_treeSync};
     CDrivesBar m_drivesBarBehaviour{[this](int button) { OpenDriveInNewWindow(button); }};
+    CToolBarDock m_mainDock;
+    CToolBarDock m_favoritesDock;
+    CToolBarDock m_drivesDock;
     CStatusBarEx m_statusBar;
     CMyBar m_treeBar;
     CMyBar m_quickViewBar;

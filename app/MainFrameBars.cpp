@@ -57,10 +57,22 @@ bool CMainFrame::CreateBars()
 
     // In rebar mode the toolbars live in the rebar from the start.
     if (!m_dockingMode && !m_rebar.Create(Hwnd(), kRebarId)) return false;
-    const HWND toolbarParent = m_dockingMode ? Hwnd() : m_rebar.Hwnd();
-    if (!CreateMainToolbar(toolbarParent) || !CreateFavoritesBar(toolbarParent) ||
-        !CreateDrivesBar(toolbarParent))
+    // In docking mode each toolbar lives in a dock window of its own.
+    const auto chevron = [this](CToolBarXP& bar, POINT at) { ShowChevron(bar, at); };
+    if (m_dockingMode && (!m_mainDock.Create(Hwnd(), kMainToolbarId, kMainToolbarText, chevron) ||
+                          !m_favoritesDock.Create(Hwnd(), kFavoritesBarId, kFavoritesBarText, chevron) ||
+                          !m_drivesDock.Create(Hwnd(), kDrivesBarId, kDrivesBarText, chevron)))
         return false;
+    if (!CreateMainToolbar(m_dockingMode ? m_mainDock.Hwnd() : m_rebar.Hwnd()) ||
+        !CreateFavoritesBar(m_dockingMode ? m_favoritesDock.Hwnd() : m_rebar.Hwnd()) ||
+        !CreateDrivesBar(m_dockingMode ? m_drivesDock.Hwnd() : m_rebar.Hwnd()))
+        return false;
+    if (m_dockingMode)
+    {
+        m_mainDock.SetToolbar(m_mainToolbar);
+        m_favoritesDock.SetToolbar(m_favoritesBar);
+        m_drivesDock.SetToolbar(m_drivesBar);
+    }
     if (!m_statusBar.Create(Hwnd(), kStatusBarId)) return false;
     m_services.statusBar = m_statusBar.Hwnd();
     if (!m_dockingMode) AddBands();
@@ -144,7 +156,7 @@ bool CMainFrame::CreateMainToolbar(HWND parent)
 
     m_mainToolbar.LoadLayout(DataFilePath(ToolbarFileName(kMainToolbarName)), ToolbarRecordsWide());
     m_mainToolbar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
-    m_mainToolbar.SetFrameLayout([this] { RecalcLayout(); });
+    m_mainToolbar.SetFrameLayout([this] { OnToolbarChanged(); });
     m_mainToolbar.Relayout();
     return true;
 }
@@ -162,7 +174,7 @@ bool CMainFrame::CreateFavoritesBar(HWND parent)
         CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi()));
     m_favoritesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
     m_favoritesBar.SetHideBandWhenEmpty(true);
-    m_favoritesBar.SetFrameLayout([this] { RecalcLayout(); });
+    m_favoritesBar.SetFrameLayout([this] { OnToolbarChanged(); });
     m_favoritesBarBehaviour.Attach(m_favoritesBar.Hwnd());
 
     const ReadStatus status =
@@ -223,7 +235,7 @@ bool CMainFrame::CreateDrivesBar(HWND parent)
                          CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi()));
     m_drivesBar.SetBarHeight(CommonBarHeight(ToolbarIconSizeOf(m_params.mainToolbarIconSize), ScreenDpi()));
     m_drivesBar.SetRebar(m_dockingMode ? nullptr : &m_rebar);
-    m_drivesBar.SetFrameLayout([this] { RecalcLayout(); });
+    m_drivesBar.SetFrameLayout([this] { OnToolbarChanged(); });
     m_drivesBarBehaviour.Attach(m_drivesBar.Hwnd());
     m_driveList = ReadLogicalDrives();
     FillDrivesBar();

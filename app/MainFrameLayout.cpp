@@ -20,8 +20,6 @@ namespace sv
 
 namespace
 {
-constexpr int kDockRowGap = 2;
-
 bool HasVisibleStyle(HWND hwnd)
 {
     return hwnd && (::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -63,31 +61,17 @@ void CMainFrame::RecalcLayout()
         Place(m_rebar.Hwnd(), 0, 0, width, m_rebar.Height());
         top += m_rebar.Height();
     }
-    else
-    {
-        // Until the bars can be docked anywhere they stand in one row at the top, in their
-        // docking order: main toolbar, drives bar, favorites bar.
-        int x = 0;
-        int rowHeight = 0;
-        for (CToolBarXP* bar : {&m_mainToolbar, &m_drivesBar, &m_favoritesBar})
-        {
-            if (!HasVisibleStyle(bar->Hwnd())) continue;
-            const int barWidth = bar->FullWidth();
-            Place(bar->Hwnd(), x, 0, barWidth, bar->BarHeight());
-            x += barWidth + kDockRowGap;
-            rowHeight = std::max(rowHeight, bar->BarHeight());
-        }
-        top += rowHeight > 0 ? rowHeight + kDockRowGap : 0;
-    }
-    if (HasVisibleStyle(TabStrip().Hwnd()))
-    {
-        Place(TabStrip().Hwnd(), 0, top, width, TabStrip().Height());
-        top += TabStrip().Height();
-    }
     if (HasVisibleStyle(m_statusBar.Hwnd())) bottom -= m_statusBar.PlaceAtBottom();
     bottom = std::max(bottom, top);
-    // The sizing bars take their rows at the edges of what is left; the rest is the client's.
-    const RECT rest = m_dockSite.Layout(RECT{left, top, right, bottom});
+    // The docked bars take their rows at the edges; the tab strip stands under the top rows,
+    // as under the toolbars there; the rest is the client's.
+    const auto tabStrip = [this, width](int at)
+    {
+        if (!HasVisibleStyle(TabStrip().Hwnd())) return 0;
+        Place(TabStrip().Hwnd(), 0, at, width, TabStrip().Height());
+        return TabStrip().Height();
+    };
+    const RECT rest = m_dockSite.Layout(RECT{left, top, right, bottom}, tabStrip);
     Place(MdiClient(), rest.left, rest.top, rest.right - rest.left, rest.bottom - rest.top);
     m_inLayout = false;
 }
@@ -204,6 +188,19 @@ void CMainFrame::RestoreBarLayout()
             // The band's width counts its gripper too, so a fresh band is widened to show all.
             if (!stored) m_rebar.ShowIdealWidth(i);
         }
+        // The user's choice, which every later band layout keeps; a record without it takes
+        // the hidden style of the stored band (the favorites band hides when empty as well).
+        const DockLayout layout = DecodeDockLayout(m_params.dockLayout);
+        for (int i = 0; i < static_cast<int>(kRebarSlotCount) && i < m_rebar.BandCount(); ++i)
+        {
+            CToolBarXP* bar = ToolbarOfBand(i);
+            if (!bar) continue;
+            const auto& stored = m_bandPlan[static_cast<size_t>(i)].stored;
+            if (const DockBarPlace* place = layout.Find(bar->Id()))
+                bar->SetUserVisible(place->visible);
+            else if (stored && bar != &m_favoritesBar)
+                bar->SetUserVisible((stored->style & RBBS_HIDDEN) == 0);
+        }
     }
     ::ShowWindow(TabStrip().Hwnd(), m_params.tabBarVisible ? SW_SHOWNA : SW_HIDE);
     ::ShowWindow(m_statusBar.Hwnd(), m_params.statusBarVisible ? SW_SHOWNA : SW_HIDE);
@@ -219,6 +216,17 @@ void CMainFrame::RestoreBarLayout()
 void CMainFrame::DockSideBars()
 {
     m_dockSite.Attach(Hwnd(), [this] { RecalcLayout(); });
+    if (m_dockingMode)
+    {
+        // In one row at the top: main toolbar, drives bar, favorites bar. Their floating
+        // frames' close boxes are the menu commands, as the tree bar's button is.
+        m_dockSite.Register(m_mainDock, DockSide::Top, true);
+        m_dockSite.Register(m_drivesDock, DockSide::Top, true, true);
+        m_dockSite.Register(m_favoritesDock, DockSide::Top, true, true);
+        m_mainDock.SetCloseCommand(cmd::kMainToolbar);
+        m_drivesDock.SetCloseCommand(cmd::kDrivesBar);
+        m_favoritesDock.SetCloseCommand(cmd::kFavoritesBar);
+    }
     m_dockSite.Register(m_treeBar, DockSide::Left, true);
     m_dockSite.Register(m_quickViewBar, DockSide::Right, false);
     // The tree bar's close button is its menu command, which also looks at the drives.
@@ -257,7 +265,13 @@ void CMainFrame::StoreBarLayout()
     if (m_treeBar.Hwnd()) m_params.treeBarSizes = m_treeBar.Sizes();
     if (m_quickViewBar.Hwnd()) m_params.quickViewBarSizes = m_quickViewBar.Sizes();
     if (m_treeBar.Hwnd() && m_quickViewBar.Hwnd())
-        m_params.dockLayout = EncodeDockLayout(m_dockSite.Capture());
+    {
+        // The places of bars this run does not dock stay for a run that does.
+        const DockLayout stored = DecodeDockLayout(m_params.dockLayout);
+        DockLayout layout = m_dockSite.Capture();
+        if (!m_dockingMode) layout = MergeDockLayouts(std::move(layout), ToolbarVisibility(stored));
+        m_params.dockLayout = EncodeDockLayout(MergeDockLayouts(std::move(layout), stored));
+    }
 
     WINDOWPLACEMENT placement{sizeof(placement)};
     if (::GetWindowPlacement(Hwnd(), &placement))
@@ -322,11 +336,40 @@ void CMainFrame::LayoutAllBars()
     RecalcLayout();
 }
 
+DockLayout CMainFrame::ToolbarVisibility(const DockLayout& stored) const
+{
+    DockLayout layout;
+    int32_t order = 0;
+    for (const CToolBarXP* bar : {&m_mainToolbar, &m_drivesBar, &m_favoritesBar})
+    {
+        DockBarPlace place{bar->Id(), DockSide::Top, 0, order++, true, false, 0, 0};
+        if (const DockBarPlace* known = stored.Find(bar->Id())) place = *known;
+        place.visible = bar->UserVisible();
+        layout.bars.push_back(place);
+    }
+    return layout;
+}
+
+void CMainFrame::OnToolbarChanged()
+{
+    if (m_dockingMode)
+    {
+        for (CToolBarDock* dock : {&m_mainDock, &m_favoritesDock, &m_drivesDock})
+            dock->Refit();
+    }
+    RecalcLayout();
+}
+
 std::vector<ChevronItem> CMainFrame::ChevronItems(int band)
 {
-    std::vector<ChevronItem> items;
     CToolBarXP* bar = ToolbarOfBand(band);
-    if (!bar) return items;
+    return bar ? ChevronItems(*bar) : std::vector<ChevronItem>();
+}
+
+std::vector<ChevronItem> CMainFrame::ChevronItems(CToolBarXP& toolbar)
+{
+    std::vector<ChevronItem> items;
+    CToolBarXP* bar = &toolbar;
     for (const auto& button : bar->OverflowButtons())
     {
         if (button.IsSeparator()) continue;
@@ -345,10 +388,16 @@ void CMainFrame::OnChevronPushed(const NMREBARCHEVRON& chevron)
 {
     CToolBarXP* bar = ToolbarOfBand(static_cast<int>(chevron.uBand));
     if (!bar) return;
-    std::vector<ChevronItem> items = ChevronItems(static_cast<int>(chevron.uBand));
-    if (items.empty()) return;
     POINT at{chevron.rc.left, chevron.rc.bottom};
     ::ClientToScreen(m_rebar.Hwnd(), &at);
+    ShowChevron(*bar, at);
+}
+
+void CMainFrame::ShowChevron(CToolBarXP& toolbar, POINT at)
+{
+    CToolBarXP* bar = &toolbar;
+    std::vector<ChevronItem> items = ChevronItems(toolbar);
+    if (items.empty()) return;
     const UINT chosen =
         m_chevron.Track(Hwnd(), at, std::move(items), bar->NormalImages(), bar->DisabledImages());
     if (chosen == 0) return;

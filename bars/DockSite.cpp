@@ -95,13 +95,20 @@ void CDockSite::Attach(HWND frame, std::function<void()> relayout)
     m_relayout = std::move(relayout);
 }
 
-void CDockSite::Register(CSizingControlBar& bar, DockSide side, bool visible)
+void CDockSite::Register(CSizingControlBar& bar, DockSide side, bool visible, bool joinLastRow)
 {
     auto entry = std::make_unique<Entry>();
     entry->bar = &bar;
     entry->place.barId = bar.Id();
     entry->place.side = side;
-    entry->place.row = static_cast<int32_t>(Rows(side).size());
+    const auto rows = Rows(side);
+    if (joinLastRow && !rows.empty())
+    {
+        entry->place.row = static_cast<int32_t>(rows.size() - 1);
+        entry->place.order = static_cast<int32_t>(rows.back().size());
+    }
+    else
+        entry->place.row = static_cast<int32_t>(rows.size());
     entry->place.visible = visible;
     entry->defaultPlace = entry->place;
     m_entries.push_back(std::move(entry));
@@ -193,13 +200,17 @@ void CDockSite::Renumber(const std::vector<std::vector<Entry*>>& rows)
     }
 }
 
-RECT CDockSite::Layout(const RECT& area)
+RECT CDockSite::Layout(const RECT& area, const std::function<int(int top)>& belowTopRows)
 {
     m_area = area;
     m_bands.clear();
     RECT rest = area;
     for (const DockSide side : kLayoutOrder)
+    {
         rest = LayoutSide(side, rest);
+        if (side == DockSide::Top && belowTopRows)
+            rest.top = std::min<LONG>(rest.bottom, rest.top + belowTopRows(rest.top));
+    }
     m_rest = rest;
     return rest;
 }
@@ -215,8 +226,11 @@ RECT CDockSite::LayoutSide(DockSide side, RECT rest)
 
         std::vector<RowBar> fit;
         for (const Entry* entry : shown)
-            fit.push_back(RowBar{entry->bar->Length(horizontal), CSizingControlBar::MinLength(horizontal),
-                                 entry->keepSize});
+        {
+            entry->bar->Orient(horizontal);
+            fit.push_back(RowBar{entry->bar->Length(horizontal), entry->bar->MinimumLength(horizontal),
+                                 entry->keepSize, entry->bar->IsFixedSize()});
+        }
         const int available = std::max(0, horizontal ? Width(rest) : Height(rest));
         const size_t staying = FitRow(fit, available);
         if (staying < shown.size())
@@ -233,9 +247,13 @@ RECT CDockSite::LayoutSide(DockSide side, RECT rest)
             shown.resize(staying);
         }
 
-        int thickness = CSizingControlBar::MinThickness(horizontal);
+        // A row of toolbars is as thick as they are; a sizing bar asks for its minimum at least.
+        int thickness = 0;
         for (Entry* entry : shown)
-            thickness = std::max(thickness, entry->bar->Thickness(horizontal));
+            thickness = std::max(thickness, entry->bar->IsFixedSize()
+                                                ? entry->bar->Thickness(horizontal)
+                                                : std::max(entry->bar->Thickness(horizontal),
+                                                           CSizingControlBar::MinThickness(horizontal)));
         const int room = std::max(0, (horizontal ? Height(rest) : Width(rest)) - kRemainingRoom);
         const int placed = std::min(thickness, room);
         const RECT band = RowRect(rest, side, placed);
@@ -246,16 +264,38 @@ RECT CDockSite::LayoutSide(DockSide side, RECT rest)
         {
             CSizingControlBar& bar = *shown[i]->bar;
             shown[i]->keepSize = false;
-            bar.SetLength(horizontal, fit[i].length);
-            bar.SetThickness(horizontal, thickness);
-            UINT edges = FacingEdge(side);
-            if (i > 0) edges |= horizontal ? kEdgeLeft : kEdgeTop;
-            if (i + 1 < shown.size()) edges |= horizontal ? kEdgeRight : kEdgeBottom;
+            const bool fixed = bar.IsFixedSize();
+            UINT edges = 0;
+            bool frameChanged = false;
+            RECT across = band;
+            if (fixed)
+            {
+                // A toolbar keeps its own thickness, at the frame's side of the row.
+                frameChanged = bar.SetPlacedLength(horizontal, fit[i].length);
+                const int own = std::min(bar.Thickness(horizontal), placed);
+                switch (side)
+                {
+                case DockSide::Top: across.bottom = across.top + own; break;
+                case DockSide::Bottom: across.top = across.bottom - own; break;
+                case DockSide::Left: across.right = across.left + own; break;
+                case DockSide::Right: across.left = across.right - own; break;
+                }
+            }
+            else
+            {
+                bar.SetLength(horizontal, fit[i].length);
+                bar.SetThickness(horizontal, thickness);
+                // Edges between sizing bars only: a toolbar's length is its buttons'.
+                edges = FacingEdge(side);
+                if (i > 0 && !shown[i - 1]->bar->IsFixedSize()) edges |= horizontal ? kEdgeLeft : kEdgeTop;
+                if (i + 1 < shown.size() && !shown[i + 1]->bar->IsFixedSize())
+                    edges |= horizontal ? kEdgeRight : kEdgeBottom;
+            }
             const int length = fit[i].length;
-            const RECT rect = horizontal ? RECT{along, band.top, along + length, band.bottom}
-                                         : RECT{band.left, along, band.right, along + length};
+            const RECT rect = horizontal ? RECT{along, across.top, along + length, across.bottom}
+                                         : RECT{across.left, along, across.right, along + length};
             along += length;
-            const bool frameChanged = bar.SetDockState(this, side, false, edges);
+            frameChanged = bar.SetDockState(this, side, false, edges) || frameChanged;
             const RECT now = WindowRectIn(bar.Hwnd(), m_frame);
             if (frameChanged || !::EqualRect(&now, &rect))
                 ::SetWindowPos(bar.Hwnd(), nullptr, rect.left, rect.top, Width(rect), Height(rect),
@@ -319,12 +359,13 @@ void CDockSite::MakeDocked(Entry& entry)
 
 SIZE CDockSite::FloatingFrameSize(const CSizingControlBar& bar) const
 {
-    return CSCBMiniDockFrameWnd::WindowSizeFor(SIZE{bar.Sizes().floatingWidth, bar.Sizes().floatingHeight});
+    return CSCBMiniDockFrameWnd::FrameSizeFor(bar.Sizes());
 }
 
 void CDockSite::MakeFloating(Entry& entry, POINT screenTopLeft)
 {
     CSizingControlBar& bar = *entry.bar;
+    bar.Orient(true);
     if (!entry.floatingFrame)
     {
         auto frame = std::make_unique<CSCBMiniDockFrameWnd>();
@@ -399,7 +440,7 @@ DockLayout CDockSite::Capture() const
     for (const auto& entry : m_entries)
     {
         DockBarPlace place = entry->place;
-        place.visible = IsShown(entry->bar->Hwnd());
+        place.visible = entry->bar->ShownByUser();
         if (place.floating && entry->floatingFrame)
         {
             RECT window{};
@@ -430,7 +471,7 @@ void CDockSite::Apply(const DockLayout& layout, const ScreenArea& screen)
             MakeFloating(*entry, POINT{place.floatLeft, place.floatTop});
         else
             MakeDocked(*entry);
-        ::ShowWindow(entry->bar->Hwnd(), place.visible ? SW_SHOWNA : SW_HIDE);
+        entry->bar->ShowByUser(place.visible);
     }
     for (const DockSide side : kLayoutOrder)
         Renumber(side);
@@ -621,9 +662,13 @@ void CDockSite::BeginResize(CSizingControlBar& bar, UINT edge, POINT screen)
         return;
     }
     m_resize.edgeIndex = towardsPredecessor ? index - 1 : index;
+    // A toolbar in the row gives nothing: its minimum is its length.
     for (const Entry* member : m_resize.row)
-        m_resize.startLengths.push_back(
-            RowBar{member->bar->Length(horizontal), CSizingControlBar::MinLength(horizontal), false});
+    {
+        const int length = member->bar->Length(horizontal);
+        m_resize.startLengths.push_back(RowBar{
+            length, member->bar->IsFixedSize() ? length : CSizingControlBar::MinLength(horizontal), false});
+    }
 }
 
 void CDockSite::TrackResize(POINT screen)

@@ -43,13 +43,16 @@ public:
 
     // The frame whose client area the bars share; `relayout` lays the whole frame out again.
     void Attach(HWND frame, std::function<void()> relayout);
-    // A bar docked at `side` in a row of its own, shown or hidden; its default place.
-    void Register(CSizingControlBar& bar, DockSide side, bool visible);
+    // A bar docked at `side` in a row of its own, or at the end of the last row there, shown
+    // or hidden; its default place.
+    void Register(CSizingControlBar& bar, DockSide side, bool visible, bool joinLastRow = false);
     HWND Frame() const { return m_frame; }
     void Relayout() const;
 
     // Places the docked bars inside `area` (frame client coordinates) and returns the rest.
-    RECT Layout(const RECT& area);
+    // `belowTopRows` places what stands under the top rows (the tab strip) at the given top
+    // and returns its height.
+    RECT Layout(const RECT& area, const std::function<int(int top)>& belowTopRows = {});
 
     void Dock(CSizingControlBar& bar, DockSide side, int32_t row, int32_t order);
     void Float(CSizingControlBar& bar, POINT screenTopLeft);

@@ -7,6 +7,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace sv
 {
 
@@ -15,8 +17,7 @@ bool CSCBMiniDockFrameWnd::Create(HWND owner, CSizingControlBar& bar, CDockSite&
     m_bar = &bar;
     m_site = &site;
     const std::wstring title = WindowText(bar.Hwnd());
-    const CMyBarInfo& sizes = bar.Sizes();
-    const SIZE size = WindowSizeFor(SIZE{sizes.floatingWidth, sizes.floatingHeight});
+    const SIZE size = FrameSizeFor(bar.Sizes());
     const RECT rect{0, 0, size.cx, size.cy};
     if (!CWindow::Create(kWindowClass, kExStyle, title.c_str(), kStyle, rect, owner, nullptr, CS_DBLCLKS,
                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
@@ -24,6 +25,12 @@ bool CSCBMiniDockFrameWnd::Create(HWND owner, CSizingControlBar& bar, CDockSite&
     if (const HMENU menu = ::GetSystemMenu(Hwnd(), FALSE))
         ::ModifyMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, SC_CLOSE, kHideFloatingBarText);
     return true;
+}
+
+SIZE CSCBMiniDockFrameWnd::FrameSizeFor(const CMyBarInfo& sizes)
+{
+    return WindowSizeFor(SIZE{std::max(sizes.floatingWidth - kFloatingSlack, 0),
+                              std::max(sizes.floatingHeight - kFloatingSlack, 0)});
 }
 
 SIZE CSCBMiniDockFrameWnd::WindowSizeFor(SIZE client)
@@ -54,11 +61,13 @@ void CSCBMiniDockFrameWnd::OnSize(int width, int height)
 {
     if (!m_bar || !m_bar->Hwnd() || ::GetParent(m_bar->Hwnd()) != Hwnd()) return;
     const SIZE minimum = CSizingControlBar::MinFloating();
-    if (width >= minimum.cx && height >= minimum.cy)
+    const int floatingWidth = width + kFloatingSlack;
+    const int floatingHeight = height + kFloatingSlack;
+    if (!m_bar->IsFixedSize() && floatingWidth >= minimum.cx && floatingHeight >= minimum.cy)
     {
         CMyBarInfo sizes = m_bar->Sizes();
-        sizes.floatingWidth = width;
-        sizes.floatingHeight = height;
+        sizes.floatingWidth = floatingWidth;
+        sizes.floatingHeight = floatingHeight;
         m_bar->SetSizes(sizes);
     }
     ::SetWindowPos(m_bar->Hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -67,7 +76,15 @@ void CSCBMiniDockFrameWnd::OnSize(int width, int height)
 void CSCBMiniDockFrameWnd::OnGetMinMaxInfo(MINMAXINFO& info) const
 {
     DefWindowProcW(Hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    const SIZE minimum = WindowSizeFor(CSizingControlBar::MinFloating());
+    if (m_bar && m_bar->IsFixedSize())
+    {
+        // A toolbar's frame is as large as its buttons.
+        const SIZE size = FrameSizeFor(m_bar->Sizes());
+        info.ptMinTrackSize = info.ptMaxTrackSize = POINT{size.cx, size.cy};
+        return;
+    }
+    const SIZE floor = CSizingControlBar::MinFloating();
+    const SIZE minimum = WindowSizeFor(SIZE{floor.cx - kFloatingSlack, floor.cy - kFloatingSlack});
     info.ptMinTrackSize.x = minimum.cx;
     info.ptMinTrackSize.y = minimum.cy;
 }

@@ -1,10 +1,11 @@
 // CSCBMiniDockFrameWnd: the small tool frame a floating sizing bar lives in. The bar fills its
-// client area; sizing the frame sizes the bar's floating size; its caption moves the bar
+// client area; sizing the frame sizes the bar's floating size (toolbars keep theirs); its caption moves the bar
 // (to dock it, or elsewhere on the screen), a double click docks it back, and closing the
 // frame hides the bar.
 #pragma once
 
 #include "framework/Window.h"
+#include "model/MyBarInfo.h"
 
 namespace sv
 {
@@ -23,6 +24,9 @@ public:
     bool Create(HWND owner, CSizingControlBar& bar, CDockSite& site);
     // The frame's window size for a bar of `client` size.
     static SIZE WindowSizeFor(SIZE client);
+    // A bar's floating size counts 4 pixels more each way than the frame's client area.
+    static constexpr int kFloatingSlack = 4;
+    static SIZE FrameSizeFor(const CMyBarInfo& sizes);
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -138,6 +138,16 @@ void CSizingControlBar::UpdateCaptionFocus()
     RedrawFrame();
 }
 
+bool CSizingControlBar::ShownByUser() const
+{
+    return (::GetWindowLongPtrW(Hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void CSizingControlBar::ShowByUser(bool show)
+{
+    ::ShowWindow(Hwnd(), show ? SW_SHOWNA : SW_HIDE);
+}
+
 void CSizingControlBar::BeginMove(POINT screen)
 {
     if (!m_site || m_tracking != Tracking::None) return;

@@ -79,8 +79,30 @@ public:
     // A move with the mouse, from a press on the caption (the bar's or its floating frame's).
     void BeginMove(POINT screen);
 
+    // A bar of fixed size (a toolbar's) is as long and thick as its content asks: rows never
+    // stretch it, no edge sizes it, and a row too short cuts it down to MinimumLength.
+    virtual bool IsFixedSize() const { return false; }
+    virtual int MinimumLength(bool horizontal) const { return MinLength(horizontal); }
+    // Before a layout along a horizontal or vertical row (or floating, horizontal): a fixed
+    // bar arranges its content and takes its sizes from it.
+    virtual void Orient(bool /*horizontal*/) {}
+    // The length the row gives a fixed bar; returns whether its border changed with it.
+    virtual bool SetPlacedLength(bool /*horizontal*/, int /*length*/) { return false; }
+    // Shown as the user wants it, which the layout record keeps; a toolbar with nothing to
+    // show is hidden without the user's word.
+    virtual bool ShownByUser() const;
+    virtual void ShowByUser(bool show);
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Border thickness per side of the window, caption included.
+    virtual RECT NonClientInsets() const;
+    virtual void PaintNonClient(HDC dc, const RECT& box);
+    virtual LRESULT OnNcHitTest(POINT screen) const;
+    virtual bool OnNcLButtonDown(WPARAM hit, POINT screen);
+    RECT WindowBox() const;
+    CDockSite* Site() const { return m_site; }
+    void RedrawFrame();
 
 private:
     enum class Tracking
@@ -93,18 +115,12 @@ private:
 
     bool HasCaption() const { return !m_floating; }
     bool CaptionOnLeft() const { return !m_floating && IsHorizontal(m_side); }
-    // Border thickness per side of the window, caption included.
-    RECT NonClientInsets() const;
     // In window coordinates.
     RECT CaptionRect() const;
     RECT CloseButtonRect() const;
-    RECT WindowBox() const;
 
     void OnNcCalcSize(RECT& proposed) const;
-    LRESULT OnNcHitTest(POINT screen) const;
     void OnNcPaint();
-    void PaintNonClient(HDC dc, const RECT& box);
-    bool OnNcLButtonDown(WPARAM hit, POINT screen);
     void OnNcMouseMove(WPARAM hit);
     void OnMouseMove(POINT client);
     void OnLButtonUp(POINT client);
@@ -114,7 +130,6 @@ private:
     LRESULT OnSetText(LPARAM text);
     void EndTracking(bool apply, POINT screen);
     void SetCloseState(bool hot, bool pushed);
-    void RedrawFrame();
     void CreateFonts();
 
     CDockSite* m_site = nullptr;

@@ -90,6 +90,15 @@ const DockBarPlace* DockLayout::Find(uint32_t barId) const
     return it == bars.end() ? nullptr : &*it;
 }
 
+DockLayout MergeDockLayouts(DockLayout ours, const DockLayout& stored)
+{
+    for (const DockBarPlace& place : stored.bars)
+    {
+        if (!ours.Find(place.barId)) ours.bars.push_back(place);
+    }
+    return ours;
+}
+
 DockLayout DecodeDockLayout(std::span<const uint8_t> bytes)
 {
     DockLayout layout;
@@ -159,13 +168,16 @@ bool FloatingPlaceFits(const DockBarPlace& place, int32_t width, int32_t height,
 
 size_t FitRow(std::vector<RowBar>& bars, int32_t available)
 {
-    // Bars move to a row of their own only when even their minimum lengths leave no room.
+    // A bar moves to a row of its own as soon as its length no longer fits after the others';
+    // only while a bar joins the row (keep-size) do the others make room down to their minimums.
+    const bool joining = std::any_of(bars.begin(), bars.end(), [](const RowBar& bar) { return bar.keepSize; });
     size_t staying = 0;
-    int64_t minimums = 0;
+    int64_t needed = 0;
     for (; staying < bars.size(); ++staying)
     {
-        minimums += bars[staying].minimum;
-        if (staying > 0 && minimums > available) break;
+        const RowBar& bar = bars[staying];
+        needed += joining && !bar.keepSize && !bar.fixed ? bar.minimum : bar.length;
+        if (staying > 0 && needed > available) break;
     }
 
     int64_t sum = 0;
@@ -182,7 +194,9 @@ size_t FitRow(std::vector<RowBar>& bars, int32_t available)
         for (size_t i = 0; i < staying; ++i)
         {
             const RowBar& bar = bars[i];
-            if ((spareKeepSize && bar.keepSize) || (!growing && bar.length <= bar.minimum)) continue;
+            if ((spareKeepSize && (bar.keepSize || bar.fixed)) || (growing && bar.fixed) ||
+                (!growing && bar.length <= bar.minimum))
+                continue;
             takers.push_back(i);
             if (!growing) room = std::min<int64_t>(room, bar.length - bar.minimum);
         }

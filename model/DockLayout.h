@@ -67,6 +67,10 @@ struct DockLayout
     friend bool operator==(const DockLayout&, const DockLayout&) = default;
 };
 
+// `ours` with the places `stored` holds of bars that `ours` does not name: a run that does not
+// dock some bars (the toolbars in rebar mode) keeps their places for a later run that does.
+DockLayout MergeDockLayouts(DockLayout ours, const DockLayout& stored);
+
 // The settings' bytes as a layout; empty or damaged bytes are no layout (no bars).
 DockLayout DecodeDockLayout(std::span<const uint8_t> bytes);
 std::vector<uint8_t> EncodeDockLayout(const DockLayout& layout);
@@ -92,19 +96,22 @@ CMyBarInfo BarSizesOrDefault(const CMyBarInfo& stored, const ScreenArea& screen)
 bool FloatingPlaceFits(const DockBarPlace& place, int32_t width, int32_t height, const ScreenArea& screen);
 
 // One bar of a dock row as its arithmetic sees it: the length along the row and the least
-// length allowed. A bar marked keep-size is left alone when the row is refitted.
+// length allowed. A bar marked keep-size is left alone when the row is refitted; a fixed bar (a
+// toolbar) never grows beyond its length and shrinks only when nothing else can.
 struct RowBar
 {
     int32_t length = 0;
     int32_t minimum = 0;
     bool keepSize = false;
+    bool fixed = false;
 };
 
-// Refits a row to `available` pixels. The bars that fit at their minimum lengths stay in the
-// row (the first always does); their lengths then take up the difference to `available` one
-// pixel at a time, bar after bar and round again, skipping keep-size bars (unless no other bar
-// can take it) and, when the row shrinks, bars at their minimum. Returns how many bars stay; the rest need a
-// row of their own.
+// Refits a row to `available` pixels. The bars whose lengths fit stay in the row (the first
+// always does); while a keep-size bar joins the row, the others count only their minimums (a
+// fixed bar its length), so that they make room for it. Their lengths then take up the difference to `available` one pixel at a time,
+// bar after bar and round again, skipping keep-size and fixed bars (unless no other bar can
+// take it; a fixed bar never grows) and, when the row shrinks, bars at their minimum. Returns
+// how many bars stay; the rest need a row of their own.
 size_t FitRow(std::vector<RowBar>& bars, int32_t available);
 
 // Moves the edge between bars[edge] and bars[edge + 1] by `delta` pixels (positive: towards

@@ -164,18 +164,65 @@ TEST(DockLayoutTest, RefittingARowHandsOutTheDifferencePixelByPixel)
     EXPECT_EQ(FitRow(bars, 640), 1u);
     EXPECT_EQ(bars[0].length, 640);
 
-    // Shrinking stops at the minimum of each bar, the others give the rest.
-    bars = {{100, 95, false}, {100, 30, false}};
-    EXPECT_EQ(FitRow(bars, 150), 2u);
-    EXPECT_EQ(Lengths(bars), (std::vector<int32_t>{95, 55}));
-
-    // What does not fit at its minimum leaves the row; the first bar always stays.
+    // What does not fit at its length leaves the row, though its minimum would; the first bar
+    // always stays.
     bars = {{100, 60, false}, {100, 60, false}, {100, 60, false}};
-    EXPECT_EQ(FitRow(bars, 130), 2u);
-    EXPECT_EQ(Lengths(bars).front() + Lengths(bars)[1], 130);
+    EXPECT_EQ(FitRow(bars, 250), 2u);
+    EXPECT_EQ(Lengths(bars), (std::vector<int32_t>{125, 125, 100}));
+    bars = {{100, 60, false}, {100, 60, false}};
+    EXPECT_EQ(FitRow(bars, 199), 1u);
+    EXPECT_EQ(bars[0].length, 199);
+    // A bar joining the row keeps its length; the others make room down to their minimums.
+    bars = {{100, 40, false}, {100, 60, true}};
+    EXPECT_EQ(FitRow(bars, 150), 2u);
+    EXPECT_EQ(Lengths(bars), (std::vector<int32_t>{50, 100}));
+    bars = {{100, 40, false}, {100, 40, false, true}, {100, 60, true}};
+    EXPECT_EQ(FitRow(bars, 220), 2u) << "a toolbar makes no room";
     bars = {{100, 60, false}};
     EXPECT_EQ(FitRow(bars, 10), 1u);
     EXPECT_EQ(bars[0].length, 60) << "never below the minimum";
+
+    // Toolbars never grow: a sizing bar takes the room, and a row of toolbars leaves it.
+    bars = {{300, 40, false, true}, {100, 30, false}};
+    EXPECT_EQ(FitRow(bars, 500), 2u);
+    EXPECT_EQ(Lengths(bars), (std::vector<int32_t>{300, 200}));
+    bars = {{300, 40, false, true}, {150, 40, false, true}};
+    EXPECT_EQ(FitRow(bars, 800), 2u);
+    EXPECT_EQ(Lengths(bars), (std::vector<int32_t>{300, 150}));
+    // A lone toolbar too long is cut to the row (its chevron shows), down to its minimum.
+    bars = {{300, 40, false, true}};
+    EXPECT_EQ(FitRow(bars, 120), 1u);
+    EXPECT_EQ(bars[0].length, 120);
+    EXPECT_EQ(FitRow(bars, 20), 1u);
+    EXPECT_EQ(bars[0].length, 40);
+}
+
+TEST(DockLayoutTest, ToolbarPlacesAreEntriesOfTheirOwnAndOutliveARunThatDoesNotDockThem)
+{
+    // The main toolbar (300) docked left and hidden, the drives bar (302) floating.
+    DockLayout layout;
+    layout.bars.push_back(DockBarPlace{300, DockSide::Left, 0, 1, false, false, 0, 0});
+    layout.bars.push_back(DockBarPlace{302, DockSide::Top, 0, 0, true, true, 500, 120});
+    const std::vector<uint8_t> expected = Le({0x4B434F44, 1, 2,          //
+                                              28, 300, 2, 0, 1, 0, 0, 0, //
+                                              28, 302, 0, 0, 0, 3, 500, 120});
+    EXPECT_EQ(EncodeDockLayout(layout), expected);
+    EXPECT_EQ(DecodeDockLayout(expected), layout);
+
+    // A run with only the sizing bars on its dock site keeps the toolbars' places; its own
+    // places win over the stored ones.
+    DockLayout ours;
+    ours.bars.push_back(DockBarPlace{990, DockSide::Right, 0, 0, true, false, 0, 0});
+    ours.bars.push_back(DockBarPlace{302, DockSide::Bottom, 0, 0, false, false, 0, 0});
+    DockLayout stored = layout;
+    stored.bars.push_back(DockBarPlace{990, DockSide::Left, 0, 0, true, false, 0, 0});
+    const DockLayout merged = MergeDockLayouts(ours, stored);
+    ASSERT_EQ(merged.bars.size(), 3u);
+    EXPECT_EQ(merged.bars[0], ours.bars[0]);
+    EXPECT_EQ(merged.bars[1], ours.bars[1]);
+    EXPECT_EQ(merged.bars[2], layout.bars[0]);
+    // An older record, of the sizing bars alone, reads as before.
+    EXPECT_EQ(DecodeDockLayout(EncodeDockLayout(TwoBars())), TwoBars());
 }
 
 TEST(DockLayoutTest, MovingTheEdgeBetweenBarsKeepsTheRowLength)

@@ -2,6 +2,7 @@
 #include "../RealInput.h"
 #include "app/MainFrame.h"
 #include "bars/BarIds.h"
+#include "bars/ToolBarDock.h"
 #include "framework/Handles.h"
 #include "model/CommandCatalogue.h"
 #include "model/DockLayout.h"
@@ -187,12 +188,20 @@ TEST_F(DockingBarsTest, TheTreeBarDocksRightFloatsAndDocksLeftAgainAndTheLayoutS
         ::GetClientRect(frame.Hwnd(), &frameClient);
         client = WindowRect(frame.MdiClient());
         EXPECT_EQ(Width(client), Width(frameClient)) << "the client takes the room the bar left";
-        // The frame's size is the bar's floating size.
+        // The bar's floating size is the frame's client size and 4 pixels each way.
         ::SetWindowPos(floating->Hwnd(), nullptr, 0, 0, 320, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         RECT inner{};
         ::GetClientRect(floating->Hwnd(), &inner);
-        EXPECT_EQ(tree.Sizes().floatingWidth, inner.right);
-        EXPECT_EQ(tree.Sizes().floatingHeight, inner.bottom);
+        EXPECT_EQ(tree.Sizes().floatingWidth, inner.right + 4);
+        EXPECT_EQ(tree.Sizes().floatingHeight, inner.bottom + 4);
+        EXPECT_EQ(CSCBMiniDockFrameWnd::FrameSizeFor(tree.Sizes()).cx, 320);
+        // Its smallest frame holds the floating minimum less those pixels.
+        ::SetWindowPos(floating->Hwnd(), nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::GetClientRect(floating->Hwnd(), &inner);
+        EXPECT_EQ(inner.right, CSizingControlBar::MinFloating().cx - 4);
+        EXPECT_EQ(tree.Sizes().floatingWidth, CSizingControlBar::MinFloating().cx);
+        ::SetWindowPos(floating->Hwnd(), nullptr, 0, 0, 320, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::GetClientRect(floating->Hwnd(), &inner);
         EXPECT_EQ(Width(WindowRect(tree.Hwnd())), inner.right);
         ::SetWindowTextW(tree.Hwnd(), L"Baum");
         ::GetWindowTextW(floating->Hwnd(), title, 32);
@@ -373,6 +382,227 @@ TEST_F(DockingBarsTest, ADamagedDockRecordGivesTheDefaultLayout)
         EXPECT_EQ(frame.DockSite().PlaceOf(frame.QuickViewBar())->side, DockSide::Right);
         EXPECT_EQ(frame.DockSite().FloatingFrameOf(frame.FolderTreeBar()), nullptr);
         ASSERT_TRUE(CloseFrame(frame));
+    }
+    EXPECT_TRUE(messages.Requests().empty());
+}
+
+namespace
+{
+// The middle of a window, on the screen.
+POINT Middle(HWND hwnd)
+{
+    const RECT rect = WindowRect(hwnd);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The screen rectangles of a toolbar's visible buttons, in order.
+std::vector<RECT> ButtonRects(CToolBarXP& bar)
+{
+    std::vector<RECT> rects;
+    const auto buttons = bar.Buttons();
+    for (size_t i = 0; i < buttons.size(); ++i)
+    {
+        if (buttons[i].IsHidden() || buttons[i].IsSeparator()) continue;
+        RECT rect{};
+        ::SendMessageW(bar.Hwnd(), TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rect));
+        ::MapWindowPoints(bar.Hwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        rects.push_back(rect);
+    }
+    return rects;
+}
+
+// "Ansicht" > "Symbolleisten" > `entry`, by the keyboard and the mouse.
+::testing::AssertionResult ChooseToolbarEntry(CMainFrame& frame, const wchar_t* entry)
+{
+    ::SetForegroundWindow(frame.Hwnd());
+    return InputScript()
+        .Keys({VK_MENU, 'A'})
+        .ChooseMenuEntry(L"Symbolleisten")
+        .ChooseMenuEntry(entry)
+        .Run();
+}
+} // namespace
+
+TEST_F(DockingBarsTest, ToolbarsDockAtASideAndFloatByTheirGrippersAndKeepThoseplacesAcrossARestart)
+{
+    MessageRecorder messages;
+    RECT floatingAt{};
+    {
+        CMainFrame frame;
+        StartFrame(frame);
+        CToolBarDock& main = frame.MainToolbarDock();
+        CToolBarDock& drives = frame.DrivesBarDock();
+        // One row at the top, above the tab strip: main toolbar, then the drives bar.
+        ASSERT_EQ(::GetParent(frame.MainToolbar().Hwnd()), main.Hwnd());
+        const DockBarPlace* place = frame.DockSite().PlaceOf(main);
+        ASSERT_NE(place, nullptr);
+        EXPECT_EQ(place->side, DockSide::Top);
+        EXPECT_EQ(frame.DockSite().PlaceOf(drives)->row, place->row);
+        EXPECT_GT(frame.DockSite().PlaceOf(drives)->order, place->order);
+        EXPECT_LE(WindowRect(main.Hwnd()).bottom, WindowRect(frame.TabStrip().Hwnd()).top);
+        EXPECT_EQ(WindowRect(drives.Hwnd()).left, WindowRect(main.Hwnd()).right);
+        const int buttonCount = static_cast<int>(ButtonRects(frame.MainToolbar()).size());
+
+        // By its gripper to the left edge: a column of buttons beside the folder windows.
+        DragCaption(main, NearFrameEdge(frame, false));
+        place = frame.DockSite().PlaceOf(main);
+        EXPECT_EQ(place->side, DockSide::Left);
+        EXPECT_FALSE(place->floating);
+        const RECT column = WindowRect(main.Hwnd());
+        EXPECT_GT(Height(column), Width(column));
+        EXPECT_LE(column.right, WindowRect(frame.MdiClient()).left);
+        std::vector<RECT> buttons = ButtonRects(frame.MainToolbar());
+        ASSERT_EQ(static_cast<int>(buttons.size()), buttonCount);
+        EXPECT_EQ(buttons.front().left, buttons.back().left);
+        EXPECT_GT(buttons.back().top, buttons.front().top);
+
+        // The drives bar to the middle of the folder windows: it floats in a frame of its own,
+        // named as the bar, which is exactly as large as its buttons.
+        DragCaption(drives, Middle(frame.MdiClient()));
+        CSCBMiniDockFrameWnd* floating = frame.DockSite().FloatingFrameOf(drives);
+        ASSERT_NE(floating, nullptr);
+        EXPECT_EQ(::GetParent(drives.Hwnd()), floating->Hwnd());
+        EXPECT_TRUE(::IsWindowVisible(floating->Hwnd()));
+        wchar_t title[32]{};
+        ::GetWindowTextW(floating->Hwnd(), title, 32);
+        EXPECT_STREQ(title, kDrivesBarText);
+        RECT inner{};
+        ::GetClientRect(floating->Hwnd(), &inner);
+        buttons = ButtonRects(frame.DrivesBar());
+        ASSERT_FALSE(buttons.empty());
+        EXPECT_EQ(Width(inner), buttons.back().right - buttons.front().left + 2 * CToolBarDock::kBorder);
+        EXPECT_EQ(buttons.front().top, buttons.back().top) << "floating, the buttons stand in a row";
+        floatingAt = WindowRect(floating->Hwnd());
+        ASSERT_TRUE(CloseFrame(frame));
+
+        const DockLayout stored = DecodeDockLayout(StoredSettings(frame).dockLayout);
+        ASSERT_NE(stored.Find(kMainToolbarId), nullptr);
+        EXPECT_EQ(stored.Find(kMainToolbarId)->side, DockSide::Left);
+        ASSERT_NE(stored.Find(kDrivesBarId), nullptr);
+        EXPECT_TRUE(stored.Find(kDrivesBarId)->floating);
+        ASSERT_NE(stored.Find(kFolderTreeBarId), nullptr) << "the sizing bars keep their entries";
+    }
+    {
+        CMainFrame frame;
+        frame.ReadSettings();
+        StartFrame(frame);
+        EXPECT_EQ(frame.DockSite().PlaceOf(frame.MainToolbarDock())->side, DockSide::Left);
+        const RECT column = WindowRect(frame.MainToolbarDock().Hwnd());
+        EXPECT_GT(Height(column), Width(column));
+        CSCBMiniDockFrameWnd* floating = frame.DockSite().FloatingFrameOf(frame.DrivesBarDock());
+        ASSERT_NE(floating, nullptr);
+        const RECT now = WindowRect(floating->Hwnd());
+        EXPECT_EQ(now.left, floatingAt.left);
+        EXPECT_EQ(now.top, floatingAt.top);
+        EXPECT_EQ(Width(now), Width(floatingAt));
+        EXPECT_TRUE(::IsWindowVisible(floating->Hwnd()));
+
+        // Back to the top by the floating frame's caption, into the favorites bar's row.
+        const auto caption = FindHit(floating->Hwnd(), HTCAPTION);
+        ASSERT_TRUE(caption);
+        const RECT favorites = WindowRect(frame.FavoritesBarDock().Hwnd());
+        const RECT top = WindowRect(frame.TabStrip().Hwnd());
+        Drag(floating->Hwnd(), HTCAPTION, *caption, frame.DrivesBarDock().Hwnd(),
+             POINT{(top.left + top.right) / 2, top.top - 4});
+        EXPECT_EQ(frame.DockSite().FloatingFrameOf(frame.DrivesBarDock()), nullptr);
+        EXPECT_EQ(frame.DockSite().PlaceOf(frame.DrivesBarDock())->side, DockSide::Top);
+        EXPECT_EQ(::GetParent(frame.DrivesBarDock().Hwnd()), frame.Hwnd());
+        (void)favorites;
+        ASSERT_TRUE(CloseFrame(frame));
+    }
+    EXPECT_TRUE(messages.Requests().empty());
+}
+
+TEST_F(DockingBarsTest, ATooShortRowCutsAToolbarWhoseChevronListsTheRest)
+{
+    MessageRecorder messages;
+    CMainFrame frame;
+    StartFrame(frame);
+    CToolBarDock& main = frame.MainToolbarDock();
+    EXPECT_FALSE(main.IsCut()) << "everything fits at 1000 pixels";
+    EXPECT_TRUE(frame.ChevronItems(frame.MainToolbar()).empty());
+    const int full = Width(WindowRect(main.Hwnd()));
+
+    // Narrower than the main toolbar: the drives and favorites bars go to rows of their own,
+    // the main toolbar shows what it can and a chevron.
+    ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 260, 400, SWP_NOZORDER | SWP_NOMOVE);
+    PumpUntilIdle();
+    ASSERT_TRUE(main.IsCut());
+    RECT client{};
+    ::GetClientRect(frame.Hwnd(), &client);
+    EXPECT_LT(Width(WindowRect(main.Hwnd())), full);
+    EXPECT_LE(Width(WindowRect(main.Hwnd())), client.right);
+    EXPECT_GT(frame.DockSite().PlaceOf(frame.DrivesBarDock())->row, frame.DockSite().PlaceOf(main)->row);
+    const auto items = frame.ChevronItems(frame.MainToolbar());
+    ASSERT_FALSE(items.empty());
+    const auto buttons = frame.MainToolbar().Buttons();
+    EXPECT_EQ(static_cast<int32_t>(items.back().command), buttons.back().command);
+
+    // A click on the chevron opens one entry per cut-off button, named as the button.
+    const RECT chevron = main.ChevronRect();
+    ASSERT_FALSE(::IsRectEmpty(&chevron));
+    POINT at{(chevron.left + chevron.right) / 2, (chevron.top + chevron.bottom) / 2};
+    const RECT window = WindowRect(main.Hwnd());
+    at.x += window.left;
+    at.y += window.top;
+    ::ScreenToClient(main.Hwnd(), &at);
+    ::SetForegroundWindow(frame.Hwnd());
+    std::vector<ShownMenuEntry> entries;
+    ASSERT_TRUE(InputScript().Click(At(main.Hwnd(), at)).ReadMenu(entries).CloseMenus().Run());
+    ASSERT_EQ(entries.size(), items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(entries[i].text, items[i].text);
+
+    // Wide again: the toolbar is whole, and the chevron gone.
+    ::SetWindowPos(frame.Hwnd(), nullptr, 0, 0, 1000, 700, SWP_NOZORDER | SWP_NOMOVE);
+    PumpUntilIdle();
+    EXPECT_FALSE(main.IsCut());
+    EXPECT_EQ(Width(WindowRect(main.Hwnd())), full);
+    ASSERT_TRUE(CloseFrame(frame));
+    EXPECT_TRUE(messages.Requests().empty());
+}
+
+TEST_F(DockingBarsTest, AHiddenToolbarStaysHiddenAfterARestartInBothToolbarModes)
+{
+    MessageRecorder messages;
+    for (const bool dockable : {true, false})
+    {
+        SCOPED_TRACE(dockable ? "dockable" : "rebar");
+        {
+            CMainFrame frame;
+            frame.Params().dockableToolbars = dockable;
+            StartFrame(frame);
+            ASSERT_TRUE(frame.DrivesBar().IsShown());
+            ASSERT_TRUE(ChooseToolbarEntry(frame, L"Laufwerke"));
+            EXPECT_FALSE(frame.DrivesBar().IsShown());
+            EXPECT_FALSE(::IsWindowVisible(frame.DrivesBar().Hwnd()));
+            ASSERT_TRUE(CloseFrame(frame));
+        }
+        {
+            CMainFrame frame;
+            frame.ReadSettings();
+            ASSERT_EQ(frame.Params().dockableToolbars, dockable);
+            StartFrame(frame);
+            EXPECT_FALSE(frame.DrivesBar().IsShown());
+            // Every later layout of the bars keeps it so.
+            frame.LayoutAllBars();
+            PumpUntilIdle();
+            EXPECT_FALSE(frame.DrivesBar().IsShown());
+            EXPECT_FALSE(::IsWindowVisible(frame.DrivesBar().Hwnd()));
+            EXPECT_TRUE(frame.MainToolbar().IsShown());
+            // Shown again by the menu, for the next start as well.
+            ASSERT_TRUE(ChooseToolbarEntry(frame, L"Laufwerke"));
+            EXPECT_TRUE(frame.DrivesBar().IsShown());
+            EXPECT_TRUE(::IsWindowVisible(frame.DrivesBar().Hwnd()));
+            ASSERT_TRUE(CloseFrame(frame));
+        }
+        {
+            CMainFrame frame;
+            frame.ReadSettings();
+            StartFrame(frame);
+            EXPECT_TRUE(frame.DrivesBar().IsShown());
+            ASSERT_TRUE(CloseFrame(frame));
+        }
     }
     EXPECT_TRUE(messages.Requests().empty());
 }
