@@ -128,8 +128,8 @@ void CToolBarDock::Orient(bool horizontal)
         // Until the bar stands at a side: one button wide, all of them high.
         const int button = ButtonHeight(m_toolbar ? m_toolbar->Hwnd() : nullptr);
         const RECT side = InsetsFor(false, false, false);
-        sizes.verticalWidth = std::max(button, extent.cy) + side.left + side.right;
-        sizes.verticalHeight = std::max(extent.cx, button) + side.top + side.bottom;
+        sizes.verticalWidth = std::max<int>(button, extent.cy) + side.left + side.right;
+        sizes.verticalHeight = std::max<int>(extent.cx, button) + side.top + side.bottom;
     }
     else
     {
