@@ -229,8 +229,9 @@ TEST_F(BarsTest, AChangedDockingModeWaitsForTheNextStartButTheLayoutInUseIsSaved
         StartFrame(frame);
         EXPECT_TRUE(frame.DockingMode());
         EXPECT_EQ(frame.Rebar().Hwnd(), nullptr);
-        // One row at the top: main toolbar, drives bar, favorites bar.
-        EXPECT_EQ(::GetParent(frame.MainToolbar().Hwnd()), frame.Hwnd());
+        // One row at the top: main toolbar, drives bar, favorites bar, each in its dock window.
+        EXPECT_EQ(::GetParent(frame.MainToolbar().Hwnd()), frame.MainToolbarDock().Hwnd());
+        EXPECT_EQ(::GetParent(frame.MainToolbarDock().Hwnd()), frame.Hwnd());
         RECT main{}, drives{};
         ::GetWindowRect(frame.MainToolbar().Hwnd(), &main);
         ::GetWindowRect(frame.DrivesBar().Hwnd(), &drives);

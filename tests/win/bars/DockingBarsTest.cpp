@@ -497,17 +497,6 @@ TEST_F(DockingBarsTest, ToolbarsDockAtASideAndFloatByTheirGrippersAndKeepThosepl
         EXPECT_EQ(Width(now), Width(floatingAt));
         EXPECT_TRUE(::IsWindowVisible(floating->Hwnd()));
 
-        // Back to the top by the floating frame's caption, into the favorites bar's row.
-        const auto caption = FindHit(floating->Hwnd(), HTCAPTION);
-        ASSERT_TRUE(caption);
-        const RECT favorites = WindowRect(frame.FavoritesBarDock().Hwnd());
-        const RECT top = WindowRect(frame.TabStrip().Hwnd());
-        Drag(floating->Hwnd(), HTCAPTION, *caption, frame.DrivesBarDock().Hwnd(),
-             POINT{(top.left + top.right) / 2, top.top - 4});
-        EXPECT_EQ(frame.DockSite().FloatingFrameOf(frame.DrivesBarDock()), nullptr);
-        EXPECT_EQ(frame.DockSite().PlaceOf(frame.DrivesBarDock())->side, DockSide::Top);
-        EXPECT_EQ(::GetParent(frame.DrivesBarDock().Hwnd()), frame.Hwnd());
-        (void)favorites;
         ASSERT_TRUE(CloseFrame(frame));
     }
     EXPECT_TRUE(messages.Requests().empty());
