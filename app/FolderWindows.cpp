@@ -205,6 +205,14 @@ bool CFolderWindows::HandToShell(const ITEMIDLIST* folder)
     return true;
 }
 
+bool CFolderWindows::OpensInActivePane(OpenMode mode) const
+{
+    const CChildFrame* active = ActiveFolderWindow();
+    return active && active->ActivePane() &&
+           (mode == OpenMode::ActivePane || (mode == OpenMode::ActivePaneUnlessModifier &&
+                                             HeldModifiers() == 0 && ::GetKeyState(VK_SHIFT) >= 0));
+}
+
 bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
                                 WindowPlacement defaultPlacement)
 {
@@ -212,12 +220,7 @@ bool CFolderWindows::OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMo
     if (HandToShell(folder.Get())) return true;
     CChildFrame* active = ActiveFolderWindow();
     const int modifiers = HeldModifiers();
-    if (active && active->ActivePane() &&
-        (mode == OpenMode::ActivePane ||
-         (mode == OpenMode::ActivePaneUnlessModifier && modifiers == 0 && ::GetKeyState(VK_SHIFT) >= 0)))
-    {
-        return active->ActivePane()->BrowseTo(std::move(folder), focus);
-    }
+    if (OpensInActivePane(mode)) return active->ActivePane()->BrowseTo(std::move(folder), focus);
     const CParams& params = m_frame.Params();
     WindowPlacement placement = defaultPlacement;
     if (modifiers == params.newTabRightModifier)

@@ -50,6 +50,9 @@ public:
     bool OpenFolder(AbsolutePidl folder, AbsolutePidl second, OpenMode mode, bool focus,
                     WindowPlacement defaultPlacement = WindowPlacement::RightEnd);
 
+    // Whether OpenFolder with `mode` shows the folder in the active pane, as the keys now stand.
+    bool OpensInActivePane(OpenMode mode) const;
+
     CChildFrame* ActiveFolderWindow() const;
     // The active pane of the active folder window, or nullptr.
     CFolderFrame* ActivePane() const;
@@ -60,6 +63,16 @@ public:
     size_t ParkedCount() const { return m_parked.size(); }
     // The folder windows as their tabs stand, left to right.
     std::vector<CChildFrame*> InTabOrder() const;
+    // Every tab, left to right, with its window's title; a parked tab with its record's.
+    struct ListedTab
+    {
+        std::wstring title;
+        bool active = false;
+    };
+    std::vector<ListedTab> ListedTabs() const;
+    // Cascading and tiling show every window: the parked tabs get theirs first, the active
+    // window stays active.
+    void UnparkAll();
     // Tabs without windows keep their filters when the filter list was edited (see
     // MapFilterIndex).
     void RemapParkedFilters(const std::vector<int32_t>& newIndices);
@@ -139,6 +152,7 @@ private:
     // Makes the window in the tab's place and activates it.
     CChildFrame* Unpark(ParkedWindow& parked);
     void DropParked(ParkedWindow& parked);
+    std::wstring ParkedTitle(const ParkedWindow& parked) const;
     // After the last window went: the tab now selected gets its window.
     void UnparkSelected();
 

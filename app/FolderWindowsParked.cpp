@@ -5,6 +5,7 @@
 
 #include "MainFrame.h"
 #include "folder/FavoriteMatch.h"
+#include "framework/WindowText.h"
 #include "model/Arrangement.h"
 #include "model/ConfigRules.h"
 #include "shell/ItemIdListConversion.h"
@@ -110,6 +111,45 @@ void CFolderWindows::UnparkSelected()
     const CDlgBarTab& strip = m_tabStrip;
     ParkedWindow* chosen = ParkedOfItem(strip.TabItem(std::max(strip.SelectedTab(), 0)));
     Unpark(chosen ? *chosen : *m_parked.front());
+}
+
+std::wstring CFolderWindows::ParkedTitle(const ParkedWindow& parked) const
+{
+    // What the window's title will be: with the path in the title, its active pane's path.
+    const CSolObject& record = parked.record;
+    if (!m_frame.Params().pathInTitle) return parked.label.title;
+    const PaneIndex index = IsSplit(record.splitMode) ? PaneOfNumber(record.activePane) : PaneIndex::First;
+    const ItemIdList& folder =
+        record.Pane(index).folder.IsNull() ? m_frame.Params().startFolder : record.Pane(index).folder;
+    const AbsolutePidl pidl = ToShellAllocated(folder);
+    return pidl ? m_frame.Utils().BuildAddressText(pidl.Get(), true, false, false, false)
+                : parked.label.title;
+}
+
+void CFolderWindows::UnparkAll()
+{
+    if (m_parked.empty()) return;
+    CChildFrame* active = ActiveFolderWindow();
+    while (!m_parked.empty())
+        Unpark(*m_parked.front());
+    if (active)
+        ::SendMessageW(m_frame.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(active->Hwnd()), 0);
+}
+
+std::vector<CFolderWindows::ListedTab> CFolderWindows::ListedTabs() const
+{
+    std::vector<ListedTab> tabs;
+    const CChildFrame* active = ActiveFolderWindow();
+    const CDlgBarTab& strip = m_tabStrip;
+    for (int i = 0; i < strip.TabCount(); ++i)
+    {
+        const LPARAM item = strip.TabItem(i);
+        if (const ParkedWindow* parked = ParkedOfItem(item))
+            tabs.push_back({ParkedTitle(*parked), false});
+        else if (const CChildFrame* window = WindowOfItem(item))
+            tabs.push_back({WindowText(window->Hwnd()), window == active});
+    }
+    return tabs;
 }
 
 std::vector<std::vector<FavoriteMatch>> CFolderWindows::PaneFavoritesByTab() const

@@ -26,9 +26,6 @@ namespace sv
 
 namespace
 {
-// MDI children get ids from here on; the window menu lists them.
-constexpr UINT kFirstMdiChildId = 0xFF00;
-
 SettingsDefaults ShellDefaults()
 {
     SettingsDefaults defaults;
@@ -165,8 +162,8 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CMainFrame::OnCreate()
 {
-    const HMENU windowMenu = m_frameMenu ? ::GetSubMenu(m_frameMenu, 0) : nullptr;
-    if (!m_utils.IsValid() || !CreateMdiClient(windowMenu, kFirstMdiChildId)) return -1;
+    // No window menu for the client: the frame lists the tabs itself, those without a window too.
+    if (!m_utils.IsValid() || !CreateMdiClient(nullptr, kFirstWindowListId)) return -1;
     m_client.Install(MdiClient());
     m_client.SetOnChildrenChanged([this] { UpdateBarCommandStates(); });
     m_paneWorker = std::make_unique<CBackgroundWorker>(Hwnd(), WM_NULL);
@@ -205,8 +202,7 @@ void CMainFrame::OnEndSession(bool ending)
 
 bool CMainFrame::OnCommand(UINT id)
 {
-    // Ids of the MDI children's window list belong to the client.
-    if (id >= kFirstMdiChildId) return false;
+    if (id >= kFirstWindowListId) return OnWindowListCommand(id);
     return CommandStart().RouteCommand(id);
 }
 

@@ -399,6 +399,12 @@ private:
     CDockSite m_dockSite;
     CChevronMenu m_chevron;
 
+    // The "Fenster" menu's list of every tab, windows and parked tabs alike, in tab order; its
+    // entries send kFirstWindowListId + the tab's index (MainFrameWindowList.cpp).
+    static constexpr UINT kFirstWindowListId = 0xFF00;
+    void RebuildWindowList(HMENU popup);
+    bool OnWindowListCommand(UINT id);
+
     // Menus built when they open, MainFrameMenus.cpp.
     void RebuildFileMenu(HMENU popup);
     void RebuildFavoritesMenu(HMENU popup);

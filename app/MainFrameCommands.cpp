@@ -114,11 +114,24 @@ void CMainFrame::RegisterCommands()
         {cmd::kCustomiseMainToolbar, [this](UINT) { CustomiseMainToolbar(); }},
         {cmd::kConnectNetworkDrive, [this](UINT) { OnNetworkDriveDialog(true); }},
         {cmd::kDisconnectNetworkDrive, [this](UINT) { OnNetworkDriveDialog(false); }},
-        {cmd::kCascade, [this](UINT) { ::SendMessageW(MdiClient(), WM_MDICASCADE, 0, 0); }},
+        {cmd::kCascade,
+         [this](UINT)
+         {
+             m_folderWindows.UnparkAll();
+             ::SendMessageW(MdiClient(), WM_MDICASCADE, 0, 0);
+         }},
         {cmd::kTileHorizontally,
-         [this](UINT) { ::SendMessageW(MdiClient(), WM_MDITILE, MDITILE_HORIZONTAL, 0); }},
+         [this](UINT)
+         {
+             m_folderWindows.UnparkAll();
+             ::SendMessageW(MdiClient(), WM_MDITILE, MDITILE_HORIZONTAL, 0);
+         }},
         {cmd::kTileVertically,
-         [this](UINT) { ::SendMessageW(MdiClient(), WM_MDITILE, MDITILE_VERTICAL, 0); }},
+         [this](UINT)
+         {
+             m_folderWindows.UnparkAll();
+             ::SendMessageW(MdiClient(), WM_MDITILE, MDITILE_VERTICAL, 0);
+         }},
         {cmd::kSplitHorizontally, windows([](CFolderWindows& all) { all.SplitActiveWindow(SplitMode::AboveEachOther); })},
         {cmd::kSplitVertically, windows([](CFolderWindows& all) { all.SplitActiveWindow(SplitMode::SideBySide); })},
         {cmd::kSwapPanes, windows([](CFolderWindows& all) { all.SwapActivePanes(); })},

@@ -47,6 +47,8 @@ void CMainFrame::OnInitMenuPopup(HMENU popup)
         RebuildFavoritesMenu(popup);
     else if (last == static_cast<int>(cmd::kRefresh))
         RebuildViewMenu(popup);
+    else if (::GetMenuItemID(popup, 0) == cmd::kCascade)
+        RebuildWindowList(popup);
     UpdateMenuCommandStates(popup, CommandStart());
 }
 

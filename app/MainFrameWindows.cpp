@@ -3,6 +3,7 @@
 #include "MainFrame.h"
 
 #include "DataFolder.h"
+#include "folder/MissingFolder.h"
 #include "framework/MenuBuilder.h"
 #include "framework/MessageSeam.h"
 #include "framework/SystemCodePage.h"
@@ -61,15 +62,8 @@ void CMainFrame::ShowMenuFor(bool folderWindowsOpen)
     }
     if (menu && ::GetMenu(Hwnd()) != menu)
     {
-        // The folder windows are listed in "Fenster", the popup that starts with cascading.
-        HMENU windowMenu = nullptr;
-        for (int i = 0; i < ::GetMenuItemCount(menu) && !windowMenu; ++i)
-        {
-            const HMENU popup = ::GetSubMenu(menu, i);
-            if (popup && ::GetMenuItemID(popup, 0) == cmd::kCascade) windowMenu = popup;
-        }
-        ::SendMessageW(MdiClient(), WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
-                       reinterpret_cast<LPARAM>(windowMenu));
+        // No window menu: "Fenster" lists the tabs itself (MainFrameWindowList.cpp).
+        ::SendMessageW(MdiClient(), WM_MDISETMENU, reinterpret_cast<WPARAM>(menu), 0);
         ::DrawMenuBar(Hwnd());
     }
 }
@@ -125,8 +119,16 @@ void CMainFrame::OnDriveButton(UINT index)
 void CMainFrame::OnFavoriteButton(UINT index)
 {
     if (index >= m_favorites.records.size()) return;
-    m_folderWindows.OpenFolder(ToShellAllocated(m_favorites.records[index].Pane(PaneIndex::First).folder),
-                               AbsolutePidl(), OpenMode::ActivePaneUnlessModifier, true);
+    AbsolutePidl folder = ToShellAllocated(m_favorites.records[index].Pane(PaneIndex::First).folder);
+    // A favorite whose folder is gone leaves the pane where it is; a new window shows Computer
+    // and tells it itself.
+    if (const std::wstring missing = MissingFolderPath(m_utils, folder.Get());
+        !missing.empty() && m_folderWindows.OpensInActivePane(OpenMode::ActivePaneUnlessModifier))
+    {
+        ReportMissingFolder(Hwnd(), m_params, missing);
+        return;
+    }
+    m_folderWindows.OpenFolder(std::move(folder), AbsolutePidl(), OpenMode::ActivePaneUnlessModifier, true);
 }
 
 void CMainFrame::ReadFilters()

@@ -3,8 +3,8 @@
 
 #include "ChildFrame.h"
 #include "FolderMessages.h"
+#include "MissingFolder.h"
 #include "framework/Dpi.h"
-#include "model/PathText.h"
 #include "model/ToolbarCatalogue.h"
 #include "shell/ItemIdListConversion.h"
 #include "shell/StreamBytes.h"
@@ -80,10 +80,11 @@ bool CFolderFrame::CreatePane(HWND parent, const CSolObject& record, PaneIndex i
     AbsolutePidl initial = ToShellAllocated(pane.folder);
     if (!initial) initial = ToShellAllocated(settings.startFolder);
     if (!initial) initial = m_utils.Computer().Clone();
-    const ItemPath path = m_utils.Path(initial.Get());
-    if (path.isFileSystemPath && IsFileSystemPathText(path.text) &&
-        ::GetFileAttributesW(path.text.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (const std::wstring missing = MissingFolderPath(m_utils, initial.Get()); !missing.empty())
+    {
+        ReportMissingFolder(::GetAncestor(parent, GA_ROOT), settings, missing);
         initial = m_utils.Computer().Clone();
+    }
 
     if (const HistoryEntry* entry = m_history.CurrentEntry())
     {

@@ -237,9 +237,19 @@ private:
     std::wstring DropFolderAt(POINTL point);
     // Status line (FolderFrameStatus.cpp)
     bool IsActivePaneOfActiveWindow() const;
-    bool MeasureItems(bool& selection, uint32_t& count, uint64_t& size);
-    std::wstring SingleItemTip();
+    enum class Measured
+    {
+        Items,
+        NoItemData, // the view hands out neither its items nor their count
+        Failed,
+    };
+    // `single` receives the one selected item.
+    Measured MeasureItems(bool& selection, uint32_t& count, uint64_t& size, AbsolutePidl& single);
+    std::wstring SingleItemTip(const ITEMIDLIST* item);
     std::wstring SingleItemOwnText();
+    // The line where neither the pane nor the view has a text: one selected item, the count
+    // of the selected items, or of all.
+    std::wstring OwnFallbackText();
     // Commands (FolderFrameCommands.cpp, FolderFrameHistoryMenus.cpp)
     void RegisterCommands();
     void ClearLocalHistory();

@@ -144,30 +144,37 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     const bool oldStateExists = m_viewStateExists;
     const ItemIdList targetList = ToItemIdList(target.Get());
     const int visitedPosition = m_visited.Find(targetList, m_utils.Equality());
-    bool tookStoredState = false;
+    // What the target's slot held, for a navigation that fails.
+    int takenSlot = -1;
+    VisitedSlot slotBefore;
     if (visitedPosition >= 0)
     {
-        VisitedSlot& slot = m_visited.Slot(m_visited.SlotAt(visitedPosition));
-        // The shell may never have asked for a stream; the stored settings still give the mode.
-        if (slot.folderSettings.viewMode != 0)
+        takenSlot = m_visited.SlotAt(visitedPosition);
+        VisitedSlot& slot = m_visited.Slot(takenSlot);
+        slotBefore = slot;
+        // A pane's first folder shows what its record says: the record was made from the
+        // window as it looked, the slot may be older than that.
+        if (m_current)
         {
-            m_folderSettings = {static_cast<UINT>(slot.folderSettings.viewMode),
-                                static_cast<UINT>(slot.folderSettings.flags)};
-            m_viewMode = ViewModeOf(slot.viewModeIndex);
+            // The shell may never have asked for a stream; the stored settings still give the mode.
+            if (slot.folderSettings.viewMode != 0)
+            {
+                m_folderSettings = {static_cast<UINT>(slot.folderSettings.viewMode),
+                                    static_cast<UINT>(slot.folderSettings.flags)};
+                m_viewMode = ViewModeOf(slot.viewModeIndex);
+            }
+            if (!slot.viewState.empty())
+            {
+                m_viewState = StreamFromBytes(slot.viewState);
+                m_viewStateExists = true;
+            }
         }
-        if (!slot.viewState.empty())
-        {
-            m_viewState = StreamFromBytes(slot.viewState);
-            slot.viewState.clear(); // used once, stored again when the pane leaves
-            m_viewStateExists = true;
-            tookStoredState = true;
-        }
+        // Used once and stored again when the pane leaves, so that a mode chosen later wins.
+        slot.viewState.clear();
+        slot.folderSettings = {};
+        slot.viewModeIndex = 0;
     }
-    if (!tookStoredState && m_view)
-    {
-        m_viewState = StreamFromBytes({});
-        m_viewStateExists = false;
-    }
+    // Otherwise the folder starts as the one left looked: its settings and state stream stay.
 
     // The new view object.
     HandBackViewCallback(m_view.Get());
@@ -181,6 +188,7 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
         m_viewMode = oldViewMode;
         m_viewState = oldState;
         m_viewStateExists = oldStateExists;
+        if (takenSlot >= 0) m_visited.Slot(takenSlot) = slotBefore;
         if (m_view) InstallViewCallback(m_view.Get());
         return false;
     };
@@ -238,6 +246,8 @@ bool CFolderFrame::BrowseTo(AbsolutePidl target, bool focus)
     m_entering = m_current.Get();
     m_pathText = path.text;
     m_drive = path.isFileSystemPath && IsDrivePath(path.text);
+    // Nothing of the new folder is selected until its view says so.
+    m_selectionPresent = false;
     ForgetKeptSizes();
     if (m_statusWorker)
         m_statusWorker->WatchFolder(m_storage && IsFileSystemPathText(m_pathText) ? m_pathText

@@ -46,7 +46,8 @@ bool CFolderFrame::IsActivePaneOfActiveWindow() const
     return reinterpret_cast<HWND>(::SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) == m_owner.Hwnd();
 }
 
-bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size)
+CFolderFrame::Measured CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size,
+                                                  AbsolutePidl& single)
 {
     count = 0;
     size = 0;
@@ -102,9 +103,9 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
         if (read == DV_E_FORMATETC)
         {
             count = FileGroupDescriptorCount(data.Get());
-            return count > 0 || selection;
+            return count > 0 || selection ? Measured::Items : Measured::NoItemData;
         }
-        if (FAILED(read)) return false;
+        if (FAILED(read)) return Measured::Failed;
         count = static_cast<uint32_t>(items.items.size());
         // Asked once: the shell's own parent test costs too much for thousands of items.
         const bool inFolder =
@@ -121,12 +122,13 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
             else if (const auto file = m_utils.FileData(item.Get()))
                 size += file->size;
         }
-        return true;
+        if (selection && items.items.size() == 1) single = std::move(items.items.front());
+        return Measured::Items;
     }
     // Views that hand out no data object for all items (Wine's) are walked item by item.
     const auto folderView = m_view.As<IFolderView>();
     int total = 0;
-    if (!folderView || FAILED(folderView->ItemCount(SVGIO_ALLVIEW, &total))) return false;
+    if (!folderView || FAILED(folderView->ItemCount(SVGIO_ALLVIEW, &total))) return Measured::NoItemData;
     for (int i = 0; i < total; ++i)
     {
         ChildPidl child;
@@ -134,26 +136,34 @@ bool CFolderFrame::MeasureItems(bool& selection, uint32_t& count, uint64_t& size
         ++count;
         addSize(child.Get(), nullptr);
     }
-    return true;
+    return Measured::Items;
 }
 
-std::wstring CFolderFrame::SingleItemTip()
+std::wstring CFolderFrame::SingleItemTip(const ITEMIDLIST* item)
 {
-    if (m_services.os < OsKind::WinVista) return {};
-    const auto folderView = m_view.As<IFolderView>();
-    int focused = -1;
-    ChildPidl child;
-    if (!folderView || FAILED(folderView->GetFocusedItem(&focused)) || focused < 0 ||
-        FAILED(folderView->Item(focused, child.Put())) || !child || !m_folder)
-        return {};
+    if (m_services.os < OsKind::WinVista || !item) return {};
+    // The selected item, not the focused one: they differ after Ctrl+click or Ctrl+Space.
+    const ParentAndChild parent = m_utils.BindToParent(item);
+    if (!parent) return {};
     ComPtr<IQueryInfo> info;
-    const ITEMIDLIST* children[] = {child.Get()};
-    if (FAILED(m_folder->GetUIObjectOf(Hwnd(), 1, children, IID_IQueryInfo, nullptr, info.PutVoid())) ||
+    const ITEMIDLIST* children[] = {parent.child};
+    if (FAILED(parent.folder->GetUIObjectOf(Hwnd(), 1, children, IID_IQueryInfo, nullptr, info.PutVoid())) ||
         !info)
         return {};
     CoTaskMemPtr<wchar_t> tip;
     if (FAILED(info->GetInfoTip(QITIPF_SINGLELINE, tip.Put())) || !tip) return {};
     return tip.Get();
+}
+
+std::wstring CFolderFrame::OwnFallbackText()
+{
+    const HWND list = ListView();
+    if (!list) return {};
+    const auto selected = static_cast<uint32_t>(::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0));
+    if (selected == 1) return SingleItemOwnText();
+    // Counts only: a virtual folder's items have no sizes to add.
+    if (selected >= 2) return std::to_wstring(selected) + L" Objekte ausgewählt";
+    return std::to_wstring(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) + L" Objekte";
 }
 
 std::wstring CFolderFrame::SingleItemOwnText()
@@ -201,13 +211,14 @@ void CFolderFrame::UpdateStatusLine()
         bool selection = false;
         uint32_t count = 0;
         uint64_t size = 0;
-        if (!MeasureItems(selection, count, size)) return;
+        AbsolutePidl single;
+        const Measured measured = MeasureItems(selection, count, size, single);
+        if (measured == Measured::Failed) return;
         m_selectionPresent = selection;
-        if (selection)
-        {
-            text = count >= 2 ? SelectionStatusText(count, size) : SingleItemTip();
-        }
-        else
+        // Without item data the view's own text stands, below.
+        if (measured == Measured::Items && selection)
+            text = count >= 2 ? SelectionStatusText(count, size) : SingleItemTip(single.Get());
+        else if (measured == Measured::Items)
         {
             std::optional<DriveSpace> drive;
             ULARGE_INTEGER available{}, total{}, free{};
@@ -216,10 +227,10 @@ void CFolderFrame::UpdateStatusLine()
             text = FolderStatusText(count, size, drive);
         }
     }
-    // Without an info tip the view's own text stands; where the view has none either (Wine's),
-    // one selected item is described here rather than leaving the line blank.
-    if (text.empty() && !::SendMessageW(bar, kShowFallbackStatusMessage, 0, 0) && m_selectionPresent)
-        text = SingleItemOwnText();
+    // Without a text of the pane's the view's own stands, always written over the line before;
+    // where the view has none either (Wine's), the pane says what it can rather than leaving
+    // the line blank.
+    if (text.empty() && !::SendMessageW(bar, kShowFallbackStatusMessage, 0, 0)) text = OwnFallbackText();
     if (!text.empty()) WritePart(bar, 0, text);
     WritePart(bar, 1, L"");
     WritePart(bar, 2, L"");

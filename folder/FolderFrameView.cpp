@@ -39,16 +39,14 @@ HRESULT CFolderFrame::Include(IShellView*, PCUITEMID_CHILD child)
 {
     const CFilter* filter = ActiveFilter();
     const bool quick = m_quickFilter.IsShown();
-    if (filter || quick)
-    {
-        IShellFolder* folder = m_enteringFolder.Get();
-        if (!folder) return S_OK;
-        const ShellFilterSubject subject = ReadFilterSubject(folder, child);
-        if (filter && !ShellItemMatches(*filter, subject, m_entering, child, m_storage, m_utils,
-                                        CurrentTime(), EnumerationFileIndex(*filter)))
-            return S_FALSE;
-        if (quick && !m_quickFilter.Includes(subject.name)) return S_FALSE;
-    }
+    IShellFolder* folder = m_enteringFolder.Get();
+    if (filter && folder &&
+        !ShellItemMatches(*filter, ReadFilterSubject(folder, child), m_entering, child, m_storage, m_utils,
+                          CurrentTime(), EnumerationFileIndex(*filter)))
+        return S_FALSE;
+    // The user types what the view shows: localised names, extensions only where they are shown.
+    if (quick && folder && !m_quickFilter.Includes(CUtils::DisplayNameOf(folder, child, SHGDN_INFOLDER)))
+        return S_FALSE;
     if (m_renameNewItem)
     {
         m_renameNewItem = false;

@@ -2,6 +2,7 @@
 // builds, the "Datei" menu's list, backups, failures and lazy views.
 #include "model/Arrangement.h"
 #include "../MainFrameFixture.h"
+#include "../RealInput.h"
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "res/resource.h"
@@ -452,6 +453,65 @@ TEST_F(ArrangementTest, ThirtyMaximisedTabsMakeOneWindowUntilOthersAreChosen)
     Restore(DataFilePath(L"Vier.sws"));
     EXPECT_EQ(CreatedViews(), 4);
     EXPECT_EQ(m_frame.Windows().ParkedCount(), 0u);
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(ArrangementTest, TheWindowMenuListsTabsWithoutWindowsAndCascadingMakesThem)
+{
+    ASSERT_TRUE(m_frame.Params().startActiveFolderOnly);
+    CSolObjects arrangement;
+    arrangement.records = {Record(L"eins", SW_SHOWMAXIMIZED, 0), Record(L"zwei", SW_SHOWMAXIMIZED, 1),
+                           Record(L"drei", SW_SHOWMAXIMIZED, 2)};
+    ASSERT_EQ(WriteArrangementFile(DataFilePath(L"Drei.sws"), arrangement), WriteStatus::Ok);
+    Restore(DataFilePath(L"Drei.sws"));
+    ASSERT_EQ(m_frame.Windows().ParkedCount(), 2u);
+    ASSERT_EQ(Name(m_frame.ActiveFolderWindow()), L"drei");
+
+    // "Fenster" in the menu bar, where a maximised window's system menu stands before it.
+    const auto windowMenu = [&]
+    {
+        const HMENU bar = ::GetMenu(m_frame.Hwnd());
+        for (int i = 0; i < ::GetMenuItemCount(bar); ++i)
+        {
+            RECT item{};
+            if (MenuText(bar, i) == L"&Fenster" &&
+                ::GetMenuItemRect(m_frame.Hwnd(), bar, static_cast<UINT>(i), &item))
+            {
+                POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+                ::ScreenToClient(m_frame.Hwnd(), &centre);
+                return At(m_frame.Hwnd(), centre);
+            }
+        }
+        ADD_FAILURE() << "no \"Fenster\" in the menu bar";
+        return At(m_frame.Hwnd());
+    };
+    std::vector<ShownMenuEntry> entries;
+    ASSERT_TRUE(InputScript().Click(windowMenu()).ReadMenu(entries).ChooseMenuEntry(L"2 zwei").Run());
+    ASSERT_GE(entries.size(), 4u);
+    const std::vector<ShownMenuEntry> listed(entries.end() - 4, entries.end());
+    EXPECT_TRUE(listed[0].separator);
+    EXPECT_EQ(listed[1].text, L"1 eins");
+    EXPECT_EQ(listed[2].text, L"2 zwei");
+    EXPECT_EQ(listed[3].text, L"3 drei");
+    EXPECT_FALSE(listed[1].checked);
+    EXPECT_TRUE(listed[3].checked) << "the active window";
+    // The chosen tab got its window, in its place.
+    ASSERT_NE(m_frame.ActiveFolderWindow(), nullptr);
+    EXPECT_EQ(Name(m_frame.ActiveFolderWindow()), L"zwei");
+    EXPECT_EQ(m_frame.Windows().TabIndexOf(*m_frame.ActiveFolderWindow()), 1);
+    EXPECT_EQ(m_frame.Windows().ParkedCount(), 1u);
+
+    // Cascading shows every tab's window, the active one on top.
+    ASSERT_TRUE(InputScript().Click(windowMenu()).ChooseMenuEntry(L"Überlappend").Run());
+    EXPECT_EQ(m_frame.Windows().ParkedCount(), 0u);
+    const std::vector<CChildFrame*> windows = m_frame.Windows().InTabOrder();
+    ASSERT_EQ(windows.size(), 3u);
+    for (CChildFrame* window : windows)
+    {
+        EXPECT_TRUE(::IsWindowVisible(window->Hwnd()));
+        EXPECT_FALSE(::IsZoomed(window->Hwnd()));
+    }
+    EXPECT_EQ(Name(m_frame.ActiveFolderWindow()), L"zwei");
     EXPECT_TRUE(m_messages.Requests().empty());
 }
 

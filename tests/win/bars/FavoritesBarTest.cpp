@@ -244,3 +244,54 @@ TEST_F(FavoritesBarTest, ASubstituteDriveAddedAndRemovedShowsAndLosesItsButton)
     EXPECT_TRUE(m_messages.Requests().empty());
     CloseFrame(frame);
 }
+
+TEST_F(FavoritesBarTest, AFavoriteWhoseFolderIsGoneIsNamedWhenTheSettingsAsk)
+{
+    const std::wstring gone = m_two.Path() + L"\\Weg";
+    ASSERT_TRUE(::CreateDirectoryW(gone.c_str(), nullptr));
+    CSolObjects list;
+    for (const std::wstring& folder : {m_one.Path(), gone})
+    {
+        CSolObject favorite;
+        favorite.panes[0].folder = ToItemIdList(PidlFromPath(folder).Get());
+        favorite.name = L"F" + std::to_wstring(list.records.size() + 1);
+        favorite.showInBar = true;
+        list.records.push_back(favorite);
+    }
+    ASSERT_TRUE(::RemoveDirectoryW(gone.c_str()));
+    ASSERT_EQ(WriteFavoritesFile(DataFilePath(L"Solvanta_Fav.cfg"), list), WriteStatus::Ok);
+    CMainFrame frame;
+    StartFrame(frame);
+    OpenWindow(frame, m_three.Path());
+    const HWND bar = frame.FavoritesBar().Hwnd();
+    const std::wstring text = L"Der Ordner \"" + gone + L"\" existiert nicht.";
+
+    // Off: the pane stays where it is, silently.
+    ASSERT_FALSE(frame.Params().errorOnMissingFolder);
+    ::SetForegroundWindow(frame.Hwnd());
+    ASSERT_TRUE(test::Click(At(bar, ButtonCentre(bar, 1, false))));
+    EXPECT_EQ(frame.ActivePane()->PathText(), m_three.Path());
+    EXPECT_TRUE(m_messages.Requests().empty());
+
+    // On: the user learns which folder is gone, in the pane and before a new window shows
+    // Computer instead.
+    frame.Params().errorOnMissingFolder = true;
+    ASSERT_TRUE(test::Click(At(bar, ButtonCentre(bar, 1, false))));
+    EXPECT_EQ(frame.ActivePane()->PathText(), m_three.Path());
+    ASSERT_EQ(m_messages.Requests().size(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].text, text);
+    EXPECT_EQ(m_messages.Requests()[0].caption, L"Fehler");
+    ASSERT_TRUE(test::Click(At(bar, ButtonCentre(bar, 1, false)), Button::Middle));
+    PumpUntilIdle();
+    ASSERT_EQ(frame.TabStrip().TabCount(), 2);
+    EXPECT_TRUE(
+        frame.Utils().SameFolder(frame.ActivePane()->CurrentFolder().Get(), frame.Utils().Computer().Get()));
+    ASSERT_EQ(m_messages.Requests().size(), 2u);
+    EXPECT_EQ(m_messages.Requests()[1].text, text);
+
+    // A favorite that is there opens as ever.
+    ASSERT_TRUE(test::Click(At(bar, ButtonCentre(bar, 0, false))));
+    EXPECT_EQ(frame.ActivePane()->PathText(), m_one.Path());
+    EXPECT_EQ(m_messages.Requests().size(), 2u);
+    CloseFrame(frame);
+}

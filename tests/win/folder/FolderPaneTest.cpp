@@ -240,3 +240,112 @@ TEST_F(FolderPane, ANewItemIsPutIntoRenameModeWhenTheViewShowsIt)
     EXPECT_EQ(SelectedNames(pane), std::vector<std::wstring>{L"Neu.txt"});
     EXPECT_NE(::SendMessageW(pane.ListView(), LVM_GETEDITCONTROL, 0, 0), 0) << "no label editor";
 }
+
+TEST_F(FolderPane, TheModeLastShownWinsWhenTheWindowIsBuiltAgain)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    ASSERT_EQ(ViewModeOf(pane), static_cast<UINT>(FVM_DETAILS));
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"B"), true));
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"A"), true));
+    PumpUntilIdle();
+    // The settings kept for A were used on the way back and left its slot.
+    const int slotOfA = pane.Visited().SlotAt(pane.Visited().Find(m_tree.List(L"A"), m_utils.Equality()));
+    EXPECT_EQ(pane.Visited().Slot(slotOfA).folderSettings.viewMode, 0);
+    const auto folderView = ComPtr<IShellView>::CopyOf(pane.View()).As<IFolderView>();
+    ASSERT_TRUE(folderView);
+    folderView->SetCurrentViewMode(FVM_LIST);
+    PumpUntilIdle();
+
+    // A restart, a favorite, a duplicate or a moved tab builds the window from its record.
+    const CSolObject record = window->Snapshot();
+    CChildFrame* rebuilt = OpenWindow(record);
+    ASSERT_NE(rebuilt, nullptr);
+    EXPECT_EQ(ViewModeOf(*rebuilt->ActivePane()), static_cast<UINT>(FVM_LIST));
+
+    // A record written before, whose ring still holds the mode of an earlier visit: the mode
+    // the window showed wins there too, and the stale one is not used later either.
+    CSolObject stale = record;
+    ASSERT_TRUE(stale.panes[0].visited.has_value());
+    CVisited& ring = *stale.panes[0].visited;
+    VisitedSlot& staleSlot = ring.Slot(ring.SlotAt(ring.Find(m_tree.List(L"A"), m_utils.Equality())));
+    staleSlot.folderSettings = {FVM_DETAILS, 0};
+    staleSlot.viewModeIndex = 4;
+    CChildFrame* fromStale = OpenWindow(stale);
+    ASSERT_NE(fromStale, nullptr);
+    CFolderFrame& stalePane = *fromStale->ActivePane();
+    EXPECT_EQ(ViewModeOf(stalePane), static_cast<UINT>(FVM_LIST));
+    ASSERT_TRUE(stalePane.BrowseTo(m_tree.Pidl(L"B"), true));
+    ASSERT_TRUE(stalePane.BrowseTo(m_tree.Pidl(L"A"), true));
+    PumpUntilIdle();
+    EXPECT_EQ(ViewModeOf(stalePane), static_cast<UINT>(FVM_LIST));
+}
+
+TEST_F(FolderPane, ANewFolderStartsWithTheViewStateOfTheFolderLeft)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"A"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    // The view's side of the protocol: it writes its state into the stream its browser gives it
+    // when it goes, and reads it when it is made.
+    const auto write = [&](std::vector<uint8_t> bytes)
+    {
+        ComPtr<IStream> stream;
+        ASSERT_EQ(pane.Browser()->GetViewStateStream(STGM_WRITE, stream.Put()), S_OK);
+        ULONG written = 0;
+        stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
+    };
+    const auto read = [&](size_t size)
+    {
+        std::vector<uint8_t> bytes(size);
+        ComPtr<IStream> stream;
+        if (pane.Browser()->GetViewStateStream(STGM_READ, stream.Put()) != S_OK)
+            return std::vector<uint8_t>();
+        ULONG got = 0;
+        stream->Read(bytes.data(), static_cast<ULONG>(size), &got);
+        bytes.resize(got);
+        return bytes;
+    };
+    write({7, 7, 7, 7});
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"B"), true));
+    EXPECT_EQ(read(4), (std::vector<uint8_t>{7, 7, 7, 7})) << "B has no state of its own";
+    write({5, 5, 5, 5});
+    // Known folders take their own state, once.
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"A"), true));
+    EXPECT_EQ(read(4), (std::vector<uint8_t>{7, 7, 7, 7}));
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"B"), true));
+    EXPECT_EQ(read(4), (std::vector<uint8_t>{5, 5, 5, 5}));
+}
+
+TEST_F(FolderPane, AMissingFolderFallsBackToComputerAndIsNamedWhenTheSettingsAsk)
+{
+    ASSERT_TRUE(::CreateDirectoryW(m_tree.Path(L"Gone").c_str(), nullptr));
+    const ItemIdList gone = m_tree.List(L"Gone");
+    ASSERT_TRUE(::RemoveDirectoryW(m_tree.Path(L"Gone").c_str()));
+    CSolObject record;
+    record.panes[0].folder = gone;
+    const auto showsComputer = [&](CChildFrame* window)
+    {
+        return window &&
+               m_utils.SameFolder(window->ActivePane()->CurrentFolder().Get(), m_utils.Computer().Get());
+    };
+
+    MessageRecorder messages;
+    ASSERT_FALSE(m_host.params.errorOnMissingFolder);
+    EXPECT_TRUE(showsComputer(OpenWindow(record)));
+    EXPECT_TRUE(messages.Requests().empty()) << "silent unless asked for";
+
+    m_host.params.errorOnMissingFolder = true;
+    EXPECT_TRUE(showsComputer(OpenWindow(record)));
+    const std::wstring text = L"Der Ordner \"" + m_tree.Path(L"Gone") + L"\" existiert nicht.";
+    ASSERT_EQ(messages.Requests().size(), 1u);
+    EXPECT_EQ(messages.Requests()[0].text, text);
+    EXPECT_EQ(messages.Requests()[0].caption, L"Fehler");
+    EXPECT_EQ(messages.Requests()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    // The start folder of a new window, too.
+    m_host.params.startFolder = gone;
+    EXPECT_TRUE(showsComputer(OpenWindow(CSolObject())));
+    ASSERT_EQ(messages.Requests().size(), 2u);
+    EXPECT_EQ(messages.Requests()[1].text, text);
+}

@@ -22,6 +22,7 @@ public:
     }
     std::vector<std::pair<WPARAM, std::wstring>> writes;
     int fallbackRequests = 0;
+    bool viewHasText = false; // whether the view sent a text of its own
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -34,7 +35,7 @@ protected:
         if (message == kShowFallbackStatusMessage)
         {
             ++fallbackRequests;
-            return 0;
+            return viewHasText ? TRUE : FALSE;
         }
         return DefaultProc(message, wParam, lParam);
     }
@@ -151,14 +152,68 @@ TEST_F(StatusLine, OnlyTheActivePaneOfTheActiveWindowWrites)
     EXPECT_EQ(PartZero().rfind(L"3 Objekte   6,00 KB", 0), 0u);
 }
 
-TEST_F(StatusLine, VirtualFoldersShowTheViewsOwnText)
+TEST_F(StatusLine, VirtualFoldersShowTheViewsOwnTextOrTheCountsWhereItHasNone)
 {
     CSolObject record;
     record.panes[0].folder = ToItemIdList(m_utils.Computer().Get());
     CChildFrame* window = OpenWindow(record);
     ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    m_bar.viewHasText = true;
     m_bar.fallbackRequests = 0;
-    window->ActivePane()->UpdateStatusLine();
+    m_bar.writes.clear();
+    pane.UpdateStatusLine();
     EXPECT_EQ(m_bar.fallbackRequests, 1);
-    EXPECT_EQ(PartZero(), L"");
+    EXPECT_EQ(m_bar.writes.size(), 2u) << "only parts 1 and 2: the view's text stands in part 0";
+
+    // A view without a text of its own (Wine's) leaves no blank line.
+    m_bar.viewHasText = false;
+    const int count = ItemCount(pane);
+    ASSERT_GE(count, 2);
+    m_bar.writes.clear();
+    pane.UpdateStatusLine();
+    EXPECT_EQ(PartZero(), std::to_wstring(count) + L" Objekte");
+    const auto folderView = ComPtr<IShellView>::CopyOf(pane.View()).As<IFolderView>();
+    ASSERT_TRUE(folderView);
+    folderView->SelectItem(0, SVSI_SELECT);
+    folderView->SelectItem(1, SVSI_SELECT);
+    m_bar.writes.clear();
+    pane.UpdateStatusLine();
+    EXPECT_EQ(PartZero(), L"2 Objekte ausgewählt");
+    EXPECT_TRUE(pane.SelectionPresent());
+}
+
+TEST_F(StatusLine, OneSelectedItemIsDescribedAndNavigationForgetsTheSelection)
+{
+    CChildFrame* window = OpenWindow(RecordOf(L"S"));
+    ASSERT_NE(window, nullptr);
+    CFolderFrame& pane = *window->ActivePane();
+    const auto folderView = ComPtr<IShellView>::CopyOf(pane.View()).As<IFolderView>();
+    ASSERT_TRUE(folderView);
+    const auto indexOf = [&](const std::wstring& wanted)
+    {
+        int count = 0;
+        folderView->ItemCount(SVGIO_ALLVIEW, &count);
+        for (int i = 0; i < count; ++i)
+        {
+            ChildPidl child;
+            folderView->Item(i, child.Put());
+            if (pane.Utils().DisplayName(CombinePidls(pane.CurrentFolder().Get(), child.Get()).Get()) ==
+                wanted)
+                return i;
+        }
+        return -1;
+    };
+    // "two" selected, the focus left on "three" as after Ctrl+Space and Ctrl+Down.
+    ASSERT_GE(indexOf(L"two"), 0);
+    folderView->SelectItem(indexOf(L"two"), SVSI_SELECT);
+    folderView->SelectItem(indexOf(L"three"), SVSI_FOCUSED);
+    m_bar.writes.clear();
+    pane.UpdateStatusLine();
+    EXPECT_EQ(PartZero().rfind(L"two   ", 0), 0u) << ToUtf8(PartZero());
+    EXPECT_TRUE(pane.SelectionPresent());
+
+    // The new folder has nothing selected before its first status line.
+    ASSERT_TRUE(pane.BrowseTo(m_tree.Pidl(L"A"), true));
+    EXPECT_FALSE(pane.SelectionPresent());
 }

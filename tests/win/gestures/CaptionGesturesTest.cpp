@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace sv;
@@ -206,4 +208,47 @@ TEST_F(CaptionGestures, EveryLevelButTheLastEndsInAnArrowAreaOfElevenPixels)
         }
         EXPECT_EQ(arrow, segment == last ? 0 : kSegmentArrowWidth) << caption.SegmentText(static_cast<size_t>(segment));
     }
+}
+
+TEST_F(CaptionGestures, TheQuickFilterMatchesTheNamesTheViewShows)
+{
+    // Extensions hidden: the view shows "datei", and "txt" is nothing the user can see.
+    ScopedExplorerValue hiddenExtensions(L"HideFileExt", 1);
+    MakeFile(L"Eins\\Zwei\\liste.csv");
+    CFolderFrame* pane = Open(L"Eins\\Zwei");
+    ASSERT_NE(pane, nullptr);
+    const HWND list = pane->ListView();
+    const auto shownNames = [&]
+    {
+        std::vector<std::wstring> names;
+        const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i)
+        {
+            wchar_t text[MAX_PATH] = {};
+            LVITEMW item{};
+            item.iSubItem = 0;
+            item.pszText = text;
+            item.cchTextMax = MAX_PATH;
+            ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            names.push_back(text);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    ASSERT_EQ(shownNames(), (std::vector<std::wstring>{L"Drei", L"datei", L"liste"}));
+
+    ASSERT_TRUE(IsWithin(FocusWindow(), pane->ViewWindow()));
+    Keys({VK_CONTROL, 'F'});
+    ASSERT_TRUE(pane->QuickFilterShown());
+    EXPECT_EQ(FocusWindow(), pane->QuickFilterEdit().Edit());
+    Type(L"txt");
+    EXPECT_TRUE(PumpUntil([&] { return shownNames().empty(); }, 3000)) << "the hidden extension matched";
+    for (int i = 0; i < 3; ++i)
+        Keys({VK_BACK});
+    Type(L"ei");
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            return shownNames() == std::vector<std::wstring>{L"Drei", L"datei"};
+        },
+        3000));
 }
