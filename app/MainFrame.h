@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppMessages.h"
+#include "ContextHelp.h"
 #include "FolderWindows.h"
 #include "FrameSelectionTarget.h"
 #include "HtmlHelp.h"
@@ -51,10 +52,7 @@
 namespace sv
 {
 
-class CMainFrame : public CMdiFrame,
-                   public CCommandTarget,
-                   public IFolderHost,
-                   public ITreeHost
+class CMainFrame : public CMdiFrame, public CCommandTarget, public IFolderHost, public ITreeHost
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaMainFrame";
@@ -259,6 +257,9 @@ private:
     void ToggleBar(UINT command);
     bool TreeHasFocus() const { return m_treeFocused; }
     void ShowHelp();
+    // The help topic of the part of the frame under a screen point (context help).
+    std::wstring_view ContextHelpTopic(POINT screen) const;
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     // Compare and selection commands, MainFrameCompare.cpp.
     void OnCompareFiles(bool external);
     void OnCompareFolders();
@@ -443,6 +444,8 @@ private:
     bool m_settingsOpen = false;
     SettingsPage m_lastSettingsPage = SettingsPage::General;
     HtmlHelpLibrary m_help;
+    CContextHelp m_contextHelp{[this](POINT screen) { return ContextHelpTopic(screen); },
+                               [this](std::wstring_view topic) { ShowHelpTopic(topic); }};
     CFileClipboard m_fileClipboard;
     // Made with the first operation; waits for the queued ones when the frame goes.
     std::unique_ptr<CFileOperationQueue> m_fileOperations;

@@ -4,6 +4,8 @@
 #include "PictureCtrl.h"
 #include "folder/FolderFrame.h"
 
+#include <windowsx.h>
+
 namespace sv
 {
 
@@ -25,7 +27,19 @@ bool CQuickView::Create(CMyBar& bar)
     if (!m_picture->Create(bar.Hwnd(), kPictureId)) return false;
     m_picture->SetLoadedHandler([this](const PictureLoadOutcome& outcome) { OnLoaded(outcome); });
     bar.SetChild(m_picture->Hwnd());
+    m_barMenu.picture = m_picture.get();
+    m_barMenu.Install(bar.Hwnd());
     return true;
+}
+
+LRESULT CQuickView::BarMenu::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CONTEXTMENU && picture)
+    {
+        picture->ShowRotateMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    }
+    return Default(message, wParam, lParam);
 }
 
 void CQuickView::Follow(const std::wstring& path)
