@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string_view>
+#include <utility>
 
 namespace sv
 {

@@ -52,7 +52,10 @@
 namespace sv
 {
 
-class CMainFrame : public CMdiFrame, public CCommandTarget, public IFolderHost, public ITreeHost
+class CMainFrame : public CMdiFrame,
+                   public CCommandTarget,
+                   public IFolderHost,
+                   public ITreeHost
 {
 public:
     static constexpr const wchar_t* kWindowClass = L"SolvantaMainFrame";

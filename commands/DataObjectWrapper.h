@@ -22,8 +22,8 @@ ComPtr<IDataObject> WrapDataObject(IDataObject* data);
 bool WrapClipboardDataObject();
 
 // Where WrapClipboardDataObject takes the object from and puts the wrapper: the OLE clipboard,
-// or a test's stand-in for the scope's lifetime (the wine clipboard hands out a copy of its
-// own that never has the asynchronous capability).
+// or a test's stand-in for the scope's lifetime (Wine's clipboard hands out a copy of its own
+// that never has the asynchronous capability).
 struct ClipboardStandIn
 {
     std::function<ComPtr<IDataObject>()> get;

@@ -209,8 +209,7 @@ void CFolderFrame::OnParentNotify(UINT event, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN: OnMiddleButtonInView(point); break;
     case WM_XBUTTONDOWN:
     {
-        if (!m_services.settings.mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point))
-            break;
+        if (!m_services.settings.mouseNavigationButtons || !ListView() || !IsInListView(ListView(), point)) break;
         UINT button = HIWORD(wParam);
         // Wine leaves the button out of the notification; the key state at the press names it.
         if (button == 0)
