@@ -51,6 +51,13 @@ int CStatusBarEx::PlaceAtBottom() const
     return rect.bottom - rect.top;
 }
 
+namespace
+{
+// The command whose help the bar shows, so that a toolbar the pointer left late does not end
+// the help of the button it moved on to.
+constexpr const wchar_t* kHelpCommandProperty = L"SolvantaHelpCommand";
+} // namespace
+
 void ShowCommandHelp(HWND bar, uint32_t command)
 {
     const std::wstring text = CommandHelpText(command);
@@ -59,21 +66,27 @@ void ShowCommandHelp(HWND bar, uint32_t command)
         EndCommandHelp(bar);
         return;
     }
+    ::SetPropW(bar, kHelpCommandProperty, reinterpret_cast<HANDLE>(static_cast<uintptr_t>(command)));
     ::SendMessageW(bar, SB_SIMPLE, TRUE, 0);
     ::SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void EndCommandHelp(HWND bar)
 {
-    if (bar && ::SendMessageW(bar, SB_ISSIMPLE, 0, 0)) ::SendMessageW(bar, SB_SIMPLE, FALSE, 0);
+    if (!bar) return;
+    ::RemovePropW(bar, kHelpCommandProperty);
+    if (::SendMessageW(bar, SB_ISSIMPLE, 0, 0)) ::SendMessageW(bar, SB_SIMPLE, FALSE, 0);
 }
 
 void FollowHotButton(HWND bar, const NMTBHOTITEM& notice)
 {
-    if ((notice.dwFlags & HICF_LEAVING) || notice.idNew <= 0)
-        EndCommandHelp(bar);
-    else
+    if (!(notice.dwFlags & HICF_LEAVING) && notice.idNew > 0)
+    {
         ShowCommandHelp(bar, static_cast<uint32_t>(notice.idNew));
+        return;
+    }
+    const auto shown = reinterpret_cast<uintptr_t>(::GetPropW(bar, kHelpCommandProperty));
+    if (shown == 0 || shown == static_cast<uintptr_t>(notice.idOld)) EndCommandHelp(bar);
 }
 
 } // namespace sv

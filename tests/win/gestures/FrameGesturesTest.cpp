@@ -550,11 +550,13 @@ TEST_F(FrameGestures, ButtonsAndMenuEntriesSayWhatTheyDoInTheStatusBar)
         InputScript()
             .Click(At(m_frame.Hwnd(), spot))
             .Keys({VK_DOWN})
-            .WaitUntil([&] { return helpShown() && !(first = shown()).empty(); }, "the first entry's help")
+            .WaitUntil([&] { return (first = shown()) != normal && helpShown(); }, "the first entry's help")
             .Keys({VK_DOWN})
-            .WaitUntil([&] { return helpShown() && (second = shown()) != first; }, "the second entry's help")
+            .WaitUntil([&] { return (second = shown()) != first && helpShown(); }, "the second entry's help")
             .CloseMenus()
-            .Run());
+            .Keys({VK_ESCAPE}) // the menu bar itself
+            .Run())
+        << ::testing::PrintToString(first) << " " << ::testing::PrintToString(second);
     EXPECT_EQ(first, L"Neu");
     EXPECT_EQ(second, L"Schließen (Strg+F4)");
     EXPECT_TRUE(PumpUntil([&] { return !helpShown(); }, 3000));
