@@ -34,7 +34,11 @@ bool CQuickView::Create(CMyBar& bar)
 
 LRESULT CQuickView::BarMenu::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_CONTEXTMENU && picture)
+    // The border and caption are the bar's non-client area, where the default handling of a
+    // right click does not ask for a context menu everywhere (Wine's runs a system-menu loop
+    // that takes the release): the press is ours, and the release opens the menu.
+    if (message == WM_NCRBUTTONDOWN && picture) return 0;
+    if ((message == WM_CONTEXTMENU || message == WM_NCRBUTTONUP) && picture)
     {
         picture->ShowRotateMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;

@@ -239,6 +239,7 @@ TEST_F(QuickView, DamagedAndLockedFilesShowTheBackgroundAndLockedOnesAreTriedAga
 TEST_F(QuickView, TheTurnMenuOpensAnywhereOnTheBarAndANewFileGreysThePaneAtOnce)
 {
     SavePicture(m_files.File(L"rot.png"), L"image/png", 80, 60, Gdiplus::Color(255, 220, 0, 0));
+    MakeFile(L"kein-bild.png", 100);
     CFolderFrame* pane = Open(L"");
     ASSERT_NE(pane, nullptr);
     ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kQuickView, 0), 0);
@@ -263,8 +264,16 @@ TEST_F(QuickView, TheTurnMenuOpensAnywhereOnTheBarAndANewFileGreysThePaneAtOnce)
     EXPECT_EQ(Picture().Angle(), 90);
 
     // The next file's load shows the background before its bytes are even read, and then
-    // stays so for a file that is no picture.
-    MakeFile(L"kein-bild.png", 100);
+    // stays so for a file that is no picture. (The focus moves first, so that the pane's own
+    // update later asks for the same file.)
+    const HWND list = pane->ListView();
+    LVFINDINFOW find{};
+    find.flags = LVFI_STRING;
+    find.psz = L"kein-bild.png";
+    const int index = ListView_FindItem(list, -1, &find);
+    ASSERT_GE(index, 0);
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     m_frame.QuickView().Follow(m_files.File(L"kein-bild.png"));
     RECT client{};
     ::GetClientRect(Picture().Hwnd(), &client);
