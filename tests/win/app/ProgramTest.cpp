@@ -251,23 +251,34 @@ std::vector<std::wstring> FolderWindowTitles(HWND frame)
     return titles;
 }
 
-TEST(Program, AFolderLongerThanAHandOffOpensAndAWrongOneIsNamedSo)
+TEST(Program, TwoFoldersLongerThanAHandOffOpenAndAWrongOneIsNamedSo)
 {
     WriteUserSettings(false);
     const std::wstring start = *ApplicationDataFolder() + L"\\Solvanta (x64)\\" + kStartArrangementFileName;
     ::DeleteFileW(start.c_str());
     ScopedTempFolder folder;
-    std::wstring path = folder.Path();
-    for (int level = 0; path.size() < 300; ++level)
+    // Two folders whose command line is longer than a hand-off carries.
+    const auto deep = [&](const std::wstring& name)
     {
-        path += L"\\Ebene" + std::to_wstring(level) + std::wstring(40, L'_');
-        ASSERT_TRUE(::CreateDirectoryW(path.c_str(), nullptr)) << level;
-    }
-    path += L"\\Ziel";
-    ASSERT_TRUE(::CreateDirectoryW(path.c_str(), nullptr));
+        std::wstring path = folder.Path();
+        for (int level = 0; path.size() < 120; ++level)
+        {
+            path += L"\\Ebene" + std::to_wstring(level) + std::wstring(30, L'_');
+            ::CreateDirectoryW(path.c_str(), nullptr);
+        }
+        path += L"\\" + name;
+        EXPECT_TRUE(::CreateDirectoryW(path.c_str(), nullptr));
+        return path;
+    };
+    const std::wstring left = deep(L"Links");
+    // Each below the system's path limit: the test's folder must be removable afterwards.
+    const std::wstring right = deep(L"Rechts" + std::wstring(70, L'r'));
+    const std::wstring both = L"\"" + left + L"\" \"" + right + L"\"";
+    ASSERT_GT(both.size(), 300u);
+    ASSERT_LT(right.size(), 240u);
 
-    // The default window and one for the folder, named after it.
-    auto program = StartSolvanta(L"\"" + path + L"\"");
+    // The default window and one with both folders.
+    auto program = StartSolvanta(both);
     HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass);
     ASSERT_NE(frame, nullptr);
     std::vector<std::wstring> titles;
@@ -275,14 +286,18 @@ TEST(Program, AFolderLongerThanAHandOffOpensAndAWrongOneIsNamedSo)
         [&]
         {
             titles = FolderWindowTitles(frame);
-            return titles.size() == 2 && std::count(titles.begin(), titles.end(), L"Ziel") == 1;
+            return titles.size() == 2 && std::any_of(titles.begin(), titles.end(),
+                                                     [](const std::wstring& title) {
+                                                         return title.find(L"Links") != std::wstring::npos &&
+                                                                title.find(L"Rechts") != std::wstring::npos;
+                                                     });
         },
         20000))
         << ToUtf8(DescribeProcessWindows(program.processId));
     CloseAndWait(program, frame);
 
     // A folder that is not there: the message, and no window of its own.
-    auto wrong = StartSolvanta(L"\"" + path + L"\\fehlt\"");
+    auto wrong = StartSolvanta(L"\"" + left + L"\\fehlt\"");
     frame = WaitForProcessWindow(wrong.processId, CMainFrame::kWindowClass);
     ASSERT_NE(frame, nullptr);
     const HWND error = WaitForProcessWindow(wrong.processId, L"#32770", L"Fehler");
