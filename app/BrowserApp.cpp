@@ -127,7 +127,7 @@ bool CBrowserApp::InitInstance(const std::wstring& commandLine, int showCommand)
     ::ShowWindow(frame, showCommand);
     ::UpdateWindow(frame);
     if (!request.textToOpen.empty())
-        PostOwnedText(m_mainFrame->Hwnd(), kOpenTextMessage, MakeHandOffBuffer(request.textToOpen));
+        PostOwnedText(m_mainFrame->Hwnd(), kOpenTextMessage, MakeOwnedText(request.textToOpen));
 
     // 18
     m_mainFrame->InitializeHelp();

@@ -124,6 +124,9 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam)) ? 1 : 0;
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_MENUSELECT: OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam)); break;
+    case WM_EXITMENULOOP: EndCommandHelp(m_statusBar.Hwnd()); break;
+    case WM_CAPTURECHANGED: m_contextHelp.OnCaptureChanged(); break;
     case WM_DEVICECHANGE: CheckDrives(); return TRUE;
     case kCheckDrivesMessage: CheckDrives(); return 0;
     case kRecalcLayoutMessage:

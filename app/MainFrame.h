@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppMessages.h"
+#include "ContextHelp.h"
 #include "FolderWindows.h"
 #include "FrameSelectionTarget.h"
 #include "HtmlHelp.h"
@@ -267,6 +268,9 @@ private:
     void ToggleBar(UINT command);
     bool TreeHasFocus() const { return m_treeFocused; }
     void ShowHelp();
+    // The help topic of the part of the frame under a screen point (context help).
+    std::wstring_view ContextHelpTopic(POINT screen) const;
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     // Compare and selection commands, MainFrameCompare.cpp.
     void OnCompareFiles(bool external);
     void OnCompareFolders();
@@ -466,6 +470,8 @@ private:
     bool m_settingsOpen = false;
     SettingsPage m_lastSettingsPage = SettingsPage::General;
     HtmlHelpLibrary m_help;
+    CContextHelp m_contextHelp{[this](POINT screen) { return ContextHelpTopic(screen); },
+                               [this](std::wstring_view topic) { ShowHelpTopic(topic); }};
     CFileClipboard m_fileClipboard;
     // Made with the first operation; waits for the queued ones when the frame goes.
     std::unique_ptr<CFileOperationQueue> m_fileOperations;

@@ -142,7 +142,7 @@ void CMainFrame::RegisterCommands()
         {cmd::kCompareFolders, [this](UINT) { OnCompareFolders(); }},
         {cmd::kSelectSome, [this](UINT) { OnSelectSome(); }},
         {cmd::kHelp, [this](UINT) { ShowHelp(); }},
-        {cmd::kContextHelp, [this](UINT) { ShowHelp(); }},
+        {cmd::kContextHelp, [this](UINT) { m_contextHelp.Begin(Hwnd()); }},
     };
     const std::unordered_map<uint32_t, Query> customStates{
         {cmd::kFavoritesBar,
@@ -299,6 +299,22 @@ void CMainFrame::LoadOrDropAccelerators()
 void CMainFrame::ShowHelp()
 {
     ShowHelpTopic(m_settingsOpen ? help::kConfig : help::kAbout);
+}
+
+std::wstring_view CMainFrame::ContextHelpTopic(POINT screen) const
+{
+    const HWND window = ::WindowFromPoint(screen);
+    const auto within = [window](HWND part)
+    { return part && window && (window == part || ::IsChild(part, window)); };
+    if (within(m_treeBar.Hwnd())) return help::kFolderTree;
+    if (within(TabStrip().Hwnd())) return help::kTabs;
+    for (const HWND bar : {m_rebar.Hwnd(), m_mainToolbar.Hwnd(), m_drivesBar.Hwnd(), m_favoritesBar.Hwnd(),
+                           m_quickViewBar.Hwnd()})
+        if (within(bar)) return help::kBars;
+    if (within(MdiClient()) || within(m_statusBar.Hwnd())) return help::kFolderWindows;
+    if (window == Hwnd() && ::SendMessageW(Hwnd(), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTMENU)
+        return help::kMenus;
+    return help::kAbout;
 }
 
 void CMainFrame::OnNetworkDriveDialog(bool connect)

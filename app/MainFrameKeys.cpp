@@ -11,6 +11,8 @@ namespace sv
 
 bool CMainFrame::PreTranslateMessage(MSG& message)
 {
+    // Shift+F1's help cursor takes the next click or key first.
+    if (m_contextHelp.PreTranslate(message)) return true;
     // The quick-filter and path edits keep their editing keys before any shortcut sees them.
     if (CEditQuickFilter::PreTranslate(message) || CEditPath::PreTranslate(message)) return true;
     // The modeless "Objekte auswählen" gets its dialog keys (Tab, Enter, Esc).

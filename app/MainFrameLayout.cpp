@@ -88,6 +88,11 @@ bool CMainFrame::OnEraseBackground(HDC dc)
 LRESULT CMainFrame::OnNotify(const NMHDR& header)
 {
     if (LRESULT result = 0; OnToolbarNotify(header, result)) return result;
+    if (header.code == TBN_HOTITEMCHANGE)
+    {
+        FollowHotButton(m_statusBar.Hwnd(), reinterpret_cast<const NMTBHOTITEM&>(header));
+        return 0;
+    }
     if (m_rebar.Hwnd() && header.hwndFrom == m_rebar.Hwnd())
     {
         switch (header.code)

@@ -36,6 +36,15 @@ bool IsSeparatorAt(HMENU menu, int position)
 
 } // namespace
 
+void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu)
+{
+    // Closing (no menu), a submenu or a separator: the status bar shows its parts again.
+    if ((flags == 0xFFFF && !menu) || (flags & (MF_POPUP | MF_SEPARATOR)))
+        EndCommandHelp(m_statusBar.Hwnd());
+    else
+        ShowCommandHelp(m_statusBar.Hwnd(), item);
+}
+
 void CMainFrame::OnInitMenuPopup(HMENU popup)
 {
     if (IsFilterMenu(popup)) FillFilterMenu(popup);

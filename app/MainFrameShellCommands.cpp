@@ -105,10 +105,11 @@ void CMainFrame::OnExternalSearch()
         ShowError(Hwnd(), text::kNoExternalSearchProgram);
         return;
     }
+    // A virtual folder or no window has no folder to hand over: the program starts without one.
     const CFolderFrame* pane = ActivePane();
-    if (!pane) return;
+    const std::wstring folder = pane && pane->IsStorage() ? pane->PathText() : std::wstring();
     const std::optional<ExternalProgramCall> call =
-        BuildExternalSearch(m_params.externalSearchCommand, pane->PathText());
+        BuildExternalSearch(m_params.externalSearchCommand, folder);
     if (!call) return;
     ProgramStartRequest request;
     request.owner = Hwnd();

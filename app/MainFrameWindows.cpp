@@ -10,6 +10,8 @@
 #include "model/Arrangement.h"
 #include "model/FileMessages.h"
 #include "model/FilterFile.h"
+#include "model/StartCommandLine.h"
+#include "model/Texts.h"
 #include "res/resource.h"
 #include "shell/CommandLinePidl.h"
 #include "shell/ItemIdListConversion.h"
@@ -103,7 +105,26 @@ void CMainFrame::OpenCommandLineText(const std::wstring& text)
         if (!first) first = PidlFromCommandLine(text);
     }
     BringToFront();
-    if (first) m_folderWindows.OpenFolder(std::move(first), std::move(second), OpenMode::NewWindow, true);
+    // A second start without a folder only brings the program to the front.
+    if (StripBlanksAndQuotes(text).empty()) return;
+    // The shell makes up lists for paths that are not there; opened, they are empty windows.
+    const auto opens = [this](const AbsolutePidl& folder)
+    {
+        if (!folder) return false;
+        if (const ItemPath path = m_utils.Path(folder.Get()); path.isFileSystemPath)
+        {
+            const DWORD attributes = ::GetFileAttributesW(path.text.c_str());
+            return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        }
+        return static_cast<bool>(m_utils.BindToFolder(folder.Get()));
+    };
+    if (!opens(first))
+    {
+        ShowError(Hwnd(), text::kInvalidPathText);
+        return;
+    }
+    if (!opens(second)) second = AbsolutePidl();
+    m_folderWindows.OpenFolder(std::move(first), std::move(second), OpenMode::NewWindow, true);
 }
 
 void CMainFrame::OnDriveButton(UINT index)

@@ -14,6 +14,14 @@ std::unique_ptr<wchar_t[]> MakeHandOffBuffer(std::wstring_view text)
     return buffer;
 }
 
+std::unique_ptr<wchar_t[]> MakeOwnedText(std::wstring_view text)
+{
+    auto buffer = std::make_unique<wchar_t[]>(text.size() + 1);
+    text.copy(buffer.get(), text.size());
+    buffer[text.size()] = L'\0';
+    return buffer;
+}
+
 bool PostOwnedText(HWND target, UINT message, std::unique_ptr<wchar_t[]> text)
 {
     if (!::PostMessageW(target, message, reinterpret_cast<WPARAM>(text.get()), 0)) return false;

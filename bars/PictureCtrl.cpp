@@ -81,6 +81,13 @@ void CPictureCtrl::Load(const std::wstring& path)
     if (!m_worker) return;
     // Only the newest focus counts: what is queued or running for an older one is dropped.
     m_worker->CancelAll();
+    // The old picture goes at once: it must not pass for the file that is loading.
+    m_picture = {};
+    m_loadedFlag = false;
+    m_tooLarge = false;
+    m_fitted.Reset();
+    m_angle = 0;
+    Repaint();
     m_loadPending = true;
     m_fitPending = false;
     const RECT client = ClientOf(Hwnd());
@@ -246,7 +253,7 @@ void CPictureCtrl::OnPaint()
     ::EndPaint(Hwnd(), &paint);
 }
 
-void CPictureCtrl::OnContextMenu(POINT screen)
+void CPictureCtrl::ShowRotateMenu(POINT screen)
 {
     UniqueMenu menu(::CreatePopupMenu());
     ::AppendMenuW(menu.Get(), MF_STRING, kRotateRight, L"nach rechts drehen");
@@ -270,7 +277,7 @@ LRESULT CPictureCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: Repaint(); return 0;
-    case WM_CONTEXTMENU: OnContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_CONTEXTMENU: ShowRotateMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 && lParam == 0) Rotate(LOWORD(wParam));
         return 0;

@@ -42,11 +42,13 @@ public:
         m_loaded = std::move(handler);
     }
 
-    // Reads and decodes `path` in the background; the current picture stays until then.
+    // Reads and decodes `path` in the background; until then the control shows its background.
     void Load(const std::wstring& path);
     void Clear();
     // One of the rotation menu's commands; false when nothing changed.
     bool Rotate(UINT command);
+    // The rotation menu at a screen point ((-1, -1): the control's centre, for the keyboard).
+    void ShowRotateMenu(POINT screen);
 
     bool IsLoaded() const { return m_loadedFlag; }
     bool HasPicture() const { return m_picture.kept != nullptr; }
@@ -66,7 +68,6 @@ protected:
 private:
     void OnPaint();
     void OnWorkResult(LPARAM payload);
-    void OnContextMenu(POINT screen);
     void Repaint();
     // Asks the worker for a copy fitted to `area` at the current angle, unless one is coming.
     void RequestFitted(const RECT& area);

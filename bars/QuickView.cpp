@@ -4,6 +4,8 @@
 #include "PictureCtrl.h"
 #include "folder/FolderFrame.h"
 
+#include <windowsx.h>
+
 namespace sv
 {
 
@@ -25,7 +27,23 @@ bool CQuickView::Create(CMyBar& bar)
     if (!m_picture->Create(bar.Hwnd(), kPictureId)) return false;
     m_picture->SetLoadedHandler([this](const PictureLoadOutcome& outcome) { OnLoaded(outcome); });
     bar.SetChild(m_picture->Hwnd());
+    m_barMenu.picture = m_picture.get();
+    m_barMenu.Install(bar.Hwnd());
     return true;
+}
+
+LRESULT CQuickView::BarMenu::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The border and caption are the bar's non-client area, where the default handling of a
+    // right click does not ask for a context menu everywhere (Wine's runs a system-menu loop
+    // that takes the release): the press is ours, and the release opens the menu.
+    if (message == WM_NCRBUTTONDOWN && picture) return 0;
+    if ((message == WM_CONTEXTMENU || message == WM_NCRBUTTONUP) && picture)
+    {
+        picture->ShowRotateMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    }
+    return Default(message, wParam, lParam);
 }
 
 void CQuickView::Follow(const std::wstring& path)

@@ -6,6 +6,7 @@
 #include "MyBar.h"
 #include "folder/Services.h"
 #include "framework/Signal.h"
+#include "framework/Subclass.h"
 
 #include <memory>
 #include <string>
@@ -38,9 +39,20 @@ public:
 private:
     void OnLoaded(const PictureLoadOutcome& outcome);
 
+    // The rotation menu anywhere on the bar: its border and caption as well as the picture.
+    class BarMenu : public CSubclass
+    {
+    public:
+        CPictureCtrl* picture = nullptr;
+
+    protected:
+        LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    };
+
     CMyBar* m_bar = nullptr;
     ScopedConnection m_selectionChanged;
     std::unique_ptr<CPictureCtrl> m_picture;
+    BarMenu m_barMenu; // after the picture, so that it goes first
     std::wstring m_lastPath;
 };
 

@@ -1,6 +1,7 @@
 #include "StatusBarEx.h"
 
 #include "folder/StatusBarProtocol.h"
+#include "model/CommandCatalogue.h"
 
 #include <commctrl.h>
 
@@ -22,6 +23,7 @@ LRESULT CStatusBarEx::Texts::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     if (message == SB_SETTEXTW || message == SB_SETTEXTA)
     {
         const WPARAM part = wParam & 0xFF;
+        if (part == SB_SIMPLEID) return Default(message, wParam, lParam);
         if (part & kStatusOwnTextMark)
             return Default(SB_SETTEXTW, (wParam & ~static_cast<WPARAM>(0xFF | SBT_NOBORDERS)) | (part & 0x0F),
                            message == SB_SETTEXTW ? lParam : reinterpret_cast<LPARAM>(L""));
@@ -47,6 +49,44 @@ int CStatusBarEx::PlaceAtBottom() const
     RECT rect{};
     ::GetWindowRect(Hwnd(), &rect);
     return rect.bottom - rect.top;
+}
+
+namespace
+{
+// The command whose help the bar shows, so that a toolbar the pointer left late does not end
+// the help of the button it moved on to.
+constexpr const wchar_t* kHelpCommandProperty = L"SolvantaHelpCommand";
+} // namespace
+
+void ShowCommandHelp(HWND bar, uint32_t command)
+{
+    const std::wstring text = CommandHelpText(command);
+    if (!bar || text.empty())
+    {
+        EndCommandHelp(bar);
+        return;
+    }
+    ::SetPropW(bar, kHelpCommandProperty, reinterpret_cast<HANDLE>(static_cast<uintptr_t>(command)));
+    ::SendMessageW(bar, SB_SIMPLE, TRUE, 0);
+    ::SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void EndCommandHelp(HWND bar)
+{
+    if (!bar) return;
+    ::RemovePropW(bar, kHelpCommandProperty);
+    if (::SendMessageW(bar, SB_ISSIMPLE, 0, 0)) ::SendMessageW(bar, SB_SIMPLE, FALSE, 0);
+}
+
+void FollowHotButton(HWND bar, const NMTBHOTITEM& notice)
+{
+    if (!(notice.dwFlags & HICF_LEAVING) && notice.idNew > 0)
+    {
+        ShowCommandHelp(bar, static_cast<uint32_t>(notice.idNew));
+        return;
+    }
+    const auto shown = reinterpret_cast<uintptr_t>(::GetPropW(bar, kHelpCommandProperty));
+    if (shown == 0 || shown == static_cast<uintptr_t>(notice.idOld)) EndCommandHelp(bar);
 }
 
 } // namespace sv

@@ -4,6 +4,9 @@
 #include "framework/Handles.h"
 #include "framework/Subclass.h"
 
+#include <commctrl.h>
+
+#include <cstdint>
 #include <string>
 
 namespace sv
@@ -34,5 +37,13 @@ private:
     UniqueWindow m_window;
     Texts m_texts;
 };
+
+// Fly-by help: while a menu entry or toolbar button is under the pointer, its command's help
+// text covers the whole bar; when it ends, the parts show again what they held, including what
+// the panes wrote meanwhile. A command without a text ends the help.
+void ShowCommandHelp(HWND bar, uint32_t command);
+void EndCommandHelp(HWND bar);
+// A toolbar's hot button changed: its help, or the end of it when the pointer left.
+void FollowHotButton(HWND bar, const NMTBHOTITEM& notice);
 
 } // namespace sv

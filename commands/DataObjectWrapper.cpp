@@ -2,7 +2,10 @@
 
 #include "framework/ComObject.h"
 
+#include <ole2.h>
 #include <shldisp.h>
+
+#include <utility>
 
 namespace sv
 {
@@ -75,6 +78,12 @@ private:
 
     ComPtr<IDataObject> m_inner;
 };
+
+ClipboardStandIn& CurrentStandIn()
+{
+    static ClipboardStandIn standIn;
+    return standIn;
+}
 } // namespace
 
 ComPtr<IDataObject> WrapDataObject(IDataObject* data)
@@ -86,6 +95,33 @@ ComPtr<IDataObject> WrapDataObject(IDataObject* data)
     BOOL asynchronous = FALSE;
     if (FAILED(operation->GetAsyncMode(&asynchronous)) || asynchronous) return ComPtr<IDataObject>();
     return MakeComObject<IDataObject, CDataObject>(data);
+}
+
+bool WrapClipboardDataObject()
+{
+    const ClipboardStandIn& standIn = CurrentStandIn();
+    ComPtr<IDataObject> data;
+    if (standIn.get)
+        data = standIn.get();
+    else if (FAILED(::OleGetClipboard(data.Put())))
+        return false;
+    const ComPtr<IDataObject> wrapper = WrapDataObject(data.Get());
+    if (!wrapper) return false;
+    if (standIn.set)
+        standIn.set(wrapper.Get());
+    else if (FAILED(::OleSetClipboard(wrapper.Get())))
+        return false;
+    return true;
+}
+
+ScopedClipboardStandIn::ScopedClipboardStandIn(ClipboardStandIn standIn)
+    : m_previous(std::exchange(CurrentStandIn(), std::move(standIn)))
+{
+}
+
+ScopedClipboardStandIn::~ScopedClipboardStandIn()
+{
+    CurrentStandIn() = std::move(m_previous);
 }
 
 } // namespace sv

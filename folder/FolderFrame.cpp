@@ -4,6 +4,7 @@
 #include "ChildFrame.h"
 #include "FolderMessages.h"
 #include "MissingFolder.h"
+#include "bars/StatusBarEx.h"
 #include "framework/Dpi.h"
 #include "model/ToolbarCatalogue.h"
 #include "shell/ItemIdListConversion.h"
@@ -352,6 +353,11 @@ LRESULT CFolderFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY:
     {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == m_toolbar.Hwnd() && header->code == TBN_HOTITEMCHANGE)
+        {
+            FollowHotButton(m_services.statusBar, *reinterpret_cast<const NMTBHOTITEM*>(lParam));
+            return 0;
+        }
         if (header->hwndFrom == m_toolbar.Hwnd() && header->code == TBN_DROPDOWN)
         {
             const auto* button = reinterpret_cast<const NMTOOLBARW*>(lParam);

@@ -8,6 +8,7 @@
 #include "model/FileListText.h"
 #include "model/PathEntry.h"
 #include "model/PathText.h"
+#include "model/Texts.h"
 #include "shell/ItemIdListConversion.h"
 
 #include <commctrl.h>
@@ -19,7 +20,6 @@ namespace sv
 
 namespace
 {
-constexpr const wchar_t* kInvalidPathText = L"Der eingegebene Pfad ist ungültig.";
 constexpr const wchar_t* kListTooLongText = L"Die Liste ist zu lang für die Zwischenablage.";
 constexpr const wchar_t* kNoMemoryText = L"Fehler bei der Speicherreservierung.";
 constexpr const wchar_t* kClipboardClosedText = L"Fehler beim Öffnen der Zwischenablage.";
@@ -107,7 +107,7 @@ void CFolderFrame::EnterPath(const std::wstring& text)
         BrowseTo(copied.Clone(), true);
         return;
     }
-    ShowError(Hwnd(), kInvalidPathText);
+    ShowError(Hwnd(), text::kInvalidPathText);
 }
 
 void CFolderFrame::CopyPathToClipboard(const ITEMIDLIST* folder)
@@ -202,10 +202,7 @@ void CFolderFrame::CopyFileListToClipboard(bool ask)
 
 void CFolderFrame::WrapClipboardData()
 {
-    if (m_services.os <= OsKind::WinXP) return;
-    ComPtr<IDataObject> data;
-    if (FAILED(::OleGetClipboard(data.Put())) || !data) return;
-    if (const ComPtr<IDataObject> wrapper = WrapDataObject(data.Get())) ::OleSetClipboard(wrapper.Get());
+    WrapClipboardDataObject();
 }
 
 } // namespace sv

@@ -6,7 +6,6 @@
 #include "LabelEditor.h"
 #include "model/CommandCatalogue.h"
 #include "model/PaneKeys.h"
-#include "shell/ShellViewCommands.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -61,7 +60,8 @@ bool CFolderFrame::OnKeyDown(MSG& message, bool systemKey)
     PaneKeyContext context;
     context.viewHasFocus = !(editor && (focus == editor || message.hwnd == editor));
     context.ownShortcutsEnabled = m_services.settings.ownShortcutsEnabled;
-    context.wrapsClipboard = false; // our own data object arrives with drag and drop
+    // Before Vista the shell's data objects paste on threads of their own anyway.
+    context.wrapsClipboard = m_services.os > OsKind::WinXP;
     PaneKey key;
     key.virtualKey = static_cast<uint32_t>(message.wParam);
     key.systemKey = systemKey;
@@ -182,8 +182,9 @@ void CFolderFrame::OnMiddleButtonInView(POINT point)
     const int item = static_cast<int>(::SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     if (item >= 0 && (hit.flags & LVHT_ONITEM))
     {
-        // The clicked item alone becomes the selection that opens elsewhere.
-        ::SendMessageW(m_viewWindow, WM_COMMAND, MAKEWPARAM(viewcmd::kSelectNone, 0), 0);
+        // The clicked item alone becomes the selection that opens elsewhere (Wine's view
+        // ignores its deselect-all command; the item-by-item way follows it there).
+        SelectEveryItem(false);
         LVITEMW state{};
         state.stateMask = LVIS_SELECTED;
         state.state = LVIS_SELECTED;

@@ -29,8 +29,9 @@ constexpr std::array kCommands{
     CommandInfo{cmd::kSaveArrangement, L"&Fensteranordnung speichern..."},
     // Without a pane the system search looks in Computer and the prompt opens in "C:\".
     Keyed(InBoth, {cmd::kSearch, L"D&ateien/Ordner suchen...", L"Dateien/Ordner suchen", 9}),
-    CommandInfo{cmd::kExternalSearch, L"Dateien/Ordner extern suchen...", L"Dateien/Ordner extern suchen", 35,
-                FileSystemPane},
+    // Always enabled, so that an empty setting can say where to choose the program.
+    CommandInfo{cmd::kExternalSearch, L"Dateien/Ordner extern suchen...", L"Dateien/Ordner extern suchen",
+                35},
     Keyed(InBoth, {cmd::kCommandPrompt, L"&DOS-Fenster...", L"DOS-Fenster", 10}),
     Keyed(InMenu, {cmd::kExit, L"&Beenden"}),
     // "&Bearbeiten"
@@ -250,6 +251,21 @@ std::wstring CommandToolTip(uint32_t id)
     if (!command) return {};
     std::wstring text(command->toolTip);
     if (const std::wstring key = ShownKeyText(*command, InToolTip); !key.empty()) text += L" (" + key + L')';
+    return text;
+}
+
+std::wstring CommandHelpText(uint32_t id)
+{
+    std::wstring tip = CommandToolTip(id);
+    if (!tip.empty()) return tip;
+    const CommandInfo* command = FindCommand(id);
+    if (!command) return {};
+    std::wstring text;
+    for (const wchar_t c : command->menuText)
+        if (c != L'&') text += c;
+    while (!text.empty() && text.back() == L'.')
+        text.pop_back();
+    if (const std::wstring key = ShownKeyText(*command, InMenu); !key.empty()) text += L" (" + key + L')';
     return text;
 }
 

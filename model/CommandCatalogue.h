@@ -174,6 +174,10 @@ const CommandInfo* FindCommand(uint32_t id);
 std::wstring CommandMenuText(uint32_t id);
 // The tooltip text with its shortcut in brackets where the entry shows one, or empty.
 std::wstring CommandToolTip(uint32_t id);
+// What the status bar says while a menu entry or toolbar button of `id` is under the pointer:
+// the tooltip, else the menu text without its mnemonic and dots, with the key it shows; empty
+// for commands the catalogue does not name.
+std::wstring CommandHelpText(uint32_t id);
 
 // The program's own shortcuts, active while they are switched on in the settings: the
 // frame's accelerator table. A command's first entry is the one its texts show.

@@ -15,5 +15,13 @@ inline constexpr std::wstring_view kSelection = L"::/Selection.html";
 // The help button of the toolbar customise dialog.
 inline constexpr std::wstring_view kToolbarCustomize = L"::/ToolbarCustomize.html";
 
-inline constexpr std::array kNamedTopics{kAbout, kConfig, kSelection, kToolbarCustomize};
+// Context help (Shift+F1): the topic of the part of the window clicked.
+inline constexpr std::wstring_view kFolderWindows = L"::/FolderWindows.html";
+inline constexpr std::wstring_view kFolderTree = L"::/FolderTree.html";
+inline constexpr std::wstring_view kTabs = L"::/Tabs.html";
+inline constexpr std::wstring_view kBars = L"::/Bars.html";
+inline constexpr std::wstring_view kMenus = L"::/Menus.html";
+
+inline constexpr std::array kNamedTopics{
+    kAbout, kConfig, kSelection, kToolbarCustomize, kFolderWindows, kFolderTree, kTabs, kBars, kMenus};
 } // namespace sv::help

@@ -34,7 +34,8 @@ StartRequest ParseStartCommandLine(std::wstring_view arguments)
         return request;
     }
     request.arrangement = kStartArrangementName;
-    if (!stripped.empty()) request.textToOpen = std::wstring(arguments.substr(0, kHandOffTextLimit));
+    // Whole: only a second start's hand-off is bound by the block's size.
+    if (!stripped.empty()) request.textToOpen = std::wstring(arguments);
     return request;
 }
 

@@ -15,7 +15,7 @@ struct StartRequest
     // The arrangement to load: named on the command line, or the start arrangement.
     std::wstring arrangement;
     bool arrangementNamed = false;
-    // The unstripped command line to hand to the open handler; empty when there is none.
+    // The whole unstripped command line to hand to the open handler; empty when there is none.
     std::wstring textToOpen;
 };
 

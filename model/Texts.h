@@ -11,6 +11,8 @@ inline constexpr const wchar_t* kSaveArrangementTitle = L"Fensteranordnung speic
 inline constexpr const wchar_t* kArrangementFilter = L"Solvanta Window Setting (*.sws)|*.sws||";
 inline constexpr const wchar_t* kArrangementDefaultExtension = L"sws";
 inline constexpr const wchar_t* kHelpFileName = L"Solvanta.chm";
+// A typed path, or the one a start was given, that names nothing the program can open.
+inline constexpr const wchar_t* kInvalidPathText = L"Der eingegebene Pfad ist ungültig.";
 // Where the platform lacks what the view would do, the user is told so.
 inline constexpr const wchar_t* kUndoUnavailable =
     L"Rückgängig machen ist auf diesem System nicht verfügbar.";

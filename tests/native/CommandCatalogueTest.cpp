@@ -114,6 +114,14 @@ TEST(CommandCatalogue, MenusAndToolTipsShowTheKeysTheProgramActsOn)
     EXPECT_EQ(CommandToolTip(cmd::kClosePane), L"Ordner schließen (Strg+Shift+F4)");
     EXPECT_EQ(ShortcutText(Shortcut{0x22, kShortcutAlt, 0}), L"Alt+Bild ab");
 
+    // The status bar's help: the tooltip where there is one, else the plain menu text.
+    EXPECT_EQ(CommandHelpText(cmd::kFolderTree), L"Ordnerbaum ein-/ausblenden (Strg+B)");
+    EXPECT_EQ(CommandHelpText(cmd::kSelectSome), L"Objekte auswählen");
+    EXPECT_EQ(CommandHelpText(cmd::kSaveArrangement), L"Fensteranordnung speichern");
+    EXPECT_EQ(CommandHelpText(cmd::kCloseWindow), L"Schließen (Strg+F4)");
+    EXPECT_EQ(CommandHelpText(cmd::kContextHelp), L"");
+    EXPECT_EQ(CommandHelpText(cmd::kFirstFavorite), L"");
+
     // The command each pane decision stands for, as the pane sends it.
     const std::map<PaneKeyAction, uint32_t> paneCommands{
         {PaneKeyAction::GoUp, cmd::kGoUp},

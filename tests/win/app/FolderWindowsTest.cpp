@@ -114,9 +114,25 @@ TEST_F(FolderWindows, AHandedOverTextOpensItsFoldersInANewWindow)
     EXPECT_EQ(window->Pane(PaneIndex::First)->PathText(), m_files.File(L"eins"));
     EXPECT_EQ(window->Pane(PaneIndex::Second)->PathText(), m_files.File(L"zwei"));
 
-    m_frame.OpenCommandLineText(L"Q:\\nicht\\da");
+    // A path that names no folder opens nothing and says so: on a missing drive, below a
+    // folder that is there, or a file.
+    MakeFile(L"eins\\datei.txt");
+    const std::vector<std::wstring> wrong{L"Q:\\nicht\\da", L"\"" + m_files.File(L"eins\\fehlt") + L"\"",
+                                          m_files.File(L"eins\\datei.txt")};
+    for (size_t i = 0; i < wrong.size(); ++i)
+    {
+        m_frame.OpenCommandLineText(wrong[i]);
+        PumpUntilIdle();
+        EXPECT_EQ(m_frame.Windows().Count(), 2u) << i;
+        ASSERT_EQ(m_messages.Requests().size(), i + 1) << i;
+        EXPECT_EQ(m_messages.Requests()[i].text, L"Der eingegebene Pfad ist ungültig.");
+        EXPECT_EQ(m_messages.Requests()[i].caption, L"Fehler");
+    }
+    // A second start without a folder only brings the frame forward.
+    m_frame.OpenCommandLineText(L" \"\" ");
     PumpUntilIdle();
-    EXPECT_EQ(m_frame.Windows().Count(), 2u) << "a folder that cannot be parsed opens nothing";
+    EXPECT_EQ(m_frame.Windows().Count(), 2u);
+    EXPECT_EQ(m_messages.Requests().size(), wrong.size());
 }
 
 TEST_F(FolderWindows, CommandsAndKeysReachTheActivePane)

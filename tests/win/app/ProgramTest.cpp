@@ -6,6 +6,7 @@
 #include "app/DataFolder.h"
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
+#include "folder/ChildFrame.h"
 #include "model/Arrangement.h"
 #include "model/CommandCatalogue.h"
 #include "model/SettingsFile.h"
@@ -232,6 +233,84 @@ TEST(Program, AKilledProgramStartsAgainWithItsTabs)
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(PumpUntil([&] { return tabsOf(frame) == tabs; }, 20000)) << tabsOf(frame) << " tabs";
     CloseAndWait(again, frame);
+    ::DeleteFileW(start.c_str());
+}
+
+// The titles of the program's folder windows.
+std::vector<std::wstring> FolderWindowTitles(HWND frame)
+{
+    std::vector<std::wstring> titles;
+    const HWND client = ::FindWindowExW(frame, nullptr, L"MDICLIENT", nullptr);
+    for (HWND child = nullptr;
+         client && (child = ::FindWindowExW(client, child, CChildFrame::kWindowClass, nullptr));)
+    {
+        wchar_t title[1024] = {};
+        ::GetWindowTextW(child, title, 1024);
+        titles.push_back(title);
+    }
+    return titles;
+}
+
+TEST(Program, TwoFoldersLongerThanAHandOffOpenAndAWrongOneIsNamedSo)
+{
+    WriteUserSettings(false);
+    const std::wstring start = *ApplicationDataFolder() + L"\\Solvanta (x64)\\" + kStartArrangementFileName;
+    ::DeleteFileW(start.c_str());
+    ScopedTempFolder folder;
+    // Two folders whose command line is longer than a hand-off carries.
+    const auto deep = [&](const std::wstring& name)
+    {
+        std::wstring path = folder.Path();
+        for (int level = 0; path.size() < 120; ++level)
+        {
+            path += L"\\Ebene" + std::to_wstring(level) + std::wstring(30, L'_');
+            ::CreateDirectoryW(path.c_str(), nullptr);
+        }
+        path += L"\\" + name;
+        EXPECT_TRUE(::CreateDirectoryW(path.c_str(), nullptr));
+        return path;
+    };
+    const std::wstring left = deep(L"Links");
+    // Each below the system's path limit: the test's folder must be removable afterwards.
+    const std::wstring right = deep(L"Rechts" + std::wstring(70, L'r'));
+    const std::wstring both = L"\"" + left + L"\" \"" + right + L"\"";
+    ASSERT_GT(both.size(), 300u);
+    ASSERT_LT(right.size(), 240u);
+
+    // The default window and one with both folders.
+    auto program = StartSolvanta(both);
+    HWND frame = WaitForProcessWindow(program.processId, CMainFrame::kWindowClass);
+    ASSERT_NE(frame, nullptr);
+    std::vector<std::wstring> titles;
+    EXPECT_TRUE(PumpUntil(
+        [&]
+        {
+            titles = FolderWindowTitles(frame);
+            return titles.size() == 2 && std::any_of(titles.begin(), titles.end(),
+                                                     [](const std::wstring& title) {
+                                                         return title.find(L"Links") != std::wstring::npos &&
+                                                                title.find(L"Rechts") != std::wstring::npos;
+                                                     });
+        },
+        20000))
+        << ToUtf8(DescribeProcessWindows(program.processId));
+    CloseAndWait(program, frame);
+
+    // A folder that is not there: the message, and no window of its own.
+    auto wrong = StartSolvanta(L"\"" + left + L"\\fehlt\"");
+    frame = WaitForProcessWindow(wrong.processId, CMainFrame::kWindowClass);
+    ASSERT_NE(frame, nullptr);
+    const HWND error = WaitForProcessWindow(wrong.processId, L"#32770", L"Fehler");
+    ASSERT_NE(error, nullptr) << ToUtf8(DescribeProcessWindows(wrong.processId));
+    EXPECT_NE(::FindWindowExW(error, nullptr, L"Static", L"Der eingegebene Pfad ist ungültig."), nullptr)
+        << ToUtf8(DescribeProcessWindows(wrong.processId));
+    ::PostMessageW(error, WM_COMMAND, IDOK, 0);
+    PumpUntil([&] { return !::IsWindow(error); }, 5000);
+    PumpUntilIdle();
+    titles = FolderWindowTitles(frame);
+    EXPECT_EQ(titles.size(), 1u);
+    EXPECT_EQ(std::count(titles.begin(), titles.end(), L"<unknown>"), 0);
+    CloseAndWait(wrong, frame);
     ::DeleteFileW(start.c_str());
 }
 

@@ -271,13 +271,29 @@ TEST_F(ShellCommands, ThePromptAndTheSearchesStartInTheActivePanesFolder)
         EXPECT_NE(m_messages.Requests().back().text.find(L"Ordneroptionen"), std::wstring::npos);
     }
 
-    // Computer has no path: the prompt opens in "C:\", the external search is not offered.
+    // Computer has no path: the prompt opens in "C:\", the external search starts without a
+    // folder, or says where its program is chosen.
     pane = Open(m_frame.Utils().Computer().Clone());
     ASSERT_NE(pane, nullptr);
     Command(cmd::kCommandPrompt);
     ASSERT_EQ(started.size(), 3u);
     EXPECT_EQ(started[2].directory, L"C:\\");
-    EXPECT_FALSE(m_frame.RouteCommandState(cmd::kExternalSearch).enabled);
+    m_frame.Params().externalSearchCommand = L"C:\\Programme\\Suche\\suche.exe /ordner=%1";
+    EXPECT_TRUE(m_frame.RouteCommandState(cmd::kExternalSearch).enabled);
+    Command(cmd::kExternalSearch);
+    ASSERT_EQ(started.size(), 4u);
+    EXPECT_EQ(started[3].parameters, L"/ordner=\"\"");
+
+    // Without any window too.
+    m_frame.Params().externalSearchCommand.clear();
+    Command(cmd::kCloseAll);
+    ASSERT_EQ(m_frame.ActivePane(), nullptr);
+    const size_t said = m_messages.Requests().size();
+    EXPECT_TRUE(m_frame.RouteCommandState(cmd::kExternalSearch).enabled);
+    Command(cmd::kExternalSearch);
+    ASSERT_EQ(m_messages.Requests().size(), said + 1);
+    EXPECT_EQ(m_messages.Requests().back().text,
+              L"Bitte in den Einstellungen ein externes Suchprogramm auswählen!");
 }
 
 TEST_F(ShellCommands, NetworkDriveDialogsLeaveTheirFailuresToTheSystem)

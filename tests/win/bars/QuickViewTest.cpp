@@ -3,6 +3,7 @@
 // locked file again at the next update; and the decoder survives damaged pictures.
 #include "bars/QuickView.h"
 #include "../MainFrameFixture.h"
+#include "../RealInput.h"
 #include "app/MainFrame.h"
 #include "bars/PictureCtrl.h"
 #include "framework/Handles.h"
@@ -232,6 +233,57 @@ TEST_F(QuickView, DamagedAndLockedFilesShowTheBackgroundAndLockedOnesAreTriedAga
     Settle();
     EXPECT_TRUE(Picture().HasPicture());
     EXPECT_EQ(Text(Bar()), L"Schnellansicht  gesperrt.png");
+    EXPECT_TRUE(m_messages.Requests().empty());
+}
+
+TEST_F(QuickView, TheTurnMenuOpensAnywhereOnTheBarAndANewFileGreysThePaneAtOnce)
+{
+    SavePicture(m_files.File(L"rot.png"), L"image/png", 80, 60, Gdiplus::Color(255, 220, 0, 0));
+    MakeFile(L"kein-bild.png", 100);
+    CFolderFrame* pane = Open(L"");
+    ASSERT_NE(pane, nullptr);
+    ::SendMessageW(m_frame.Hwnd(), WM_COMMAND, MAKEWPARAM(cmd::kQuickView, 0), 0);
+    Focus(*pane, L"rot.png");
+    ASSERT_TRUE(Picture().HasPicture());
+
+    // A right click on the bar's caption, not only on the picture, offers the turns.
+    RECT window{};
+    ::GetWindowRect(Bar(), &window);
+    std::vector<POINT> caption;
+    // The caption lies along the bar's top or left edge.
+    for (int y = window.top; y < window.bottom; y += 2)
+        for (int x = window.left; x < window.right; x += 4)
+            if ((y < window.top + 40 || x < window.left + 40) &&
+                ::SendMessageW(Bar(), WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCAPTION)
+                caption.push_back({x, y});
+    ASSERT_FALSE(caption.empty()) << "the docked bar shows a caption";
+    POINT spot = caption[caption.size() / 2];
+    ::ScreenToClient(Bar(), &spot);
+    ASSERT_TRUE(test::InputScript()
+                    .Click(At(Bar(), spot), Button::Right)
+                    .ChooseMenuEntry(L"nach rechts drehen")
+                    .Run());
+    EXPECT_EQ(Picture().Angle(), 90);
+
+    // The next file's load shows the background before its bytes are even read, and then
+    // stays so for a file that is no picture. (The focus moves first, so that the pane's own
+    // update later asks for the same file.)
+    const HWND list = pane->ListView();
+    LVFINDINFOW find{};
+    find.flags = LVFI_STRING;
+    find.psz = L"kein-bild.png";
+    const int index = ListView_FindItem(list, -1, &find);
+    ASSERT_GE(index, 0);
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_frame.QuickView().Follow(m_files.File(L"kein-bild.png"));
+    RECT client{};
+    ::GetClientRect(Picture().Hwnd(), &client);
+    EXPECT_EQ(PixelAt(Picture().Hwnd(), client.right / 2, client.bottom / 2), CPictureCtrl::kBackground);
+    EXPECT_FALSE(Picture().HasPicture());
+    EXPECT_EQ(Picture().Angle(), 0);
+    Settle();
+    EXPECT_EQ(PixelAt(Picture().Hwnd(), client.right / 2, client.bottom / 2), CPictureCtrl::kBackground);
     EXPECT_TRUE(m_messages.Requests().empty());
 }
 

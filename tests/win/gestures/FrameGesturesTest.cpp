@@ -1,8 +1,10 @@
 // The frame around the panes by real input: toolbar buttons, their drop-downs and context
 // menus, the drives bar, the tab strip, the folder tree, files dragged between panes and onto
-// the tree and a caption level, the quick view following the focus, and the settings dialog.
+// the tree and a caption level, the quick view following the focus, the settings dialog,
+// context help and the help texts of buttons and menu entries.
 #include "../MainFrameFixture.h"
 #include "../RealInput.h"
+#include "app/HtmlHelp.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
 #include "framework/MessageSeam.h"
@@ -450,4 +452,113 @@ TEST_F(FrameGestures, TheSettingsDialogByMouseAndCtrlTab)
             .WaitUntil([&] { return sheet() == nullptr; }, "the dialog to close")
             .Run());
     EXPECT_FALSE(m_frame.SettingsDialogOpen());
+}
+
+TEST_F(FrameGestures, ShiftF1ShowsTheTopicOfWhatTheNextClickLandsOn)
+{
+    std::vector<std::wstring> asked;
+    ScopedHelpResponder help(
+        [&](HWND, const std::wstring& fileAndTopic)
+        {
+            asked.push_back(fileAndTopic.substr(fileAndTopic.find(L"::")));
+            return m_frame.Hwnd();
+        });
+    m_frame.ApplyChangedSettings(); // the shortcut table, as at start
+    CFolderFrame* pane = Open(L"Ordner");
+    ASSERT_NE(pane, nullptr);
+    ASSERT_NE(m_frame.FolderTree(), nullptr);
+    const HWND tree = m_frame.FolderTree()->Tree();
+    ASSERT_TRUE(::IsWindowVisible(tree));
+    const HWND mainBar = m_frame.MainToolbar().Hwnd();
+
+    // The key alone shows nothing yet; the click then names the tree, not the file under it.
+    ASSERT_TRUE(Click(ListItem(*pane, L"a.txt")));
+    Keys({VK_SHIFT, VK_F1});
+    EXPECT_TRUE(asked.empty());
+    ASSERT_TRUE(Click(At(tree)));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], L"::/FolderTree.html");
+
+    // A toolbar button explains the bars instead of doing its work; the pane its window.
+    Keys({VK_SHIFT, VK_F1});
+    ASSERT_TRUE(Click(At(mainBar, Centre(ButtonRect(mainBar, cmd::kNewWindow)))));
+    EXPECT_EQ(m_frame.Windows().Count(), 1u);
+    Keys({VK_SHIFT, VK_F1});
+    ASSERT_TRUE(Click(FreeListSpace(*pane)));
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[1], L"::/Bars.html");
+    EXPECT_EQ(asked[2], L"::/FolderWindows.html");
+
+    // Esc ends it without help: the next click is an ordinary one again.
+    Keys({VK_SHIFT, VK_F1});
+    Keys({VK_ESCAPE});
+    ASSERT_TRUE(Click(At(mainBar, Centre(ButtonRect(mainBar, cmd::kNewWindow)))));
+    EXPECT_EQ(asked.size(), 3u);
+    EXPECT_EQ(m_frame.Windows().Count(), 2u);
+}
+
+TEST_F(FrameGestures, ButtonsAndMenuEntriesSayWhatTheyDoInTheStatusBar)
+{
+    CFolderFrame* pane = Open(L"Ordner");
+    ASSERT_NE(pane, nullptr);
+    const HWND bar = m_frame.StatusBar().Hwnd();
+    const auto shown = [bar]
+    {
+        wchar_t text[512] = {};
+        ::SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    const auto helpShown = [bar] { return ::SendMessageW(bar, SB_ISSIMPLE, 0, 0) != FALSE; };
+    ASSERT_TRUE(MoveTo(FreeListSpace(*pane)));
+    PumpUntil([&] { return !shown().empty(); }, 3000);
+    const std::wstring normal = shown();
+    ASSERT_FALSE(normal.empty());
+    ASSERT_FALSE(helpShown());
+
+    // A main toolbar button and a folder toolbar button while the pointer rests on them.
+    const HWND mainBar = m_frame.MainToolbar().Hwnd();
+    ASSERT_TRUE(MoveTo(At(mainBar, Centre(ButtonRect(mainBar, cmd::kFolderTree)))));
+    EXPECT_TRUE(
+        PumpUntil([&] { return helpShown() && shown() == L"Ordnerbaum ein-/ausblenden (Strg+B)"; }, 3000))
+        << ::testing::PrintToString(shown());
+    ASSERT_TRUE(MoveTo(At(pane->Toolbar(), Centre(ButtonRect(pane->Toolbar(), cmd::kGoUp)))));
+    EXPECT_TRUE(
+        PumpUntil([&] { return helpShown() && shown() == L"Zu übergeordnetem Ordner (Backspace)"; }, 3000))
+        << ::testing::PrintToString(shown());
+    // Off the buttons, the status line is back as it was.
+    ASSERT_TRUE(MoveTo(FreeListSpace(*pane)));
+    EXPECT_TRUE(PumpUntil([&] { return !helpShown(); }, 3000));
+    EXPECT_EQ(shown(), normal);
+
+    // The entries of the "Datei" menu, one after the other, and the status line after it closed.
+    const HMENU menu = ::GetMenu(m_frame.Hwnd());
+    int file = -1;
+    for (int i = 0; menu && i < ::GetMenuItemCount(menu) && file < 0; ++i)
+    {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        if (std::wstring(text) == L"&Datei") file = i;
+    }
+    ASSERT_GE(file, 0);
+    RECT item{};
+    ASSERT_TRUE(::GetMenuItemRect(m_frame.Hwnd(), menu, static_cast<UINT>(file), &item));
+    POINT spot = Centre(item);
+    ::ScreenToClient(m_frame.Hwnd(), &spot);
+    std::wstring first;
+    std::wstring second;
+    ASSERT_TRUE(
+        InputScript()
+            .Click(At(m_frame.Hwnd(), spot))
+            .Keys({VK_DOWN})
+            .WaitUntil([&] { return (first = shown()) != normal && helpShown(); }, "the first entry's help")
+            .Keys({VK_DOWN})
+            .WaitUntil([&] { return (second = shown()) != first && helpShown(); }, "the second entry's help")
+            .CloseMenus()
+            .Keys({VK_ESCAPE}) // the menu bar itself
+            .Run())
+        << ::testing::PrintToString(first) << " " << ::testing::PrintToString(second);
+    EXPECT_EQ(first, L"Neu");
+    EXPECT_EQ(second, L"Schließen (Strg+F4)");
+    EXPECT_TRUE(PumpUntil([&] { return !helpShown(); }, 3000));
+    EXPECT_EQ(shown(), normal);
 }

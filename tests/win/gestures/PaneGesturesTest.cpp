@@ -1,13 +1,18 @@
 // A folder pane under the pointer and the keyboard: items clicked and opened, the keys that
 // must keep working after every kind of navigation, the extra mouse buttons, the status line
-// of one item, and a split window's panes taking the keys in turn.
+// of one item, a split window's panes taking the keys in turn, the middle click among
+// selected items, and Ctrl+V making the clipboard's data object paste asynchronously.
 #include "../MainFrameFixture.h"
 #include "../RealInput.h"
+#include "commands/DataObjectWrapper.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderFrame.h"
+#include "framework/ComObject.h"
+#include "model/CommandCatalogue.h"
 #include "shell/Pidl.h"
 
 #include <commctrl.h>
+#include <shldisp.h>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +53,33 @@ std::wstring StatusText(HWND bar)
     ::SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
     return text;
 }
+
+// A data object with the asynchronous capability and no data, in the mode it was made with.
+class SynchronousData final : public ComObject<RefCount, IDataObject, IDataObjectAsyncCapability>
+{
+public:
+    explicit SynchronousData(BOOL asynchronous) : m_asynchronous(asynchronous) {}
+    STDMETHODIMP GetData(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }
+    STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }
+    STDMETHODIMP QueryGetData(FORMATETC*) override { return DV_E_FORMATETC; }
+    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    STDMETHODIMP SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    STDMETHODIMP EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override
+    {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    STDMETHODIMP DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHODIMP SetAsyncMode(BOOL mode) override { return m_asynchronous = mode, S_OK; }
+    STDMETHODIMP GetAsyncMode(BOOL* mode) override { return *mode = m_asynchronous, S_OK; }
+    STDMETHODIMP StartOperation(IBindCtx*) override { return S_OK; }
+    STDMETHODIMP InOperation(BOOL* in) override { return *in = FALSE, S_OK; }
+    STDMETHODIMP EndOperation(HRESULT, IBindCtx*, DWORD) override { return S_OK; }
+
+private:
+    BOOL m_asynchronous;
+};
 
 class PaneGestures : public MainFrameFixture
 {
@@ -184,4 +216,53 @@ TEST_F(PaneGestures, ASplitWindowsPanesTakeTheKeysInTurn)
     const LONG change = aboveEachOther ? (after.bottom - after.top) - (before.bottom - before.top)
                                        : (after.right - after.left) - (before.right - before.left);
     EXPECT_NEAR(change, -60, 8);
+}
+
+TEST_F(PaneGestures, AMiddleClickOpensTheClickedFolderAloneWhileOthersAreSelected)
+{
+    CFolderFrame* pane = Open(L"Ordner");
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(Click(Item(*pane, L"bericht.txt")));
+    Command(cmd::kSelectAll);
+    ASSERT_EQ(::SendMessageW(pane->ListView(), LVM_GETSELECTEDCOUNT, 0, 0), 2);
+    ASSERT_EQ(m_frame.Windows().Count(), 1u);
+
+    // The clicked folder becomes the only selection and opens in a new window.
+    ASSERT_TRUE(Click(Item(*pane, L"Bilder"), Button::Middle));
+    PumpUntil([&] { return m_frame.Windows().Count() == 2; }, 3000);
+    ASSERT_EQ(m_frame.Windows().Count(), 2u);
+    EXPECT_EQ(ActivePath(), FilePath(L"Ordner\\Bilder"));
+    EXPECT_EQ(::SendMessageW(pane->ListView(), LVM_GETSELECTEDCOUNT, 0, 0), 1);
+}
+
+TEST_F(PaneGestures, CtrlVInTheViewWrapsTheClipboardsDataObjectBeforeThePaste)
+{
+    // Another program's data object that pastes synchronously unless asked otherwise.
+    struct Clipboard
+    {
+        ComPtr<IDataObject> held;
+        std::vector<ComPtr<IDataObject>> put;
+    } clipboard;
+    ScopedClipboardStandIn standIn({[&] { return clipboard.held; }, [&](IDataObject* data)
+                                    { clipboard.put.push_back(ComPtr<IDataObject>::CopyOf(data)); }});
+    clipboard.held = MakeComObject<IDataObject, SynchronousData>(FALSE);
+    ::OleSetClipboard(nullptr);
+
+    CFolderFrame* pane = Open(L"Ordner");
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(Click(Item(*pane, L"bericht.txt")));
+    ASSERT_TRUE(KeysInView(*pane));
+    Keys({VK_CONTROL, 'V'});
+    ASSERT_EQ(clipboard.put.size(), 1u) << "the paste found the clipboard as it was";
+    ComPtr<IDataObjectAsyncCapability> operation;
+    ASSERT_TRUE(SUCCEEDED(
+        clipboard.put[0]->QueryInterface(__uuidof(IDataObjectAsyncCapability), operation.PutVoid())));
+    BOOL asynchronous = FALSE;
+    ASSERT_TRUE(SUCCEEDED(operation->GetAsyncMode(&asynchronous)));
+    EXPECT_TRUE(asynchronous);
+
+    // One already asynchronous stays as it is.
+    clipboard.held = MakeComObject<IDataObject, SynchronousData>(TRUE);
+    Keys({VK_CONTROL, 'V'});
+    EXPECT_EQ(clipboard.put.size(), 1u);
 }
