@@ -3,10 +3,10 @@
 // shell hears that its folders changed, and the owner window gets a message.
 #pragma once
 
-#include <shellapi.h>
-#include <windows.h>
-
 #include "model/TransferProgress.h"
+
+#include <windows.h>
+#include <shellapi.h>
 
 #include <condition_variable>
 #include <deque>

@@ -76,7 +76,7 @@ protected:
     // clicks "Abbrechen" there; the text the window showed before the click.
     std::wstring CancelTransfer(bool move)
     {
-        FileOperation operation;
+        sv::FileOperation operation;
         operation.kind = move ? FO_MOVE : FO_COPY;
         for (int i = 0; i < kFiles; ++i)
             operation.sources.push_back(FilePath(L"Quelle\\" + Name(i)));
@@ -156,8 +156,8 @@ TEST_F(TransferGestures, AbbrechenStopsAMoveAndKeepsTheSourcesNotMoved)
         EXPECT_FALSE(kept.count(name)) << name;
     for (int i = 0; i < kFiles; ++i)
     {
-        if (kept.count(Name(i)))
-            EXPECT_EQ(ReadWholeFile(FilePath(L"Quelle\\" + Name(i))), Content(i)) << Name(i);
+        if (!kept.count(Name(i))) continue;
+        EXPECT_EQ(ReadWholeFile(FilePath(L"Quelle\\" + Name(i))), Content(i)) << Name(i);
     }
     ExpectWholeFilesIn(moved);
     EXPECT_TRUE(messages.Requests().empty());
