@@ -90,9 +90,19 @@ bool DeleteAnyFile(const std::wstring& path)
     return ::DeleteFileW(path.c_str()) != FALSE;
 }
 
-// The copy is written under a name of its own and takes the target's name once complete.
-DWORD CopyWhole(const std::wstring& source, const std::wstring& target)
+// A new target is written in place and removed again when its copy fails. A file being
+// replaced stays whole until its replacement is: that copy is written under a name of its own
+// and renamed over it.
+DWORD CopyWhole(const std::wstring& source, const std::wstring& target, bool replacing)
 {
+    if (!replacing)
+    {
+        if (::CopyFileW(source.c_str(), target.c_str(), TRUE)) return ERROR_SUCCESS;
+        const DWORD error = ::GetLastError();
+        // A file that turned up meanwhile is someone else's.
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) DeleteAnyFile(target);
+        return error;
+    }
     const std::wstring partial = target + kPartialCopySuffix;
     DWORD error = ERROR_SUCCESS;
     if (!::CopyFileW(source.c_str(), partial.c_str(), FALSE))
@@ -141,16 +151,20 @@ private:
 
     void File(const std::wstring& source, const std::wstring& folder, std::wstring target)
     {
+        bool replacing = false;
         if (Exists(target))
         {
             if (m_rename)
                 target = Join(folder, FreeCopyName(folder, NameOf(source)));
             else if (!m_ask || !m_ask(target))
                 return;
+            else
+                replacing = true;
         }
         if (!m_move)
         {
-            if (const DWORD error = CopyWhole(source, target); error != ERROR_SUCCESS) Fail(source, error);
+            if (const DWORD error = CopyWhole(source, target, replacing); error != ERROR_SUCCESS)
+                Fail(source, error);
             return;
         }
         // Within a drive a move is a rename and never half done.
@@ -158,7 +172,7 @@ private:
         DWORD error = ::GetLastError();
         if (error == ERROR_NOT_SAME_DEVICE)
         {
-            error = CopyWhole(source, target);
+            error = CopyWhole(source, target, replacing);
             if (error == ERROR_SUCCESS && !DeleteAnyFile(source)) error = ::GetLastError();
         }
         if (error != ERROR_SUCCESS) Fail(source, error);

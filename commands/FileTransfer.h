@@ -2,10 +2,10 @@
 // view about every single file it creates (Wine): a view showing the target would redraw
 // thousands of times on the window's thread. The views are refreshed once at the end instead.
 //
-// A file is copied under a name of its own next to its target and renamed when complete, so a
-// copy that fails or is stopped never leaves a partial file under the target's name, and a file
-// being replaced stays whole until its replacement is. A move that must copy (another drive)
-// deletes its source only after the copy is complete.
+// A stop takes effect between files, and a copy that fails is removed, so no partial file stays
+// under a target's name. A file being replaced stays whole until its replacement is (that copy
+// is written under a name of its own and renamed over it). A move that must copy (another
+// drive) deletes its source only after the copy is complete.
 #pragma once
 
 #include "model/TransferProgress.h"
@@ -39,7 +39,7 @@ TransferResult TransferFiles(bool move, const std::vector<std::wstring>& sources
 // The files below `sources` and their bytes (a source file counts itself).
 TransferAmount CountTransfer(const std::vector<std::wstring>& sources);
 
-// Appended to a target's name while its copy is being written.
+// Appended to a replaced target's name while its replacement is being written.
 inline constexpr wchar_t kPartialCopySuffix[] = L".~teilkopie";
 
 // "Name - Kopie.ext" in `folder` for `name`, or the first free "Name - Kopie (n).ext".
