@@ -76,8 +76,8 @@ for fuzzer in "$root"/build/fuzz/Fuzz*; do
     log="$work/log"
     "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=512 -max_len=65536 -print_final_stats=1 \
         -dict="$root/build/fuzz/fuzz-dict/$name.dict" "$work" "$root/build/fuzz/fuzz-seeds/$name" >"$log" 2>&1
-    grep -E '^(INFO: seed corpus|#[0-9]+ +(INITED|DONE))|^Done|ERROR' "$log" || tail -n 3 "$log"
-    last=$(grep -E '^#[0-9]+ ' "$log" | tail -n 1)
+    grep -E '^INFO: seed corpus|^#[0-9]+[[:space:]]+(INITED|DONE)|^Done|ERROR' "$log" || tail -n 3 "$log"
+    last=$(grep -E '^#[0-9]+[[:space:]]' "$log" | tail -n 1)
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
     cov=$(echo "$last" | sed -n 's/.* cov: \([0-9]*\).*/\1/p')
