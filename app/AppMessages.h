@@ -19,6 +19,8 @@ inline constexpr UINT kRecalcLayoutMessage = WM_APP + 30;
 inline constexpr UINT kFileOperationDoneMessage = WM_APP + 31;
 // Sent by the file-operation worker: lParam is a ReplaceRequest the frame answers.
 inline constexpr UINT kFileOperationQuestionMessage = WM_APP + 32;
+// The file-operation worker began a copy or move it carries out itself: its progress window.
+inline constexpr UINT kFileOperationStartedMessage = WM_APP + 36;
 // wParam: a favorite to open in a new folder window (a middle click on its button).
 inline constexpr UINT kOpenFavoriteInNewWindowMessage = WM_APP + 33;
 } // namespace sv

@@ -150,6 +150,7 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case kOpenTextMessage: OpenCommandLineText(TakeOwnedText(wParam)); return 0;
     case kOpenFavoriteInNewWindowMessage: OpenFavoriteInNewWindow(static_cast<int>(wParam)); return 0;
+    case kFileOperationStartedMessage: m_transferProgress->OnOperationStarted(); return 0;
     case kFileOperationDoneMessage: OnFileOperationDone(); return 0;
     case kFileOperationQuestionMessage:
         OnReplaceQuestion(*reinterpret_cast<ReplaceRequest*>(lParam));
@@ -171,8 +172,9 @@ LRESULT CMainFrame::OnCreate()
     m_client.SetOnChildrenChanged([this] { UpdateBarCommandStates(); });
     m_paneWorker = std::make_unique<CBackgroundWorker>(Hwnd(), WM_NULL);
     m_services.worker = m_paneWorker.get();
-    m_fileOperations = std::make_unique<CFileOperationQueue>(Hwnd(), kFileOperationDoneMessage,
-                                                             kFileOperationQuestionMessage);
+    m_fileOperations = std::make_unique<CFileOperationQueue>(
+        Hwnd(), kFileOperationDoneMessage, kFileOperationQuestionMessage, kFileOperationStartedMessage);
+    m_transferProgress = std::make_unique<CTransferProgressWindow>(Hwnd(), *m_fileOperations);
     m_services.fileOperations = m_fileOperations.get();
     return CreateBars() ? 0 : -1;
 }

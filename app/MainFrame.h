@@ -23,6 +23,7 @@
 #include "commands/DlgSelect.h"
 #include "commands/FileClipboard.h"
 #include "commands/FileOperationQueue.h"
+#include "commands/TransferProgressWindow.h"
 #include "folder/ChildFrame.h"
 #include "folder/FolderHost.h"
 #include "framework/BackgroundWorker.h"
@@ -475,6 +476,8 @@ private:
     CFileClipboard m_fileClipboard;
     // Made with the first operation; waits for the queued ones when the frame goes.
     std::unique_ptr<CFileOperationQueue> m_fileOperations;
+    // Reads the queue's progress, so it goes before the queue.
+    std::unique_ptr<CTransferProgressWindow> m_transferProgress;
     std::unique_ptr<CFrameSelectionTarget> m_selectionTarget;
     std::unique_ptr<CDlgSelect> m_selectDialog;
 };

@@ -148,6 +148,7 @@ void CMainFrame::OnReplaceQuestion(ReplaceRequest& request)
 void CMainFrame::OnFileOperationDone()
 {
     if (!m_fileOperations) return;
+    if (m_transferProgress) m_transferProgress->OnOperationDone();
     if (const std::vector<std::wstring> failures = m_fileOperations->TakeFailures(); !failures.empty())
     {
         // One message for the whole operation, its first lines naming what went wrong.

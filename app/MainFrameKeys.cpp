@@ -18,6 +18,10 @@ bool CMainFrame::PreTranslateMessage(MSG& message)
     // The modeless "Objekte auswählen" gets its dialog keys (Tab, Enter, Esc).
     if (m_selectDialog && m_selectDialog->IsShown() && ::IsDialogMessageW(m_selectDialog->Hwnd(), &message))
         return true;
+    // The transfer's progress window too (Esc stops the transfer).
+    if (const HWND progress = m_transferProgress ? m_transferProgress->Hwnd() : nullptr;
+        progress && ::IsWindowVisible(progress) && ::IsDialogMessageW(progress, &message))
+        return true;
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
     // Keys of other top-level windows (dialogs, the platform's progress windows) are theirs;
     // the floating bars are parts of this window that merely float.

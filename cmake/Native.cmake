@@ -17,15 +17,47 @@ if(SOLVANTA_FUZZ)
     # The code under test carries coverage instrumentation too, so the fuzzer sees its edges.
     add_library(solvanta_core_fuzz STATIC ${CORE_SOURCES})
     target_compile_options(solvanta_core_fuzz PRIVATE -fsanitize=fuzzer-no-link)
+
+    # Starting inputs written by the program's own writers (and the built help file), one
+    # folder per target in fuzz-seeds/, made again whenever the writers change.
+    add_executable(MakeFuzzSeeds tests/fuzz/seeds/MakeFuzzSeeds.cpp)
+    target_link_libraries(MakeFuzzSeeds PRIVATE solvanta_core)
+    set(FUZZ_SEEDS ${CMAKE_BINARY_DIR}/fuzz-seeds)
+    add_custom_command(
+        OUTPUT ${FUZZ_SEEDS}/written
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${FUZZ_SEEDS}
+        COMMAND MakeFuzzSeeds ${FUZZ_SEEDS} ${CMAKE_BINARY_DIR}/Solvanta.chm
+        COMMAND ${CMAKE_COMMAND} -E touch ${FUZZ_SEEDS}/written
+        DEPENDS MakeFuzzSeeds help_file ${CMAKE_BINARY_DIR}/Solvanta.chm
+        COMMENT "Writing the fuzz seeds"
+        VERBATIM)
+    add_custom_target(fuzz_seeds ALL DEPENDS ${FUZZ_SEEDS}/written)
+
     file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS tests/fuzz/*.cpp)
+    set(FUZZ_DICTIONARIES ${CMAKE_SOURCE_DIR}/tests/fuzz/dictionaries)
     foreach(source ${FUZZ_SOURCES})
         get_filename_component(name ${source} NAME_WE)
         add_executable(${name} ${source})
         target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
         target_link_options(${name} PRIVATE -fsanitize=fuzzer)
         target_link_libraries(${name} PRIVATE solvanta_core_fuzz)
-        # A bounded run on every test pass; longer runs through scripts/bench.sh.
-        add_test(NAME ${name}.bounded COMMAND ${name} -max_total_time=15 -rss_limit_mb=512 -max_len=65536)
+        add_dependencies(${name} fuzz_seeds)
+        # The archive encodings every file shares, then the target's own magic values.
+        set(dictionary ${CMAKE_BINARY_DIR}/fuzz-dict/${name}.dict)
+        add_custom_command(
+            OUTPUT ${dictionary}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/fuzz-dict
+            COMMAND ${CMAKE_COMMAND} -E cat ${FUZZ_DICTIONARIES}/Archive.dict ${FUZZ_DICTIONARIES}/${name}.dict
+                    > ${dictionary}
+            DEPENDS ${FUZZ_DICTIONARIES}/Archive.dict ${FUZZ_DICTIONARIES}/${name}.dict)
+        add_custom_target(${name}_dict ALL DEPENDS ${dictionary})
+        add_dependencies(${name} ${name}_dict)
+        # A bounded run on every test pass, from the seeds, keeping what it finds in
+        # fuzz-corpus/ for the next pass; longer runs through scripts/bench.sh.
+        file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
+        add_test(NAME ${name}.bounded
+                 COMMAND ${name} -max_total_time=15 -rss_limit_mb=512 -max_len=65536 -dict=${dictionary}
+                         ${CMAKE_BINARY_DIR}/fuzz-corpus/${name} ${FUZZ_SEEDS}/${name})
     endforeach()
 endif()
 

@@ -46,8 +46,10 @@ void NotifyFolderChanged(const std::wstring& folder)
 }
 } // namespace
 
-CFileOperationQueue::CFileOperationQueue(HWND owner, UINT doneMessage, UINT questionMessage)
-    : m_owner(owner), m_doneMessage(doneMessage), m_questionMessage(questionMessage)
+CFileOperationQueue::CFileOperationQueue(HWND owner, UINT doneMessage, UINT questionMessage,
+                                         UINT startedMessage)
+    : m_owner(owner), m_doneMessage(doneMessage), m_questionMessage(questionMessage),
+      m_startedMessage(startedMessage)
 {
 }
 
@@ -113,8 +115,20 @@ void CFileOperationQueue::Carry(const FileOperation& operation)
             ::SendMessageW(m_owner, m_questionMessage, 0, reinterpret_cast<LPARAM>(&request));
             return request.replace;
         };
-        TransferResult result = TransferFiles(operation.kind == FO_MOVE, operation.sources, operation.target,
-                                              (operation.flags & FOF_RENAMEONCOLLISION) != 0, ask);
+        const auto tally = std::make_shared<TransferTally>(operation.kind == FO_MOVE);
+        {
+            std::lock_guard lock(m_mutex);
+            m_tally = tally;
+        }
+        if (m_owner && m_startedMessage) ::PostMessageW(m_owner, m_startedMessage, 0, 0);
+        tally->SetTotal(CountTransfer(operation.sources));
+        TransferResult result =
+            TransferFiles(operation.kind == FO_MOVE, operation.sources, operation.target,
+                          (operation.flags & FOF_RENAMEONCOLLISION) != 0, ask, tally.get());
+        {
+            std::lock_guard lock(m_mutex);
+            m_tally.reset();
+        }
         Finished(operation, std::move(result.failures));
         return;
     }
@@ -148,6 +162,19 @@ std::vector<std::wstring> CFileOperationQueue::TakeFailures()
 {
     std::lock_guard lock(m_mutex);
     return std::exchange(m_failures, {});
+}
+
+std::optional<TransferSnapshot> CFileOperationQueue::Progress() const
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_tally) return std::nullopt;
+    return m_tally->Snapshot();
+}
+
+void CFileOperationQueue::CancelRunning()
+{
+    std::lock_guard lock(m_mutex);
+    if (m_tally) m_tally->Cancel();
 }
 
 std::vector<std::wstring> CFileOperationQueue::TakeChangedFolders()

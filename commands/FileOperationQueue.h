@@ -3,12 +3,16 @@
 // shell hears that its folders changed, and the owner window gets a message.
 #pragma once
 
+#include "model/TransferProgress.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,9 +39,10 @@ struct ReplaceRequest
 class CFileOperationQueue
 {
 public:
-    // `owner` gets `doneMessage` (no parameters) after each operation, and `questionMessage`
-    // (a ReplaceRequest) where a target exists and the program carries the copy out itself.
-    CFileOperationQueue(HWND owner, UINT doneMessage, UINT questionMessage = 0);
+    // `owner` gets `doneMessage` (no parameters) after each operation, `questionMessage`
+    // (a ReplaceRequest) where a target exists and the program carries the copy out itself, and
+    // `startedMessage` (no parameters) when such a copy or move of its own begins.
+    CFileOperationQueue(HWND owner, UINT doneMessage, UINT questionMessage = 0, UINT startedMessage = 0);
     CFileOperationQueue(const CFileOperationQueue&) = delete;
     CFileOperationQueue& operator=(const CFileOperationQueue&) = delete;
     // Waits for the operations already queued: files half copied are worse than a late exit.
@@ -50,6 +55,11 @@ public:
     std::vector<std::wstring> TakeChangedFolders();
     // "path: reason" of items that could not be carried over, since the last call.
     std::vector<std::wstring> TakeFailures();
+    // Where the copy or move the program carries out itself stands; nothing while none runs
+    // (the platform's own operation shows its own progress).
+    std::optional<TransferSnapshot> Progress() const;
+    // Stops that copy or move after the file being carried now.
+    void CancelRunning();
 
 private:
     void Run();
@@ -60,6 +70,9 @@ private:
     HWND m_owner;
     UINT m_doneMessage;
     UINT m_questionMessage;
+    UINT m_startedMessage;
+    // Shared with the worker while it carries files itself.
+    std::shared_ptr<TransferTally> m_tally;
     std::vector<std::wstring> m_failures;
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;

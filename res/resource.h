@@ -42,6 +42,12 @@
 #define IDC_PROGRESS_TEXT 1100
 #define IDC_PROGRESS_BAR 1101
 
+// The progress window of the program's own copies and moves.
+#define IDD_TRANSFER_PROGRESS 189
+#define IDC_TRANSFER_FILE 1124
+#define IDC_TRANSFER_BAR 1125
+#define IDC_TRANSFER_AMOUNT 1126
+
 // "Objekte auswählen" and its mask-list editor "Einträge entfernen".
 #define IDD_SELECT 167
 #define IDC_SELECT_FILTER_LIST 1018

@@ -63,8 +63,29 @@ seconds=${FUZZ_SECONDS:-60}
 cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
       -DSOLVANTA_SANITIZE=ON -DSOLVANTA_FUZZ=ON >/dev/null
 cmake --build "$root/build/fuzz" -j "$(nproc)"
+# Each target starts from the seeds the program's writers made, with its dictionary, in a
+# fresh corpus folder so runs compare; a table of executions and coverage closes the output.
+summary=$(mktemp)
+echo "| Fuzz target | Executions | Per second | Coverage (edges) | Features | Corpus |" >"$summary"
+echo "|---|---|---|---|---|---|" >>"$summary"
 for fuzzer in "$root"/build/fuzz/Fuzz*; do
     [ -x "$fuzzer" ] || continue
-    echo "== $(basename "$fuzzer") for ${seconds}s"
-    "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=512 -max_len=65536 2>&1 | tail -n 2
+    name=$(basename "$fuzzer")
+    work=$(mktemp -d)
+    echo "== $name for ${seconds}s"
+    log="$work/log"
+    "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=512 -max_len=65536 -print_final_stats=1 \
+        -dict="$root/build/fuzz/fuzz-dict/$name.dict" "$work" "$root/build/fuzz/fuzz-seeds/$name" >"$log" 2>&1
+    grep -E '^INFO: seed corpus|^#[0-9]+[[:space:]]+(INITED|DONE)|^Done|ERROR' "$log" || tail -n 3 "$log"
+    last=$(grep -E '^#[0-9]+[[:space:]]' "$log" | tail -n 1)
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    cov=$(echo "$last" | sed -n 's/.* cov: \([0-9]*\).*/\1/p')
+    ft=$(echo "$last" | sed -n 's/.* ft: \([0-9]*\).*/\1/p')
+    corp=$(echo "$last" | sed -n 's/.* corp: \([^ ]*\).*/\1/p')
+    echo "| $name | ${runs:-?} | ${speed:-?} | ${cov:-?} | ${ft:-?} | ${corp:-?} |" >>"$summary"
+    rm -rf "$work"
 done
+echo
+cat "$summary"
+rm -f "$summary"
