@@ -129,8 +129,8 @@ bool CShellTreeCtrl::SyncTo(const ITEMIDLIST* folder)
     for (const ITEMIDLIST* level = folder; item && current && level->mkid.cb;
          level = reinterpret_cast<const ITEMIDLIST*>(reinterpret_cast<const BYTE*>(level) + level->mkid.cb))
     {
+        EnumerateInto(item, current.Get());
         TreeView_Expand(tree, item, TVE_EXPAND);
-        EnumerateInto(item);
         const ChildPidl id = CloneFirstId(level);
         HTREEITEM found = nullptr;
         for (const HTREEITEM child : ChildrenOf(item))

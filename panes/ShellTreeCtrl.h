@@ -145,7 +145,8 @@ private:
     void EndBulkChange();
     void OnDeleteItem(const NMTREEVIEWW& notice);
     void OnGetDisplayInfo(NMTVDISPINFOW& info);
-    bool EnumerateInto(HTREEITEM item);
+    // `folder`, when given, is the item's folder already bound.
+    bool EnumerateInto(HTREEITEM item, IShellFolder* folder = nullptr);
     void SetButton(HTREEITEM item, bool hasChildren);
     // Worker jobs (ShellTreeWorker.cpp).
     void QueueButtonUpdate(HTREEITEM item);

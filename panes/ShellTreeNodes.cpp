@@ -113,7 +113,7 @@ void CShellTreeCtrl::OnGetDisplayInfo(NMTVDISPINFOW& info)
     if (info.item.mask & TVIF_CHILDREN) info.item.cChildren = node->hasButton ? 1 : 0;
 }
 
-bool CShellTreeCtrl::EnumerateInto(HTREEITEM item)
+bool CShellTreeCtrl::EnumerateInto(HTREEITEM item, IShellFolder* bound)
 {
     Node* node = NodeOf(item);
     if (!node) return false;
@@ -124,7 +124,9 @@ bool CShellTreeCtrl::EnumerateInto(HTREEITEM item)
         return true;
     node->enumerated = true;
     const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    const ComPtr<IShellFolder> folder = FolderOfNode(node);
+    // Binding from the desktop down costs a step per level: a caller walking down hands over
+    // the folder it holds.
+    const ComPtr<IShellFolder> folder = bound ? ComPtr<IShellFolder>::CopyOf(bound) : FolderOfNode(node);
     std::vector<ChildFolder> children = EnumerateChildFolders(folder.Get(), m_services.os);
     if (children.empty())
     {
