@@ -9,27 +9,30 @@ namespace sv
 
 namespace
 {
-constexpr const wchar_t* kObjectProperty = L"Solvanta.Window";
+// The object sits in the window's own extra bytes, which every message reads. A window
+// property would do as well on Windows, but Wine keeps properties in its server: one round
+// trip per message.
+constexpr int kObjectSlot = 0;
 }
 
 CWindow::~CWindow()
 {
     if (m_hwnd)
     {
-        ::RemovePropW(m_hwnd, kObjectProperty);
+        ::SetWindowLongPtrW(m_hwnd, kObjectSlot, 0);
         ::DestroyWindow(m_hwnd);
     }
 }
 
 CWindow* CWindow::FromHandle(HWND hwnd)
 {
-    return static_cast<CWindow*>(::GetPropW(hwnd, kObjectProperty));
+    return reinterpret_cast<CWindow*>(::GetWindowLongPtrW(hwnd, kObjectSlot));
 }
 
 void CWindow::Attach(HWND hwnd)
 {
     m_hwnd = hwnd;
-    ::SetPropW(hwnd, kObjectProperty, this);
+    ::SetWindowLongPtrW(hwnd, kObjectSlot, reinterpret_cast<LONG_PTR>(this));
 }
 
 bool CWindow::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUSH background, HICON icon)
@@ -40,6 +43,7 @@ bool CWindow::RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUS
     WNDCLASSEXW wc{sizeof(wc)};
     wc.style = classStyle;
     wc.lpfnWndProc = &CWindow::WindowProc;
+    wc.cbWndExtra = sizeof(CWindow*);
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
@@ -116,7 +120,7 @@ LRESULT CALLBACK CWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     }
     if (message == WM_NCDESTROY)
     {
-        ::RemovePropW(hwnd, kObjectProperty);
+        ::SetWindowLongPtrW(hwnd, kObjectSlot, 0);
         window->m_hwnd = nullptr;
         window->OnFinalDestroy();
     }

@@ -16,7 +16,6 @@ public:
     virtual ~CWindow();
 
     HWND Hwnd() const { return m_hwnd; }
-    static CWindow* FromHandle(HWND hwnd);
 
     // Registers (once) and creates a window of a class that dispatches to this object.
     // CW_USEDEFAULT in rect.left and rect.right leaves position and size to the system.
@@ -38,6 +37,9 @@ protected:
     static bool RegisterClassOnce(const wchar_t* className, UINT classStyle, HBRUSH background, HICON icon);
 
 private:
+    // Only for windows of the classes registered here.
+    static CWindow* FromHandle(HWND hwnd);
+
     HWND m_hwnd = nullptr;
 };
 

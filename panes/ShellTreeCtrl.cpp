@@ -36,6 +36,7 @@ bool CShellTreeCtrl::Create(HWND parent)
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kShellTreeControlId)),
                                         ::GetModuleHandleW(nullptr), nullptr);
     if (!tree || !m_tree.Install(tree)) return false;
+    m_controlProcedure = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(tree, GCLP_WNDPROC));
     TreeView_SetImageList(tree, SystemSmallImageList(), TVSIL_NORMAL);
 
     // The desktop as root, expanded and selected.
@@ -53,6 +54,7 @@ bool CShellTreeCtrl::Create(HWND parent)
     root->item = reinterpret_cast<HTREEITEM>(
         ::SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     const HTREEITEM rootItem = root->item;
+    m_itemNodes[rootItem] = root.get();
     m_nodes.emplace(root->id, std::move(root));
 
     m_worker = std::make_unique<CBackgroundWorker>(Hwnd(), kTreeWorkDoneMessage);
@@ -82,6 +84,7 @@ void CShellTreeCtrl::Shutdown()
     m_watcher.reset();
     m_pendingButtons.clear();
     if (m_tree.Hwnd()) TreeView_DeleteAllItems(m_tree.Hwnd());
+    m_itemNodes.clear();
     m_nodes.clear();
 }
 
@@ -126,15 +129,18 @@ bool CShellTreeCtrl::SyncTo(const ITEMIDLIST* folder)
     for (const ITEMIDLIST* level = folder; item && current && level->mkid.cb;
          level = reinterpret_cast<const ITEMIDLIST*>(reinterpret_cast<const BYTE*>(level) + level->mkid.cb))
     {
+        EnumerateInto(item, current.Get());
         TreeView_Expand(tree, item, TVE_EXPAND);
-        EnumerateInto(item);
         const ChildPidl id = CloneFirstId(level);
         HTREEITEM found = nullptr;
-        for (HTREEITEM child = TreeView_GetChild(tree, item); child && !found;
-             child = TreeView_GetNextSibling(tree, child))
+        for (const HTREEITEM child : ChildrenOf(item))
         {
             const Node* node = NodeOf(child);
-            if (node && CompareChildren(current.Get(), node->relative.Get(), id.Get()) == 0) found = child;
+            if (node && CompareChildren(current.Get(), node->relative.Get(), id.Get()) == 0)
+            {
+                found = child;
+                break;
+            }
         }
         item = found;
         if (!item) break;

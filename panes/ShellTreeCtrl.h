@@ -135,12 +135,18 @@ private:
     AbsolutePidl AbsoluteOf(const Node* node) const;
     ComPtr<IShellFolder> FolderOfNode(const Node* node) const;
     HTREEITEM InsertNode(HTREEITEM parent, HTREEITEM after, ChildFolder folder);
+    // The item's children in order, asked of the control's own procedure.
+    std::vector<HTREEITEM> ChildrenOf(HTREEITEM item) const;
+    // Bulk work talks to the control's own procedure: our subclass wants only input, and Wine
+    // makes every message through a subclassed window two round trips to its server.
+    LRESULT SendToControl(UINT message, WPARAM wParam, LPARAM lParam) const;
     // Many items change at once: the control skips its per-item work until the end.
     void BeginBulkChange();
     void EndBulkChange();
     void OnDeleteItem(const NMTREEVIEWW& notice);
     void OnGetDisplayInfo(NMTVDISPINFOW& info);
-    bool EnumerateInto(HTREEITEM item);
+    // `folder`, when given, is the item's folder already bound.
+    bool EnumerateInto(HTREEITEM item, IShellFolder* folder = nullptr);
     void SetButton(HTREEITEM item, bool hasChildren);
     // Worker jobs (ShellTreeWorker.cpp).
     void QueueButtonUpdate(HTREEITEM item);
@@ -172,6 +178,10 @@ private:
     AbsolutePidl m_desktopPidl;
     CTreeControl m_tree{*this};
     std::unordered_map<uint32_t, std::unique_ptr<Node>> m_nodes;
+    // The node of each item, kept here: asking the control costs a search through all its
+    // items (Wine), and a subclassed control a round trip to Wine's server per message.
+    std::unordered_map<HTREEITEM, Node*> m_itemNodes;
+    WNDPROC m_controlProcedure = nullptr;
     uint32_t m_nextNodeId = 1;
     std::unique_ptr<CBackgroundWorker> m_worker;
     std::deque<std::pair<uint32_t, bool>> m_pendingButtons;

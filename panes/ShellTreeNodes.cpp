@@ -13,13 +13,9 @@ namespace sv
 
 CShellTreeCtrl::Node* CShellTreeCtrl::NodeOf(HTREEITEM item) const
 {
-    if (!item || !m_tree.Hwnd()) return nullptr;
-    TVITEMW data{};
-    data.mask = TVIF_PARAM | TVIF_HANDLE;
-    data.hItem = item;
-    if (!::SendMessageW(m_tree.Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
-    const auto found = m_nodes.find(static_cast<uint32_t>(data.lParam));
-    return found == m_nodes.end() ? nullptr : found->second.get();
+    if (!item) return nullptr;
+    const auto found = m_itemNodes.find(item);
+    return found == m_itemNodes.end() ? nullptr : found->second;
 }
 
 AbsolutePidl CShellTreeCtrl::AbsoluteOf(const Node* node) const
@@ -63,16 +59,18 @@ HTREEITEM CShellTreeCtrl::InsertNode(HTREEITEM parent, HTREEITEM after, ChildFol
     insert.item.state = ((attributes & SFGAO_SHARE) ? INDEXTOOVERLAYMASK(1) : 0) |
                         ((attributes & (SFGAO_GHOSTED | SFGAO_HIDDEN)) ? TVIS_CUT : 0);
     if (parent && parent != TVI_ROOT) ++NodeOf(parent)->childrenVersion;
-    const auto item = reinterpret_cast<HTREEITEM>(
-        ::SendMessageW(m_tree.Hwnd(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    const auto item =
+        reinterpret_cast<HTREEITEM>(SendToControl(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     if (!item) return nullptr;
     node->item = item;
+    m_itemNodes[item] = node.get();
     m_nodes.emplace(node->id, std::move(node));
     return item;
 }
 
 void CShellTreeCtrl::OnDeleteItem(const NMTREEVIEWW& notice)
 {
+    m_itemNodes.erase(notice.itemOld.hItem);
     const auto id = static_cast<uint32_t>(notice.itemOld.lParam);
     const auto found = m_nodes.find(id);
     if (found == m_nodes.end()) return;
@@ -115,16 +113,20 @@ void CShellTreeCtrl::OnGetDisplayInfo(NMTVDISPINFOW& info)
     if (info.item.mask & TVIF_CHILDREN) info.item.cChildren = node->hasButton ? 1 : 0;
 }
 
-bool CShellTreeCtrl::EnumerateInto(HTREEITEM item)
+bool CShellTreeCtrl::EnumerateInto(HTREEITEM item, IShellFolder* bound)
 {
     Node* node = NodeOf(item);
     if (!node) return false;
     // Read once; a node without items (an empty folder, or one collapsed with reset) is read
     // again when it opens.
-    if (node->enumerated && TreeView_GetChild(m_tree.Hwnd(), item)) return true;
+    if (node->enumerated &&
+        SendToControl(TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)))
+        return true;
     node->enumerated = true;
     const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    const ComPtr<IShellFolder> folder = FolderOfNode(node);
+    // Binding from the desktop down costs a step per level: a caller walking down hands over
+    // the folder it holds.
+    const ComPtr<IShellFolder> folder = bound ? ComPtr<IShellFolder>::CopyOf(bound) : FolderOfNode(node);
     std::vector<ChildFolder> children = EnumerateChildFolders(folder.Get(), m_services.os);
     if (children.empty())
     {
@@ -161,8 +163,8 @@ void CShellTreeCtrl::ForgetChildren(HTREEITEM item)
     const HWND tree = m_tree.Hwnd();
     TreeView_Expand(tree, item, TVE_COLLAPSE);
     BeginBulkChange();
-    while (const HTREEITEM child = TreeView_GetChild(tree, item))
-        TreeView_DeleteItem(tree, child);
+    for (const HTREEITEM child : ChildrenOf(item))
+        SendToControl(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
     EndBulkChange();
     TVITEMW state{};
     state.mask = TVIF_STATE | TVIF_HANDLE;
@@ -189,6 +191,25 @@ CShellTreeCtrl::Node* CShellTreeCtrl::NodeById(uint32_t id) const
     return found == m_nodes.end() ? nullptr : found->second.get();
 }
 
+LRESULT CShellTreeCtrl::SendToControl(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    const HWND tree = m_tree.Hwnd();
+    if (!m_controlProcedure) return ::SendMessageW(tree, message, wParam, lParam);
+    return ::CallWindowProcW(m_controlProcedure, tree, message, wParam, lParam);
+}
+
+std::vector<HTREEITEM> CShellTreeCtrl::ChildrenOf(HTREEITEM item) const
+{
+    std::vector<HTREEITEM> children;
+    if (!item || !m_tree.Hwnd()) return children;
+    for (auto child = reinterpret_cast<HTREEITEM>(
+             SendToControl(TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
+         child;
+         child = reinterpret_cast<HTREEITEM>(SendToControl(TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child))))
+        children.push_back(child);
+    return children;
+}
+
 HTREEITEM CShellTreeCtrl::Root() const
 {
     return m_tree.Hwnd() ? TreeView_GetRoot(m_tree.Hwnd()) : nullptr;
@@ -196,8 +217,7 @@ HTREEITEM CShellTreeCtrl::Root() const
 
 HTREEITEM CShellTreeCtrl::ChildNamed(HTREEITEM parent, const std::wstring& name) const
 {
-    for (HTREEITEM child = TreeView_GetChild(m_tree.Hwnd(), parent); child;
-         child = TreeView_GetNextSibling(m_tree.Hwnd(), child))
+    for (const HTREEITEM child : ChildrenOf(parent))
     {
         wchar_t text[MAX_PATH] = {};
         TVITEMW data{};

@@ -96,8 +96,7 @@ void CShellTreeCtrl::QueueButtonUpdate(HTREEITEM item)
     const Node* node = NodeOf(item);
     if (!node || !m_worker) return;
     std::vector<std::pair<uint32_t, ChildPidl>> children;
-    for (HTREEITEM child = TreeView_GetChild(m_tree.Hwnd(), item); child;
-         child = TreeView_GetNextSibling(m_tree.Hwnd(), child))
+    for (const HTREEITEM child : ChildrenOf(item))
     {
         if (const Node* data = NodeOf(child))
             children.emplace_back(data->id, ChildPidl::CopyOf(data->relative.Get()));
@@ -187,8 +186,7 @@ void CShellTreeCtrl::StartFullRefresh()
         snapshot.version = node->childrenVersion;
         snapshot.folder = AbsoluteOf(node);
         std::vector<HTREEITEM> children;
-        for (HTREEITEM child = TreeView_GetChild(m_tree.Hwnd(), item); child;
-             child = TreeView_GetNextSibling(m_tree.Hwnd(), child))
+        for (const HTREEITEM child : ChildrenOf(item))
         {
             if (const Node* data = NodeOf(child))
                 snapshot.children.emplace_back(data->id, ChildPidl::CopyOf(data->relative.Get()));
@@ -268,8 +266,7 @@ void CShellTreeCtrl::OnWorkDone(LPARAM payload)
             if (entry.existing) kept.insert(entry.existing);
         }
         std::vector<HTREEITEM> gone;
-        for (HTREEITEM child = TreeView_GetChild(tree, item); child;
-             child = TreeView_GetNextSibling(tree, child))
+        for (const HTREEITEM child : ChildrenOf(item))
         {
             const Node* data = NodeOf(child);
             if (!data || !kept.contains(data->id)) gone.push_back(child);
@@ -331,19 +328,25 @@ void CShellTreeCtrl::ApplyPendingButtons()
 void CShellTreeCtrl::UpdateWatchedFolders()
 {
     if (!m_watcher) return;
-    std::vector<std::wstring> folders;
-    std::vector<HTREEITEM> pending{Root()};
-    while (!pending.empty() && folders.size() < CFolderWatcher::kMaxFolders)
+    // Every folder read so far, the ones nearest the root first where there are more than the
+    // watcher takes.
+    std::vector<std::pair<int, const Node*>> read;
+    for (const auto& [id, node] : m_nodes)
     {
-        const HTREEITEM item = pending.back();
-        pending.pop_back();
-        const Node* node = NodeOf(item);
-        if (!node || !node->enumerated) continue;
+        if (!node->enumerated || !node->item) continue;
+        int depth = 0;
+        for (const Node* at = node->parent; at; at = at->parent)
+            ++depth;
+        read.emplace_back(depth, node.get());
+    }
+    std::sort(read.begin(), read.end(),
+              [](const auto& a, const auto& b) { return a.first != b.first ? a.first < b.first : a.second->id < b.second->id; });
+    std::vector<std::wstring> folders;
+    for (const auto& [depth, node] : read)
+    {
+        if (folders.size() >= CFolderWatcher::kMaxFolders) break;
         const ItemPath path = m_utils.Path(AbsoluteOf(node).Get());
         if (path.isFileSystemPath) folders.push_back(path.text);
-        for (HTREEITEM child = TreeView_GetChild(m_tree.Hwnd(), item); child;
-             child = TreeView_GetNextSibling(m_tree.Hwnd(), child))
-            pending.push_back(child);
     }
     m_watcher->Watch(std::move(folders));
 }
